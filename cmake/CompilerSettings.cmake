@@ -1,0 +1,14 @@
+# One interface target carries the language standard and the warnings;
+# every target of the project links it.
+add_library(zorvik_options INTERFACE)
+target_compile_features(zorvik_options INTERFACE cxx_std_20)
+target_compile_options(zorvik_options INTERFACE
+    -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual -Wformat=2)
+target_compile_definitions(zorvik_options INTERFACE
+    QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
+if(ZORVIK_SANITIZE)
+    target_compile_options(zorvik_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer)
+    target_link_options(zorvik_options INTERFACE -fsanitize=address,undefined)
+endif()
+set(CMAKE_CXX_EXTENSIONS OFF)
+set(CMAKE_POSITION_INDEPENDENT_CODE ON)

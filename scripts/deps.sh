@@ -1,0 +1,43 @@
+# Shared by scripts/run and scripts/test: installs the Debian packages the
+# build needs (only those missing), then configures and builds.
+# Expects ROOT to be the repository's top folder.
+
+ZORVIK_PACKAGES=(
+    cmake g++ make pkg-config
+    libsqlite3-dev sqlite3 libpng-dev libarchive-dev libarchive-tools
+    qt6-base-dev qt6-image-formats-plugins fonts-ipafont-gothic
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth
+)
+
+zorvik_install_packages() {
+    local missing=()
+    local package
+    for package in "${ZORVIK_PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        return 0
+    fi
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            sudo=(sudo)
+        else
+            echo "error: these packages are missing and this is not root: ${missing[*]}" >&2
+            return 1
+        fi
+    fi
+    "${sudo[@]}" apt-get update -qq &&
+        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+            "${missing[@]}"
+}
+
+zorvik_build() {
+    local build_dir="${ZORVIK_BUILD_DIR:-$ROOT/build}"
+    cmake -S "$ROOT" -B "$build_dir" -DCMAKE_BUILD_TYPE="${ZORVIK_BUILD_TYPE:-RelWithDebInfo}" &&
+        cmake --build "$build_dir" -j"$(nproc)"
+}

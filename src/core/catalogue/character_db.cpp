@@ -1,0 +1,119 @@
+#include "core/catalogue/character_db.h"
+
+#include <sqlite3.h>
+
+#include "core/text/encoding.h"
+
+namespace zorvik {
+
+namespace {
+
+QueryCell makeCell(const Statement& statement, int column, std::int32_t type) {
+    switch (type) {
+    case kIntegerColumn:
+        return statement.intAt(column);
+    case kTextColumn:
+        return statement.textAt(column);
+    default:
+        return std::string(Kel_QueryResult::kUndefinedColumnType);
+    }
+}
+
+} // namespace
+
+Kel_CharacterDb::Kel_CharacterDb() { open(kFileName); }
+
+Kel_CharacterDb::Kel_CharacterDb(const std::string& path) { open(path); }
+
+Kel_CharacterDb::~Kel_CharacterDb() { sqlite3_close_v2(db_); }
+
+void Kel_CharacterDb::open(const std::string& path) {
+    setText("");
+    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX;
+    if (sqlite3_open_v2(path.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
+        appendText("オープン不可\n");
+    }
+    if (!EnsureTable(kCharacterTable, kCharacterColumns)) {
+        return;
+    }
+    if (!EnsureTable(kPathTable, kPathColumns)) {
+        return;
+    }
+    if (text_.empty()) {
+        setText("初期化：終了");
+    }
+}
+
+bool Kel_CharacterDb::EnsureTable(const std::string& name, const std::string& columnList) {
+    setText("");
+    {
+        Statement check(db_, "SELECT NAME FROM SQLITE_MASTER WHERE TYPE='table' AND NAME=?;");
+        if (!check.isValid() || !check.bindText(1, name)) {
+            // SQLite's reason follows, so that a file that is not a catalogue says so.
+            appendText("CHARACTER_TABLEの存在確認SQLのprepareで不具合発生\n" + LastError());
+            return false;
+        }
+        if (check.step() != SQLITE_DONE) {
+            return true;
+        }
+    }
+    appendText(name + "テーブルが存在しないため作成。\n");
+    const std::string create = "CREATE TABLE " + name + " (" + columnList + ");";
+    if (sqlite3_exec(db_, create.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK) {
+        return true;
+    }
+    appendText(name + "の作成に失敗\n" + LastError());
+    return false;
+}
+
+std::unique_ptr<Kel_QueryResult> Kel_CharacterDb::Select(
+    const std::string& sql, const std::vector<std::int32_t>& columnTypes,
+    const std::vector<BoundValue>& parameters) {
+    Statement statement(db_, sql);
+    if (!statement.isValid() || !statement.bind(parameters)) {
+        setText("SELECT文の処理に失敗\nErrMsg : " + LastError() + "\nSQL : " + sql);
+        return nullptr;
+    }
+    auto result = std::make_unique<Kel_QueryResult>();
+    int code = statement.step();
+    const int columns = code == SQLITE_ROW ? statement.columnCount() : 0;
+    result->addColumns(static_cast<std::size_t>(columns));
+    for (; code == SQLITE_ROW; code = statement.step()) {
+        for (int i = 0; i < columns; ++i) {
+            const std::size_t column = static_cast<std::size_t>(i);
+            const std::int32_t type = column < columnTypes.size() ? columnTypes[column] : 0;
+            result->append(column, makeCell(statement, i, type));
+        }
+    }
+    if (code != SQLITE_DONE) {
+        setText(LastError());
+    }
+    return result;
+}
+
+std::string Kel_CharacterDb::LastError() const {
+    return db_ ? sqlite3_errmsg(db_) : "out of memory";
+}
+
+bool Kel_CharacterDb::DeleteAllCharacters() {
+    return executeMaintenance("DELETE FROM CHARACTER_TABLE", "レコード削除完了", "データ削除失敗");
+}
+
+bool Kel_CharacterDb::DropCharacterTable() {
+    return executeMaintenance("DROP TABLE CHARACTER_TABLE", "テーブル削除完了", "テーブル削除失敗");
+}
+
+bool Kel_CharacterDb::executeMaintenance(const char* sql, const char* success,
+                                         const char* failure) {
+    const bool done = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+    setText(done ? success : failure);
+    return done;
+}
+
+void Kel_CharacterDb::setText(const std::string& value) {
+    text_ = text::fitToBuffer(value, kTextBufferSize);
+}
+
+void Kel_CharacterDb::appendText(const std::string& value) { setText(text_ + value); }
+
+} // namespace zorvik

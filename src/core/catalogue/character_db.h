@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/catalogue/query_result.h"
+#include "core/catalogue/statement.h"
+
+struct sqlite3;
+
+namespace zorvik {
+
+// The catalogue db.sqlite3: owns the one connection of the process (opened
+// in serialized mode, since the list update's worker uses it too), makes
+// sure both tables exist, runs the list's SELECT and keeps a status text
+// for the status bar.
+class Kel_CharacterDb {
+public:
+    static constexpr const char* kFileName = "db.sqlite3";
+    static constexpr const char* kCharacterTable = "CHARACTER_TABLE";
+    static constexpr const char* kPathTable = "PATH_TABLE";
+    static constexpr const char* kCharacterColumns =
+        "ID INTEGER PRIMARY KEY, FILETYPE INTEGER, FILENAME TEXT,PATH_ID INTEGER, NAME TEXT, "
+        "NAME2 TEXT, AUTHOR TEXT, AI_AUTHOR TEXT, UPDATE_DATE TEXT,COMMENT TEXT, SPECIAL1 TEXT, "
+        "SPECIAL2 TEXT, SUPPORTED_VER TEXT, DELETED INTEGER, LASTCHECK_DATE INTEGER, IMAGE BLOB";
+    static constexpr const char* kPathColumns =
+        "PATH_ID INTEGER PRIMARY KEY, PATH TEXT UNIQUE, COMMENT TEXT";
+    static constexpr std::size_t kTextBufferSize = 2048;
+
+    // Opens db.sqlite3 in the current folder and ensures both tables;
+    // the outcome is in text().
+    Kel_CharacterDb();
+    // Opens the catalogue at path instead (the command-line companion's --db).
+    explicit Kel_CharacterDb(const std::string& path);
+    ~Kel_CharacterDb();
+    Kel_CharacterDb(const Kel_CharacterDb&) = delete;
+    Kel_CharacterDb& operator=(const Kel_CharacterDb&) = delete;
+
+    // Creates the table with the column list when no table of that name exists.
+    bool EnsureTable(const std::string& name, const std::string& columnList);
+
+    // Runs a SELECT (UTF-8 text, values bound to its "?" parameters); one
+    // type code per result column. None when the statement cannot be
+    // prepared; a step error keeps the rows read so far and sets text().
+    std::unique_ptr<Kel_QueryResult> Select(const std::string& sql,
+                                            const std::vector<std::int32_t>& columnTypes,
+                                            const std::vector<BoundValue>& parameters = {});
+
+    // SQLite's error message for the connection.
+    std::string LastError() const;
+
+    bool DeleteAllCharacters();
+    bool DropCharacterTable();
+
+    // The status text: the last result or error of this layer.
+    const std::string& text() const { return text_; }
+
+    // The connection, for the statements of the other subsystems.
+    sqlite3* db() const { return db_; }
+
+private:
+    void open(const std::string& path);
+    void setText(const std::string& value);
+    void appendText(const std::string& value);
+    bool executeMaintenance(const char* sql, const char* success, const char* failure);
+
+    sqlite3* db_ = nullptr;
+    std::string text_;
+};
+
+} // namespace zorvik

@@ -1,0 +1,88 @@
+#include "core/catalogue/statement.h"
+
+#include <sqlite3.h>
+
+namespace zorvik {
+
+Statement::Statement(sqlite3* db, std::string_view sql) {
+    if (db == nullptr ||
+        sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &stmt_, nullptr) !=
+            SQLITE_OK) {
+        sqlite3_finalize(stmt_);
+        stmt_ = nullptr;
+    }
+}
+
+Statement::~Statement() { sqlite3_finalize(stmt_); }
+
+bool Statement::bind(const std::vector<BoundValue>& values) {
+    int index = 1;
+    for (const BoundValue& value : values) {
+        bool bound = false;
+        switch (value.kind) {
+        case BoundValue::Kind::Null:
+            bound = sqlite3_bind_null(stmt_, index) == SQLITE_OK;
+            break;
+        case BoundValue::Kind::Integer:
+            bound = bindInt(index, value.integer);
+            break;
+        case BoundValue::Kind::Text:
+            bound = bindText(index, value.bytes);
+            break;
+        case BoundValue::Kind::Blob:
+            bound = bindBlob(index, value.bytes.data(), value.bytes.size());
+            break;
+        }
+        if (!bound) {
+            return false;
+        }
+        ++index;
+    }
+    return true;
+}
+
+bool Statement::bindText(int index, std::string_view utf8) {
+    return sqlite3_bind_text64(stmt_, index, utf8.data(), utf8.size(), SQLITE_TRANSIENT,
+                               SQLITE_UTF8) == SQLITE_OK;
+}
+
+bool Statement::bindInt(int index, std::int64_t value) {
+    return sqlite3_bind_int64(stmt_, index, value) == SQLITE_OK;
+}
+
+bool Statement::bindBlob(int index, const void* data, std::size_t size) {
+    // A zero-length blob is still a blob, not NULL.
+    return sqlite3_bind_blob64(stmt_, index, size == 0 ? "" : data, size, SQLITE_TRANSIENT) ==
+           SQLITE_OK;
+}
+
+int Statement::step() { return stmt_ ? sqlite3_step(stmt_) : SQLITE_MISUSE; }
+
+int Statement::columnCount() const { return sqlite3_column_count(stmt_); }
+
+bool Statement::isNull(int column) const {
+    return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
+}
+
+std::int32_t Statement::intAt(int column) const { return sqlite3_column_int(stmt_, column); }
+
+std::int64_t Statement::int64At(int column) const { return sqlite3_column_int64(stmt_, column); }
+
+std::string Statement::textAt(int column) const {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+    return text ? std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)))
+                : std::string();
+}
+
+std::string Statement::blobAt(int column) const {
+    const auto* data = static_cast<const char*>(sqlite3_column_blob(stmt_, column));
+    return data ? std::string(data, static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)))
+                : std::string();
+}
+
+bool executeBound(sqlite3* db, std::string_view sql, const std::vector<BoundValue>& values) {
+    Statement statement(db, sql);
+    return statement.isValid() && statement.bind(values) && statement.step() == SQLITE_DONE;
+}
+
+} // namespace zorvik

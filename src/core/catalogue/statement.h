@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace zorvik {
+
+// A value bound to a statement's "?" parameter.
+struct BoundValue {
+    enum class Kind { Null, Integer, Text, Blob };
+    Kind kind = Kind::Null;
+    std::int64_t integer = 0;
+    std::string bytes; // UTF-8 text or blob bytes
+
+    static BoundValue null() { return {}; }
+    static BoundValue ofInt(std::int64_t v) { return {Kind::Integer, v, {}}; }
+    static BoundValue ofText(std::string_view v) { return {Kind::Text, 0, std::string(v)}; }
+    static BoundValue ofBlob(std::string_view v) { return {Kind::Blob, 0, std::string(v)}; }
+};
+
+// A prepared statement that finalizes itself; every caller prepares, binds,
+// steps and drops it within one call.
+class Statement {
+public:
+    Statement(sqlite3* db, std::string_view sql);
+    ~Statement();
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    // False when the text could not be prepared or held no statement.
+    bool isValid() const { return stmt_ != nullptr; }
+
+    // Binds values to the parameters 1, 2, ...; false on failure.
+    bool bind(const std::vector<BoundValue>& values);
+    bool bindText(int index, std::string_view utf8);
+    bool bindInt(int index, std::int64_t value);
+    bool bindBlob(int index, const void* data, std::size_t size);
+
+    // SQLite's result code of one step (SQLITE_ROW, SQLITE_DONE or an error).
+    int step();
+
+    int columnCount() const;
+    bool isNull(int column) const;
+    std::int32_t intAt(int column) const;
+    std::int64_t int64At(int column) const;
+    std::string textAt(int column) const; // "" for NULL
+    std::string blobAt(int column) const;
+
+    sqlite3_stmt* handle() const { return stmt_; }
+
+private:
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
+// Runs a statement without result rows, with bound values; true when it
+// completed (SQLITE_DONE).
+bool executeBound(sqlite3* db, std::string_view sql, const std::vector<BoundValue>& values);
+
+} // namespace zorvik

@@ -1,0 +1,118 @@
+#include "core/platform/directory_listing.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <ctime>
+#include <dirent.h>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+
+#include "core/text/encoding.h"
+
+namespace zorvik::platform {
+
+namespace {
+
+char lowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(),
+                      [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+}
+
+CalendarDate utcDate(std::time_t when) {
+    std::tm parts{};
+    gmtime_r(&when, &parts);
+    return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday};
+}
+
+struct DirCloser {
+    void operator()(DIR* dir) const { closedir(dir); }
+};
+
+} // namespace
+
+std::string CalendarDate::toString() const {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", year, month, day);
+    return buffer;
+}
+
+bool listingOrderLess(const std::string& a, const std::string& b) {
+    const auto folded = std::lexicographical_compare(
+        a.begin(), a.end(), b.begin(), b.end(),
+        [](char x, char y) {
+            return static_cast<unsigned char>(lowerAscii(x)) <
+                   static_cast<unsigned char>(lowerAscii(y));
+        });
+    if (folded || !equalsIgnoringCase(a, b)) {
+        return folded;
+    }
+    return a < b;
+}
+
+bool endsWithIgnoringCase(const std::string& name, const std::string& suffix) {
+    return name.size() >= suffix.size() &&
+           equalsIgnoringCase(std::string_view(name).substr(name.size() - suffix.size()), suffix);
+}
+
+DirectoryListing listDirectory(const std::string& folder) {
+    DirectoryListing listing;
+    std::unique_ptr<DIR, DirCloser> dir(opendir(folder.empty() ? "/" : folder.c_str()));
+    if (!dir) {
+        return listing;
+    }
+    listing.opened = true;
+    const int fd = dirfd(dir.get());
+    for (;;) {
+        errno = 0;
+        const dirent* entry = readdir(dir.get());
+        if (entry == nullptr) {
+            listing.errorCode = errno;
+            break;
+        }
+        const std::string diskName = entry->d_name;
+        if (diskName == "." || diskName == "..") {
+            continue;
+        }
+        struct stat info {};
+        if (fstatat(fd, entry->d_name, &info, 0) != 0 &&
+            fstatat(fd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
+            continue; // vanished while listing
+        }
+        listing.entries.push_back({text::decodeFileName(diskName), diskName,
+                                   S_ISDIR(info.st_mode), utcDate(info.st_mtime)});
+    }
+    std::sort(listing.entries.begin(), listing.entries.end(),
+              [](const DirectoryEntry& a, const DirectoryEntry& b) {
+                  return listingOrderLess(a.name, b.name);
+              });
+    return listing;
+}
+
+std::string resolveInFolder(const std::string& folder, const std::string& name) {
+    const std::string direct = folder + "/" + name;
+    struct stat info {};
+    if (lstat(direct.c_str(), &info) == 0) {
+        return direct;
+    }
+    const DirectoryListing listing = listDirectory(folder);
+    for (const DirectoryEntry& entry : listing.entries) {
+        if (entry.name == name) {
+            return folder + "/" + entry.diskName;
+        }
+    }
+    for (const DirectoryEntry& entry : listing.entries) {
+        if (equalsIgnoringCase(entry.name, name)) {
+            return folder + "/" + entry.diskName;
+        }
+    }
+    return direct;
+}
+
+} // namespace zorvik::platform

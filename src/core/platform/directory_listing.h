@@ -1,0 +1,52 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace zorvik::platform {
+
+// A calendar date in UTC.
+struct CalendarDate {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+
+    // "%04d-%02d-%02d", the form the catalogue stores.
+    std::string toString() const;
+    bool operator==(const CalendarDate&) const = default;
+};
+
+// One entry of a folder listing.
+struct DirectoryEntry {
+    std::string name;     // UTF-8; decoded from CP932 when the name on disk is not UTF-8
+    std::string diskName; // the name's bytes as stored on disk
+    bool isFolder = false;
+    CalendarDate lastWriteDate; // last-write time as a UTC calendar date
+};
+
+// The outcome of listing a folder.
+struct DirectoryListing {
+    bool opened = false; // false: the folder could not be listed at all
+    int errorCode = 0;   // errno of a failure that stopped the listing early, else 0
+    std::vector<DirectoryEntry> entries;
+};
+
+// Lists a folder's entries (no "." and ".."), sorted by name ignoring
+// letter case so that "the first listed" is the same on every machine.
+// A symbolic link counts as what it points to.
+DirectoryListing listDirectory(const std::string& folder);
+
+// Orders two names as the listing does: ASCII letters compare without
+// case, ties are broken by the exact bytes.
+bool listingOrderLess(const std::string& a, const std::string& b);
+
+// True when name ends with suffix, ASCII letters compared without case.
+bool endsWithIgnoringCase(const std::string& name, const std::string& suffix);
+
+// The path of name inside folder as it exists on disk: the UTF-8 form when
+// it exists, else the entry whose decoded name equals name (a CP932 name),
+// else the entry that matches ignoring ASCII case. Falls back to
+// folder + "/" + name when nothing matches.
+std::string resolveInFolder(const std::string& folder, const std::string& name);
+
+} // namespace zorvik::platform

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// The process's well-known folders. Paths are UTF-8 with '/' separators.
+namespace zorvik::platform {
+
+// Full path of the running executable (from /proc/self/exe).
+std::string executablePath();
+
+// Folder of the running executable, without a trailing separator.
+std::string executableFolder();
+
+// The process's current folder, without a trailing separator.
+std::string currentFolder();
+
+// Makes folder the process's current folder; false when that fails.
+bool setCurrentFolder(const std::string& folder);
+
+// Makes the executable's folder current.
+bool setCurrentFolderToExecutableFolder();
+
+// The system's temporary folder with a trailing separator; none when the
+// system has none.
+std::optional<std::string> temporaryFolder();
+
+} // namespace zorvik::platform
