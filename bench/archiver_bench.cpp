@@ -145,7 +145,8 @@ std::unique_ptr<zorvik::KelArchiverHandler> quietHandler() {
 std::vector<Case> makeCases(const std::string& archive, zorvik::KelArchiverHandler& handler,
                             const zorvik::KelArchiveDLL& plugin) {
     return {{"bsdtar -xf (full, baseline)",
-             [&](const std::string& out) { return runBsdtar(archive, out); }, {}},
+             [&](const std::string& out) { return runBsdtar(archive, out); },
+             {}},
             {"manager + shipped DLLinfo.ini (e *.def *.sff)",
              [&](const std::string& out) {
                  const QuietStandardOutput quiet;

@@ -10,8 +10,8 @@ namespace zorvik::test {
 namespace {
 
 constexpr char kFileHeader = 0x74;
-constexpr std::uint32_t kLongBlock = 0x8000;     // a data size follows the header
-constexpr std::uint32_t kFolderWindow = 0x00E0;  // the dictionary bits that mark a folder
+constexpr std::uint32_t kLongBlock = 0x8000;    // a data size follows the header
+constexpr std::uint32_t kFolderWindow = 0x00E0; // the dictionary bits that mark a folder
 constexpr char kHostUnix = 3;
 constexpr char kMethodStore = 0x30;
 constexpr std::uint32_t kDosTime = (40u << 25) | (1u << 21) | (1u << 16); // 2020-01-01
@@ -45,7 +45,8 @@ std::string fileBlock(const ArchiveEntrySpec& entry) {
     const std::string& data = entry.content;
     std::string header;
     header += kFileHeader;
-    appendLe16(header, kLongBlock | (entry.kind == ArchiveEntrySpec::Kind::Folder ? kFolderWindow : 0));
+    appendLe16(header,
+               kLongBlock | (entry.kind == ArchiveEntrySpec::Kind::Folder ? kFolderWindow : 0));
     appendLe16(header, static_cast<std::uint32_t>(32 + entry.name.size()));
     appendLe32(header, static_cast<std::uint32_t>(data.size())); // packed size
     appendLe32(header, entry.declaredSize.value_or(static_cast<std::uint32_t>(data.size())));

@@ -49,8 +49,8 @@ std::uint64_t unixMode(ArchiveEntrySpec::Kind kind) {
 std::string redirection(const ArchiveEntrySpec& entry) {
     std::string record;
     appendVint(record, kRedirectionRecord);
-    appendVint(record, entry.kind == ArchiveEntrySpec::Kind::HardLink ? kHardLink
-                                                                      : kUnixSymbolicLink);
+    appendVint(record,
+               entry.kind == ArchiveEntrySpec::Kind::HardLink ? kHardLink : kUnixSymbolicLink);
     appendVint(record, 0); // flags
     appendVint(record, entry.content.size());
     record += entry.content;

@@ -9,8 +9,7 @@ namespace zorvik {
 namespace {
 
 // Function pointers come from the loader as object pointers.
-template <typename Function>
-Function asFunction(void* address) {
+template <typename Function> Function asFunction(void* address) {
     return reinterpret_cast<Function>(address);
 }
 
@@ -43,8 +42,10 @@ bool KelArchiveDLL::resolveEntries() {
         return false;
     }
     command_ = asFunction<ZorvikArchiverCommandFunction>(resolve(""));
-    getVersion_ = asFunction<ZorvikArchiverGetVersionFunction>(resolve(ZORVIK_ARCHIVER_GET_VERSION));
-    getRunning_ = asFunction<ZorvikArchiverGetRunningFunction>(resolve(ZORVIK_ARCHIVER_GET_RUNNING));
+    getVersion_ =
+        asFunction<ZorvikArchiverGetVersionFunction>(resolve(ZORVIK_ARCHIVER_GET_VERSION));
+    getRunning_ =
+        asFunction<ZorvikArchiverGetRunningFunction>(resolve(ZORVIK_ARCHIVER_GET_RUNNING));
     checkArchive_ =
         asFunction<ZorvikArchiverCheckArchiveFunction>(resolve(ZORVIK_ARCHIVER_CHECK_ARCHIVE));
     return true;

@@ -38,8 +38,7 @@ KelArchiverHandler::KelArchiverHandler(const std::string& dllDir) {
 void KelArchiverHandler::SetDLLDir() {
     std::printf("SetDLLDir called (NewDir = \"%s\")", "(null)");
     const std::string folder = platform::executableFolder();
-    dllDir_ = folder.size() > kMaxExecutableFolder ? std::string()
-                                                   : folder + "/" + kFolderName;
+    dllDir_ = folder.size() > kMaxExecutableFolder ? std::string() : folder + "/" + kFolderName;
 }
 
 void KelArchiverHandler::SetDLLDir(const std::string& newDir) {
@@ -71,8 +70,7 @@ bool KelArchiverHandler::LoadDLLs() {
     return listing.opened && foundLibrary;
 }
 
-bool KelArchiverHandler::addPlugin(Kel_IniHandler& info,
-                                   const platform::DirectoryEntry& entry) {
+bool KelArchiverHandler::addPlugin(Kel_IniHandler& info, const platform::DirectoryEntry& entry) {
     std::printf("DLL found : %s\n", entry.name.c_str());
     info.SetSection(entry.name);
     std::string prefix = info.GetString("PrefixStr", kPrefixStrBufferSize);
@@ -131,8 +129,8 @@ bool KelArchiverHandler::OpenArchive(const std::string& archivePath) {
 
 bool KelArchiverHandler::fitsCommandLine(const KelArchiveDLL& plugin,
                                          const std::string& destination) const {
-    const std::size_t length = plugin.commandL().size() + archivePath_.size() +
-                               destination.size() + plugin.commandR().size();
+    const std::size_t length = plugin.commandL().size() + archivePath_.size() + destination.size() +
+                               plugin.commandR().size();
     return length <= kOutputBufferSize;
 }
 
@@ -146,8 +144,7 @@ bool KelArchiverHandler::Extract(const std::string& destination) {
     }
     const std::string commandLine = plugin.commandL() + " \"" + archivePath_ + "\" \"" +
                                     destination + "\" " + plugin.commandR();
-    std::printf("CommandL:%s, CommandR:%s\n", plugin.commandL().c_str(),
-                plugin.commandR().c_str());
+    std::printf("CommandL:%s, CommandR:%s\n", plugin.commandL().c_str(), plugin.commandR().c_str());
     std::printf("Commandline : %s\n", commandLine.c_str());
     if (!plugin.hasCommand()) {
         return false;

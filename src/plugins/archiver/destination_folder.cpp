@@ -37,8 +37,8 @@ FileDescriptor DestinationFolder::createFile(int folder, const std::string& name
     if (::unlinkat(folder, name.c_str(), 0) != 0 && errno != ENOENT) {
         return FileDescriptor();
     }
-    return FileDescriptor(::openat(folder, name.c_str(),
-                                   O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+    return FileDescriptor(
+        ::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
 }
 
 void DestinationFolder::removeFile(int folder, const std::string& name) {

@@ -86,7 +86,9 @@ ZORVIK_ARCHIVER_EXPORT int ZORVIK_ARCHIVER_CALL ZorvikArcQueryFunctionList(int f
                : 0;
 }
 
-ZORVIK_ARCHIVER_EXPORT int ZORVIK_ARCHIVER_CALL ZorvikArcGetVersion() { return kVersion; }
+ZORVIK_ARCHIVER_EXPORT int ZORVIK_ARCHIVER_CALL ZorvikArcGetVersion() {
+    return kVersion;
+}
 
 ZORVIK_ARCHIVER_EXPORT int ZORVIK_ARCHIVER_CALL ZorvikArcGetRunning() {
     return runningCommands.load() > 0 ? 1 : 0;

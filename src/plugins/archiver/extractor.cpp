@@ -92,7 +92,8 @@ ExtractResult Extractor::run() {
     }
     ArchiveReader reader;
     if (!reader.open(command_.archivePath)) {
-        report_.error("cannot read " + command_.archivePath + ": " + archiveErrorText(reader.get()));
+        report_.error("cannot read " + command_.archivePath + ": " +
+                      archiveErrorText(reader.get()));
         return ExtractResult::ArchiveError;
     }
     return extractAll(reader.get());

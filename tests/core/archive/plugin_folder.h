@@ -15,8 +15,7 @@ public:
 
     const std::string& path() const { return path_; }
     void writeInfo(const std::string& text) const;
-    // A file inside the test's temporary folder, outside the plug-in folder.
-    std::string file(const std::string& name) const { return temp_.file(name); }
+    // Writes a file inside the test's temporary folder.
     std::string write(const std::string& name, const std::string& bytes) const {
         return temp_.write(name, bytes);
     }

@@ -7,20 +7,25 @@ namespace zorvik::test {
 
 namespace fs = std::filesystem;
 
-PluginRunner::PluginRunner() {
-    plugin_.Load(std::string(ZORVIK_PLUGIN_DIR) + "/ZorvikArc.so", "ZorvikArc");
+void PluginTest::SetUp() {
+    ASSERT_TRUE(plugin.Load(std::string(ZORVIK_PLUGIN_DIR) + "/ZorvikArc.so", "ZorvikArc"));
 }
 
-int PluginRunner::run(const std::string& commandLine) {
+int PluginTest::run(const std::string& commandLine) {
     std::string buffer(ZORVIK_ARCHIVER_OUTPUT_SIZE, '\0');
-    const int result = plugin_.RunCommand(nullptr, commandLine, buffer.data(),
-                                          static_cast<int>(buffer.size()));
-    output_ = buffer.c_str();
+    const int result =
+        plugin.RunCommand(nullptr, commandLine, buffer.data(), static_cast<int>(buffer.size()));
+    output = buffer.c_str();
     return result;
 }
 
-std::vector<std::string> treeOf(const std::string& folder) {
-    std::vector<std::string> paths;
+std::string commandLine(const std::string& command, const std::string& archive,
+                        const std::string& destination, const std::string& rest) {
+    return command + " \"" + archive + "\" \"" + destination + "/\" " + rest;
+}
+
+Tree treeOf(const std::string& folder) {
+    Tree paths;
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
         std::string path = fs::relative(entry.path(), folder).string();
         if (entry.is_symlink()) {

@@ -1,33 +1,40 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 #include "core/archive/archive_dll.h"
+#include "support/archive_entry_spec.h"
+#include "support/temp_folder.h"
 
 namespace zorvik::test {
 
+using Entry = ArchiveEntrySpec;
+using Tree = std::vector<std::string>;
+
 // The bundled plug-in of the build's ArchiverDLLs/, called directly with
-// command lines of the test's choosing.
-class PluginRunner {
-public:
-    PluginRunner();
-
-    bool loaded() const { return plugin_.hasCommand() && plugin_.hasCheckArchive(); }
-    int check(const std::string& archivePath) const { return plugin_.CheckArchive(archivePath, 0); }
-    // Runs commandLine with an output buffer of the manager's size.
+// command lines of the test's choosing; a temporary folder with an empty
+// destination folder inside it.
+class PluginTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    // Runs commandLine with an output buffer of the manager's size; output holds the text.
     int run(const std::string& commandLine);
-    // The output text of the last run.
-    const std::string& output() const { return output_; }
-    const KelArchiveDLL& plugin() const { return plugin_; }
 
-private:
-    KelArchiveDLL plugin_;
-    std::string output_;
+    KelArchiveDLL plugin;
+    std::string output;
+    TempFolder temp;
+    std::string out = temp.makeFolder("nest/out");
 };
+
+// A command line as the manager builds it: command, archive and destination
+// quoted (the destination with a trailing separator), then the rest.
+std::string commandLine(const std::string& command, const std::string& archive,
+                        const std::string& destination, const std::string& rest = "");
 
 // Everything below folder as sorted relative paths; folders end with "/",
 // symbolic links with "@".
-std::vector<std::string> treeOf(const std::string& folder);
+Tree treeOf(const std::string& folder);
 
 } // namespace zorvik::test
