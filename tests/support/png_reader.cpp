@@ -33,7 +33,8 @@ void readHeader(png_structp png, png_infop info, DecodedPng& out) {
     int count = 0;
     if (png_get_PLTE(png, info, &colours, &count) != 0) {
         for (int i = 0; i < count; ++i) {
-            out.palette.push_back({colours[i].red, colours[i].green, colours[i].blue});
+            out.palette.insert(out.palette.end(),
+                               {colours[i].red, colours[i].green, colours[i].blue});
         }
     }
 }

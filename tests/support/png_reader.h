@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -14,7 +13,7 @@ struct DecodedPng {
     std::uint32_t height = 0;
     int bitDepth = 0;
     int colorType = 0;
-    std::vector<std::array<std::uint8_t, 3>> palette; // red, green, blue
+    std::vector<std::uint8_t> palette; // red, green, blue triples
     bool hasTransparency = false;
     std::vector<std::uint8_t> pixels; // width * height indices, top row first
 };
