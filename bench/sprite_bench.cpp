@@ -106,3 +106,5 @@ BENCHMARK(BM_CapturePortrait4MB)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace zorvik
+
+BENCHMARK_MAIN();
