@@ -1,6 +1,7 @@
+#include "core/sprite/pcx_decoder.h"
+
 #include <algorithm>
 
-#include "core/sprite/pcx_decoder.h"
 #include "core/sprite/sprite_error.h"
 
 namespace zorvik {

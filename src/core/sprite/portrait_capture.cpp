@@ -1,6 +1,7 @@
 #include "core/sprite/portrait_capture.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include <sqlite3.h>
