@@ -136,7 +136,8 @@ void IniDocument::setValue(std::string_view section, std::string_view key, std::
         return;
     }
     if (const auto existing = findKey(*header, key)) {
-        lines_[*existing] = line;
+        // The key keeps the spelling it has in the file.
+        lines_[*existing] = std::string(*keyName(lines_[*existing])) + "=" + std::string(value);
         return;
     }
     // After the section's last non-blank line, so blank separators stay last.

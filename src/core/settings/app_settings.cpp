@@ -1,0 +1,112 @@
+#include "core/settings/app_settings.h"
+
+#include "core/platform/folders.h"
+#include "core/settings/ini_handler.h"
+#include "core/text/encoding.h"
+
+namespace zorvik {
+
+const std::array<const char*, kColumnCount> ColumnSqlNames = {
+    "ID",      "NAME",        "NAME2",          "AUTHOR",   "AI_AUTHOR", "SPECIAL1",
+    "SPECIAL2", "SUPPORTED_VER", "COMMENT",     "UPDATE_DATE", "LASTCHECK_DATE", "FILETYPE",
+    "PATH_ID", "DELETED",     "FILENAME",       "IMAGE"};
+
+namespace {
+
+bool readBool(Kel_IniHandler& store, const char* key, bool defaultValue) {
+    return store.GetInt(key, defaultValue ? 1 : 0) != 0;
+}
+
+void writeBool(Kel_IniHandler& store, const char* key, bool value) {
+    store.WriteInt(key, value ? 1 : 0);
+}
+
+} // namespace
+
+void readGeneralSettings(Kel_IniHandler& store, AppSettings& settings) {
+    store.SetSection("General");
+    settings.MainDir = store.GetString("MainDir", kPathSettingSize, "");
+    settings.MugenExeFile = store.GetString("MugenExeFile", kPathSettingSize, "");
+    settings.RecognizeFileType = store.GetInt("RecognizeFileType", 16);
+    settings.TempDir = store.GetString("TempDir", kPathSettingSize, "");
+    settings.TempDirFromSystem = settings.TempDir.empty();
+    settings.BattleParamA = store.GetString("BattleParamA", kBattleParamSize, "");
+    settings.BattleParamB = store.GetString("BattleParamB", kBattleParamSize, "");
+    settings.BattleParamC = store.GetString("BattleParamC", kBattleParamSize, "");
+    settings.CharUpdateCheck = readBool(store, "CharUpdateCheck", true);
+    settings.UpdateListOnRun = readBool(store, "UpdateListOnRun", false);
+    settings.RegisterSprite = readBool(store, "RegisterSprite", false);
+    settings.RegisterGroup = store.GetInt("RegisterGroup", 9000);
+    settings.RegisterImage = store.GetInt("RegisterImage", 1);
+    const int battleParam = store.GetInt("DefaultBattleParam", 0);
+    settings.DefaultBattleParam = (battleParam == 1 || battleParam == 2) ? battleParam : 0;
+    settings.FirstRun = readBool(store, "FirstRun", true);
+    settings.Maximized = readBool(store, "Maximized", false);
+}
+
+void writeGeneralSettings(Kel_IniHandler& store, const AppSettings& settings) {
+    store.SetSection("General");
+    store.WriteString("MainDir", settings.MainDir);
+    store.WriteInt("RecognizeFileType", settings.RecognizeFileType);
+    if (!settings.TempDirFromSystem) {
+        store.WriteString("TempDir", settings.TempDir);
+    }
+    store.WriteString("MugenExeFile", settings.MugenExeFile);
+    store.WriteString("BattleParamA", settings.BattleParamA);
+    store.WriteString("BattleParamB", settings.BattleParamB);
+    store.WriteString("BattleParamC", settings.BattleParamC);
+    writeBool(store, "CharUpdateCheck", settings.CharUpdateCheck);
+    writeBool(store, "UpdateListOnRun", settings.UpdateListOnRun);
+    store.WriteInt("DefaultBattleParam", settings.DefaultBattleParam);
+    writeBool(store, "RegisterSprite", settings.RegisterSprite);
+    store.WriteInt("RegisterGroup", settings.RegisterGroup);
+    store.WriteInt("RegisterImage", settings.RegisterImage);
+    store.WriteInt("FirstRun", 0);
+}
+
+void readColumnOrder(Kel_IniHandler& store, std::array<int, kColumnOrderSize>& order) {
+    store.SetSection("ColumnOrder");
+    for (std::size_t i = 0; i < kColumnOrderSize; ++i) {
+        order[i] = store.GetInt(std::to_string(i), -2);
+        if (order[i] == -2) {
+            for (std::size_t k = 0; k < kColumnCount; ++k) {
+                order[k] = static_cast<int>(k) + 1;
+            }
+            order[9] = -1;
+            return;
+        }
+    }
+}
+
+void writeColumnOrder(Kel_IniHandler& store, const std::array<int, kColumnOrderSize>& order) {
+    store.SetSection("ColumnOrder");
+    for (std::size_t i = 0; i < kColumnOrderSize; ++i) {
+        store.WriteInt(std::to_string(i), order[i]);
+    }
+}
+
+std::array<std::string, kColumnCount> columnNamesFromLines(const std::vector<std::string>* lines) {
+    std::array<std::string, kColumnCount> names{};
+    for (std::size_t i = 0; i < kColumnCount; ++i) {
+        if (lines == nullptr) {
+            names[i] = ColumnSqlNames[i];
+        } else if (i < lines->size()) {
+            names[i] = text::cutToBytes((*lines)[i], kColumnNameBytes);
+        }
+    }
+    return names;
+}
+
+bool fillTemporaryFolder(AppSettings& settings) {
+    if (!settings.TempDir.empty()) {
+        return true;
+    }
+    const auto folder = platform::temporaryFolder();
+    if (!folder) {
+        return false;
+    }
+    settings.TempDir = text::fitToBuffer(*folder, kPathSettingSize);
+    return true;
+}
+
+} // namespace zorvik

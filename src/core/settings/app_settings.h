@@ -1,0 +1,71 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace zorvik {
+
+class Kel_IniHandler;
+
+// Number of catalogue columns (ID .. IMAGE) and of column-order entries.
+inline constexpr std::size_t kColumnCount = 16;
+inline constexpr std::size_t kColumnOrderSize = 17;
+
+// The catalogue's column names by column index; statements always use
+// these, whatever the user calls the columns.
+extern const std::array<const char*, kColumnCount> ColumnSqlNames;
+
+// The settings the program keeps in Settings.ini and the two list files,
+// with their defaults. The program and the command-line companion share them.
+struct AppSettings {
+    std::string MainDir;
+    std::string TempDir;
+    std::string MugenExeFile;
+    std::string BattleParamA;
+    std::string BattleParamB;
+    std::string BattleParamC;
+    int RecognizeFileType = 16;
+    bool CharUpdateCheck = true;
+    bool UpdateListOnRun = false;
+    bool RegisterSprite = false;
+    int RegisterGroup = 9000;
+    int RegisterImage = 1;
+    int DefaultBattleParam = 0;
+    bool FirstRun = true;
+    bool Maximized = false;
+    bool TempDirFromSystem = false;
+    std::vector<std::string> FighterList;
+    std::array<std::string, kColumnCount> ColumnNames{};
+    std::array<int, kColumnOrderSize> ColumnOrder{};
+};
+
+// Buffer sizes of the text settings (the stored text keeps one byte less).
+inline constexpr std::size_t kPathSettingSize = 512;
+inline constexpr std::size_t kBattleParamSize = 260;
+inline constexpr std::size_t kColumnNameBytes = 63;
+
+// Reads section General's keys, in the order the program reads them; sets
+// TempDirFromSystem when TempDir is empty and takes a DefaultBattleParam
+// other than 1 or 2 as 0.
+void readGeneralSettings(Kel_IniHandler& store, AppSettings& settings);
+
+// Writes section General's keys as the program does at close (TempDir only
+// when it did not come from the system; FirstRun as 0). Window placement
+// keys are the window's own.
+void writeGeneralSettings(Kel_IniHandler& store, const AppSettings& settings);
+
+// Reads section ColumnOrder keys 0..16. At the first missing key the whole
+// order becomes the default one (entries 0..15 = 1..16, entry 9 = -1);
+// entry 16 keeps its value unless key 16 was the first missing.
+void readColumnOrder(Kel_IniHandler& store, std::array<int, kColumnOrderSize>& order);
+void writeColumnOrder(Kel_IniHandler& store, const std::array<int, kColumnOrderSize>& order);
+
+// Column names from the lines of the ColumnName file, or the defaults when
+// there is no file: at most 16, each cut to 63 bytes; missing lines stay empty.
+std::array<std::string, kColumnCount> columnNamesFromLines(const std::vector<std::string>* lines);
+
+// The system's temporary folder fills an empty TempDir; false when there is none.
+bool fillTemporaryFolder(AppSettings& settings);
+
+} // namespace zorvik

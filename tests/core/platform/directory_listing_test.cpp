@@ -1,0 +1,75 @@
+#include "core/platform/directory_listing.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+#include "support/temp_folder.h"
+
+namespace zorvik::platform {
+namespace {
+
+std::vector<std::string> names(const DirectoryListing& listing) {
+    std::vector<std::string> result;
+    for (const auto& entry : listing.entries) {
+        result.push_back(entry.name);
+    }
+    return result;
+}
+
+TEST(DirectoryListing, SortsByNameIgnoringCaseAndTellsFoldersApart) {
+    test::TempFolder temp;
+    temp.makeFolder("beta");
+    temp.write("Alpha.zip", "z");
+    temp.write("alpha.def", "d");
+    temp.makeFolder("Gamma");
+    const DirectoryListing listing = listDirectory(temp.path());
+    ASSERT_TRUE(listing.opened);
+    EXPECT_EQ(listing.errorCode, 0);
+    EXPECT_EQ(names(listing), (std::vector<std::string>{"alpha.def", "Alpha.zip", "beta", "Gamma"}));
+    EXPECT_FALSE(listing.entries[1].isFolder);
+    EXPECT_TRUE(listing.entries[2].isFolder);
+}
+
+TEST(DirectoryListing, DatesAreUtcCalendarDays) {
+    test::TempFolder temp;
+    const std::string folder = temp.makeFolder("kfm");
+    // 23:59:59 UTC stays on the 3rd whatever the machine's time zone.
+    test::setLastWriteTime(folder, 2012, 3, 3, 86399);
+    const DirectoryListing listing = listDirectory(temp.path());
+    ASSERT_EQ(listing.entries.size(), 1u);
+    EXPECT_EQ(listing.entries[0].lastWriteDate.toString(), "2012-03-03");
+}
+
+TEST(DirectoryListing, ShiftJisNamesAreDecodedAndKeepTheirDiskBytes) {
+    test::TempFolder temp;
+    const std::string sjis = "\x93\xfa\x96\x7b"; // 日本 in Shift-JIS
+    temp.makeFolder(sjis);
+    const DirectoryListing listing = listDirectory(temp.path());
+    ASSERT_EQ(listing.entries.size(), 1u);
+    EXPECT_EQ(listing.entries[0].name, "日本");
+    EXPECT_EQ(listing.entries[0].diskName, sjis);
+    EXPECT_EQ(resolveInFolder(temp.path(), "日本"), temp.path() + "/" + sjis);
+}
+
+TEST(DirectoryListing, MissingFolderIsNotOpened) {
+    test::TempFolder temp;
+    EXPECT_FALSE(listDirectory(temp.file("missing")).opened);
+}
+
+TEST(DirectoryListing, ResolvingFindsNamesWrittenInAnotherCase) {
+    test::TempFolder temp;
+    temp.write("Media/Ken.SFF", "x");
+    EXPECT_EQ(resolveInFolder(temp.path(), "media"), temp.path() + "/Media");
+    EXPECT_EQ(resolveInFolder(temp.path() + "/Media", "ken.sff"), temp.path() + "/Media/Ken.SFF");
+    EXPECT_EQ(resolveInFolder(temp.path(), "none"), temp.path() + "/none");
+}
+
+TEST(DirectoryListing, SuffixMatchIgnoresCase) {
+    EXPECT_TRUE(endsWithIgnoringCase("KFM.DEF", ".def"));
+    EXPECT_FALSE(endsWithIgnoringCase("def", ".def"));
+    EXPECT_TRUE(listingOrderLess("a", "B"));
+    EXPECT_TRUE(listingOrderLess("B", "b"));
+}
+
+} // namespace
+} // namespace zorvik::platform
