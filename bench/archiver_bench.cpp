@@ -27,7 +27,7 @@ extern char** environ;
 namespace {
 
 namespace fs = std::filesystem;
-using zorvik::test::ArchiveEntrySpec;
+using zorvik::test::FixtureEntry;
 
 constexpr int kRounds = 7;
 constexpr int kSounds = 81;
@@ -42,17 +42,17 @@ std::string sound(std::size_t size, std::uint32_t seed) {
     return bytes;
 }
 
-std::vector<ArchiveEntrySpec> characterEntries() {
-    std::vector<ArchiveEntrySpec> entries{
-        ArchiveEntrySpec::folder("kfm"),
-        ArchiveEntrySpec::file("kfm/kfm.def", "[Info]\nName = \"Kung Fu Man\"\n[Files]\n"
-                                              "sprite = kfm.sff\nsound = kfm.snd\n"),
-        ArchiveEntrySpec::file("kfm/kfm.sff", zorvik::test::pseudoRandomBytes(3 << 20, 1)),
-        ArchiveEntrySpec::file("kfm/kfm.cmd", std::string(20000, ';')),
-        ArchiveEntrySpec::folder("kfm/sound")};
+std::vector<FixtureEntry> characterEntries() {
+    std::vector<FixtureEntry> entries{
+        FixtureEntry::folder("kfm"),
+        FixtureEntry::file("kfm/kfm.def", "[Info]\nName = \"Kung Fu Man\"\n[Files]\n"
+                                          "sprite = kfm.sff\nsound = kfm.snd\n"),
+        FixtureEntry::file("kfm/kfm.sff", zorvik::test::pseudoRandomBytes(3 << 20, 1)),
+        FixtureEntry::file("kfm/kfm.cmd", std::string(20000, ';')),
+        FixtureEntry::folder("kfm/sound")};
     for (int i = 0; i < kSounds; ++i) {
-        entries.push_back(ArchiveEntrySpec::file("kfm/sound/voice" + std::to_string(i) + ".wav",
-                                                 sound(600 * 1024, static_cast<std::uint32_t>(i))));
+        entries.push_back(FixtureEntry::file("kfm/sound/voice" + std::to_string(i) + ".wav",
+                                             sound(600 * 1024, static_cast<std::uint32_t>(i))));
     }
     return entries;
 }

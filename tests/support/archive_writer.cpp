@@ -27,23 +27,23 @@ void check(archive* writer, int status, const std::string& what) {
     }
 }
 
-void describe(archive_entry* entry, const ArchiveEntrySpec& spec) {
-    archive_entry_copy_pathname(entry, spec.name.c_str());
+void describe(archive_entry* entry, const FixtureEntry& item) {
+    archive_entry_copy_pathname(entry, item.name.c_str());
     archive_entry_set_mtime(entry, 1577836800, 0); // 2020-01-01
-    switch (spec.kind) {
-    case ArchiveEntrySpec::Kind::Folder:
+    switch (item.kind) {
+    case FixtureEntry::Kind::Folder:
         archive_entry_set_filetype(entry, AE_IFDIR);
         archive_entry_set_perm(entry, 0755);
         break;
-    case ArchiveEntrySpec::Kind::SymbolicLink:
+    case FixtureEntry::Kind::SymbolicLink:
         archive_entry_set_filetype(entry, AE_IFLNK);
         archive_entry_set_perm(entry, 0777);
-        archive_entry_copy_symlink(entry, spec.content.c_str());
+        archive_entry_copy_symlink(entry, item.content.c_str());
         break;
-    case ArchiveEntrySpec::Kind::File:
+    case FixtureEntry::Kind::File:
         archive_entry_set_filetype(entry, AE_IFREG);
         archive_entry_set_perm(entry, 0644);
-        archive_entry_set_size(entry, static_cast<la_int64_t>(spec.content.size()));
+        archive_entry_set_size(entry, static_cast<la_int64_t>(item.content.size()));
         break;
     default:
         throw std::invalid_argument("zip and 7z fixtures hold files, folders and links only");
@@ -51,20 +51,20 @@ void describe(archive_entry* entry, const ArchiveEntrySpec& spec) {
 }
 
 void writeWithLibarchive(const std::string& path, ArchiveFormat format,
-                         const std::vector<ArchiveEntrySpec>& entries) {
+                         const std::vector<FixtureEntry>& entries) {
     const std::unique_ptr<archive, WriterFree> writer(archive_write_new());
     check(writer.get(),
           format == ArchiveFormat::Zip ? archive_write_set_format_zip(writer.get())
                                        : archive_write_set_format_7zip(writer.get()),
           "format");
     check(writer.get(), archive_write_open_filename(writer.get(), path.c_str()), path);
-    for (const ArchiveEntrySpec& spec : entries) {
+    for (const FixtureEntry& item : entries) {
         const std::unique_ptr<archive_entry, EntryFree> entry(archive_entry_new());
-        describe(entry.get(), spec);
-        check(writer.get(), archive_write_header(writer.get(), entry.get()), spec.name);
-        if (spec.kind == ArchiveEntrySpec::Kind::File && !spec.content.empty() &&
-            archive_write_data(writer.get(), spec.content.data(), spec.content.size()) < 0) {
-            check(writer.get(), ARCHIVE_FATAL, spec.name);
+        describe(entry.get(), item);
+        check(writer.get(), archive_write_header(writer.get(), entry.get()), item.name);
+        if (item.kind == FixtureEntry::Kind::File && !item.content.empty() &&
+            archive_write_data(writer.get(), item.content.data(), item.content.size()) < 0) {
+            check(writer.get(), ARCHIVE_FATAL, item.name);
         }
     }
     check(writer.get(), archive_write_close(writer.get()), path);
@@ -93,7 +93,7 @@ const char* formatExtension(ArchiveFormat format) {
 }
 
 void writeArchive(const std::string& path, ArchiveFormat format,
-                  const std::vector<ArchiveEntrySpec>& entries) {
+                  const std::vector<FixtureEntry>& entries) {
     if (format == ArchiveFormat::Zip || format == ArchiveFormat::SevenZip) {
         writeWithLibarchive(path, format, entries);
         return;

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "support/archive_entry_spec.h"
+#include "support/fixture_entry.h"
 
 namespace zorvik::test {
 
@@ -19,6 +19,6 @@ const char* formatName(ArchiveFormat format);
 const char* formatExtension(ArchiveFormat format);
 
 void writeArchive(const std::string& path, ArchiveFormat format,
-                  const std::vector<ArchiveEntrySpec>& entries);
+                  const std::vector<FixtureEntry>& entries);
 
 } // namespace zorvik::test

@@ -1,7 +1,6 @@
 #include "support/rar4_writer.h"
 
 #include <stdexcept>
-#include <sys/stat.h>
 
 #include "support/byte_writer.h"
 
@@ -23,30 +22,14 @@ std::string block(const std::string& afterCrc) {
     return out + afterCrc;
 }
 
-std::uint32_t unixMode(ArchiveEntrySpec::Kind kind) {
-    switch (kind) {
-    case ArchiveEntrySpec::Kind::File:
-        return S_IFREG | 0644;
-    case ArchiveEntrySpec::Kind::Folder:
-        return S_IFDIR | 0755;
-    case ArchiveEntrySpec::Kind::SymbolicLink:
-        return S_IFLNK | 0777;
-    case ArchiveEntrySpec::Kind::Fifo:
-        return S_IFIFO | 0644;
-    case ArchiveEntrySpec::Kind::CharacterDevice:
-        return S_IFCHR | 0644;
-    case ArchiveEntrySpec::Kind::HardLink:
-        break;
+std::string fileBlock(const FixtureEntry& entry) {
+    if (entry.kind == FixtureEntry::Kind::HardLink) {
+        throw std::invalid_argument("RAR 4 has no hard links");
     }
-    throw std::invalid_argument("RAR 4 has no hard links");
-}
-
-std::string fileBlock(const ArchiveEntrySpec& entry) {
     const std::string& data = entry.content;
     std::string header;
     header += kFileHeader;
-    appendLe16(header,
-               kLongBlock | (entry.kind == ArchiveEntrySpec::Kind::Folder ? kFolderWindow : 0));
+    appendLe16(header, kLongBlock | (entry.kind == FixtureEntry::Kind::Folder ? kFolderWindow : 0));
     appendLe16(header, static_cast<std::uint32_t>(32 + entry.name.size()));
     appendLe32(header, static_cast<std::uint32_t>(data.size())); // packed size
     appendLe32(header, entry.declaredSize.value_or(static_cast<std::uint32_t>(data.size())));
@@ -56,20 +39,20 @@ std::string fileBlock(const ArchiveEntrySpec& entry) {
     header += static_cast<char>(20); // version needed to extract
     header += kMethodStore;
     appendLe16(header, static_cast<std::uint32_t>(entry.name.size()));
-    appendLe32(header, unixMode(entry.kind));
+    appendLe32(header, entry.unixMode());
     header += entry.name;
     return block(header) + data;
 }
 
 } // namespace
 
-std::string rar4Archive(const std::vector<ArchiveEntrySpec>& entries) {
+std::string rar4Archive(const std::vector<FixtureEntry>& entries) {
     std::string out("Rar!\x1A\x07\x00", 7);
     std::string archiveHeader("\x73\x00\x00", 3);
     appendLe16(archiveHeader, 13);
     archiveHeader.append(6, '\0'); // reserved
     out += block(archiveHeader);
-    for (const ArchiveEntrySpec& entry : entries) {
+    for (const FixtureEntry& entry : entries) {
         out += fileBlock(entry);
     }
     std::string end("\x7B", 1);

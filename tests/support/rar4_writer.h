@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "support/archive_entry_spec.h"
+#include "support/fixture_entry.h"
 
 namespace zorvik::test {
 
@@ -13,6 +13,6 @@ namespace zorvik::test {
 // mode carries the entry kind. Names are stored as raw bytes (as Windows
 // tools store their code page), with no Unicode name. Hard links have no
 // RAR 4 form and are rejected.
-std::string rar4Archive(const std::vector<ArchiveEntrySpec>& entries);
+std::string rar4Archive(const std::vector<FixtureEntry>& entries);
 
 } // namespace zorvik::test

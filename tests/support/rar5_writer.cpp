@@ -1,7 +1,5 @@
 #include "support/rar5_writer.h"
 
-#include <sys/stat.h>
-
 #include "support/byte_writer.h"
 
 namespace zorvik::test {
@@ -28,29 +26,11 @@ std::string header(const std::string& fields) {
     return out + sized;
 }
 
-std::uint64_t unixMode(ArchiveEntrySpec::Kind kind) {
-    switch (kind) {
-    case ArchiveEntrySpec::Kind::Folder:
-        return S_IFDIR | 0755;
-    case ArchiveEntrySpec::Kind::SymbolicLink:
-        return S_IFLNK | 0777;
-    case ArchiveEntrySpec::Kind::Fifo:
-        return S_IFIFO | 0644;
-    case ArchiveEntrySpec::Kind::CharacterDevice:
-        return S_IFCHR | 0644;
-    case ArchiveEntrySpec::Kind::File:
-    case ArchiveEntrySpec::Kind::HardLink:
-        break;
-    }
-    return S_IFREG | 0644;
-}
-
 // The extra area of a link entry: one redirection record.
-std::string redirection(const ArchiveEntrySpec& entry) {
+std::string redirection(const FixtureEntry& entry) {
     std::string record;
     appendVint(record, kRedirectionRecord);
-    appendVint(record,
-               entry.kind == ArchiveEntrySpec::Kind::HardLink ? kHardLink : kUnixSymbolicLink);
+    appendVint(record, entry.kind == FixtureEntry::Kind::HardLink ? kHardLink : kUnixSymbolicLink);
     appendVint(record, 0); // flags
     appendVint(record, entry.content.size());
     record += entry.content;
@@ -59,10 +39,10 @@ std::string redirection(const ArchiveEntrySpec& entry) {
     return extra + record;
 }
 
-std::string fileHeader(const ArchiveEntrySpec& entry, const std::string& data) {
-    const bool isLink = entry.kind == ArchiveEntrySpec::Kind::SymbolicLink ||
-                        entry.kind == ArchiveEntrySpec::Kind::HardLink;
-    const bool isFolder = entry.kind == ArchiveEntrySpec::Kind::Folder;
+std::string fileHeader(const FixtureEntry& entry, const std::string& data) {
+    const bool isLink = entry.kind == FixtureEntry::Kind::SymbolicLink ||
+                        entry.kind == FixtureEntry::Kind::HardLink;
+    const bool isFolder = entry.kind == FixtureEntry::Kind::Folder;
     const std::string extra = isLink ? redirection(entry) : std::string();
     std::string fields;
     appendVint(fields, kFile);
@@ -73,7 +53,7 @@ std::string fileHeader(const ArchiveEntrySpec& entry, const std::string& data) {
     appendVint(fields, data.size());
     appendVint(fields, (isFolder ? kFileIsFolder : 0) | kFileHasCrc);
     appendVint(fields, data.size()); // unpacked size
-    appendVint(fields, unixMode(entry.kind));
+    appendVint(fields, entry.unixMode());
     appendLe32(fields, crc32(data));
     appendVint(fields, 0); // compression: version 0, stored, smallest window
     appendVint(fields, kHostUnix);
@@ -92,11 +72,11 @@ std::string simpleHeader(std::uint64_t type) {
 
 } // namespace
 
-std::string rar5Archive(const std::vector<ArchiveEntrySpec>& entries) {
+std::string rar5Archive(const std::vector<FixtureEntry>& entries) {
     std::string out("Rar!\x1A\x07\x01\x00", 8);
     out += simpleHeader(kMain);
-    for (const ArchiveEntrySpec& entry : entries) {
-        const bool hasData = entry.kind == ArchiveEntrySpec::Kind::File;
+    for (const FixtureEntry& entry : entries) {
+        const bool hasData = entry.kind == FixtureEntry::Kind::File;
         const std::string data = hasData ? entry.content : std::string();
         out += fileHeader(entry, data) + data;
     }

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "support/archive_entry_spec.h"
+#include "support/fixture_entry.h"
 
 namespace zorvik::test {
 
@@ -13,6 +13,6 @@ namespace zorvik::test {
 // a Unix host; names are UTF-8. Links are file headers with a redirection
 // record (Unix symbolic link or hard link) and no data. FIFOs and devices
 // are Unix modes.
-std::string rar5Archive(const std::vector<ArchiveEntrySpec>& entries);
+std::string rar5Archive(const std::vector<FixtureEntry>& entries);
 
 } // namespace zorvik::test

@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "plugins/archiver/ascii_case.h"
+
 namespace zorvik::archiver {
 
 namespace {
@@ -10,10 +12,6 @@ struct Token {
     std::string text;
     bool quoted = false;
 };
-
-char lowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';

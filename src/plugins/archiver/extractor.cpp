@@ -9,6 +9,7 @@
 
 #include "core/text/encoding.h"
 #include "plugins/archiver/archive_reader.h"
+#include "plugins/archiver/ascii_case.h"
 #include "plugins/archiver/entry_path.h"
 #include "plugins/archiver/file_mask.h"
 
@@ -57,9 +58,7 @@ std::string foldedKey(const std::vector<std::string>& components) {
         key += component;
         key += '/';
     }
-    std::transform(key.begin(), key.end(), key.begin(), [](char c) {
-        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    });
+    std::transform(key.begin(), key.end(), key.begin(), lowerAscii);
     return key;
 }
 

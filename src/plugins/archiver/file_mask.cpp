@@ -1,12 +1,10 @@
 #include "plugins/archiver/file_mask.h"
 
+#include "plugins/archiver/ascii_case.h"
+
 namespace zorvik::archiver {
 
 namespace {
-
-char lowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 // The index after the UTF-8 character that starts at index.
 std::size_t nextCharacter(std::string_view text, std::size_t index) {

@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "core/archive/archive_dll.h"
-#include "support/archive_entry_spec.h"
+#include "support/fixture_entry.h"
 #include "support/temp_folder.h"
 
 namespace zorvik::test {
 
-using Entry = ArchiveEntrySpec;
+using Entry = FixtureEntry;
 using Tree = std::vector<std::string>;
 
 // The bundled plug-in of the build's ArchiverDLLs/, called directly with

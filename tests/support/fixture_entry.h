@@ -3,12 +3,13 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <sys/stat.h>
 #include <utility>
 
 namespace zorvik::test {
 
 // One entry of an archive fixture.
-struct ArchiveEntrySpec {
+struct FixtureEntry {
     enum class Kind { File, Folder, SymbolicLink, HardLink, Fifo, CharacterDevice };
 
     std::string name;    // bytes as stored in the archive
@@ -18,19 +19,37 @@ struct ArchiveEntrySpec {
     // a hostile archive may claim.
     std::optional<std::uint32_t> declaredSize;
 
-    static ArchiveEntrySpec file(std::string name, std::string content) {
+    // The Unix mode of the entry's kind; a hard link has a regular file's.
+    std::uint32_t unixMode() const {
+        switch (kind) {
+        case Kind::Folder:
+            return S_IFDIR | 0755;
+        case Kind::SymbolicLink:
+            return S_IFLNK | 0777;
+        case Kind::Fifo:
+            return S_IFIFO | 0644;
+        case Kind::CharacterDevice:
+            return S_IFCHR | 0644;
+        case Kind::File:
+        case Kind::HardLink:
+            break;
+        }
+        return S_IFREG | 0644;
+    }
+
+    static FixtureEntry file(std::string name, std::string content) {
         return {std::move(name), std::move(content), Kind::File, std::nullopt};
     }
-    static ArchiveEntrySpec folder(std::string name) {
+    static FixtureEntry folder(std::string name) {
         return {std::move(name), {}, Kind::Folder, std::nullopt};
     }
-    static ArchiveEntrySpec symbolicLink(std::string name, std::string target) {
+    static FixtureEntry symbolicLink(std::string name, std::string target) {
         return {std::move(name), std::move(target), Kind::SymbolicLink, std::nullopt};
     }
-    static ArchiveEntrySpec special(std::string name, Kind kind) {
+    static FixtureEntry special(std::string name, Kind kind) {
         return {std::move(name), {}, kind, std::nullopt};
     }
-    static ArchiveEntrySpec hardLink(std::string name, std::string target) {
+    static FixtureEntry hardLink(std::string name, std::string target) {
         return {std::move(name), std::move(target), Kind::HardLink, std::nullopt};
     }
 };
