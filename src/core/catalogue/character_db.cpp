@@ -25,7 +25,10 @@ Kel_CharacterDb::Kel_CharacterDb() { open(kFileName); }
 
 Kel_CharacterDb::Kel_CharacterDb(const std::string& path) { open(path); }
 
-Kel_CharacterDb::~Kel_CharacterDb() { sqlite3_close_v2(db_); }
+Kel_CharacterDb::~Kel_CharacterDb() {
+    statements_.reset(); // every statement is finalized before the connection closes
+    sqlite3_close_v2(db_);
+}
 
 void Kel_CharacterDb::open(const std::string& path) {
     setText("");
@@ -33,6 +36,7 @@ void Kel_CharacterDb::open(const std::string& path) {
     if (sqlite3_open_v2(path.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
         appendText("オープン不可\n");
     }
+    statements_ = std::make_unique<StatementCache>(db_);
     if (!EnsureTable(kCharacterTable, kCharacterColumns)) {
         return;
     }

@@ -7,6 +7,7 @@
 
 #include "core/catalogue/query_result.h"
 #include "core/catalogue/statement.h"
+#include "core/catalogue/statement_cache.h"
 
 struct sqlite3;
 
@@ -60,6 +61,9 @@ public:
     // The connection, for the statements of the other subsystems.
     sqlite3* db() const { return db_; }
 
+    // Prepared statements kept for the statements run once per character.
+    StatementCache& statements() { return *statements_; }
+
 private:
     void open(const std::string& path);
     void setText(const std::string& value);
@@ -67,6 +71,7 @@ private:
     bool executeMaintenance(const char* sql, const char* success, const char* failure);
 
     sqlite3* db_ = nullptr;
+    std::unique_ptr<StatementCache> statements_;
     std::string text_;
 };
 

@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include "core/catalogue/statement_cache.h"
+
 namespace zorvik {
 
 Statement::Statement(sqlite3* db, std::string_view sql) {
@@ -13,7 +15,16 @@ Statement::Statement(sqlite3* db, std::string_view sql) {
     }
 }
 
-Statement::~Statement() { sqlite3_finalize(stmt_); }
+Statement::Statement(StatementCache& cache, std::string_view sql)
+    : stmt_(cache.take(sql)), cache_(&cache), sql_(sql) {}
+
+Statement::~Statement() {
+    if (cache_ != nullptr) {
+        cache_->give(sql_, stmt_);
+    } else {
+        sqlite3_finalize(stmt_);
+    }
+}
 
 bool Statement::bind(const std::vector<BoundValue>& values) {
     int index = 1;

@@ -10,6 +10,8 @@ struct sqlite3_stmt;
 
 namespace zorvik {
 
+class StatementCache;
+
 // A value bound to a statement's "?" parameter.
 struct BoundValue {
     enum class Kind { Null, Integer, Text, Blob };
@@ -28,6 +30,8 @@ struct BoundValue {
 class Statement {
 public:
     Statement(sqlite3* db, std::string_view sql);
+    // Borrows a prepared statement from the cache and gives it back when done.
+    Statement(StatementCache& cache, std::string_view sql);
     ~Statement();
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
@@ -55,6 +59,8 @@ public:
 
 private:
     sqlite3_stmt* stmt_ = nullptr;
+    StatementCache* cache_ = nullptr;
+    std::string sql_; // the cache's key, for a borrowed statement
 };
 
 // Runs a statement without result rows, with bound values; true when it

@@ -36,7 +36,8 @@ bool exists(const std::string& path) {
 
 std::vector<std::string> findDefFiles(const std::string& folder) {
     std::vector<std::string> files;
-    for (const platform::DirectoryEntry& entry : platform::listDirectory(folder).entries) {
+    const auto listing = platform::listDirectory(folder, platform::ListingDetail::KindsOnly);
+    for (const platform::DirectoryEntry& entry : listing.entries) {
         if (!entry.isFolder && platform::endsWithIgnoringCase(entry.name, ".def")) {
             files.push_back(folder + "/" + entry.diskName);
         }

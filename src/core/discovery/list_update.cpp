@@ -61,7 +61,7 @@ public:
     RegistrationLoop(const ListUpdateJob& job, KelArchiverHandler& archiver,
                      ListUpdateOutcome& outcome)
         : job_(job), context_{job.settings, job.catalogue, job.messages, archiver},
-          outcome_(outcome), check_(job.catalogue.db(), kCheckSql) {}
+          outcome_(outcome), check_(job.catalogue.statements(), kCheckSql) {}
 
     bool run(const std::vector<Candidate>& candidates) {
         if (candidates.empty()) {

@@ -60,7 +60,7 @@ std::optional<DefIdentity> readDefFile(const std::string& path) {
 bool writeRow(const RegistrationContext& context, const Candidate& candidate,
               const DefIdentity& identity, std::int64_t id) {
     const char* sql = id < 0 ? kInsertSql : kUpdateSql;
-    Statement statement(context.catalogue.db(), sql);
+    Statement statement(context.catalogue.statements(), sql);
     if (!statement.isValid()) {
         context.messages.show("エラー：" + context.catalogue.LastError() + "\nSQL : \n" + sql);
         return false;

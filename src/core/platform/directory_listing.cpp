@@ -61,7 +61,7 @@ bool endsWithIgnoringCase(const std::string& name, const std::string& suffix) {
            equalsIgnoringCase(std::string_view(name).substr(name.size() - suffix.size()), suffix);
 }
 
-DirectoryListing listDirectory(const std::string& folder) {
+DirectoryListing listDirectory(const std::string& folder, ListingDetail detail) {
     DirectoryListing listing;
     std::unique_ptr<DIR, DirCloser> dir(opendir(folder.empty() ? "/" : folder.c_str()));
     if (!dir) {
@@ -78,6 +78,12 @@ DirectoryListing listDirectory(const std::string& folder) {
         }
         const std::string diskName = entry->d_name;
         if (diskName == "." || diskName == "..") {
+            continue;
+        }
+        const bool knownKind = entry->d_type != DT_UNKNOWN && entry->d_type != DT_LNK;
+        if (detail == ListingDetail::KindsOnly && knownKind) {
+            listing.entries.push_back(
+                {text::decodeFileName(diskName), diskName, entry->d_type == DT_DIR, {}});
             continue;
         }
         struct stat info {};
@@ -101,7 +107,7 @@ std::string resolveInFolder(const std::string& folder, const std::string& name) 
     if (lstat(direct.c_str(), &info) == 0) {
         return direct;
     }
-    const DirectoryListing listing = listDirectory(folder);
+    const DirectoryListing listing = listDirectory(folder, ListingDetail::KindsOnly);
     for (const DirectoryEntry& entry : listing.entries) {
         if (entry.name == name) {
             return folder + "/" + entry.diskName;

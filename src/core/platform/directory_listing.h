@@ -31,10 +31,17 @@ struct DirectoryListing {
     std::vector<DirectoryEntry> entries;
 };
 
+// What a listing must tell of each entry.
+enum class ListingDetail {
+    KindsAndDates, // every entry is looked up (one stat each)
+    KindsOnly,     // the folder's own record is trusted; lastWriteDate stays empty
+};
+
 // Lists a folder's entries (no "." and ".."), sorted by name ignoring
 // letter case so that "the first listed" is the same on every machine.
 // A symbolic link counts as what it points to.
-DirectoryListing listDirectory(const std::string& folder);
+DirectoryListing listDirectory(const std::string& folder,
+                               ListingDetail detail = ListingDetail::KindsAndDates);
 
 // Orders two names as the listing does: ASCII letters compare without
 // case, ties are broken by the exact bytes.

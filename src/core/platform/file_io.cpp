@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -39,13 +38,45 @@ bool writeFileAtomically(const std::string& path, std::string_view content) {
     return true;
 }
 
-bool readWholeFile(const std::string& path, std::string& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+namespace {
+
+// Reads a whole regular file into any byte container.
+template <typename Bytes>
+bool readInto(const std::string& path, Bytes& bytes) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         return false;
     }
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    struct stat info {};
+    bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    bytes.clear();
+    if (ok) {
+        // The size is a hint: a file that grows or shrinks meanwhile is read to its end.
+        bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
+        std::size_t used = 0;
+        for (;;) {
+            if (used == bytes.size()) {
+                bytes.resize(bytes.size() * 2);
+            }
+            const ssize_t got = ::read(fd, bytes.data() + used, bytes.size() - used);
+            if (got <= 0) {
+                ok = got == 0;
+                break;
+            }
+            used += static_cast<std::size_t>(got);
+        }
+        bytes.resize(used);
+    }
+    ::close(fd);
+    return ok;
+}
+
+} // namespace
+
+bool readWholeFile(const std::string& path, std::string& bytes) { return readInto(path, bytes); }
+
+bool readWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
+    return readInto(path, bytes);
 }
 
 } // namespace zorvik::platform

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zorvik::platform {
 
@@ -10,7 +12,8 @@ namespace zorvik::platform {
 // temporary file in the same folder, which is flushed and renamed over path.
 bool writeFileAtomically(const std::string& path, std::string_view content);
 
-// The whole file's bytes; false when it cannot be read.
+// The whole file's bytes; false when it cannot be read or is no regular file.
 bool readWholeFile(const std::string& path, std::string& bytes);
+bool readWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes);
 
 } // namespace zorvik::platform

@@ -21,6 +21,7 @@ void Kel_IniHandler::setRelativeFileName(const std::string& name) {
 }
 
 void Kel_IniHandler::SetFileName(const std::string& name, bool relativeToExecutable) {
+    cached_.reset();
     if (name.size() >= kPathBufferSize) {
         fileName_ = kNameTooLong;
     } else if (relativeToExecutable) {
@@ -48,7 +49,14 @@ std::optional<std::string> Kel_IniHandler::readValue(const std::string& key) con
     if (!namesRealFile()) {
         return std::nullopt;
     }
-    return IniDocument::load(fileName_).value(section_, key);
+    return document().value(section_, key);
+}
+
+const IniDocument& Kel_IniHandler::document() const {
+    if (!cached_) {
+        cached_ = IniDocument::load(fileName_);
+    }
+    return *cached_;
 }
 
 int Kel_IniHandler::GetInt(const std::string& key, int defaultValue) const {
@@ -77,9 +85,14 @@ bool Kel_IniHandler::WriteString(const std::string& key, const std::string& text
     if (!namesRealFile()) {
         return false;
     }
-    IniDocument document = IniDocument::load(fileName_);
-    document.setValue(section_, key, text);
-    return document.save(fileName_);
+    IniDocument updated = IniDocument::load(fileName_);
+    updated.setValue(section_, key, text);
+    cached_.reset();
+    if (!updated.save(fileName_)) {
+        return false;
+    }
+    cached_ = std::move(updated);
+    return true;
 }
 
 } // namespace zorvik

@@ -4,12 +4,16 @@
 #include <optional>
 #include <string>
 
+#include "core/settings/ini_document.h"
+
 namespace zorvik {
 
 // Reads and writes one INI file by section and key, as Windows'
 // private-profile functions do: names match without regard to case,
-// missing files, sections and keys give defaults, and every read and
-// write goes to the file (nothing is cached).
+// missing files, sections and keys give defaults. A handler reads its file
+// at its first read and keeps the content until it writes or is pointed at
+// another file: users hold a handler for one short burst of reads (start-up,
+// one .def file), and a write always reads the file afresh first.
 class Kel_IniHandler {
 public:
     static constexpr int kDefaultInt = -999999;
@@ -52,11 +56,15 @@ private:
     // False while the file name holds one of the error texts.
     bool namesRealFile() const;
     std::optional<std::string> readValue(const std::string& key) const;
+    // The file's content, read at the first use.
+    const IniDocument& document() const;
 
     std::string fileName_;
     std::string section_;
     int defaultInt_ = kDefaultInt;
     std::string defaultString_ = kDefaultString;
+
+    mutable std::optional<IniDocument> cached_;
 };
 
 } // namespace zorvik

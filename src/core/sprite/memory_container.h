@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <span>
 #include <string>
 #include <vector>
@@ -18,9 +17,9 @@ public:
     KelMemoryContainer(const KelMemoryContainer&) = delete;
     KelMemoryContainer& operator=(const KelMemoryContainer&) = delete;
 
-    // Reads the whole file with one read; the result of OnLoaded(), or false
-    // when the file cannot be read (a file that cannot be opened leaves what
-    // was held; any later failure leaves the object empty).
+    // Reads the whole file; the result of OnLoaded(), or false when the file
+    // cannot be read (which leaves what was held) or is empty or too large
+    // (which leaves the object empty).
     bool LoadFile(const std::string& path);
 
     // Frees the bytes; OnReleased()'s result, or false when nothing was held.
@@ -37,8 +36,6 @@ protected:
     virtual bool OnReleased();
 
 private:
-    bool readOpenFile(std::FILE* file);
-
     std::vector<std::uint8_t> data_;
     std::uint32_t capacity_ = 0;
     std::uint32_t size_ = 0;

@@ -1,7 +1,10 @@
 #include "core/sprite/png_encoder.h"
 
 #include <array>
+#include <cstddef>
+#include <cstdlib>
 #include <new>
+#include <utility>
 
 #include <png.h>
 
@@ -55,6 +58,67 @@ void appendToVector(png_structp png, png_bytep data, size_t length) {
 
 void flushNothing(png_structp) {}
 
+// zlib's work buffers (a few hundred KiB per encoder) are kept for the next
+// portrait on the same thread: freeing them gives the heap's top back to the
+// system and the next portrait asks for it again, which costs more than the
+// encoding of a small picture.
+class BufferCache {
+public:
+    ~BufferCache() {
+        for (const Block& block : blocks_) {
+            std::free(block.memory);
+        }
+    }
+
+    void* take(std::size_t size) {
+        for (Block& block : blocks_) {
+            if (block.memory != nullptr && block.size == size) {
+                return std::exchange(block.memory, nullptr);
+            }
+        }
+        return std::malloc(size);
+    }
+
+    void give(void* memory, std::size_t size) {
+        for (Block& block : blocks_) {
+            if (block.memory == nullptr) {
+                block = {memory, size};
+                return;
+            }
+        }
+        std::free(memory);
+    }
+
+private:
+    struct Block {
+        void* memory = nullptr;
+        std::size_t size = 0;
+    };
+    std::array<Block, 8> blocks_{};
+};
+
+thread_local BufferCache bufferCache;
+
+// libpng's allocator: each block carries its size in front of it, so that
+// a freed block can be offered again for a request of the same size.
+constexpr std::size_t kSizeHeader = alignof(std::max_align_t);
+
+png_voidp allocate(png_structp, png_alloc_size_t size) {
+    auto* block = static_cast<std::uint8_t*>(bufferCache.take(size + kSizeHeader));
+    if (block == nullptr) {
+        return nullptr;
+    }
+    *reinterpret_cast<std::size_t*>(block) = size + kSizeHeader;
+    return block + kSizeHeader;
+}
+
+void release(png_structp, png_voidp memory) {
+    if (memory != nullptr) {
+        auto* block = static_cast<std::uint8_t*>(memory) - kSizeHeader;
+        bufferCache.give(block, *reinterpret_cast<std::size_t*>(block));
+    }
+}
+
 // libpng reports errors by longjmp back here, so nothing in this function
 // may own a resource or need a destructor.
 bool writePng(png_structp png, png_infop info, const PngRows& rows) {
@@ -81,9 +145,12 @@ std::optional<std::vector<std::uint8_t>> encodePalettePng(const BitmapInfo& info
     if (!rows) {
         return std::nullopt;
     }
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_structp png = png_create_write_struct_2(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr,
+                                                nullptr, allocate, release);
     png_infop pngInfo = png ? png_create_info_struct(png) : nullptr;
     std::vector<std::uint8_t> encoded;
+    // Palette, headers and compressed rows of a portrait rarely need more.
+    encoded.reserve(1024 + rows->stride * rows->height / 2);
     bool written = false;
     if (pngInfo) {
         png_set_write_fn(png, &encoded, appendToVector, flushNothing);

@@ -49,7 +49,7 @@ std::optional<std::vector<std::uint8_t>> decodedSprite(const std::string& sprite
 std::optional<std::string> storeImage(Kel_CharacterDb& catalogue, const std::string& fileName,
                                       const std::vector<std::uint8_t>& png) {
     ConnectionLock lock(catalogue.db());
-    Statement statement(catalogue.db(), kStoreImage);
+    Statement statement(catalogue.statements(), kStoreImage);
     const bool stored = statement.isValid() && statement.bindBlob(1, png.data(), png.size()) &&
                         statement.bindText(2, fileName) && statement.step() == SQLITE_DONE;
     if (stored) {

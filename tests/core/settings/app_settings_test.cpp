@@ -68,7 +68,8 @@ TEST_F(AppSettingsTest, PartialColumnOrderFallsBackToTheDefault) {
         all += std::to_string(i) + "=" + std::to_string(i) + "\n";
     }
     temp.write("Settings.ini", all);
-    readColumnOrder(handler, order);
+    Kel_IniHandler fresh = store();
+    readColumnOrder(fresh, order);
     EXPECT_EQ(order[16], -2);
     EXPECT_EQ(order[9], -1);
 }
