@@ -8,7 +8,9 @@ bool namesColumn(int column) {
     return column >= 0 && static_cast<std::size_t>(column) < kColumnCount;
 }
 
-const char* sqlName(int column) { return ColumnSqlNames[static_cast<std::size_t>(column)]; }
+const char* sqlName(int column) {
+    return ColumnSqlNames[static_cast<std::size_t>(column)];
+}
 
 } // namespace
 
@@ -20,8 +22,8 @@ ListFilter makeListFilter(int column, std::string_view searchText, MatchMode mod
     const bool anySuffix = mode == MatchMode::BeginsWith || mode == MatchMode::Contains;
     ListFilter filter;
     filter.clause = std::string("AND ") + sqlName(column) + " LIKE ?";
-    filter.pattern = std::string(anyPrefix ? "%" : "") + std::string(searchText) +
-                     (anySuffix ? "%" : "");
+    filter.pattern =
+        std::string(anyPrefix ? "%" : "") + std::string(searchText) + (anySuffix ? "%" : "");
     return filter;
 }
 
@@ -42,8 +44,7 @@ std::vector<int> shownColumns(const std::array<int, kColumnOrderSize>& order) {
     return columns;
 }
 
-CharacterListQuery makeCharacterListQuery(const std::vector<int>& columns,
-                                          const ListFilter& filter,
+CharacterListQuery makeCharacterListQuery(const std::vector<int>& columns, const ListFilter& filter,
                                           std::string_view orderClause) {
     CharacterListQuery query;
     query.sql = "SELECT ID";

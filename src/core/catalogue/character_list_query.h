@@ -45,8 +45,7 @@ std::vector<int> shownColumns(const std::array<int, kColumnOrderSize>& order);
 // "SELECT ID", ",COLUMN" per shown column, " FROM CHARACTER_TABLE WHERE
 // DELETED != 1 ", the filter clause, the order clause and ";"; result
 // column 0 is the integer ID, the others text.
-CharacterListQuery makeCharacterListQuery(const std::vector<int>& columns,
-                                          const ListFilter& filter,
+CharacterListQuery makeCharacterListQuery(const std::vector<int>& columns, const ListFilter& filter,
                                           std::string_view orderClause);
 
 } // namespace zorvik

@@ -50,12 +50,12 @@ void drawStage(QPainter& painter) {
 void drawFighter(QPainter& painter, qreal x, qreal facing, const QColor& colour) {
     const qreal ground = 150;
     painter.setPen(QPen(colour, 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawLine(QPointF(x, ground - 44), QPointF(x, ground - 20));                // body
-    painter.drawLine(QPointF(x, ground - 20), QPointF(x - 10 * facing, ground));        // back leg
-    painter.drawLine(QPointF(x, ground - 20), QPointF(x + 12 * facing, ground));        // front leg
-    painter.drawLine(QPointF(x, ground - 40), QPointF(x + 14 * facing, ground - 34));   // front arm
+    painter.drawLine(QPointF(x, ground - 44), QPointF(x, ground - 20));               // body
+    painter.drawLine(QPointF(x, ground - 20), QPointF(x - 10 * facing, ground));      // back leg
+    painter.drawLine(QPointF(x, ground - 20), QPointF(x + 12 * facing, ground));      // front leg
+    painter.drawLine(QPointF(x, ground - 40), QPointF(x + 14 * facing, ground - 34)); // front arm
     painter.drawLine(QPointF(x + 14 * facing, ground - 34), QPointF(x + 20 * facing, ground - 44));
-    painter.drawLine(QPointF(x, ground - 40), QPointF(x + 6 * facing, ground - 30));    // back arm
+    painter.drawLine(QPointF(x, ground - 40), QPointF(x + 6 * facing, ground - 30)); // back arm
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
     painter.drawEllipse(QPointF(x + 2 * facing, ground - 54), 7, 7);

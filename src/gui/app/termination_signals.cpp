@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <QWidget>
 
 namespace zorvik::gui {
@@ -57,12 +58,18 @@ void TerminationSignals::closeWindow() {
     char bytes[16];
     while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
     }
-    // A modal box would keep the program running after the window has gone;
-    // it is dismissed first, as if the user had declined it.
-    for (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr;) {
+    closeWhenNoModalWindow();
+}
+
+void TerminationSignals::closeWhenNoModalWindow() {
+    // A modal box would keep the program running after the window has gone.
+    // It is dismissed first, as if the user had declined it; the window
+    // closes once the box's loop has ended (which may be inside the
+    // window's own show, for the first-run message).
+    if (QWidget* modal = QApplication::activeModalWidget()) {
         modal->hide();
-        QWidget* next = QApplication::activeModalWidget();
-        modal = next == modal ? nullptr : next;
+        QTimer::singleShot(0, this, &TerminationSignals::closeWhenNoModalWindow);
+        return;
     }
     window_.close();
 }

@@ -25,6 +25,7 @@ public:
 
 private:
     void closeWindow();
+    void closeWhenNoModalWindow();
 
     QWidget& window_;
     QSocketNotifier* notifier_ = nullptr;

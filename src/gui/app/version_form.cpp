@@ -3,7 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QTextBrowser>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "gui/app/about_picture.h"
@@ -12,6 +12,8 @@
 namespace zorvik::gui {
 
 namespace {
+
+constexpr int kTextWidth = 380;
 
 QString versionHtml() {
     const QString site = QString::fromLatin1(TVersionForm::kWebSite);
@@ -47,6 +49,7 @@ TVersionForm::TVersionForm(Shell& shell, QWidget* parent) : QDialog(parent), she
     auto* texts = new QVBoxLayout;
     texts->addWidget(makeNameBlock());
     texts->addWidget(makeTextBlock(QStringLiteral("Memo1"), versionHtml()));
+    texts->addSpacing(6);
     texts->addWidget(makeTextBlock(QStringLiteral("Memo2"), creditHtml()));
     texts->addWidget(button, 0, Qt::AlignRight);
 
@@ -61,8 +64,8 @@ QWidget* TVersionForm::makeNameBlock() {
     auto* name = new QLabel(QStringLiteral("Zorvik"), block);
     name->setObjectName(QStringLiteral("Label1"));
     QFont mincho;
-    mincho.setFamilies({QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho"),
-                        QStringLiteral("serif")});
+    mincho.setFamilies(
+        {QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho"), QStringLiteral("serif")});
     mincho.setPixelSize(64);
     name->setFont(mincho);
     auto* reading = new QLabel(QStringLiteral("（ゾルヴィク）"), block);
@@ -75,18 +78,15 @@ QWidget* TVersionForm::makeNameBlock() {
 }
 
 QWidget* TVersionForm::makeTextBlock(const QString& objectName, const QString& html) {
-    auto* block = new QTextBrowser(this);
+    auto* block = new QLabel(html, this);
     block->setObjectName(objectName);
-    block->setFrameShape(QFrame::NoFrame);
-    block->setOpenLinks(false);
-    block->setHtml(html);
-    block->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    block->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    block->setFixedSize(400, static_cast<int>(block->document()->size().height()) + 4);
-    QPalette palette = block->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-    block->setPalette(palette);
-    connect(block, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) { shell_.open(url); });
+    block->setTextFormat(Qt::RichText);
+    block->setWordWrap(true);
+    block->setFixedWidth(kTextWidth);
+    // Read-only text the user may select; the web site opens through the shell.
+    block->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    connect(block, &QLabel::linkActivated, this,
+            [this](const QString& link) { shell_.open(QUrl(link)); });
     return block;
 }
 

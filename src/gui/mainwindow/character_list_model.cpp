@@ -40,8 +40,7 @@ QVariant CharacterListModel::data(const QModelIndex& index, int role) const {
     return QString::fromStdString(result_->textAt(column, static_cast<std::size_t>(index.row())));
 }
 
-QVariant CharacterListModel::headerData(int section, Qt::Orientation orientation,
-                                        int role) const {
+QVariant CharacterListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= captions_.size()) {
         return {};

@@ -19,8 +19,8 @@ namespace zorvik::gui {
 namespace {
 
 // List column widths by column index; a width the user drags lasts until the next rebuild.
-constexpr std::array<int, kColumnCount> kDefaultColumnWidths = {
-    80, 130, 130, 90, 90, 80, 80, 70, 120, 70, 60, 30, 20, 200, 10, 0};
+constexpr std::array<int, kColumnCount> kDefaultColumnWidths = {80,  130, 130, 90, 90, 80,  80, 70,
+                                                                120, 70,  60,  30, 20, 200, 10, 0};
 
 } // namespace
 
@@ -90,7 +90,9 @@ void CharacterListPane::UpdateCharList() {
     }
 }
 
-const Kel_QueryResult* CharacterListPane::CharListResult() const { return model_->result(); }
+const Kel_QueryResult* CharacterListPane::CharListResult() const {
+    return model_->result();
+}
 
 void CharacterListPane::selectFirstRow() {
     if (model_->rowCount() > 0) {

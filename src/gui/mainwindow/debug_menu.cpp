@@ -8,13 +8,11 @@ namespace zorvik::gui {
 
 DebugMenu::DebugMenu(Kel_CharacterDb& db, UserMessages& messages, StatusBar& status,
                      QWidget* parent)
-    : QMenu(QStringLiteral("デバッグ(&D)"), parent), db_(db), messages_(messages),
-      status_(status) {
+    : QMenu(QStringLiteral("デバッグ(&D)"), parent), db_(db), messages_(messages), status_(status) {
     setObjectName(QStringLiteral("D1"));
-    DELETEFROMCHARTABLE1 =
-        addItem(QStringLiteral("DELETEFROMCHARTABLE1"), QStringLiteral("&DELETE FROM CHARACTER_TABLE"));
-    connect(DELETEFROMCHARTABLE1, &QAction::triggered, this,
-            &DebugMenu::DELETEFROMCHARTABLE1Click);
+    DELETEFROMCHARTABLE1 = addItem(QStringLiteral("DELETEFROMCHARTABLE1"),
+                                   QStringLiteral("&DELETE FROM CHARACTER_TABLE"));
+    connect(DELETEFROMCHARTABLE1, &QAction::triggered, this, &DebugMenu::DELETEFROMCHARTABLE1Click);
     DROPTABLECHARACTERTABLE1 = addItem(QStringLiteral("DROPTABLECHARACTERTABLE1"),
                                        QStringLiteral("D&ROP TABLE CHARACTER_TABLE"));
     connect(DROPTABLECHARACTERTABLE1, &QAction::triggered, this,

@@ -15,4 +15,9 @@ void GridLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     painter->restore();
 }
 
+QSize GridLineDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                 const QModelIndex& index) const {
+    return QStyledItemDelegate::sizeHint(option, index) + QSize(0, 3);
+}
+
 } // namespace zorvik::gui

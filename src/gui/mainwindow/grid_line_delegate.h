@@ -4,7 +4,8 @@
 
 namespace zorvik::gui {
 
-// Draws the list's cells with grid lines along their right and bottom edges.
+// Draws the list's cells with grid lines along their right and bottom edges,
+// with a little room above and below the text.
 class GridLineDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
@@ -12,6 +13,7 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 };
 
 } // namespace zorvik::gui

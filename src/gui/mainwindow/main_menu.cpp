@@ -44,8 +44,8 @@ void MainMenu::buildBattleMenu(QMenuBar& bar) {
     const QString letters = QStringLiteral("ABC");
     for (int tag = 0; tag < 3; ++tag) {
         const QString letter = letters.mid(tag, 1);
-        QAction* item = addItem(*N9, QStringLiteral("M_Param") + letter,
-                                QStringLiteral("パラメータ") + letter);
+        QAction* item =
+            addItem(*N9, QStringLiteral("M_Param") + letter, QStringLiteral("パラメータ") + letter);
         item->setCheckable(true);
         item->setShortcut(QKeySequence(QStringLiteral("Ctrl+") + letter));
         group->addAction(item);

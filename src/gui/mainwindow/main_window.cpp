@@ -46,8 +46,7 @@ int searchColumnFromFindType(int findType) {
 
 } // namespace
 
-TForm1::TForm1(UserMessages& messages, Shell& shell, std::string programFolder,
-               QWidget* parent)
+TForm1::TForm1(UserMessages& messages, Shell& shell, std::string programFolder, QWidget* parent)
     : QMainWindow(parent), messages_(messages), shell_(shell),
       programFolder_(std::move(programFolder)) {
     platform::setCurrentFolder(programFolder_);
@@ -101,7 +100,9 @@ void TForm1::connectCommands() {
     connect(quit, &QAction::triggered, this, &QWidget::close);
 }
 
-std::string TForm1::programFile(const char* name) const { return programFolder_ + "/" + name; }
+std::string TForm1::programFile(const char* name) const {
+    return programFolder_ + "/" + name;
+}
 
 Kel_IniHandler TForm1::openSettingsStore() const {
     Kel_IniHandler store;
@@ -147,6 +148,7 @@ void TForm1::fixTemporaryFolder() {
     }
     messages_.show("一時ディレクトリを設定できません");
     // Closed from the event loop, through FormClose like any other close.
+    closeRequested_ = true;
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
@@ -160,7 +162,9 @@ void TForm1::showEvent(QShowEvent* event) {
 void TForm1::FormShow() {
     SearchBar* search = Panel1->searchBar();
     search->N5Click(search->containsModeItem());
-    if (settings_.FirstRun) {
+    // A box here would run the pending close inside the window's show, and
+    // the program would go on without a window.
+    if (settings_.FirstRun && !closeRequested_) {
         messages_.show("Zorvikをご使用いただき有難うございます。\n"
                        "キャラクターリストを更新する前に、設定をご確認下さい。");
     }
@@ -207,15 +211,25 @@ bool TForm1::setCurrentFolderToProgramFolder() const {
     return platform::setCurrentFolder(programFolder_);
 }
 
-void TForm1::UpdateCharList() { Panel1->UpdateCharList(); }
+void TForm1::UpdateCharList() {
+    Panel1->UpdateCharList();
+}
 
-void TForm1::ShowStatusMessage(const QString& text) { StatusBar1->ShowStatusMessage(text); }
+void TForm1::ShowStatusMessage(const QString& text) {
+    StatusBar1->ShowStatusMessage(text);
+}
 
-void TForm1::CallForm31Click() { emit listUpdateRequested(); }
+void TForm1::CallForm31Click() {
+    emit listUpdateRequested();
+}
 
-void TForm1::N1Click() { CallForm31Click(); }
+void TForm1::N1Click() {
+    CallForm31Click();
+}
 
-void TForm1::Update1Click() { UpdateCharList(); }
+void TForm1::Update1Click() {
+    UpdateCharList();
+}
 
 void TForm1::V1Click() {
     TVersionForm box(shell_, this);

@@ -94,6 +94,8 @@ private:
     AppSettings settings_;
     // Cleared by the first paint that starts the automatic list update.
     bool firstPaintPending_ = true;
+    // Set when start-up failed and the window is about to close.
+    bool closeRequested_ = false;
 
     MainToolBar* ToolBar1 = nullptr;
     StatusBar* StatusBar1 = nullptr;

@@ -78,8 +78,7 @@ void SearchBar::buildPopupMenu() {
     N5 = addModeItem(QStringLiteral("N5"), QStringLiteral("を含む(&P)"), MatchMode::Contains);
 }
 
-QAction* SearchBar::addModeItem(const QString& objectName, const QString& caption,
-                                MatchMode mode) {
+QAction* SearchBar::addModeItem(const QString& objectName, const QString& caption, MatchMode mode) {
     QAction* item = PopupMenu2->addAction(caption);
     item->setObjectName(objectName);
     item->setData(static_cast<int>(mode));
@@ -93,9 +92,13 @@ void SearchBar::setColumnNames(const std::array<std::string, kColumnCount>& name
     }
 }
 
-void SearchBar::setSearchColumn(int index) { ComboBox1->setCurrentIndex(index); }
+void SearchBar::setSearchColumn(int index) {
+    ComboBox1->setCurrentIndex(index);
+}
 
-int SearchBar::searchColumn() const { return ComboBox1->currentIndex(); }
+int SearchBar::searchColumn() const {
+    return ComboBox1->currentIndex();
+}
 
 void SearchBar::Edit1Change() {
     if (Edit1->text().isEmpty()) {
@@ -108,7 +111,9 @@ void SearchBar::Edit1Change() {
     }
 }
 
-void SearchBar::ComboBox1Change() { Timer1Timer(); }
+void SearchBar::ComboBox1Change() {
+    Timer1Timer();
+}
 
 void SearchBar::N5Click(QAction* sender) {
     const auto mode = static_cast<MatchMode>(sender->data().toInt());

@@ -22,9 +22,13 @@ StatusBar::StatusBar(QWidget* parent)
     connect(Timer2, &QTimer::timeout, this, &StatusBar::Timer2Timer);
 }
 
-void StatusBar::setPanelText(const QString& text) { panel0_->setText(text); }
+void StatusBar::setPanelText(const QString& text) {
+    panel0_->setText(text);
+}
 
-QString StatusBar::panelText() const { return panel0_->text(); }
+QString StatusBar::panelText() const {
+    return panel0_->text();
+}
 
 void StatusBar::ShowStatusMessage(const QString& text) {
     setPanelText(text);

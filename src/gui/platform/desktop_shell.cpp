@@ -5,6 +5,8 @@
 
 namespace zorvik::gui {
 
-bool DesktopShell::open(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool DesktopShell::open(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
 
 } // namespace zorvik::gui

@@ -10,8 +10,7 @@ namespace {
 
 // Runs a box on the UI thread: at once when called there, otherwise through
 // the UI thread's event loop while the calling thread waits.
-template <typename Function>
-bool onUiThread(Function function) {
+template <typename Function> bool onUiThread(Function function) {
     QCoreApplication* application = QCoreApplication::instance();
     if (QThread::currentThread() == application->thread()) {
         return function();

@@ -8,7 +8,8 @@
 namespace zorvik {
 namespace {
 
-const std::array<int, 17> kDefaultOrder = {1, 2, 3, 4, 5, 6, 7, 8, 9, -1, 11, 12, 13, 14, 15, 16, 0};
+const std::array<int, 17> kDefaultOrder = {1,  2,  3,  4,  5,  6,  7,  8, 9,
+                                           -1, 11, 12, 13, 14, 15, 16, 0};
 
 TEST(CharacterListQuery, DefaultOrderWithoutSearchOrSortGivesTheDesignedStatement) {
     const auto query = makeCharacterListQuery(shownColumns(kDefaultOrder), {}, "");
@@ -23,9 +24,9 @@ TEST(CharacterListQuery, SearchAndSortFollowTheFixedCondition) {
     order.fill(-1);
     order[0] = 3;
     order[1] = 1;
-    const auto query = makeCharacterListQuery(shownColumns(order),
-                                              makeListFilter(1, "abc", MatchMode::Contains),
-                                              makeOrderClause(3, "DESC"));
+    const auto query =
+        makeCharacterListQuery(shownColumns(order), makeListFilter(1, "abc", MatchMode::Contains),
+                               makeOrderClause(3, "DESC"));
     EXPECT_EQ(query.sql, "SELECT ID,AUTHOR,NAME FROM CHARACTER_TABLE WHERE DELETED != 1 "
                          "AND NAME LIKE ? ORDER BY AUTHOR DESC;");
     ASSERT_EQ(query.parameters.size(), 1u);
@@ -62,7 +63,8 @@ protected:
         }
     }
     std::vector<std::string> names(std::string_view text, MatchMode mode) {
-        const auto query = makeCharacterListQuery({1}, makeListFilter(1, text, mode), " ORDER BY NAME ASC");
+        const auto query =
+            makeCharacterListQuery({1}, makeListFilter(1, text, mode), " ORDER BY NAME ASC");
         const auto result = catalogue.Select(query.sql, query.columnTypes, query.parameters);
         std::vector<std::string> found;
         for (std::size_t row = 0; result && row < result->rowCount(); ++row) {

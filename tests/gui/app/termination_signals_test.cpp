@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QTest>
 
+#include "gui/platform/message_boxes.h"
 #include "gui_support/main_window_fixture.h"
 #include "gui_support/modal.h"
 
@@ -33,6 +34,24 @@ TEST_F(TerminationSignals, ATerminationSignalAlsoDismissesAnOpenModalBox) {
     QDialog box(form.get());
     EXPECT_EQ(box.exec(), QDialog::Rejected);
     QTRY_VERIFY(!form->isVisible());
+    EXPECT_NE(settingsText().find("FirstRun=0"), std::string::npos);
+}
+
+TEST_F(TerminationSignals, ASignalDuringTheFirstRunMessageClosesTheWindowAfterItsShow) {
+    gui::MessageBoxes boxes;
+    gui::TForm1 window(boxes, shell, programFolder);
+    gui::TerminationSignals handlers(window);
+    whenModalShows([](QWidget*) { std::raise(SIGINT); });
+    window.show(); // the first-run message is up inside this call
+    // As in the program: the event loop must end because its last window closed.
+    bool timedOut = false;
+    QTimer::singleShot(5000, [&] {
+        timedOut = true;
+        QApplication::quit();
+    });
+    QApplication::exec();
+    EXPECT_FALSE(timedOut);
+    EXPECT_FALSE(window.isVisible());
     EXPECT_NE(settingsText().find("FirstRun=0"), std::string::npos);
 }
 

@@ -27,11 +27,11 @@ protected:
     void addCharacter(const std::string& name, const std::string& author = "",
                       const std::string& name2 = "") {
         Kel_CharacterDb catalogue(temp.file("db.sqlite3"));
-        ASSERT_TRUE(executeBound(catalogue.db(),
-                                 "INSERT INTO CHARACTER_TABLE(NAME, AUTHOR, NAME2, DELETED) "
-                                 "VALUES(?, ?, ?, 0)",
-                                 {BoundValue::ofText(name), BoundValue::ofText(author),
-                                  BoundValue::ofText(name2)}));
+        ASSERT_TRUE(executeBound(
+            catalogue.db(),
+            "INSERT INTO CHARACTER_TABLE(NAME, AUTHOR, NAME2, DELETED) "
+            "VALUES(?, ?, ?, 0)",
+            {BoundValue::ofText(name), BoundValue::ofText(author), BoundValue::ofText(name2)}));
     }
 
     // Settings.ini as a Windows editor leaves it: lines end with CR LF.
@@ -62,8 +62,7 @@ protected:
         return *form;
     }
 
-    template <typename Widget>
-    Widget* find(const char* objectName) const {
+    template <typename Widget> Widget* find(const char* objectName) const {
         return form->findChild<Widget*>(QString::fromLatin1(objectName));
     }
 

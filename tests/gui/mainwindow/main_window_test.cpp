@@ -22,7 +22,9 @@ using MainWindow = MainWindowFixture;
 const char* const kFirstRunMessage = "Zorvikをご使用いただき有難うございます。\n"
                                      "キャラクターリストを更新する前に、設定をご確認下さい。";
 
-bool isChecked(QToolButton* button) { return button != nullptr && button->isChecked(); }
+bool isChecked(QToolButton* button) {
+    return button != nullptr && button->isChecked();
+}
 
 TEST_F(MainWindow, FreshFolderStartsWithDefaultsAndTheFirstCloseWritesEverySetting) {
     open();
@@ -32,7 +34,7 @@ TEST_F(MainWindow, FreshFolderStartsWithDefaultsAndTheFirstCloseWritesEverySetti
     EXPECT_NE(access((programFolder + "/db.sqlite3").c_str(), F_OK), 0);
     EXPECT_EQ(platform::currentFolder(), programFolder);
     EXPECT_EQ(headerCaptions(), Texts({"NAME", "NAME2", "AUTHOR", "AI_AUTHOR", "SPECIAL1",
-                                             "SPECIAL2", "SUPPORTED_VER", "COMMENT", "UPDATE_DATE"}));
+                                       "SPECIAL2", "SUPPORTED_VER", "COMMENT", "UPDATE_DATE"}));
     EXPECT_TRUE(find<QAction>("M_ParamA")->isChecked());
     EXPECT_TRUE(isChecked(find<QToolButton>("ToolButton3")));
     EXPECT_EQ(find<QToolButton>("SpeedButton1")->text().toStdString(), "を含む");
@@ -181,7 +183,7 @@ TEST_F(MainWindow, NoTemporaryFolderClosesTheWindowWithAMessage) {
     open();
     previous ? setenv("TMPDIR", saved.c_str(), 1) : unsetenv("TMPDIR");
     QTRY_VERIFY(!form->isVisible());
-    EXPECT_EQ(messages.shown().front(), "一時ディレクトリを設定できません");
+    EXPECT_EQ(messages.shown(), std::vector<std::string>{"一時ディレクトリを設定できません"});
     EXPECT_NE(settingsText().find("FirstRun=0"), std::string::npos);
 }
 
