@@ -12,6 +12,7 @@
 #include "core/settings/app_settings.h"
 #include "gui/mainwindow/character_list_model.h"
 #include "gui/mainwindow/grid_line_delegate.h"
+#include "gui/mainwindow/pane_splitter.h"
 #include "gui/mainwindow/search_bar.h"
 
 namespace zorvik::gui {
@@ -31,13 +32,8 @@ CharacterListPane::CharacterListPane(Kel_CharacterDb& db, const AppSettings& set
     Panel2 = new SearchBar(this);
     connect(Panel2, &SearchBar::searchApplied, this, &CharacterListPane::applySearch);
     buildListView();
-    Splitter1 = new QSplitter(Qt::Vertical, this);
-    Splitter1->setObjectName(QStringLiteral("Splitter1"));
-    Splitter1->setHandleWidth(3);
-    Splitter1->setChildrenCollapsible(false);
-    Splitter1->addWidget(Panel2);
-    Splitter1->addWidget(ListView1);
-    Splitter1->setStretchFactor(1, 1);
+    Splitter1 =
+        makePaneSplitter(Qt::Vertical, QStringLiteral("Splitter1"), Panel2, ListView1, 1, this);
     Splitter1->setSizes({SearchBar::kDesignedHeight, 1000});
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -1,6 +1,7 @@
 #include "gui/mainwindow/main_window.h"
 
 #include <cstdlib>
+#include <limits>
 
 #include <QAction>
 #include <QCloseEvent>
@@ -19,6 +20,7 @@
 #include "gui/mainwindow/debug_menu.h"
 #include "gui/mainwindow/main_menu.h"
 #include "gui/mainwindow/main_tool_bar.h"
+#include "gui/mainwindow/pane_splitter.h"
 #include "gui/mainwindow/search_bar.h"
 #include "gui/mainwindow/status_bar.h"
 #include "gui/mainwindow/window_placement.h"
@@ -49,6 +51,8 @@ int searchColumnFromFindType(int findType) {
 TForm1::TForm1(UserMessages& messages, Shell& shell, std::string programFolder, QWidget* parent)
     : QMainWindow(parent), messages_(messages), shell_(shell),
       programFolder_(std::move(programFolder)) {
+    // The catalogue is open (by its relative name, in the folder the program
+    // was started from); from here on the program's folder is current.
     platform::setCurrentFolder(programFolder_);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Zorvik"));
@@ -71,14 +75,9 @@ void TForm1::buildFrame() {
     Panel4 = new QFrame(this);
     Panel4->setObjectName(QStringLiteral("Panel4"));
     Panel4->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Splitter2 = new QSplitter(Qt::Horizontal, this);
-    Splitter2->setObjectName(QStringLiteral("Splitter2"));
-    Splitter2->setHandleWidth(3);
-    Splitter2->setChildrenCollapsible(false);
-    Splitter2->addWidget(Panel1);
-    Splitter2->addWidget(Panel4);
     // The list pane takes what the window gains; Panel4 keeps its width.
-    Splitter2->setStretchFactor(0, 1);
+    Splitter2 =
+        makePaneSplitter(Qt::Horizontal, QStringLiteral("Splitter2"), Panel1, Panel4, 0, this);
     setCentralWidget(Splitter2);
     D1 = new DebugMenu(CharacterDb, messages_, *StatusBar1, this);
     menu_ = std::make_unique<MainMenu>(*menuBar(), *D1);

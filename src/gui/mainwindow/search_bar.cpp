@@ -1,5 +1,7 @@
 #include "gui/mainwindow/search_bar.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>

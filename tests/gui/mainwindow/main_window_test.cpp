@@ -5,12 +5,14 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 
 #include "core/platform/folders.h"
+#include "gui/mainwindow/search_bar.h"
 #include "gui/mainwindow/status_bar.h"
 #include "gui_support/main_window_fixture.h"
 
@@ -99,6 +101,18 @@ TEST_F(MainWindow, OutOfRangeBattleParameterIsSetAAndWrittenBackAsZero) {
     EXPECT_NE(settingsText().find("DefaultBattleParam=0\r\n"), std::string::npos);
 }
 
+TEST_F(MainWindow, AFindTypePastTheColumnsLeavesNoSearchColumnAndNoFilter) {
+    writeSettings("[PreviousStatus]\nFindType=20\n");
+    addCharacter("Ryu");
+    open();
+    EXPECT_EQ(find<QComboBox>("ComboBox1")->currentIndex(), -1);
+    find<QLineEdit>("Edit1")->setText(QStringLiteral("nothing like it"));
+    find<gui::SearchBar>("Panel2")->Timer1Timer();
+    EXPECT_EQ(rowCaptions(), Texts({"Ryu"}));
+    form->close();
+    EXPECT_NE(settingsText().find("FindType=-1\r\n"), std::string::npos);
+}
+
 TEST_F(MainWindow, ColumnOrderAndNamesDecideTheListColumns) {
     writeSettings("[ColumnOrder]\n0=3\n1=1\n2=-1\n3=2\n4=4\n");
     open();
@@ -162,18 +176,30 @@ TEST_F(MainWindow, EveryListUpdateCommandReachesCallForm31Click) {
     EXPECT_EQ(requests.count(), 4);
 }
 
-TEST_F(MainWindow, FirstPaintStartsOneUpdateOnlyWhenUpdateListOnRunIsSet) {
-    open();
-    QSignalSpy withoutSetting(form.get(), &gui::TForm1::listUpdateRequested);
+TEST_F(MainWindow, TheFirstPaintStartsOneUpdateWhenUpdateListOnRunIsSet) {
+    writeSettings("[General]\nUpdateListOnRun=1\n");
+    form = std::make_unique<gui::TForm1>(messages, shell, programFolder);
+    QSignalSpy requests(form.get(), &gui::TForm1::listUpdateRequested);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    QTRY_COMPARE(requests.count(), 1);
     form->repaint();
     QCoreApplication::processEvents();
-    EXPECT_EQ(withoutSetting.count(), 0);
-    // Switched on later (as the settings dialog does): the next paint starts it, once.
+    EXPECT_EQ(requests.count(), 1);
+}
+
+TEST_F(MainWindow, WithoutUpdateListOnRunALaterPaintStartsTheUpdateOnceSwitchedOn) {
+    open();
+    QSignalSpy requests(form.get(), &gui::TForm1::listUpdateRequested);
+    form->repaint();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(requests.count(), 0);
+    // As after the settings dialog has switched it on: the next paint starts it, once.
     form->settings().UpdateListOnRun = true;
     form->repaint();
     form->repaint();
     QCoreApplication::processEvents();
-    EXPECT_EQ(withoutSetting.count(), 1);
+    EXPECT_EQ(requests.count(), 1);
 }
 
 TEST_F(MainWindow, NoTemporaryFolderClosesTheWindowWithAMessage) {
