@@ -6,12 +6,13 @@ CharacterListModel::CharacterListModel(QObject* parent) : QAbstractTableModel(pa
     setObjectName(QStringLiteral("CharListModel"));
 }
 
-void CharacterListModel::setList(std::vector<int> columns, QStringList captions,
-                                 std::unique_ptr<Kel_QueryResult> result) {
+void CharacterListModel::rebuild(std::vector<int> columns, QStringList captions,
+                                 const std::function<std::unique_ptr<Kel_QueryResult>()>& query) {
     beginResetModel();
+    result_.reset();
     columns_ = std::move(columns);
     captions_ = std::move(captions);
-    result_ = std::move(result);
+    result_ = query();
     endResetModel();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -21,9 +22,11 @@ public:
     explicit CharacterListModel(QObject* parent);
 
     // Replaces the columns (catalogue column indices, with their captions)
-    // and the rows; result may be none, which leaves the list without rows.
-    void setList(std::vector<int> columns, QStringList captions,
-                 std::unique_ptr<Kel_QueryResult> result);
+    // and the rows with those of query's result. The previous result is
+    // released before the query runs. A query that gives none leaves the
+    // list without rows.
+    void rebuild(std::vector<int> columns, QStringList captions,
+                 const std::function<std::unique_ptr<Kel_QueryResult>()>& query);
 
     const Kel_QueryResult* result() const { return result_.get(); }
     // The catalogue column index shown in a list column.

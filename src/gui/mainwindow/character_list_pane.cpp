@@ -73,15 +73,14 @@ QStringList CharacterListPane::captionsOf(const std::vector<int>& columns) const
 void CharacterListPane::UpdateCharList() {
     const std::vector<int> columns = shownColumns(settings_.ColumnOrder);
     const CharacterListQuery query = makeCharacterListQuery(columns, FilterClause, OrderClause);
-    std::unique_ptr<Kel_QueryResult> result =
-        db_.Select(query.sql, query.columnTypes, query.parameters);
-    const bool failed = result == nullptr;
-    model_->setList(columns, captionsOf(columns), std::move(result));
+    model_->rebuild(columns, captionsOf(columns),
+                    [&] { return db_.Select(query.sql, query.columnTypes, query.parameters); });
     for (std::size_t k = 0; k < columns.size(); ++k) {
         ListView1->header()->resizeSection(
             static_cast<int>(k), kDefaultColumnWidths[static_cast<std::size_t>(columns[k])]);
     }
-    if (failed) {
+    // The box comes after the rebuild, so that the list behind it is already empty.
+    if (model_->result() == nullptr) {
         messages_.show(db_.text());
     }
 }
