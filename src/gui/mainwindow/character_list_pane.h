@@ -45,7 +45,6 @@ public:
 
     SearchBar* searchBar() const { return Panel2; }
     QTreeView* listView() const { return ListView1; }
-    CharacterListModel* model() const { return model_; }
 
 public slots:
     void ListView1ColumnClick(int section);

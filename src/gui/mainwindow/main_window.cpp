@@ -214,10 +214,6 @@ void TForm1::UpdateCharList() {
     Panel1->UpdateCharList();
 }
 
-void TForm1::ShowStatusMessage(const QString& text) {
-    StatusBar1->ShowStatusMessage(text);
-}
-
 void TForm1::CallForm31Click() {
     emit listUpdateRequested();
 }

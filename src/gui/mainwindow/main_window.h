@@ -43,15 +43,11 @@ public:
 
     Kel_CharacterDb& characterDb() { return CharacterDb; }
     AppSettings& settings() { return settings_; }
-    UserMessages& messages() { return messages_; }
     CharacterListPane& listPane() { return *Panel1; }
     StatusBar& statusBar1() { return *StatusBar1; }
-    const std::string& programFolder() const { return programFolder_; }
 
     // Rebuilds the character list (CharListResult is the list pane's).
     void UpdateCharList();
-    // Status panel 0's text with three flashes.
-    void ShowStatusMessage(const QString& text);
     // Makes the program's folder the current folder again.
     bool setCurrentFolderToProgramFolder() const;
 
