@@ -38,6 +38,14 @@ TEST_F(CharacterDb, FirstOpenCreatesBothTablesAndSecondOpenReportsDone) {
     EXPECT_EQ(access("db.sqlite3", F_OK), 0); // by relative name, in the current folder
 }
 
+TEST_F(CharacterDb, NamesAreLookedUpThroughAnIndex) {
+    Kel_CharacterDb catalogue;
+    Statement plan(catalogue.db(), "EXPLAIN QUERY PLAN SELECT ID, LASTCHECK_DATE FROM "
+                                   "CHARACTER_TABLE WHERE FILENAME=?;");
+    ASSERT_EQ(plan.step(), SQLITE_ROW);
+    EXPECT_NE(plan.textAt(3).find("USING INDEX"), std::string::npos) << plan.textAt(3);
+}
+
 TEST_F(CharacterDb, DroppedTableIsCreatedAgainAtTheNextOpen) {
     {
         Kel_CharacterDb catalogue;

@@ -1,0 +1,56 @@
+#include "core/discovery/candidate.h"
+
+namespace zorvik {
+
+namespace {
+
+// Lowers the ASCII capitals of the extension (from the last '.') in place
+// and gives the kind it names, or 0.
+int archiveKind(std::string& name) {
+    const std::size_t dot = name.rfind('.');
+    for (std::size_t i = dot == std::string::npos ? 0 : dot; i < name.size(); ++i) {
+        if (name[i] >= 'A' && name[i] <= 'Z') {
+            name[i] = static_cast<char>(name[i] - 'A' + 'a');
+        }
+    }
+    if (dot == std::string::npos) {
+        return 0;
+    }
+    const std::string extension = name.substr(dot);
+    if (extension == ".zip") {
+        return kZipCharacter;
+    }
+    if (extension == ".7z") {
+        return kSevenZipCharacter;
+    }
+    return extension == ".rar" ? kRarCharacter : 0;
+}
+
+} // namespace
+
+bool candidateFromEntry(const platform::DirectoryEntry& entry, int recognizeFileType,
+                        Candidate& candidate) {
+    candidate = {entry.name, entry.diskName, kFolderCharacter, entry.lastWriteDate.toString()};
+    if (entry.isFolder && (recognizeFileType & kExcludeFolders) == 0) {
+        return true;
+    }
+    candidate.fileType = archiveKind(candidate.name) & ~recognizeFileType;
+    return candidate.fileType != 0;
+}
+
+std::vector<Candidate> scanCandidates(const platform::DirectoryListing& listing,
+                                      int recognizeFileType, const std::atomic<bool>& cancel) {
+    std::vector<Candidate> candidates;
+    for (const platform::DirectoryEntry& entry : listing.entries) {
+        if (cancel.load(std::memory_order_relaxed)) {
+            break;
+        }
+        Candidate candidate;
+        if (candidateFromEntry(entry, recognizeFileType, candidate)) {
+            candidates.push_back(std::move(candidate));
+        }
+    }
+    return candidates;
+}
+
+} // namespace zorvik

@@ -1,0 +1,62 @@
+#include "core/discovery/character_files.h"
+
+#include <sys/stat.h>
+
+#include "core/platform/directory_listing.h"
+
+namespace zorvik {
+
+namespace {
+
+std::vector<std::string> windowsPathComponents(const std::string& path) {
+    std::vector<std::string> components;
+    std::string current;
+    for (const char c : path) {
+        if (c == '\\' || c == '/') {
+            if (!current.empty()) {
+                components.push_back(current);
+            }
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    if (!current.empty()) {
+        components.push_back(current);
+    }
+    return components;
+}
+
+bool exists(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0;
+}
+
+} // namespace
+
+std::vector<std::string> findDefFiles(const std::string& folder) {
+    std::vector<std::string> files;
+    for (const platform::DirectoryEntry& entry : platform::listDirectory(folder).entries) {
+        if (!entry.isFolder && platform::endsWithIgnoringCase(entry.name, ".def")) {
+            files.push_back(folder + "/" + entry.diskName);
+        }
+    }
+    return files;
+}
+
+std::string locateSpriteFile(const std::string& characterFolder, const std::string& spriteValue) {
+    const std::vector<std::string> components = windowsPathComponents(spriteValue);
+    if (components.empty()) {
+        return characterFolder + "/";
+    }
+    std::string path = characterFolder;
+    for (const std::string& component : components) {
+        path = platform::resolveInFolder(path, component);
+    }
+    if (exists(path) || components.size() == 1) {
+        return path;
+    }
+    return platform::resolveInFolder(characterFolder, components.back());
+}
+
+} // namespace zorvik

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace zorvik {
+
+// The full paths of the .def files at the top level of a folder (letter
+// case ignored, subfolders never searched), in listing order.
+std::vector<std::string> findDefFiles(const std::string& folder);
+
+// The file a .def file's sprite value names, relative to the character's
+// folder. The value is a Windows path: '\' separates and letter case does
+// not matter. When the path does not exist as written (an archive whose
+// folders were dropped at extraction), the file name alone is tried in
+// the character's folder.
+std::string locateSpriteFile(const std::string& characterFolder, const std::string& spriteValue);
+
+} // namespace zorvik

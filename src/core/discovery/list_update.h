@@ -1,0 +1,42 @@
+#pragma once
+
+#include <atomic>
+#include <string>
+
+namespace zorvik {
+
+class Kel_CharacterDb;
+class ListUpdateObserver;
+class UserMessages;
+struct AppSettings;
+
+// The counts an update reports, and whether anything stopped it short.
+struct ListUpdateOutcome {
+    int inserted = 0;
+    int updated = 0;
+    bool listed = false;   // the character folder could be listed
+    bool completed = false; // no catalogue error interrupted the update
+
+    bool changed() const { return inserted > 0 || updated > 0; }
+    // "更新処理終了 : 新規追加データ 3件、 更新データ 0件でした。"
+    std::string countsText() const;
+};
+
+// Everything one list update works with.
+struct ListUpdateJob {
+    const AppSettings& settings;
+    Kel_CharacterDb& catalogue;
+    UserMessages& messages;
+    ListUpdateObserver& observer;
+    const std::atomic<bool>& cancel;
+    std::string pluginFolder; // empty: ArchiverDLLs beside the executable
+    void* ownerWindow = nullptr; // handed to the archiver plug-ins
+};
+
+// Brings the catalogue in line with the character folder: lists MainDir,
+// inserts new characters and (with CharUpdateCheck) re-reads those whose
+// entry date changed, all in one transaction that is committed however
+// the loop ends. Never deletes rows.
+ListUpdateOutcome RunListUpdate(const ListUpdateJob& job);
+
+} // namespace zorvik

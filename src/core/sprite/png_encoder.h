@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "core/sprite/bitmap_info.h"
+
+namespace zorvik::sprite {
+
+// Encodes a decoded 8-bit bitmap (info and its bottom-up pixel rows, each
+// sizeImage / height bytes long) as a palette PNG: all 256 colours in the
+// palette, none of them transparent, top row first. None when the bitmap
+// is not such a bitmap or the encoder fails.
+std::optional<std::vector<std::uint8_t>> encodePalettePng(const BitmapInfo& info,
+                                                          std::span<const std::uint8_t> pixels);
+
+} // namespace zorvik::sprite

@@ -1,0 +1,175 @@
+#include "list_update_fixture.h"
+
+#include <filesystem>
+
+namespace zorvik::test {
+namespace {
+
+using ::testing::ElementsAre;
+
+TEST_F(ListUpdateFixture, NewFolderCharacterIsRegisteredWithEveryColumn) {
+    addFolder("kfm", {}, "2012-03-03");
+    root.write("chars/readme.txt", "not a character");
+    const ListUpdateOutcome outcome = update();
+    EXPECT_TRUE(outcome.completed);
+    EXPECT_EQ(outcome.inserted, 1);
+    EXPECT_EQ(rowCount(), 1u);
+    const StoredRow stored = row("kfm");
+    EXPECT_EQ(stored.text.at("NAME"), "Kung Fu Man");
+    EXPECT_EQ(stored.text.at("NAME2"), "Kung Fu Man");
+    EXPECT_EQ(stored.text.at("AUTHOR"), "Elecbyte");
+    EXPECT_EQ(stored.text.at("UPDATE_DATE"), "04,14,2002");
+    EXPECT_EQ(stored.text.at("SUPPORTED_VER"), "04,14,2002");
+    EXPECT_EQ(stored.text.at("LASTCHECK_DATE"), "2012-03-03");
+    EXPECT_EQ(stored.text.at("FILETYPE"), "0");
+    EXPECT_EQ(stored.text.at("PATH_ID"), "1");
+    EXPECT_EQ(stored.text.at("DELETED"), "0");
+    EXPECT_EQ(stored.text.at("AI_AUTHOR"), "<null>");
+    EXPECT_EQ(stored.text.at("COMMENT"), "<null>");
+    EXPECT_EQ(stored.text.at("IMAGE IS NULL"), "1"); // portraits are off by default
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(ListUpdateFixture, ObserverSeesTheStepsAndTheEndInOrder) {
+    addFolder("kfm");
+    update();
+    EXPECT_THAT(observer.calls,
+                ElementsAre("status:更新処理中...", "label:" + settings.MainDir + "/*.*を検索",
+                            "label:1キャラを認識しました", "max:1", "label:確認中：kfm",
+                            "label:新規追加処理中：kfm", "close", "reload",
+                            "status:更新処理終了 : 新規追加データ 1件、 更新データ 0件でした。",
+                            "blink"));
+    EXPECT_EQ(observer.lastPosition, 0);
+}
+
+TEST_F(ListUpdateFixture, EmptyFolderReportsZeroAndDoesNotReload) {
+    const ListUpdateOutcome outcome = update();
+    EXPECT_TRUE(outcome.completed);
+    EXPECT_THAT(observer.calls,
+                ElementsAre("status:更新処理中...", "label:" + settings.MainDir + "/*.*を検索",
+                            "label:0キャラを認識しました", "max:0", "close",
+                            "status:更新処理終了 : 新規追加データ 0件、 更新データ 0件でした。",
+                            "blink"));
+}
+
+// The decision table: insert when unknown; re-read only when re-checking is
+// on and the entry's day differs from the stored one.
+TEST_F(ListUpdateFixture, DecisionTable) {
+    const std::string folder = addFolder("kfm", {}, "2012-03-03");
+    ASSERT_EQ(update().inserted, 1);
+    const std::int64_t id = row("kfm").id;
+
+    stamp(folder, "2012-03-03"); // same day, another time
+    EXPECT_EQ(update().updated, 0);
+
+    DefFields renamed;
+    renamed.name = "Kung Fu Man EX";
+    root.write("chars/kfm/kfm.def", defText(renamed));
+    stamp(folder, "2013-01-01");
+    settings.CharUpdateCheck = false;
+    EXPECT_EQ(update().updated, 0);
+    EXPECT_EQ(row("kfm").text.at("NAME"), "Kung Fu Man");
+
+    settings.CharUpdateCheck = true;
+    const ListUpdateOutcome outcome = update();
+    EXPECT_EQ(outcome.updated, 1);
+    EXPECT_EQ(outcome.inserted, 0);
+    EXPECT_EQ(row("kfm").id, id);
+    EXPECT_EQ(row("kfm").text.at("NAME"), "Kung Fu Man EX");
+    EXPECT_EQ(row("kfm").text.at("LASTCHECK_DATE"), "2013-01-01");
+    EXPECT_EQ(rowCount(), 1u);
+}
+
+TEST_F(ListUpdateFixture, UserColumnsSurviveAndADeletedRowComesBack) {
+    const std::string folder = addFolder("kfm", {}, "2012-03-03");
+    update();
+    ASSERT_TRUE(executeBound(catalogue.db(),
+                             "UPDATE CHARACTER_TABLE SET COMMENT=?, DELETED=1, LASTCHECK_DATE=NULL",
+                             {BoundValue::ofText("my note")}));
+    EXPECT_EQ(update().updated, 1); // a stored NULL date counts as changed
+    EXPECT_EQ(row("kfm").text.at("DELETED"), "0");
+    EXPECT_EQ(row("kfm").text.at("COMMENT"), "my note");
+}
+
+TEST_F(ListUpdateFixture, ValuesAreStoredAsReadAndTouchNoOtherRow) {
+    DefFields quoted;
+    quoted.name = "Say \"Hi\"";
+    quoted.author = "O'Brien";
+    addFolder("NAME", quoted);
+    addFolder("other");
+    ASSERT_EQ(update().inserted, 2);
+    EXPECT_EQ(row("NAME").text.at("NAME"), "Say \"Hi\"");
+    EXPECT_EQ(row("NAME").text.at("AUTHOR"), "O'Brien");
+    EXPECT_EQ(row("other").text.at("NAME"), "Kung Fu Man");
+    // A folder named like a column finds its own row again instead of a new one.
+    settings.CharUpdateCheck = true;
+    EXPECT_EQ(update().inserted, 0);
+    EXPECT_EQ(rowCount(), 2u);
+}
+
+TEST_F(ListUpdateFixture, ShiftJisDefAndFolderNamesAreStoredAsUnicode) {
+    const std::string sjisFolder = "\x83\x4c\x83\x83\x83\x89"; // キャラ
+    root.makeFolder("chars/" + sjisFolder);
+    root.write("chars/" + sjisFolder + "/a.def", "[Info]\r\nname = \"\x93\xfa\x96\x7b\"\r\n");
+    ASSERT_EQ(update().inserted, 1);
+    EXPECT_EQ(row("キャラ").text.at("NAME"), "日本");
+    EXPECT_EQ(update().inserted, 0); // found again, not inserted twice
+}
+
+TEST_F(ListUpdateFixture, CancelCommitsWhatWasWritten) {
+    addFolder("a");
+    addFolder("b");
+    addFolder("c");
+    int registered = 0;
+    observer.onLabel = [&](const std::string& text) {
+        if (text.rfind("新規追加処理中", 0) == 0 && ++registered == 2) {
+            cancel = true; // the character in hand is still finished
+        }
+    };
+    const ListUpdateOutcome outcome = update();
+    EXPECT_EQ(outcome.inserted, 2);
+    EXPECT_EQ(rowCount(), 2u);
+    // Committed: another connection sees the rows.
+    Kel_CharacterDb reopened(root.file("db.sqlite3"));
+    auto rows = reopened.Select("SELECT FILENAME FROM CHARACTER_TABLE", {4});
+    EXPECT_EQ(rows->rowCount(), 2u);
+}
+
+TEST_F(ListUpdateFixture, MissingCharacterFolderIsReportedAndNothingIsWritten) {
+    settings.MainDir = root.file("missing");
+    const ListUpdateOutcome outcome = update();
+    EXPECT_FALSE(outcome.listed);
+    EXPECT_THAT(messages.shown(),
+                ElementsAre("ファイル検索を開始できませんでした。\n"
+                            "メインディレクトリの設定が正しいか確認してください。"));
+    EXPECT_EQ(observer.calls.back(), "close");
+}
+
+TEST_F(ListUpdateFixture, FirstDefWithANameWinsAndPortraitIsTaken) {
+    root.makeFolder("chars/two");
+    root.write("chars/two/a.def", "[Info]\r\nauthor = nobody\r\n");
+    DefFields second;
+    second.name = "Second";
+    root.write("chars/two/b.def", defText(second));
+    second.name = "Third";
+    root.write("chars/two/c.def", defText(second));
+    root.write("chars/two/KFM.SFF", portraitSff());
+    settings.RegisterSprite = true;
+    ASSERT_EQ(update().inserted, 1);
+    EXPECT_EQ(row("two").text.at("NAME"), "Second");
+    EXPECT_EQ(row("two").text.at("IMAGE IS NULL"), "0");
+}
+
+TEST_F(ListUpdateFixture, CatalogueErrorsEndTheLoopButStillCommit) {
+    addFolder("kfm");
+    ASSERT_TRUE(catalogue.DropCharacterTable());
+    const ListUpdateOutcome outcome = update();
+    EXPECT_FALSE(outcome.completed);
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0],
+              "DB登録確認処理でエラーがありました：no such table: CHARACTER_TABLE");
+    EXPECT_EQ(observer.calls.back(), "blink");
+}
+
+} // namespace
+} // namespace zorvik::test

@@ -1,0 +1,101 @@
+#include "core/discovery/registration.h"
+
+#include <filesystem>
+
+#include "core/archive/archiver_handler.h"
+#include "core/discovery/candidate.h"
+#include "list_update_fixture.h"
+#include "support/archive_writer.h"
+
+namespace zorvik::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Registration : public ListUpdateFixture,
+                     public ::testing::WithParamInterface<ArchiveFormat> {
+protected:
+    // An archive as characters are shipped: a top folder with the .def,
+    // the sprites and sounds that registration does not need.
+    std::string writeCharacterArchive(const std::string& fileName, ArchiveFormat format) {
+        const std::string path = root.file("chars/" + fileName);
+        writeArchive(path, format,
+                     {FixtureEntry::folder("kfm/"),
+                      FixtureEntry::file("kfm/kfm.def", defText({})),
+                      FixtureEntry::file("kfm/kfm.sff", portraitSff()),
+                      FixtureEntry::file("kfm/sound.snd", std::string(4096, 's'))});
+        stamp(path, "2011-07-15");
+        return path;
+    }
+
+    bool tempIsEmpty() const { return fs::is_empty(settings.TempDir); }
+};
+
+TEST_P(Registration, ArchiveWithATopFolderRegistersThroughTheShippedPlugin) {
+    const std::string extension = formatExtension(GetParam());
+    std::string upper = extension;
+    for (char& c : upper) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    writeCharacterArchive("KFM" + upper, GetParam());
+    settings.RegisterSprite = true;
+    const ListUpdateOutcome outcome = update();
+    ASSERT_EQ(outcome.inserted, 1) << ::testing::PrintToString(messages.shown());
+    const StoredRow stored = row("KFM" + extension); // the extension in small letters
+    EXPECT_EQ(stored.text.at("NAME"), "Kung Fu Man");
+    EXPECT_EQ(stored.text.at("LASTCHECK_DATE"), "2011-07-15");
+    EXPECT_EQ(stored.text.at("FILETYPE"),
+              std::to_string(extension == ".zip" ? 2 : extension == ".7z" ? 4 : 8));
+    EXPECT_EQ(stored.text.at("IMAGE IS NULL"), "0");
+    EXPECT_TRUE(tempIsEmpty()); // the extraction folder is gone again
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(EachKind, Registration,
+                         ::testing::Values(ArchiveFormat::Zip, ArchiveFormat::SevenZip,
+                                           ArchiveFormat::Rar4, ArchiveFormat::Rar5),
+                         [](const auto& param) { return std::string(formatName(param.param)); });
+
+TEST_F(ListUpdateFixture, LeftoverExtractionFolderBlocksThatArchive) {
+    writeArchive(root.file("chars/kfm.zip"), ArchiveFormat::Zip,
+                 {FixtureEntry::file("kfm.def", defText({}))});
+    root.makeFolder("temp/kfm.zip");
+    EXPECT_EQ(update().inserted, 0);
+    EXPECT_THAT(messages.shown(),
+                ::testing::ElementsAre(settings.TempDir + "kfm.zip/を作れませんでした"));
+    EXPECT_TRUE(fs::exists(root.file("temp/kfm.zip"))); // not ours to delete
+}
+
+TEST_F(ListUpdateFixture, ArchiveNoPluginAcceptsLeavesNoRowAndNoFolder) {
+    root.write("chars/broken.zip", "this is not a zip archive");
+    EXPECT_EQ(update().inserted, 0);
+    EXPECT_TRUE(fs::is_empty(settings.TempDir));
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(ListUpdateFixture, ArchiveNameWithADoubleQuoteIsNotHandedToThePlugin) {
+    writeArchive(root.file("chars/a\" b.zip"), ArchiveFormat::Zip,
+                 {FixtureEntry::file("kfm.def", defText({}))});
+    EXPECT_EQ(update().inserted, 0);
+    EXPECT_TRUE(fs::is_empty(settings.TempDir));
+}
+
+TEST_F(ListUpdateFixture, RegistrationBindsEveryValue) {
+    addFolder("kfm");
+    addFolder("other");
+    KelArchiverHandler archiver(root.file("no-plugins"));
+    const RegistrationContext context{settings, catalogue, messages, archiver};
+    ASSERT_TRUE(RegisterCharacter(context, {"other", "other", 0, "2012-03-03"}, -1));
+    const std::int64_t otherId = row("other").id;
+    // A date holding a single quote, as a hostile value would: stored as given.
+    ASSERT_TRUE(RegisterCharacter(context, {"kfm", "kfm", 0, "2012'); DROP TABLE x;--"}, -1));
+    EXPECT_EQ(row("kfm").text.at("LASTCHECK_DATE"), "2012'); DROP TABLE x;--");
+    // Rewriting one row by its ID leaves the other alone.
+    ASSERT_TRUE(RegisterCharacter(context, {"kfm", "kfm", 0, "2020-01-01"}, row("kfm").id));
+    EXPECT_EQ(row("other").id, otherId);
+    EXPECT_EQ(row("other").text.at("LASTCHECK_DATE"), "2012-03-03");
+    EXPECT_EQ(rowCount(), 2u);
+}
+
+} // namespace
+} // namespace zorvik::test
