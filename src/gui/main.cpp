@@ -1,11 +1,17 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "gui/app/termination_signals.h"
+#include "gui/mainwindow/main_window.h"
+#include "gui/platform/desktop_shell.h"
+#include "gui/platform/message_boxes.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("M.U.G.E.N character management tool"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Zorvik"));
-    window.show();
+    zorvik::gui::MessageBoxes messages;
+    zorvik::gui::DesktopShell shell;
+    zorvik::gui::TForm1 form(messages, shell);
+    zorvik::gui::TerminationSignals terminationSignals(form);
+    form.show();
     return QApplication::exec();
 }

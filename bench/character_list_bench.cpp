@@ -1,0 +1,152 @@
+// UpdateCharList over a catalogue of 20,000 characters, against the same
+// SELECT run alone with SQLite on the same connection. Each iteration runs
+// both, one after the other, so that both see the same machine load; the
+// reported time is UpdateCharList's, the counter "ratio" its time over the
+// SELECT's. Argument 0: the default columns without a search; 1: with a
+// "contains" search that keeps about half of the rows.
+#include <chrono>
+#include <filesystem>
+#include <random>
+
+#include <QApplication>
+#include <QTreeView>
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include "core/catalogue/character_db.h"
+#include "core/catalogue/character_list_query.h"
+#include "gui/mainwindow/character_list_pane.h"
+#include "support/recording_messages.h"
+
+namespace {
+
+using namespace zorvik;
+
+constexpr int kRows = 20000;
+
+std::string randomWord(std::mt19937& random, const char* const* syllables, int count) {
+    std::string word;
+    for (int i = 0; i < 3; ++i) {
+        word += syllables[random() % static_cast<unsigned>(count)];
+    }
+    return word;
+}
+
+// The generated catalogue, opened once for the whole run.
+class Catalogue {
+public:
+    Catalogue() : folder_(std::filesystem::temp_directory_path() / "zorvik_list_bench") {
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directories(folder_);
+        db_ = std::make_unique<Kel_CharacterDb>((folder_ / "db.sqlite3").string());
+        fill();
+        settings_.ColumnNames = columnNamesFromLines(nullptr);
+        settings_.ColumnOrder = {1, 2, 3, 4, 5, 6, 7, 8, 9, -1, 11, 12, 13, 14, 15, 16, 0};
+    }
+    ~Catalogue() {
+        db_.reset();
+        std::filesystem::remove_all(folder_);
+    }
+
+    Kel_CharacterDb& db() { return *db_; }
+    const AppSettings& settings() const { return settings_; }
+
+private:
+    void fill() {
+        static const char* const latin[] = {"ka", "ri", "zo", "mu", "ten", "ba", "ru", "shi"};
+        static const char* const kana[] = {"リュ", "ウ", "ケン", "サ", "キ", "ゾル", "ヴィ", "ク"};
+        std::mt19937 random(7);
+        executeBound(db_->db(), "BEGIN;", {});
+        for (int row = 0; row < kRows; ++row) {
+            executeBound(db_->db(),
+                         "INSERT INTO CHARACTER_TABLE(NAME, NAME2, AUTHOR, SUPPORTED_VER, "
+                         "UPDATE_DATE, COMMENT, FILENAME, FILETYPE, PATH_ID, DELETED) "
+                         "VALUES(?, ?, ?, '1.0', '2012.03.03', ?, ?, 0, 1, 0)",
+                         {BoundValue::ofText(randomWord(random, latin, 8)),
+                          BoundValue::ofText(randomWord(random, kana, 8)),
+                          BoundValue::ofText(randomWord(random, latin, 8)),
+                          BoundValue::ofText(row % 3 == 0 ? "お気に入り" : ""),
+                          BoundValue::ofText("char" + std::to_string(row) + ".zip")});
+        }
+        executeBound(db_->db(), "COMMIT;", {});
+    }
+
+    std::filesystem::path folder_;
+    std::unique_ptr<Kel_CharacterDb> db_;
+    AppSettings settings_;
+};
+
+Catalogue& catalogue() {
+    static Catalogue instance;
+    return instance;
+}
+
+ListFilter filterFor(const benchmark::State& state) {
+    return state.range(0) == 0 ? ListFilter{} : makeListFilter(1, "a", MatchMode::Contains);
+}
+
+// Steps through every row and reads every column's text, as Select does.
+std::size_t runSelectAlone(Kel_CharacterDb& db, const CharacterListQuery& query) {
+    std::size_t bytes = 0;
+    Statement statement(db.db(), query.sql);
+    statement.bind(query.parameters);
+    while (statement.step() == SQLITE_ROW) {
+        bytes += static_cast<std::size_t>(sqlite3_column_int(statement.handle(), 0));
+        for (int column = 1; column < statement.columnCount(); ++column) {
+            sqlite3_column_text(statement.handle(), column);
+            bytes += static_cast<std::size_t>(sqlite3_column_bytes(statement.handle(), column));
+        }
+    }
+    return bytes;
+}
+
+// The whole rebuild: the query into CharListResult, the model reset and the
+// view's layout and paint of its visible rows.
+void UpdateCharListAgainstSelect(benchmark::State& state) {
+    using Clock = std::chrono::steady_clock;
+    Catalogue& data = catalogue();
+    const ListFilter filter = filterFor(state);
+    const auto query =
+        makeCharacterListQuery(shownColumns(data.settings().ColumnOrder), filter, "");
+    test::RecordingMessages messages;
+    gui::CharacterListPane pane(data.db(), data.settings(), messages, nullptr);
+    pane.resize(760, 600);
+    pane.show();
+    pane.applySearch(filter);
+    std::chrono::duration<double> selectTime{0};
+    std::chrono::duration<double> updateTime{0};
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        benchmark::DoNotOptimize(runSelectAlone(data.db(), query));
+        const auto middle = Clock::now();
+        pane.UpdateCharList();
+        QApplication::processEvents();
+        const auto end = Clock::now();
+        selectTime += middle - start;
+        updateTime += end - middle;
+        state.SetIterationTime(std::chrono::duration<double>(end - middle).count());
+    }
+    const auto iterations = static_cast<double>(state.iterations());
+    state.counters["select_ms"] = selectTime.count() * 1000 / iterations;
+    state.counters["ratio"] = updateTime / selectTime;
+    state.counters["rows"] = static_cast<double>(pane.listView()->model()->rowCount());
+}
+
+BENCHMARK(UpdateCharListAgainstSelect)
+    ->Arg(0)
+    ->Arg(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

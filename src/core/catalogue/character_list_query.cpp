@@ -1,0 +1,67 @@
+#include "core/catalogue/character_list_query.h"
+
+namespace zorvik {
+
+namespace {
+
+bool namesColumn(int column) {
+    return column >= 0 && static_cast<std::size_t>(column) < kColumnCount;
+}
+
+const char* sqlName(int column) {
+    return ColumnSqlNames[static_cast<std::size_t>(column)];
+}
+
+} // namespace
+
+ListFilter makeListFilter(int column, std::string_view searchText, MatchMode mode) {
+    if (searchText.empty() || !namesColumn(column)) {
+        return {};
+    }
+    const bool anyPrefix = mode == MatchMode::EndsWith || mode == MatchMode::Contains;
+    const bool anySuffix = mode == MatchMode::BeginsWith || mode == MatchMode::Contains;
+    ListFilter filter;
+    filter.clause = std::string("AND ") + sqlName(column) + " LIKE ?";
+    filter.pattern =
+        std::string(anyPrefix ? "%" : "") + std::string(searchText) + (anySuffix ? "%" : "");
+    return filter;
+}
+
+std::string makeOrderClause(int column, std::string_view direction) {
+    if (!namesColumn(column)) {
+        return {};
+    }
+    return std::string(" ORDER BY ") + sqlName(column) + " " + std::string(direction);
+}
+
+std::vector<int> shownColumns(const std::array<int, kColumnOrderSize>& order) {
+    std::vector<int> columns;
+    for (std::size_t k = 0; k < kColumnCount && order[k] != -1; ++k) {
+        if (namesColumn(order[k])) {
+            columns.push_back(order[k]);
+        }
+    }
+    return columns;
+}
+
+CharacterListQuery makeCharacterListQuery(const std::vector<int>& columns, const ListFilter& filter,
+                                          std::string_view orderClause) {
+    CharacterListQuery query;
+    query.sql = "SELECT ID";
+    query.columnTypes.push_back(kIntegerColumn);
+    for (const int column : columns) {
+        query.sql += ',';
+        query.sql += sqlName(column);
+        query.columnTypes.push_back(kTextColumn);
+    }
+    query.sql += " FROM CHARACTER_TABLE WHERE DELETED != 1 ";
+    query.sql += filter.clause;
+    query.sql += orderClause;
+    query.sql += ';';
+    if (!filter.clause.empty()) {
+        query.parameters.push_back(BoundValue::ofText(filter.pattern));
+    }
+    return query;
+}
+
+} // namespace zorvik

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <array>
+
+#include <QObject>
+
+class QAction;
+class QToolButton;
+
+namespace zorvik {
+struct AppSettings;
+}
+
+namespace zorvik::gui {
+
+// The battle parameter set in use (DefaultBattleParam, 0 to 2 for A to C):
+// the radio items M_ParamA to M_ParamC and the grouped tool buttons
+// ToolButton3 to ToolButton5 always show the same set.
+class BattleParameters : public QObject {
+    Q_OBJECT
+public:
+    BattleParameters(AppSettings& settings, const std::array<QAction*, 3>& items,
+                     const std::array<QToolButton*, 3>& buttons, QObject* parent);
+
+    // The tool buttons' hints become the three parameter texts.
+    void showParameterTexts();
+    // Marks the item and presses the button of the set in DefaultBattleParam.
+    void showSelection();
+
+public slots:
+    // A set chosen by its item or button (tag 0, 1 or 2).
+    void M_ParamCClick(int tag);
+
+private:
+    AppSettings& settings_;
+    std::array<QAction*, 3> items_;
+    std::array<QToolButton*, 3> buttons_;
+};
+
+} // namespace zorvik::gui

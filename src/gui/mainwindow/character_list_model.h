@@ -1,0 +1,46 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+#include "core/catalogue/query_result.h"
+
+namespace zorvik::gui {
+
+// The character list's rows, read straight from the last list query's
+// result (CharListResult): list row r is result row r, list column k is
+// result column k + 1 (result column 0 holds the row's ID). Cells become
+// texts only when the view asks for them, so a large catalogue costs no
+// more than its result.
+class CharacterListModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit CharacterListModel(QObject* parent);
+
+    // Replaces the columns (catalogue column indices, with their captions)
+    // and the rows with those of query's result. The previous result is
+    // released before the query runs. A query that gives none leaves the
+    // list without rows.
+    void rebuild(std::vector<int> columns, QStringList captions,
+                 const std::function<std::unique_ptr<Kel_QueryResult>()>& query);
+
+    const Kel_QueryResult* result() const { return result_.get(); }
+    // The catalogue column index shown in a list column.
+    int columnTag(int section) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    std::vector<int> columns_;
+    QStringList captions_;
+    std::unique_ptr<Kel_QueryResult> result_;
+};
+
+} // namespace zorvik::gui

@@ -1,0 +1,122 @@
+#include "gui/mainwindow/character_list_pane.h"
+
+#include <array>
+
+#include <QHeaderView>
+#include <QSplitter>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "core/catalogue/character_db.h"
+#include "core/platform/user_messages.h"
+#include "core/settings/app_settings.h"
+#include "gui/mainwindow/character_list_model.h"
+#include "gui/mainwindow/grid_line_delegate.h"
+#include "gui/mainwindow/pane_splitter.h"
+#include "gui/mainwindow/search_bar.h"
+
+namespace zorvik::gui {
+
+namespace {
+
+// List column widths by column index; a width the user drags lasts until the next rebuild.
+constexpr std::array<int, kColumnCount> kDefaultColumnWidths = {80,  130, 130, 90, 90, 80,  80, 70,
+                                                                120, 70,  60,  30, 20, 200, 10, 0};
+
+} // namespace
+
+CharacterListPane::CharacterListPane(Kel_CharacterDb& db, const AppSettings& settings,
+                                     UserMessages& messages, QWidget* parent)
+    : QWidget(parent), db_(db), settings_(settings), messages_(messages) {
+    setObjectName(QStringLiteral("Panel1"));
+    Panel2 = new SearchBar(this);
+    connect(Panel2, &SearchBar::searchApplied, this, &CharacterListPane::applySearch);
+    buildListView();
+    Splitter1 =
+        makePaneSplitter(Qt::Vertical, QStringLiteral("Splitter1"), Panel2, ListView1, 1, this);
+    Splitter1->setSizes({SearchBar::kDesignedHeight, 1000});
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Splitter1);
+}
+
+void CharacterListPane::buildListView() {
+    ListView1 = new QTreeView(this);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    model_ = new CharacterListModel(ListView1);
+    ListView1->setModel(model_);
+    ListView1->setItemDelegate(new GridLineDelegate(ListView1));
+    ListView1->setRootIsDecorated(false);
+    ListView1->setItemsExpandable(false);
+    ListView1->setUniformRowHeights(true);
+    ListView1->setAllColumnsShowFocus(true);
+    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Rows are not edited in place (ListView1Editing refuses), and never sorted by the view.
+    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView1->setSortingEnabled(false);
+    QHeaderView* header = ListView1->header();
+    header->setSectionsMovable(false);
+    header->setSectionsClickable(true);
+    header->setStretchLastSection(false);
+    connect(header, &QHeaderView::sectionClicked, this, &CharacterListPane::ListView1ColumnClick);
+}
+
+QStringList CharacterListPane::captionsOf(const std::vector<int>& columns) const {
+    QStringList captions;
+    for (const int column : columns) {
+        captions << QString::fromStdString(settings_.ColumnNames[static_cast<std::size_t>(column)]);
+    }
+    return captions;
+}
+
+void CharacterListPane::UpdateCharList() {
+    const std::vector<int> columns = shownColumns(settings_.ColumnOrder);
+    const CharacterListQuery query = makeCharacterListQuery(columns, FilterClause, OrderClause);
+    model_->rebuild(columns, captionsOf(columns),
+                    [&] { return db_.Select(query.sql, query.columnTypes, query.parameters); });
+    for (std::size_t k = 0; k < columns.size(); ++k) {
+        ListView1->header()->resizeSection(
+            static_cast<int>(k), kDefaultColumnWidths[static_cast<std::size_t>(columns[k])]);
+    }
+    // The box comes after the rebuild, so that the list behind it is already empty.
+    if (model_->result() == nullptr) {
+        messages_.show(db_.text());
+    }
+}
+
+const Kel_QueryResult* CharacterListPane::CharListResult() const {
+    return model_->result();
+}
+
+void CharacterListPane::selectFirstRow() {
+    if (model_->rowCount() > 0) {
+        ListView1->setCurrentIndex(model_->index(0, 0));
+    }
+}
+
+void CharacterListPane::ListView1ColumnClick(int section) {
+    const int column = model_->columnTag(section);
+    if (column == SortColumn) {
+        if (SortDirection != "ASC") {
+            // The third click switches the sort off; the direction is left as it was.
+            OrderClause.clear();
+            SortColumn = -1;
+            UpdateCharList();
+            return;
+        }
+        SortDirection = "DESC";
+    } else {
+        SortDirection = "ASC";
+    }
+    OrderClause = makeOrderClause(column, SortDirection);
+    SortColumn = column;
+    UpdateCharList();
+}
+
+void CharacterListPane::applySearch(const ListFilter& filter) {
+    FilterClause = filter;
+    UpdateCharList();
+}
+
+} // namespace zorvik::gui

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <QWidget>
+
+#include "core/catalogue/character_list_query.h"
+
+class QSplitter;
+class QTreeView;
+
+namespace zorvik {
+class Kel_CharacterDb;
+class Kel_QueryResult;
+class UserMessages;
+struct AppSettings;
+} // namespace zorvik
+
+namespace zorvik::gui {
+
+class CharacterListModel;
+class SearchBar;
+
+// Panel1, the left pane: the search bar over the character list. The list
+// is always rebuilt whole from a fresh query with the configured columns,
+// the search and the sort; a header click cycles ascending, descending, off.
+class CharacterListPane : public QWidget {
+    Q_OBJECT
+public:
+    CharacterListPane(Kel_CharacterDb& db, const AppSettings& settings, UserMessages& messages,
+                      QWidget* parent);
+
+    // Rebuilds the list's columns and rows from the catalogue. When the
+    // query cannot run, the catalogue's status text is shown and the list
+    // has its columns and no rows.
+    void UpdateCharList();
+
+    // The result of the last list query (row r of the list is its row r,
+    // column 0 the row's ID); none after a failed query.
+    const Kel_QueryResult* CharListResult() const;
+
+    // Makes the first row the selected one when there is one.
+    void selectFirstRow();
+
+    SearchBar* searchBar() const { return Panel2; }
+    QTreeView* listView() const { return ListView1; }
+
+public slots:
+    void ListView1ColumnClick(int section);
+    // FilterClause becomes the search's clause; the list is rebuilt.
+    void applySearch(const zorvik::ListFilter& filter);
+
+private:
+    void buildListView();
+    QStringList captionsOf(const std::vector<int>& columns) const;
+
+    Kel_CharacterDb& db_;
+    const AppSettings& settings_;
+    UserMessages& messages_;
+    SearchBar* Panel2 = nullptr;
+    QSplitter* Splitter1 = nullptr;
+    QTreeView* ListView1 = nullptr;
+    CharacterListModel* model_ = nullptr;
+    ListFilter FilterClause;
+    std::string OrderClause;
+    int SortColumn = -1;
+    std::string SortDirection;
+};
+
+} // namespace zorvik::gui

@@ -1,0 +1,234 @@
+#include "gui/mainwindow/main_window.h"
+
+#include <cstdlib>
+#include <limits>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QTimer>
+#include <QToolButton>
+
+#include "core/platform/user_messages.h"
+#include "core/settings/ini_handler.h"
+#include "core/settings/line_list.h"
+#include "gui/app/version_form.h"
+#include "gui/mainwindow/battle_parameters.h"
+#include "gui/mainwindow/character_list_pane.h"
+#include "gui/mainwindow/debug_menu.h"
+#include "gui/mainwindow/main_menu.h"
+#include "gui/mainwindow/main_tool_bar.h"
+#include "gui/mainwindow/pane_splitter.h"
+#include "gui/mainwindow/search_bar.h"
+#include "gui/mainwindow/status_bar.h"
+#include "gui/mainwindow/window_placement.h"
+
+namespace zorvik::gui {
+
+namespace {
+
+// The designed left edge of Splitter2, which is also Panel4's width when
+// Settings.ini has none.
+constexpr int kDesignedSplitter2Left = 341;
+
+QFont designedFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                      QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
+    font.setPixelSize(12);
+    return font;
+}
+
+// FindType is kept as the absolute value; one with no absolute value selects nothing.
+int searchColumnFromFindType(int findType) {
+    return findType == std::numeric_limits<int>::min() ? -1 : std::abs(findType);
+}
+
+} // namespace
+
+TForm1::TForm1(UserMessages& messages, Shell& shell, std::string programFolder, QWidget* parent)
+    : QMainWindow(parent), messages_(messages), shell_(shell),
+      programFolder_(std::move(programFolder)) {
+    // The catalogue is open (by its relative name, in the folder the program
+    // was started from); from here on the program's folder is current.
+    platform::setCurrentFolder(programFolder_);
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Zorvik"));
+    setFont(designedFont());
+    move(173, 79);
+    resize(755, 591);
+    buildFrame();
+    connectCommands();
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::buildFrame() {
+    ToolBar1 = new MainToolBar(this);
+    addToolBar(Qt::TopToolBarArea, ToolBar1);
+    StatusBar1 = new StatusBar(this);
+    setStatusBar(StatusBar1);
+    Panel1 = new CharacterListPane(CharacterDb, settings_, messages_, this);
+    Panel4 = new QFrame(this);
+    Panel4->setObjectName(QStringLiteral("Panel4"));
+    Panel4->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    // The list pane takes what the window gains; Panel4 keeps its width.
+    Splitter2 =
+        makePaneSplitter(Qt::Horizontal, QStringLiteral("Splitter2"), Panel1, Panel4, 0, this);
+    setCentralWidget(Splitter2);
+    D1 = new DebugMenu(CharacterDb, messages_, *StatusBar1, this);
+    menu_ = std::make_unique<MainMenu>(*menuBar(), *D1);
+    battleParameters_ = new BattleParameters(settings_, menu_->battleParameterItems,
+                                             ToolBar1->battleParameterButtons(), this);
+}
+
+void TForm1::connectCommands() {
+    connect(menu_->N1, &QAction::triggered, this, &TForm1::N1Click);
+    connect(ToolBar1->listUpdateButton(), &QToolButton::clicked, this, &TForm1::CallForm31Click);
+    connect(D1->listUpdateItem(), &QAction::triggered, this, &TForm1::CallForm31Click);
+    connect(D1->updateListItem(), &QAction::triggered, this, &TForm1::Update1Click);
+    connect(menu_->V1, &QAction::triggered, this, &TForm1::V1Click);
+    auto* quit = new QAction(this);
+    quit->setObjectName(QStringLiteral("QuitAction"));
+    // Ctrl+Q on every platform (the platform's own Quit sequence is empty on Windows).
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    addAction(quit);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+}
+
+std::string TForm1::programFile(const char* name) const {
+    return programFolder_ + "/" + name;
+}
+
+Kel_IniHandler TForm1::openSettingsStore() const {
+    Kel_IniHandler store;
+    store.SetFileName(programFile("Settings.ini"), false);
+    return store;
+}
+
+void TForm1::FormCreate() {
+    Kel_IniHandler store = openSettingsStore();
+    loadListFiles();
+    readGeneralSettings(store, settings_);
+    restoreWindowPlacement(*this, store, settings_.Maximized);
+    restorePanel4Width(store);
+    battleParameters_->showParameterTexts();
+    battleParameters_->showSelection();
+    fixTemporaryFolder();
+    store.SetSection("PreviousStatus");
+    Panel1->searchBar()->setSearchColumn(searchColumnFromFindType(store.GetInt("FindType", 1)));
+    readColumnOrder(store, settings_.ColumnOrder);
+    StatusBar1->setPanelText(QString::fromStdString(CharacterDb.text()));
+    Update1Click();
+    Panel1->selectFirstRow();
+}
+
+void TForm1::loadListFiles() {
+    if (const auto fighters = readLineList(programFile("FighterList"))) {
+        settings_.FighterList = *fighters;
+    }
+    const auto names = readLineList(programFile("ColumnName"));
+    settings_.ColumnNames = columnNamesFromLines(names ? &*names : nullptr);
+    Panel1->searchBar()->setColumnNames(settings_.ColumnNames);
+}
+
+void TForm1::restorePanel4Width(Kel_IniHandler& store) {
+    const int width = store.GetInt("Splitter2Left", kDesignedSplitter2Left);
+    // Panel1 stretches, so its size here only has to leave Panel4 its width.
+    Splitter2->setSizes({1, width});
+}
+
+void TForm1::fixTemporaryFolder() {
+    if (fillTemporaryFolder(settings_)) {
+        return;
+    }
+    messages_.show("一時ディレクトリを設定できません");
+    // Closed from the event loop, through FormClose like any other close.
+    closeRequested_ = true;
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous()) {
+        FormShow();
+    }
+}
+
+void TForm1::FormShow() {
+    SearchBar* search = Panel1->searchBar();
+    search->N5Click(search->containsModeItem());
+    // A box here would run the pending close inside the window's show, and
+    // the program would go on without a window.
+    if (settings_.FirstRun && !closeRequested_) {
+        messages_.show("Zorvikをご使用いただき有難うございます。\n"
+                       "キャラクターリストを更新する前に、設定をご確認下さい。");
+    }
+}
+
+void TForm1::paintEvent(QPaintEvent* event) {
+    FormPaint();
+    QMainWindow::paintEvent(event);
+}
+
+void TForm1::FormPaint() {
+    if (!firstPaintPending_ || !settings_.UpdateListOnRun) {
+        return;
+    }
+    firstPaintPending_ = false;
+    // Started from the event loop: the update's modal dialog must not run inside a paint.
+    QTimer::singleShot(0, this, &TForm1::N1Click);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+}
+
+void TForm1::FormClose() {
+    Kel_IniHandler store = openSettingsStore();
+    writeGeneralSettings(store, settings_);
+    saveWindowPlacement(*this, store);
+    store.WriteInt("Splitter2Left", Panel4->width());
+    store.SetSection("PreviousStatus");
+    store.WriteInt("FindType", Panel1->searchBar()->searchColumn());
+    writeColumnOrder(store, settings_.ColumnOrder);
+    saveListFiles();
+}
+
+void TForm1::saveListFiles() const {
+    setCurrentFolderToProgramFolder();
+    writeLineList(programFile("FighterList"), settings_.FighterList);
+    writeLineList(programFile("ColumnName"), std::vector<std::string>(settings_.ColumnNames.begin(),
+                                                                      settings_.ColumnNames.end()));
+}
+
+bool TForm1::setCurrentFolderToProgramFolder() const {
+    return platform::setCurrentFolder(programFolder_);
+}
+
+void TForm1::UpdateCharList() {
+    Panel1->UpdateCharList();
+}
+
+void TForm1::CallForm31Click() {
+    emit listUpdateRequested();
+}
+
+void TForm1::N1Click() {
+    CallForm31Click();
+}
+
+void TForm1::Update1Click() {
+    UpdateCharList();
+}
+
+void TForm1::V1Click() {
+    TVersionForm box(shell_, this);
+    box.exec();
+}
+
+} // namespace zorvik::gui

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include <QMainWindow>
+
+#include "core/catalogue/character_db.h"
+#include "core/platform/folders.h"
+#include "core/settings/app_settings.h"
+
+class QFrame;
+class QSplitter;
+
+namespace zorvik {
+class Kel_IniHandler;
+class UserMessages;
+} // namespace zorvik
+
+namespace zorvik::gui {
+
+class BattleParameters;
+class CharacterListPane;
+class DebugMenu;
+class MainMenu;
+class MainToolBar;
+class Shell;
+class StatusBar;
+
+// TForm1, the main window "Zorvik". It opens the catalogue, holds the
+// settings while the program runs (read in FormCreate, written in
+// FormClose), and owns the panes: the tool bar, the list pane with its
+// search bar, the right-hand panel Panel4 and the status bar.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // The catalogue db.sqlite3 is opened in the current folder; then
+    // programFolder (where Settings.ini, FighterList and ColumnName live)
+    // becomes the current folder and FormCreate runs.
+    TForm1(UserMessages& messages, Shell& shell,
+           std::string programFolder = platform::executableFolder(), QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    Kel_CharacterDb& characterDb() { return CharacterDb; }
+    AppSettings& settings() { return settings_; }
+    CharacterListPane& listPane() { return *Panel1; }
+    StatusBar& statusBar1() { return *StatusBar1; }
+
+    // Rebuilds the character list (CharListResult is the list pane's).
+    void UpdateCharList();
+    // Makes the program's folder the current folder again.
+    bool setCurrentFolderToProgramFolder() const;
+
+public slots:
+    // Every way of starting a list update ends here: F5 and N1 (through
+    // N1Click), ToolButton1, the debug item CallForm31, the first paint.
+    void CallForm31Click();
+    void N1Click();
+    void Update1Click();
+    void V1Click();
+
+signals:
+    // A list update was asked for; the list update job answers it.
+    void listUpdateRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildFrame();
+    void connectCommands();
+    void FormCreate();
+    void loadListFiles();
+    void restorePanel4Width(Kel_IniHandler& store);
+    void fixTemporaryFolder();
+    void FormShow();
+    void FormPaint();
+    void FormClose();
+    void saveListFiles() const;
+    std::string programFile(const char* name) const;
+    Kel_IniHandler openSettingsStore() const;
+
+    // First member: the catalogue opens before anything changes the current folder.
+    Kel_CharacterDb CharacterDb;
+    UserMessages& messages_;
+    Shell& shell_;
+    std::string programFolder_;
+    AppSettings settings_;
+    // Cleared by the first paint that starts the automatic list update.
+    bool firstPaintPending_ = true;
+    // Set when start-up failed and the window is about to close.
+    bool closeRequested_ = false;
+
+    MainToolBar* ToolBar1 = nullptr;
+    StatusBar* StatusBar1 = nullptr;
+    QSplitter* Splitter2 = nullptr;
+    CharacterListPane* Panel1 = nullptr;
+    QFrame* Panel4 = nullptr;
+    DebugMenu* D1 = nullptr;
+    std::unique_ptr<MainMenu> menu_;
+    BattleParameters* battleParameters_ = nullptr;
+};
+
+} // namespace zorvik::gui

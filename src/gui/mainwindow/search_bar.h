@@ -1,0 +1,75 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include <QWidget>
+
+#include "core/catalogue/character_list_query.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QTimer;
+class QToolButton;
+
+namespace zorvik::gui {
+
+class FindBox;
+
+// Panel2, the search bar above the list: the search text in its drawn box,
+// the match-mode button with its menu, and the search column. The search is
+// applied one second after the first change of a burst of typing, and at
+// once when the mode or the column changes or the text is cleared.
+class SearchBar : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kSearchDelay = 1000;
+    static constexpr int kDesignedHeight = 72;
+
+    explicit SearchBar(QWidget* parent);
+
+    // The search column's items become the display names of columns 0 to 14.
+    void setColumnNames(const std::array<std::string, kColumnCount>& names);
+    // The search column's item index; -1 (or an index past the items) is none.
+    void setSearchColumn(int index);
+    int searchColumn() const;
+
+    // The match mode's menu item "を含む(&P)", chosen when the window is first shown.
+    QAction* containsModeItem() const { return N5; }
+
+public slots:
+    void Edit1Change();
+    void ComboBox1Change();
+    void N5Click(QAction* sender);
+    void SpeedButton1Click();
+    void FindTBClearClick();
+    // Applies the search now.
+    void Timer1Timer();
+
+signals:
+    void searchApplied(const zorvik::ListFilter& filter);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildControls();
+    void buildPopupMenu();
+    QAction* addModeItem(const QString& objectName, const QString& caption, MatchMode mode);
+
+    FindBox* FindTB = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+    QMenu* PopupMenu2 = nullptr;
+    QAction* N5 = nullptr;
+    QLabel* Label1 = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QTimer* Timer1 = nullptr;
+    // The match mode, held as the tag of SpeedButton1.
+    MatchMode matchMode_ = MatchMode::Exact;
+};
+
+} // namespace zorvik::gui

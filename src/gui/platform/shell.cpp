@@ -1,0 +1,7 @@
+#include "gui/platform/shell.h"
+
+namespace zorvik::gui {
+
+Shell::~Shell() = default;
+
+} // namespace zorvik::gui

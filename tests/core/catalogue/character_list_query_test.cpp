@@ -1,0 +1,92 @@
+#include "core/catalogue/character_list_query.h"
+
+#include <gtest/gtest.h>
+
+#include "core/catalogue/character_db.h"
+#include "support/temp_folder.h"
+
+namespace zorvik {
+namespace {
+
+const std::array<int, 17> kDefaultOrder = {1,  2,  3,  4,  5,  6,  7,  8, 9,
+                                           -1, 11, 12, 13, 14, 15, 16, 0};
+
+TEST(CharacterListQuery, DefaultOrderWithoutSearchOrSortGivesTheDesignedStatement) {
+    const auto query = makeCharacterListQuery(shownColumns(kDefaultOrder), {}, "");
+    EXPECT_EQ(query.sql, "SELECT ID,NAME,NAME2,AUTHOR,AI_AUTHOR,SPECIAL1,SPECIAL2,SUPPORTED_VER,"
+                         "COMMENT,UPDATE_DATE FROM CHARACTER_TABLE WHERE DELETED != 1 ;");
+    EXPECT_EQ(query.columnTypes, (std::vector<std::int32_t>{1, 4, 4, 4, 4, 4, 4, 4, 4, 4}));
+    EXPECT_TRUE(query.parameters.empty());
+}
+
+TEST(CharacterListQuery, SearchAndSortFollowTheFixedCondition) {
+    std::array<int, 17> order{};
+    order.fill(-1);
+    order[0] = 3;
+    order[1] = 1;
+    const auto query =
+        makeCharacterListQuery(shownColumns(order), makeListFilter(1, "abc", MatchMode::Contains),
+                               makeOrderClause(3, "DESC"));
+    EXPECT_EQ(query.sql, "SELECT ID,AUTHOR,NAME FROM CHARACTER_TABLE WHERE DELETED != 1 "
+                         "AND NAME LIKE ? ORDER BY AUTHOR DESC;");
+    ASSERT_EQ(query.parameters.size(), 1u);
+    EXPECT_EQ(query.parameters[0].bytes, "%abc%");
+}
+
+TEST(CharacterListQuery, PatternsFollowTheMatchModeAndNoColumnMeansNoSearch) {
+    EXPECT_EQ(makeListFilter(2, "a_b", MatchMode::Exact).pattern, "a_b");
+    EXPECT_EQ(makeListFilter(2, "ab", MatchMode::BeginsWith).pattern, "ab%");
+    EXPECT_EQ(makeListFilter(2, "ab", MatchMode::EndsWith).pattern, "%ab");
+    EXPECT_EQ(makeListFilter(2, "ab", MatchMode::Exact).clause, "AND NAME2 LIKE ?");
+    EXPECT_TRUE(makeListFilter(2, "", MatchMode::Contains).clause.empty());
+    EXPECT_TRUE(makeListFilter(-1, "ab", MatchMode::Contains).clause.empty());
+    EXPECT_TRUE(makeListFilter(16, "ab", MatchMode::Contains).clause.empty());
+}
+
+TEST(CharacterListQuery, OrderEntriesThatNameNoColumnAreSkippedAndAtMostSixteenShown) {
+    std::array<int, 17> order = {2, 99, -7, 1, -1, 4};
+    EXPECT_EQ(shownColumns(order), (std::vector<int>{2, 1}));
+    order.fill(1);
+    EXPECT_EQ(shownColumns(order).size(), 16u);
+    order[0] = -1;
+    EXPECT_TRUE(shownColumns(order).empty());
+}
+
+// The search runs against a real catalogue: the text is matched as typed.
+class CharacterListSearch : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* name : {"NAME", "Say \"hi\"", "abc", "aXc", "リュウ", "ケン"}) {
+            ASSERT_TRUE(executeBound(catalogue.db(),
+                                     "INSERT INTO CHARACTER_TABLE(NAME, DELETED) VALUES(?, 0)",
+                                     {BoundValue::ofText(name)}));
+        }
+    }
+    std::vector<std::string> names(std::string_view text, MatchMode mode) {
+        const auto query =
+            makeCharacterListQuery({1}, makeListFilter(1, text, mode), " ORDER BY NAME ASC");
+        const auto result = catalogue.Select(query.sql, query.columnTypes, query.parameters);
+        std::vector<std::string> found;
+        for (std::size_t row = 0; result && row < result->rowCount(); ++row) {
+            found.push_back(result->textAt(1, row));
+        }
+        return found;
+    }
+    test::TempFolder temp;
+    Kel_CharacterDb catalogue{temp.file("db.sqlite3")};
+};
+
+TEST_F(CharacterListSearch, QuotesAndColumnNamesAreSearchedForAsTyped) {
+    EXPECT_EQ(names("\"hi\"", MatchMode::Contains), (std::vector<std::string>{"Say \"hi\""}));
+    EXPECT_EQ(names("NAME", MatchMode::Exact), (std::vector<std::string>{"NAME"}));
+    EXPECT_EQ(names("'", MatchMode::Contains), (std::vector<std::string>{}));
+}
+
+TEST_F(CharacterListSearch, WildcardsKeepTheirMeaningAndJapaneseMatches) {
+    EXPECT_EQ(names("a_c", MatchMode::Exact), (std::vector<std::string>{"aXc", "abc"}));
+    EXPECT_EQ(names("リュ", MatchMode::BeginsWith), (std::vector<std::string>{"リュウ"}));
+    EXPECT_EQ(names("ン", MatchMode::EndsWith), (std::vector<std::string>{"ケン"}));
+}
+
+} // namespace
+} // namespace zorvik

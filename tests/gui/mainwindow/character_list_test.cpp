@@ -1,0 +1,155 @@
+#include "gui/mainwindow/character_list_pane.h"
+
+#include <QAbstractItemModelTester>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include "gui/mainwindow/character_list_model.h"
+#include "gui/mainwindow/find_box.h"
+#include "gui/mainwindow/search_bar.h"
+#include "gui_support/main_window_fixture.h"
+
+namespace zorvik::test {
+namespace {
+
+// A window over a few characters, with the model checked on every change.
+class CharacterList : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        addCharacter("Ryu", "b author", "リュウ");
+        addCharacter("Ken", "c author", "ケン");
+        addCharacter("Saki \"the quote\"", "a author", "咲");
+        addCharacter("NAME", "d author", "");
+        open();
+        tester = std::make_unique<QAbstractItemModelTester>(
+            list()->model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+        rebuilds = std::make_unique<QSignalSpy>(list()->model(), &QAbstractItemModel::modelReset);
+    }
+
+    void clickHeader(int section) {
+        QHeaderView* header = list()->header();
+        const QPoint point(header->sectionViewportPosition(section) + 5, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, point);
+    }
+
+    void search(const std::string& text, const char* modeItem = "N5") {
+        find<QAction>(modeItem)->trigger();
+        find<QLineEdit>("Edit1")->setText(QString::fromStdString(text));
+        find<gui::SearchBar>("Panel2")->Timer1Timer();
+    }
+
+    std::unique_ptr<QAbstractItemModelTester> tester;
+    std::unique_ptr<QSignalSpy> rebuilds;
+};
+
+TEST_F(CharacterList, HeaderClicksCycleAscendingDescendingOff) {
+    const Texts inserted = {"Ryu", "Ken", "Saki \"the quote\"", "NAME"};
+    EXPECT_EQ(rowCaptions(), inserted);
+    clickHeader(2); // AUTHOR
+    EXPECT_EQ(rowCaptions(), Texts({"Saki \"the quote\"", "Ryu", "Ken", "NAME"}));
+    clickHeader(2);
+    EXPECT_EQ(rowCaptions(), Texts({"NAME", "Ken", "Ryu", "Saki \"the quote\""}));
+    clickHeader(0); // another column always starts ascending
+    EXPECT_EQ(rowCaptions(), Texts({"Ken", "NAME", "Ryu", "Saki \"the quote\""}));
+    clickHeader(0);
+    clickHeader(0);
+    EXPECT_EQ(rowCaptions(), inserted);
+    EXPECT_EQ(rebuilds->count(), 5);
+}
+
+TEST_F(CharacterList, TypingWithinASecondGivesOneSearchForTheWholeText) {
+    auto* edit = find<QLineEdit>("Edit1");
+    auto* timer1 = find<QTimer>("Timer1");
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_R);
+    ASSERT_TRUE(timer1->isActive());
+    const int firstTimer = timer1->timerId();
+    QTest::qWait(300);
+    QTest::keyClick(edit, Qt::Key_Y);
+    EXPECT_EQ(timer1->timerId(), firstTimer); // not restarted by the second key
+    EXPECT_EQ(rebuilds->count(), 0);
+    ASSERT_TRUE(rebuilds->wait(2000));
+    QTest::qWait(100);
+    EXPECT_EQ(rebuilds->count(), 1);
+    EXPECT_FALSE(timer1->isActive());
+    EXPECT_EQ(rowCaptions(), Texts({"Ryu"}));
+}
+
+TEST_F(CharacterList, SearchTextsAreMatchedAsTyped) {
+    find<QComboBox>("ComboBox1")->setCurrentIndex(2); // NAME2
+    search("リュ");
+    EXPECT_EQ(rowCaptions(), Texts({"Ryu"}));
+    find<QComboBox>("ComboBox1")->setCurrentIndex(1); // NAME
+    search("\"the");
+    EXPECT_EQ(rowCaptions(), Texts({"Saki \"the quote\""}));
+    search("NAME", "N2");
+    EXPECT_EQ(rowCaptions(), Texts({"NAME"}));
+    search("K_n", "N2"); // LIKE's wildcards keep their meaning
+    EXPECT_EQ(rowCaptions(), Texts({"Ken"}));
+    search("r", "N3");
+    EXPECT_EQ(rowCaptions(), Texts({"Ryu"}));
+    search("e", "N4");
+    EXPECT_EQ(rowCaptions(), Texts({"NAME"}));
+    EXPECT_EQ(messages.shown().size(), 1u); // the first-run text only: no statement failed
+}
+
+TEST_F(CharacterList, ModeAndColumnChangesApplyAtOnceButTheActiveModeDoesNothing) {
+    auto* speedButton = find<QToolButton>("SpeedButton1");
+    find<QAction>("N5")->trigger();
+    EXPECT_EQ(rebuilds->count(), 0);
+    find<QAction>("N3")->trigger();
+    EXPECT_EQ(rebuilds->count(), 1);
+    EXPECT_EQ(speedButton->text().toStdString(), "で始まる");
+    auto* combo = find<QComboBox>("ComboBox1");
+    combo->activated(3);
+    EXPECT_EQ(rebuilds->count(), 2);
+
+    speedButton->click();
+    auto* popup = find<QMenu>("PopupMenu2");
+    EXPECT_TRUE(popup->isVisible());
+    EXPECT_EQ(popup->pos(), speedButton->mapToGlobal(speedButton->rect().bottomLeft()));
+    popup->close();
+}
+
+TEST_F(CharacterList, TheClearMarkEmptiesTheSearchAndShowsEveryRowAtOnce) {
+    auto* box = find<gui::FindBox>("FindTB");
+    const QPoint mark(box->width() - 5, box->height() / 2);
+    QTest::mouseClick(box, Qt::LeftButton, {}, mark);
+    EXPECT_EQ(rebuilds->count(), 0); // nothing to clear
+
+    search("Ken");
+    ASSERT_EQ(rowCaptions().size(), 1);
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() / 2, 5));
+    EXPECT_EQ(find<QLineEdit>("Edit1")->text().toStdString(), "Ken"); // not on the mark
+    QTest::mouseClick(box, Qt::LeftButton, {}, mark);
+    EXPECT_TRUE(find<QLineEdit>("Edit1")->text().isEmpty());
+    EXPECT_EQ(rowCaptions().size(), 4);
+}
+
+TEST_F(CharacterList, AFailedQueryLeavesTheColumnsWithoutRowsAndSaysWhy) {
+    ASSERT_TRUE(form->characterDb().DropCharacterTable());
+    form->UpdateCharList();
+    EXPECT_EQ(form->listPane().CharListResult(), nullptr);
+    EXPECT_EQ(list()->model()->rowCount(), 0);
+    EXPECT_EQ(list()->model()->columnCount(), 9);
+    ASSERT_FALSE(messages.shown().empty());
+    EXPECT_EQ(messages.shown().back().rfind("SELECT文の処理に失敗", 0), 0u);
+}
+
+TEST_F(CharacterList, ResultRowsCarryTheirIdsInColumnZero) {
+    const Kel_QueryResult* result = form->listPane().CharListResult();
+    ASSERT_NE(result, nullptr);
+    ASSERT_EQ(result->rowCount(), 4u);
+    EXPECT_EQ(result->integerAt(0, 0), 1);
+    EXPECT_EQ(result->integerAt(0, 3), 4);
+    EXPECT_EQ(list()->currentIndex().row(), -1); // the first show's rebuild drops the selection
+}
+
+} // namespace
+} // namespace zorvik::test

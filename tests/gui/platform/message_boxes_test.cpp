@@ -1,0 +1,60 @@
+#include "gui/platform/message_boxes.h"
+
+#include <atomic>
+#include <thread>
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "gui_support/modal.h"
+
+namespace zorvik::test {
+namespace {
+
+void clickButton(QWidget* widget, QMessageBox::StandardButton which) {
+    auto* box = qobject_cast<QMessageBox*>(widget);
+    ASSERT_NE(box, nullptr);
+    box->button(which)->click();
+}
+
+TEST(MessageBoxes, AskOnTheUiThreadReturnsTheUsersAnswer) {
+    gui::MessageBoxes messages;
+    std::string text;
+    whenModalShows([&](QWidget* box) {
+        text = qobject_cast<QMessageBox*>(box)->text().toStdString();
+        clickButton(box, QMessageBox::Yes);
+    });
+    EXPECT_TRUE(messages.askYesNo("いいの？", ""));
+    EXPECT_EQ(text, "いいの？");
+    whenModalShows([](QWidget* box) { clickButton(box, QMessageBox::No); });
+    EXPECT_FALSE(messages.askYesNo("真ですか！", ""));
+}
+
+TEST(MessageBoxes, ACallFromAnotherThreadWaitsForTheAnswerGivenOnTheUiThread) {
+    gui::MessageBoxes messages;
+    std::atomic<bool> shown{false};
+    std::atomic<bool> answer{false};
+    std::atomic<bool> done{false};
+    whenModalShows([&](QWidget* box) {
+        EXPECT_FALSE(shown.load()); // the worker is still waiting in show()
+        clickButton(box, QMessageBox::Ok);
+        whenModalShows([&](QWidget* next) {
+            EXPECT_TRUE(shown.load());
+            clickButton(next, QMessageBox::Yes);
+        });
+    });
+    std::thread worker([&] {
+        messages.show("BEGIN failed");
+        shown = true;
+        answer = messages.askYesNo("question", "");
+        done = true;
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(done.load(), 5000);
+    worker.join();
+    EXPECT_TRUE(answer.load());
+}
+
+} // namespace
+} // namespace zorvik::test
