@@ -14,7 +14,9 @@
 #include "core/platform/user_messages.h"
 #include "core/settings/ini_handler.h"
 #include "core/settings/line_list.h"
+#include "gui/app/designed_font.h"
 #include "gui/app/version_form.h"
+#include "gui/discovery/list_update_controller.h"
 #include "gui/mainwindow/battle_parameters.h"
 #include "gui/mainwindow/character_list_pane.h"
 #include "gui/mainwindow/debug_menu.h"
@@ -32,14 +34,6 @@ namespace {
 // The designed left edge of Splitter2, which is also Panel4's width when
 // Settings.ini has none.
 constexpr int kDesignedSplitter2Left = 341;
-
-QFont designedFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                      QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
-    font.setPixelSize(12);
-    return font;
-}
 
 // FindType is kept as the absolute value; one with no absolute value selects nothing.
 int searchColumnFromFindType(int findType) {
@@ -83,6 +77,7 @@ void TForm1::buildFrame() {
     menu_ = std::make_unique<MainMenu>(*menuBar(), *D1);
     battleParameters_ = new BattleParameters(settings_, menu_->battleParameterItems,
                                              ToolBar1->battleParameterButtons(), this);
+    listUpdates_ = new ListUpdateController(*this, messages_);
 }
 
 void TForm1::connectCommands() {
@@ -215,7 +210,7 @@ void TForm1::UpdateCharList() {
 }
 
 void TForm1::CallForm31Click() {
-    emit listUpdateRequested();
+    listUpdates_->CallForm31Click();
 }
 
 void TForm1::N1Click() {

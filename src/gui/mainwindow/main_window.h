@@ -21,6 +21,7 @@ namespace zorvik::gui {
 
 class BattleParameters;
 class CharacterListPane;
+class ListUpdateController;
 class DebugMenu;
 class MainMenu;
 class MainToolBar;
@@ -44,6 +45,7 @@ public:
     Kel_CharacterDb& characterDb() { return CharacterDb; }
     AppSettings& settings() { return settings_; }
     CharacterListPane& listPane() { return *Panel1; }
+    ListUpdateController& listUpdates() { return *listUpdates_; }
     StatusBar& statusBar1() { return *StatusBar1; }
 
     // Rebuilds the character list (CharListResult is the list pane's).
@@ -58,10 +60,6 @@ public slots:
     void N1Click();
     void Update1Click();
     void V1Click();
-
-signals:
-    // A list update was asked for; the list update job answers it.
-    void listUpdateRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -101,6 +99,7 @@ private:
     DebugMenu* D1 = nullptr;
     std::unique_ptr<MainMenu> menu_;
     BattleParameters* battleParameters_ = nullptr;
+    ListUpdateController* listUpdates_ = nullptr;
 };
 
 } // namespace zorvik::gui

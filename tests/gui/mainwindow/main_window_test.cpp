@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include "core/platform/folders.h"
+#include "gui/discovery/list_update_controller.h"
 #include "gui/mainwindow/search_bar.h"
 #include "gui/mainwindow/status_bar.h"
 #include "gui_support/main_window_fixture.h"
@@ -165,9 +166,10 @@ TEST_F(MainWindow, CtrlQClosesThroughTheSavingClose) {
     EXPECT_NE(settingsText().find("FirstRun=0"), std::string::npos);
 }
 
-TEST_F(MainWindow, EveryListUpdateCommandReachesCallForm31Click) {
+TEST_F(MainWindow, EveryListUpdateCommandRunsAnUpdate) {
+    writeSettings("[General]\nMainDir=" + temp.makeFolder("chars") + "\n");
     openActive();
-    QSignalSpy requests(form.get(), &gui::TForm1::listUpdateRequested);
+    QSignalSpy requests(&form->listUpdates(), &gui::ListUpdateController::updateFinished);
     QTest::keyClick(form.get(), Qt::Key_F5);
     find<QToolButton>("ToolButton1")->click();
     find<QAction>("CallForm31")->trigger();
@@ -177,9 +179,9 @@ TEST_F(MainWindow, EveryListUpdateCommandReachesCallForm31Click) {
 }
 
 TEST_F(MainWindow, TheFirstPaintStartsOneUpdateWhenUpdateListOnRunIsSet) {
-    writeSettings("[General]\nUpdateListOnRun=1\n");
+    writeSettings("[General]\nUpdateListOnRun=1\nMainDir=" + temp.makeFolder("chars") + "\n");
     form = std::make_unique<gui::TForm1>(messages, shell, programFolder);
-    QSignalSpy requests(form.get(), &gui::TForm1::listUpdateRequested);
+    QSignalSpy requests(&form->listUpdates(), &gui::ListUpdateController::updateFinished);
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     QTRY_COMPARE(requests.count(), 1);
@@ -189,8 +191,9 @@ TEST_F(MainWindow, TheFirstPaintStartsOneUpdateWhenUpdateListOnRunIsSet) {
 }
 
 TEST_F(MainWindow, WithoutUpdateListOnRunALaterPaintStartsTheUpdateOnceSwitchedOn) {
+    writeSettings("[General]\nMainDir=" + temp.makeFolder("chars") + "\n");
     open();
-    QSignalSpy requests(form.get(), &gui::TForm1::listUpdateRequested);
+    QSignalSpy requests(&form->listUpdates(), &gui::ListUpdateController::updateFinished);
     form->repaint();
     QCoreApplication::processEvents();
     EXPECT_EQ(requests.count(), 0);

@@ -1,0 +1,47 @@
+// zorvik-cli: the command-line companion of Zorvik, for large collections
+// and scripts. It works on the same settings and catalogue as the program.
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+
+namespace {
+
+constexpr const char* kHelp =
+    "usage: zorvik-cli COMMAND [options]\n"
+    "\n"
+    "commands:\n"
+    "  update     bring the catalogue in line with the character folder\n"
+    "  list       print the catalogue as tab-separated text\n"
+    "  portrait   write a character's stored portrait to a file\n"
+    "\n"
+    "'zorvik-cli COMMAND --help' tells more about each.\n";
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    using namespace zorvik::cli;
+    if (argc < 2) {
+        std::fputs(kHelp, stderr);
+        return kExitUsage;
+    }
+    const std::string command = argv[1];
+    const std::vector<std::string> arguments(argv + 2, argv + argc);
+    if (command == "update") {
+        return runUpdate(arguments);
+    }
+    if (command == "list") {
+        return runList(arguments);
+    }
+    if (command == "portrait") {
+        return runPortrait(arguments);
+    }
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::fputs(kHelp, stdout);
+        return kExitOk;
+    }
+    std::fprintf(stderr, "zorvik-cli: unknown command '%s'\n%s", command.c_str(), kHelp);
+    return kExitUsage;
+}

@@ -1,0 +1,78 @@
+#include "cli/terminal_observer.h"
+
+#include <unistd.h>
+
+#include "core/text/encoding.h"
+
+namespace zorvik::cli {
+
+namespace {
+
+constexpr int kBarWidth = 30;
+constexpr std::size_t kLabelBytes = 40;
+
+} // namespace
+
+TerminalObserver::TerminalObserver(std::FILE* out)
+    : out_(out), terminal_(isatty(fileno(out)) != 0) {}
+
+void TerminalObserver::setStatusText(const std::string& text) {
+    breakLine();
+    std::fprintf(out_, "%s\n", text.c_str());
+}
+
+void TerminalObserver::setLabel(const std::string& text) {
+    label_ = text;
+    draw();
+}
+
+void TerminalObserver::setProgressMaximum(int maximum) {
+    maximum_ = maximum;
+    draw();
+}
+
+void TerminalObserver::setProgressPosition(int position) {
+    position_ = position;
+    draw();
+}
+
+void TerminalObserver::closeDialog() {
+    position_ = maximum_;
+    draw();
+    breakLine();
+}
+
+void TerminalObserver::breakLine() {
+    if (barShown_) {
+        std::fputc('\n', out_);
+        barShown_ = false;
+    }
+}
+
+void TerminalObserver::draw() {
+    if (!terminal_ || maximum_ <= 0) {
+        return;
+    }
+    const int filled = static_cast<int>(static_cast<long long>(position_) * kBarWidth / maximum_);
+    std::string bar(static_cast<std::size_t>(filled), '#');
+    bar.resize(kBarWidth, '.');
+    // \033[K clears what a longer label left on the line.
+    std::fprintf(out_, "\r[%s] %d/%d %s\033[K", bar.c_str(), position_, maximum_,
+                 text::cutToBytes(label_, kLabelBytes).c_str());
+    std::fflush(out_);
+    barShown_ = true;
+}
+
+void StderrMessages::show(const std::string& text) {
+    observer_.breakLine();
+    std::fprintf(stderr, "zorvik-cli: %s\n", text.c_str());
+}
+
+bool StderrMessages::askYesNo(const std::string& text, const std::string& caption) {
+    observer_.breakLine();
+    std::fprintf(stderr, "zorvik-cli: %s%s%s (answered No)\n", caption.c_str(),
+                 caption.empty() ? "" : ": ", text.c_str());
+    return false;
+}
+
+} // namespace zorvik::cli

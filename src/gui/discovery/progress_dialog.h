@@ -1,0 +1,60 @@
+#pragma once
+
+#include <atomic>
+
+#include <QDialog>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace zorvik::gui {
+
+class BusyIndicator;
+
+// TForm3, "更新作業中": the modal dialog behind which a list update runs.
+// It owns the update's cancel flag. Only the update closes it; Escape and
+// the cancel button ask the update to stop.
+class TForm3 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm3(QWidget* parent);
+
+    // Readies the dialog for a new update: flag cleared, button enabled, position 0.
+    void prepareForUpdate();
+
+    // Shows the dialog modally until the update closes it; returns at once
+    // when the update asked for that before the dialog was shown.
+    void runModal();
+
+    // The update is over: the dialog goes.
+    void closeByUpdate();
+
+    const std::atomic<bool>& cancelFlag() const { return cancel_; }
+    void setStepText(const QString& text);
+    void setProgressMaximum(int maximum);
+    void setProgressPosition(int position);
+
+public slots:
+    void Button1Click();
+    void Button2Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    void FormShow();
+
+    BusyIndicator* Animate1;
+    QProgressBar* ProgressBar1;
+    QLabel* Label1;
+    QPushButton* Button1;
+    QPushButton* Button2;
+    std::atomic<bool> cancel_{false};
+    bool closedByUpdate_ = false;
+};
+
+} // namespace zorvik::gui

@@ -1,0 +1,123 @@
+#include "gui/discovery/list_update_controller.h"
+
+#include <future>
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include "gui/discovery/progress_dialog.h"
+#include "gui/mainwindow/status_bar.h"
+#include "gui_support/main_window_fixture.h"
+#include "gui_support/modal.h"
+#include "support/character_fixture.h"
+
+namespace zorvik::test {
+namespace {
+
+class ListUpdateWindow : public MainWindowFixture {
+protected:
+    ListUpdateWindow() : charactersFolder(temp.makeFolder("chars")) {}
+
+    void addFolderCharacter(const std::string& folder, const std::string& name) {
+        DefFields fields;
+        fields.name = name;
+        temp.write("chars/" + folder + "/" + folder + ".def", defText(fields));
+    }
+
+    gui::TForm1& openOnCharacters() {
+        writeSettings("[General]\nFirstRun=0\nMainDir=" + charactersFolder + "\n");
+        return open();
+    }
+
+    std::string charactersFolder;
+};
+
+TEST_F(ListUpdateWindow, F5RegistersReloadsAndReportsTheCounts) {
+    addFolderCharacter("kfm", "Kung Fu Man");
+    addFolderCharacter("ryu", "リュウ");
+    openOnCharacters();
+    EXPECT_TRUE(rowCaptions().empty());
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QTest::keyClick(form.get(), Qt::Key_F5);
+    EXPECT_EQ(rowCaptions(), (Texts{"Kung Fu Man", "リュウ"}));
+    const gui::StatusBar& status = form->statusBar1();
+    EXPECT_EQ(status.panelText(),
+              QStringLiteral("更新処理終了 : 新規追加データ 2件、 更新データ 0件でした。"));
+    EXPECT_TRUE(status.blinkTimer()->isActive());
+    EXPECT_FALSE(form->listUpdates().dialog().isVisible());
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(ListUpdateWindow, WorkerMessagesReachTheUserAndTheDialogCloses) {
+    writeSettings("[General]\nFirstRun=0\nMainDir=" + temp.file("missing") + "\n");
+    open();
+    form->CallForm31Click();
+    EXPECT_EQ(messages.shown(),
+              std::vector<std::string>{"ファイル検索を開始できませんでした。\n"
+                                       "メインディレクトリの設定が正しいか確認してください。"});
+    EXPECT_FALSE(form->listUpdates().dialog().isVisible());
+    EXPECT_EQ(form->statusBar1().panelText(), QStringLiteral("更新処理中..."));
+}
+
+// Holds the worker in its first message until the test lets it go on.
+class GateMessages : public RecordingMessages {
+public:
+    void show(const std::string& text) override {
+        RecordingMessages::show(text);
+        opened_.wait();
+    }
+    void open() { gate_.set_value(); }
+
+private:
+    std::promise<void> gate_;
+    std::shared_future<void> opened_ = gate_.get_future().share();
+};
+
+TEST_F(ListUpdateWindow, CancelKeepsWhatWasRegisteredSoFar) {
+    // a.zip comes first and stops at its message (its extraction folder is left over).
+    temp.write("chars/a.zip", "PK");
+    temp.makeFolder("work/a.zip");
+    addFolderCharacter("c1", "First");
+    addFolderCharacter("c2", "Second");
+    writeSettings("[General]\nFirstRun=0\nMainDir=" + charactersFolder + "\nTempDir=" +
+                  temp.file("work/") + "\n");
+    GateMessages gate;
+    platform::setCurrentFolder(temp.path());
+    form = std::make_unique<gui::TForm1>(gate, shell, programFolder);
+    form->show();
+    whenModalShows([&gate](QWidget* modal) {
+        QTest::keyClick(modal, Qt::Key_Escape);
+        gate.open();
+    });
+    form->CallForm31Click();
+    EXPECT_EQ(gate.shown(), std::vector<std::string>{temp.file("work/a.zip/") + "を作れませんでした"});
+    EXPECT_TRUE(rowCaptions().empty());
+    EXPECT_EQ(form->statusBar1().panelText(),
+              QStringLiteral("更新処理終了 : 新規追加データ 0件、 更新データ 0件でした。"));
+    // Nothing was lost: the next update registers the rest.
+    form->CallForm31Click();
+    EXPECT_EQ(rowCaptions(), (Texts{"First", "Second"}));
+}
+
+TEST_F(ListUpdateWindow, ClosingTheWindowDuringAnUpdateStopsItAndSaves) {
+    for (int i = 0; i < 40; ++i) {
+        addFolderCharacter("c" + std::to_string(100 + i), "Character " + std::to_string(i));
+    }
+    openOnCharacters();
+    // As on SIGTERM: the modal dialog is hidden, then the window closes.
+    whenModalShows([this](QWidget* modal) {
+        modal->hide();
+        QTimer::singleShot(0, form.get(), &QWidget::close);
+    });
+    QSignalSpy finished(&form->listUpdates(), &gui::ListUpdateController::updateFinished);
+    form->CallForm31Click();
+    EXPECT_EQ(finished.count(), 1);
+    QTRY_VERIFY(!form->isVisible());
+    EXPECT_NE(settingsText().find("FirstRun=0"), std::string::npos);
+}
+
+} // namespace
+} // namespace zorvik::test
