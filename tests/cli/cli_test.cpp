@@ -1,0 +1,131 @@
+#include <cstdlib>
+#include <filesystem>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include "support/character_fixture.h"
+#include "support/temp_folder.h"
+
+namespace zorvik::test {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// The companion installed beside its own Settings.ini, run from a work folder.
+class Cli : public ::testing::Test {
+protected:
+    Cli() {
+        fs::copy_file(ZORVIK_CLI, program);
+        characters = root.makeFolder("chars");
+        root.makeFolder("work");
+        root.makeFolder("tmp");
+        root.write("app/Settings.ini", "[General]\r\nTempDir=" + root.file("tmp/") + "\r\n");
+    }
+
+    static std::string quote(const std::string& word) {
+        std::string quoted = "'";
+        for (const char c : word) {
+            quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        }
+        return quoted + "'";
+    }
+
+    CliRun run(const std::vector<std::string>& words) const {
+        std::string command = "cd " + quote(root.file("work")) + " && " + quote(program);
+        for (const std::string& word : words) {
+            command += " " + quote(word);
+        }
+        command += " >" + quote(root.file("out")) + " 2>" + quote(root.file("err"));
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(root.file("out")),
+                readFile(root.file("err"))};
+    }
+
+    void addCharacter(const std::string& folder, const std::string& name) {
+        DefFields fields;
+        fields.name = name;
+        root.write("chars/" + folder + "/" + folder + ".def", defText(fields));
+        root.write("chars/" + folder + "/kfm.sff", portraitSff());
+    }
+
+    TempFolder root;
+    std::string program = root.makeFolder("app") + "/zorvik-cli";
+    std::string characters;
+};
+
+TEST_F(Cli, UsageAndHelp) {
+    EXPECT_EQ(run({}).exitCode, 2);
+    EXPECT_EQ(run({"frobnicate"}).exitCode, 2);
+    for (const char* command : {"update", "list", "portrait"}) {
+        const CliRun help = run({command, "--help"});
+        EXPECT_EQ(help.exitCode, 0) << command;
+        EXPECT_THAT(help.out, HasSubstr(std::string("usage: zorvik-cli ") + command));
+    }
+    EXPECT_EQ(run({"update", "--bogus"}).exitCode, 2);
+    EXPECT_EQ(run({"update", "--register-sprite", "maybe"}).exitCode, 2);
+    EXPECT_EQ(run({"portrait", "x", "out.png"}).exitCode, 2);
+}
+
+TEST_F(Cli, UpdatePrintsTheCountsAndListPrintsTheCatalogue) {
+    addCharacter("kfm", "Kung Fu Man");
+    addCharacter("ryu", "Say \"Hi\"");
+    const CliRun update = run({"update", "--main-dir", characters});
+    EXPECT_EQ(update.exitCode, 0) << update.err;
+    EXPECT_EQ(update.out, "更新処理終了 : 新規追加データ 2件、 更新データ 0件でした。\n");
+    EXPECT_TRUE(fs::exists(root.file("work/db.sqlite3"))); // in the current folder
+
+    const CliRun all = run({"list"});
+    EXPECT_EQ(all.exitCode, 0);
+    EXPECT_THAT(all.out, ::testing::StartsWith("ID\tNAME\tNAME2\tAUTHOR\t"));
+    EXPECT_THAT(all.out, HasSubstr("\tSay \"Hi\"\t"));
+
+    const CliRun quoted = run({"list", "--search", "\"Hi", "--sort", "NAME", "--desc"});
+    EXPECT_EQ(quoted.exitCode, 0);
+    EXPECT_EQ(std::count(quoted.out.begin(), quoted.out.end(), '\n'), 2); // header and one row
+    EXPECT_THAT(quoted.out, HasSubstr("Say \"Hi\""));
+
+    const CliRun begins = run({"list", "--search", "Kung", "--mode", "begins", "--column", "1"});
+    EXPECT_THAT(begins.out, HasSubstr("Kung Fu Man"));
+    EXPECT_THAT(begins.out, ::testing::Not(HasSubstr("Say")));
+
+    // Nothing changed: a second update adds nothing.
+    EXPECT_EQ(run({"update", "--main-dir", characters}).out,
+              "更新処理終了 : 新規追加データ 0件、 更新データ 0件でした。\n");
+}
+
+TEST_F(Cli, UpdateOfAMissingFolderFails) {
+    const CliRun update = run({"update", "--main-dir", root.file("missing")});
+    EXPECT_EQ(update.exitCode, 1);
+    EXPECT_THAT(update.err, HasSubstr("ファイル検索を開始できませんでした。"));
+    EXPECT_EQ(update.out, "");
+}
+
+TEST_F(Cli, PortraitWritesTheStoredPng) {
+    addCharacter("kfm", "Kung Fu Man");
+    ASSERT_EQ(run({"update", "--main-dir", characters, "--register-sprite", "1"}).exitCode, 0);
+    const CliRun portrait = run({"portrait", "1", root.file("kfm.png")});
+    EXPECT_EQ(portrait.exitCode, 0) << portrait.err;
+    EXPECT_EQ(readFile(root.file("kfm.png")).substr(0, 8), "\x89PNG\r\n\x1a\n");
+    EXPECT_EQ(run({"portrait", "2", root.file("none.png")}).exitCode, 1);
+    EXPECT_FALSE(fs::exists(root.file("none.png")));
+}
+
+TEST_F(Cli, DbOptionChoosesTheCatalogue) {
+    addCharacter("kfm", "Kung Fu Man");
+    const std::string db = root.file("elsewhere.sqlite3");
+    ASSERT_EQ(run({"update", "--main-dir", characters, "--db", db}).exitCode, 0);
+    EXPECT_TRUE(fs::exists(db));
+    EXPECT_THAT(run({"list", "--db", db}).out, HasSubstr("Kung Fu Man"));
+    EXPECT_FALSE(fs::exists(root.file("work/db.sqlite3")));
+}
+
+} // namespace
+} // namespace zorvik::test
