@@ -33,7 +33,7 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-constexpr int kRounds = 5;
+constexpr int kRounds = 9;
 
 class SilentObserver : public zorvik::ListUpdateObserver {
 public:
@@ -53,16 +53,33 @@ public:
     int shown = 0;
 };
 
-double medianMs(const std::function<void()>& prepare, const std::function<void()>& subject) {
-    std::vector<double> times;
-    for (int round = 0; round < kRounds; ++round) {
-        prepare();
-        const auto start = Clock::now();
-        subject();
-        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-    }
+// Something to time, and what must happen before each timing (untimed).
+struct Timed {
+    std::function<void()> prepare;
+    std::function<void()> run;
+};
+
+double median(std::vector<double> times) {
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
+}
+
+// The median times of a subject and its baseline, timed in turns so that
+// both see the same state of the machine.
+std::pair<double, double> medianPairMs(const Timed& subject, const Timed& baseline) {
+    std::vector<double> subjectTimes;
+    std::vector<double> baselineTimes;
+    const auto time = [](const Timed& timed, std::vector<double>& times) {
+        timed.prepare();
+        const auto start = Clock::now();
+        timed.run();
+        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    };
+    for (int round = 0; round < kRounds; ++round) {
+        time(subject, subjectTimes);
+        time(baseline, baselineTimes);
+    }
+    return {median(subjectTimes), median(baselineTimes)};
 }
 
 // A character folder of count folder characters, each a .def and an .sff.
@@ -121,14 +138,14 @@ void report(const char* what, double subject, const char* baselineName, double b
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // "collection_bench b" runs only the registration part, for profiling.
-    const bool onlyRegistration = argc > 1 && std::string(argv[1]) == "b";
+    // "collection_bench a" or "b" repeats only that part, for profiling.
+    const std::string only = argc > 1 ? argv[1] : "";
     zorvik::test::TempFolder root;
     const std::string noPlugins = root.makeFolder("no-plugins");
     const std::string db = root.file("db.sqlite3");
     const auto freshDb = [&] { fs::remove(db); };
     const auto none = [] {};
-    if (onlyRegistration) {
+    if (only == "b") {
         const std::string two = makeCollection(root, "c2000", 2000);
         for (int i = 0; i < 20; ++i) {
             freshDb();
@@ -138,32 +155,42 @@ int main(int argc, char* argv[]) {
     }
     const std::string small = makeCollection(root, "c1000", 1000);
     const std::string large = makeCollection(root, "c10000", 10000);
+    if (only == "a") {
+        for (int i = 0; i < 100; ++i) {
+            runUpdate(large, db, false, noPlugins);
+        }
+        return 0;
+    }
 
     // (a) unchanged update against listing with stat.
     runUpdate(large, db, false, noPlugins);
-    const double unchanged10k = medianMs(none, [&] { runUpdate(large, db, false, noPlugins); });
-    const double listing10k = medianMs(none, [&] { listWithStat(large); });
+    const auto [unchanged10k, listing10k] =
+        medianPairMs({none, [&] { runUpdate(large, db, false, noPlugins); }},
+                     {none, [&] { listWithStat(large); }});
     report("(a) update, 10,000 unchanged", unchanged10k, "list + stat", listing10k, "<= 3x");
 
     // (b) first registration with portraits against reading the files.
     const std::string two = makeCollection(root, "c2000", 2000);
-    const double register2k = medianMs(freshDb, [&] { runUpdate(two, db, true, noPlugins); });
-    const double read2k = medianMs(none, [&] { readCharacterFiles(two); });
-    report("(b) first registration, 2,000 with portraits", register2k, "read .def + .sff", read2k,
-           "<= 3x");
-    const double register2kNoSprites =
-        medianMs(freshDb, [&] { runUpdate(two, db, false, noPlugins); });
-    report("    the same without portraits", register2kNoSprites, "read .def + .sff", read2k, "-");
+    const Timed read2k{none, [&] { readCharacterFiles(two); }};
+    const auto [register2k, readTime] =
+        medianPairMs({freshDb, [&] { runUpdate(two, db, true, noPlugins); }}, read2k);
+    report("(b) first registration, 2,000 with portraits", register2k, "read .def + .sff",
+           readTime, "<= 3x");
+    const auto [plain2k, readAgain] =
+        medianPairMs({freshDb, [&] { runUpdate(two, db, false, noPlugins); }}, read2k);
+    report("    the same without portraits", plain2k, "read .def + .sff", readAgain, "-");
 
     // (c) growth from 1,000 to 10,000.
-    const double first1k = medianMs(freshDb, [&] { runUpdate(small, db, false, noPlugins); });
-    const double first10k = medianMs(freshDb, [&] { runUpdate(large, db, false, noPlugins); });
+    const auto [first10k, first1k] =
+        medianPairMs({freshDb, [&] { runUpdate(large, db, false, noPlugins); }},
+                     {freshDb, [&] { runUpdate(small, db, false, noPlugins); }});
     report("(c) first registration, 10,000", first10k, "the same, 1,000", first1k, "<= 11x");
-    runUpdate(small, db, false, noPlugins);
-    const double same1k = medianMs(none, [&] { runUpdate(small, db, false, noPlugins); });
-    freshDb();
+    const std::string smallDb = root.file("small.sqlite3");
+    runUpdate(small, smallDb, false, noPlugins);
     runUpdate(large, db, false, noPlugins);
-    const double same10k = medianMs(none, [&] { runUpdate(large, db, false, noPlugins); });
+    const auto [same10k, same1k] =
+        medianPairMs({none, [&] { runUpdate(large, db, false, noPlugins); }},
+                     {none, [&] { runUpdate(small, smallDb, false, noPlugins); }});
     report("(c) update unchanged, 10,000", same10k, "the same, 1,000", same1k, "<= 11x");
     return 0;
 }

@@ -1,8 +1,9 @@
 // Takes a picture of the real main window for a person to look at: run it
 // in a virtual display (xvfb-run) from a folder holding db.sqlite3.
-//   zorvik_window_shot OUTPUT.png [PROGRAM_FOLDER] [about]
+//   zorvik_window_shot OUTPUT.png [PROGRAM_FOLDER] [about|update]
 // The program folder (Settings.ini, ColumnName, FighterList) defaults to the
-// tool's own folder; "about" opens the About box first. The screen is
+// tool's own folder; "about" opens the About box first, "update" starts a
+// list update (a large MainDir keeps its progress dialog up for the picture). The screen is
 // grabbed around the window, so message boxes and dialogs over it show too.
 #include <QAction>
 #include <QApplication>
@@ -35,12 +36,17 @@ int main(int argc, char* argv[]) {
     const QString output = arguments[1];
     const std::string folder =
         arguments.size() > 2 ? arguments[2].toStdString() : zorvik::platform::executableFolder();
-    const bool about = arguments.size() > 3 && arguments[3] == QStringLiteral("about");
+    const QString mode = arguments.size() > 3 ? arguments[3] : QString();
+    const QString firstAction = mode == QStringLiteral("about")    ? QStringLiteral("V1")
+                                : mode == QStringLiteral("update") ? QStringLiteral("N1")
+                                                                   : QString();
     zorvik::gui::MessageBoxes messages;
     zorvik::gui::DesktopShell shell;
     zorvik::gui::TForm1 form(messages, shell, folder);
     bool saved = false;
-    QTimer::singleShot(kSettleTime, &form, [&] {
+    // An update is caught while its dialog is up, shortly after it starts.
+    const int grabTime = mode == QStringLiteral("update") ? kSettleTime / 2 + 200 : kSettleTime;
+    QTimer::singleShot(grabTime, &form, [&] {
         saved = grabAround(form, output);
         // A box shown inside the window's show ends first; then the window closes.
         if (QWidget* box = QApplication::activeModalWidget()) {
@@ -48,9 +54,9 @@ int main(int argc, char* argv[]) {
         }
         QTimer::singleShot(0, &form, &QWidget::close);
     });
-    if (about) {
+    if (!firstAction.isEmpty()) {
         QTimer::singleShot(kSettleTime / 2, &form,
-                           [&] { form.findChild<QAction*>(QStringLiteral("V1"))->trigger(); });
+                           [&] { form.findChild<QAction*>(firstAction)->trigger(); });
     }
     form.show();
     QApplication::exec();

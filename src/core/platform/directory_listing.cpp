@@ -35,6 +35,34 @@ struct DirCloser {
     void operator()(DIR* dir) const { closedir(dir); }
 };
 
+std::string foldedCase(const std::string& name) {
+    std::string folded = name;
+    std::transform(folded.begin(), folded.end(), folded.begin(), lowerAscii);
+    return folded;
+}
+
+// Sorts as listingOrderLess does, folding each name once rather than at
+// every comparison: large character folders hold thousands of entries.
+void sortForListing(std::vector<DirectoryEntry>& entries) {
+    std::vector<std::pair<std::string, std::size_t>> keys;
+    keys.reserve(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        keys.emplace_back(foldedCase(entries[i].name), i);
+    }
+    std::sort(keys.begin(), keys.end(), [&](const auto& a, const auto& b) {
+        if (a.first != b.first) {
+            return a.first < b.first;
+        }
+        return entries[a.second].name < entries[b.second].name;
+    });
+    std::vector<DirectoryEntry> sorted;
+    sorted.reserve(entries.size());
+    for (const auto& key : keys) {
+        sorted.push_back(std::move(entries[key.second]));
+    }
+    entries = std::move(sorted);
+}
+
 } // namespace
 
 std::string CalendarDate::toString() const {
@@ -94,10 +122,7 @@ DirectoryListing listDirectory(const std::string& folder, ListingDetail detail) 
         listing.entries.push_back({text::decodeFileName(diskName), diskName,
                                    S_ISDIR(info.st_mode), utcDate(info.st_mtime)});
     }
-    std::sort(listing.entries.begin(), listing.entries.end(),
-              [](const DirectoryEntry& a, const DirectoryEntry& b) {
-                  return listingOrderLess(a.name, b.name);
-              });
+    sortForListing(listing.entries);
     return listing;
 }
 
