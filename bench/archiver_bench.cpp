@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "core/archive/archiver_handler.h"
+#include "core/platform/stdout_redirect.h"
 #include "support/archive_writer.h"
 #include "support/noise.h"
 #include "support/temp_folder.h"
@@ -72,27 +73,6 @@ bool runBsdtar(const std::string& archive, const std::string& destination) {
     return waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-// Sends standard output (the manager's trace) to /dev/null while it lives.
-class QuietStandardOutput {
-public:
-    QuietStandardOutput() : saved_(dup(STDOUT_FILENO)) {
-        std::fflush(stdout);
-        const int null = open("/dev/null", O_WRONLY);
-        dup2(null, STDOUT_FILENO);
-        close(null);
-    }
-    ~QuietStandardOutput() {
-        std::fflush(stdout);
-        dup2(saved_, STDOUT_FILENO);
-        close(saved_);
-    }
-    QuietStandardOutput(const QuietStandardOutput&) = delete;
-    QuietStandardOutput& operator=(const QuietStandardOutput&) = delete;
-
-private:
-    int saved_;
-};
-
 struct Case {
     const char* name;
     std::function<bool(const std::string& destination)> run;
@@ -138,7 +118,7 @@ void report(const std::vector<Case>& cases, std::uintmax_t archiveSize) {
 }
 
 std::unique_ptr<zorvik::KelArchiverHandler> quietHandler() {
-    const QuietStandardOutput quiet;
+    const zorvik::platform::StdoutRedirect quiet; // the manager's trace
     return std::make_unique<zorvik::KelArchiverHandler>(ZORVIK_PLUGIN_DIR);
 }
 
@@ -149,7 +129,7 @@ std::vector<Case> makeCases(const std::string& archive, zorvik::KelArchiverHandl
              {}},
             {"manager + shipped DLLinfo.ini (e *.def *.sff)",
              [&](const std::string& out) {
-                 const QuietStandardOutput quiet;
+                 const zorvik::platform::StdoutRedirect quiet; // the manager's trace
                  const bool extracted = handler.OpenArchive(archive) && handler.Extract(out + "/");
                  handler.CloseArchive();
                  return extracted && fs::exists(out + "/kfm.def") && fs::exists(out + "/kfm.sff");

@@ -23,6 +23,7 @@
 #include "core/discovery/list_update.h"
 #include "core/discovery/list_update_observer.h"
 #include "core/platform/file_io.h"
+#include "core/platform/stdout_redirect.h"
 #include "core/platform/user_messages.h"
 #include "core/settings/app_settings.h"
 #include "support/character_fixture.h"
@@ -107,6 +108,7 @@ zorvik::ListUpdateOutcome runUpdate(const std::string& mainDir, const std::strin
     SilentObserver observer;
     CountingMessages messages;
     const std::atomic<bool> cancel{false};
+    const zorvik::platform::StdoutRedirect quiet; // the plug-in manager's trace
     return zorvik::RunListUpdate({settings, catalogue, messages, observer, cancel, pluginFolder,
                                   nullptr});
 }

@@ -1,7 +1,6 @@
 #include <atomic>
 #include <cstdio>
 #include <csignal>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include "cli/cli_arguments.h"
@@ -9,6 +8,7 @@
 #include "cli/terminal_observer.h"
 #include "core/catalogue/character_db.h"
 #include "core/discovery/list_update.h"
+#include "core/platform/stdout_redirect.h"
 #include "core/settings/app_settings.h"
 #include "core/settings/ini_handler.h"
 
@@ -37,30 +37,6 @@ constexpr const char* kUpdateHelp =
 std::atomic<bool> cancelRequested{false};
 
 extern "C" void requestCancel(int) { cancelRequested.store(true); }
-
-// Sends standard output to another descriptor (-1: /dev/null) for the
-// object's lifetime.
-class StdoutRedirect {
-public:
-    explicit StdoutRedirect(int target) : saved_(dup(STDOUT_FILENO)) {
-        std::fflush(stdout);
-        const int sink = target >= 0 ? target : open("/dev/null", O_WRONLY);
-        dup2(sink, STDOUT_FILENO);
-        if (target < 0 && sink >= 0) {
-            close(sink);
-        }
-    }
-    ~StdoutRedirect() {
-        std::fflush(stdout);
-        dup2(saved_, STDOUT_FILENO);
-        close(saved_);
-    }
-    StdoutRedirect(const StdoutRedirect&) = delete;
-    StdoutRedirect& operator=(const StdoutRedirect&) = delete;
-
-private:
-    int saved_;
-};
 
 bool parseSwitch(const std::string& text, bool& value) {
     if (text == "1" || text == "on" || text == "yes" || text == "true") {
@@ -121,7 +97,8 @@ int runUpdate(const std::vector<std::string>& words) {
     {
         // Standard output carries only the counts line; the plug-ins' trace
         // goes to standard error when asked for, else nowhere.
-        const StdoutRedirect redirect(arguments.has("--trace") ? STDERR_FILENO : -1);
+        const platform::StdoutRedirect redirect(
+            arguments.has("--trace") ? STDERR_FILENO : platform::StdoutRedirect::kDiscard);
         outcome = RunListUpdate({settings, catalogue, messages, observer, cancelRequested, {},
                                  nullptr});
     }
