@@ -1,5 +1,7 @@
 #include "core/platform/directory_listing.h"
 
+#include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -33,9 +35,15 @@ TEST(DirectoryListing, SortsByNameIgnoringCaseAndTellsFoldersApart) {
 TEST(DirectoryListing, DatesAreUtcCalendarDays) {
     test::TempFolder temp;
     const std::string folder = temp.makeFolder("kfm");
-    // 23:59:59 UTC stays on the 3rd whatever the machine's time zone.
+    // 23:59:59 UTC stays on the 3rd, also where it is already the 4th.
     test::setLastWriteTime(folder, 2012, 3, 3, 86399);
+    const char* zone = std::getenv("TZ");
+    const std::string savedZone = zone ? zone : "";
+    setenv("TZ", "JST-9", 1); // needs no time zone data
+    tzset();
     const DirectoryListing listing = listDirectory(temp.path());
+    zone ? setenv("TZ", savedZone.c_str(), 1) : unsetenv("TZ");
+    tzset();
     ASSERT_EQ(listing.entries.size(), 1u);
     EXPECT_EQ(listing.entries[0].lastWriteDate.toString(), "2012-03-03");
 }
