@@ -56,7 +56,8 @@ std::optional<MatchMode> modeFromText(const std::string& text) {
 }
 
 // Tabs and line breaks inside a value would break the line format.
-std::string field(std::string value) {
+std::string field(std::string_view text) {
+    std::string value(text);
     for (char& c : value) {
         if (c == '\t' || c == '\n' || c == '\r') {
             c = ' ';

@@ -1,5 +1,6 @@
 #include "core/catalogue/character_db.h"
 
+#include <algorithm>
 #include <sqlite3.h>
 
 #include "core/text/encoding.h"
@@ -8,14 +9,19 @@ namespace zorvik {
 
 namespace {
 
-QueryCell makeCell(const Statement& statement, int column, std::int32_t type) {
+// One cell of the current row, of the kind the column's type code asks for.
+void appendCell(Kel_QueryResult& result, const Statement& statement, std::size_t column,
+                std::int32_t type) {
+    const int index = static_cast<int>(column);
     switch (type) {
     case kIntegerColumn:
-        return statement.intAt(column);
+        result.appendInteger(column, statement.intAt(index));
+        break;
     case kTextColumn:
-        return statement.textAt(column);
+        result.appendText(column, statement.textViewAt(index));
+        break;
     default:
-        return std::string(Kel_QueryResult::kUndefinedColumnType);
+        result.appendText(column, Kel_QueryResult::kUndefinedColumnType);
     }
 }
 
@@ -84,13 +90,15 @@ std::unique_ptr<Kel_QueryResult> Kel_CharacterDb::Select(
     }
     auto result = std::make_unique<Kel_QueryResult>();
     int code = statement.step();
-    const int columns = code == SQLITE_ROW ? statement.columnCount() : 0;
-    result->addColumns(static_cast<std::size_t>(columns));
+    std::vector<std::int32_t> types;
+    if (code == SQLITE_ROW) {
+        types.resize(static_cast<std::size_t>(statement.columnCount()));
+        std::copy_n(columnTypes.begin(), std::min(types.size(), columnTypes.size()), types.begin());
+    }
+    result->addColumns(types);
     for (; code == SQLITE_ROW; code = statement.step()) {
-        for (int i = 0; i < columns; ++i) {
-            const std::size_t column = static_cast<std::size_t>(i);
-            const std::int32_t type = column < columnTypes.size() ? columnTypes[column] : 0;
-            result->append(column, makeCell(statement, i, type));
+        for (std::size_t column = 0; column < types.size(); ++column) {
+            appendCell(*result, statement, column, types[column]);
         }
     }
     if (code != SQLITE_DONE) {

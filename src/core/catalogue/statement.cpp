@@ -79,10 +79,12 @@ std::int32_t Statement::intAt(int column) const { return sqlite3_column_int(stmt
 
 std::int64_t Statement::int64At(int column) const { return sqlite3_column_int64(stmt_, column); }
 
-std::string Statement::textAt(int column) const {
+std::string Statement::textAt(int column) const { return std::string(textViewAt(column)); }
+
+std::string_view Statement::textViewAt(int column) const {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
-    return text ? std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)))
-                : std::string();
+    return text ? std::string_view(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)))
+                : std::string_view();
 }
 
 std::string Statement::blobAt(int column) const {

@@ -53,6 +53,8 @@ public:
     std::int32_t intAt(int column) const;
     std::int64_t int64At(int column) const;
     std::string textAt(int column) const; // "" for NULL
+    // The text without a copy; valid until the next step or reset.
+    std::string_view textViewAt(int column) const;
     std::string blobAt(int column) const;
 
     sqlite3_stmt* handle() const { return stmt_; }

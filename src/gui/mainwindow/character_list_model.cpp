@@ -38,7 +38,8 @@ QVariant CharacterListModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     const auto column = static_cast<std::size_t>(index.column()) + 1;
-    return QString::fromStdString(result_->textAt(column, static_cast<std::size_t>(index.row())));
+    const std::string_view text = result_->textAt(column, static_cast<std::size_t>(index.row()));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QVariant CharacterListModel::headerData(int section, Qt::Orientation orientation, int role) const {

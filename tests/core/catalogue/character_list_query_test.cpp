@@ -68,7 +68,7 @@ protected:
         const auto result = catalogue.Select(query.sql, query.columnTypes, query.parameters);
         std::vector<std::string> found;
         for (std::size_t row = 0; result && row < result->rowCount(); ++row) {
-            found.push_back(result->textAt(1, row));
+            found.emplace_back(result->textAt(1, row));
         }
         return found;
     }
