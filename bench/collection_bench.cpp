@@ -98,8 +98,8 @@ std::string makeCollection(const zorvik::test::TempFolder& root, const std::stri
     return folder;
 }
 
-zorvik::ListUpdateOutcome runUpdate(const std::string& mainDir, const std::string& db,
-                                    bool sprites, const std::string& pluginFolder) {
+zorvik::ListUpdateOutcome runUpdate(const std::string& mainDir, const std::string& db, bool sprites,
+                                    const std::string& pluginFolder) {
     zorvik::AppSettings settings;
     settings.MainDir = mainDir;
     settings.TempDir = fs::temp_directory_path().string() + "/";
@@ -109,8 +109,8 @@ zorvik::ListUpdateOutcome runUpdate(const std::string& mainDir, const std::strin
     CountingMessages messages;
     const std::atomic<bool> cancel{false};
     const zorvik::platform::StdoutRedirect quiet; // the plug-in manager's trace
-    return zorvik::RunListUpdate({settings, catalogue, messages, observer, cancel, pluginFolder,
-                                  nullptr});
+    return zorvik::RunListUpdate(
+        {settings, catalogue, messages, observer, cancel, pluginFolder, nullptr});
 }
 
 void listWithStat(const std::string& folder) {
@@ -176,8 +176,8 @@ int main(int argc, char* argv[]) {
     const Timed read2k{none, [&] { readCharacterFiles(two); }};
     const auto [register2k, readTime] =
         medianPairMs({freshDb, [&] { runUpdate(two, db, true, noPlugins); }}, read2k);
-    report("(b) first registration, 2,000 with portraits", register2k, "read .def + .sff",
-           readTime, "<= 3x");
+    report("(b) first registration, 2,000 with portraits", register2k, "read .def + .sff", readTime,
+           "<= 3x");
     const auto [plain2k, readAgain] =
         medianPairMs({freshDb, [&] { runUpdate(two, db, false, noPlugins); }}, read2k);
     report("    the same without portraits", plain2k, "read .def + .sff", readAgain, "-");

@@ -38,8 +38,9 @@ std::optional<int> columnFromText(const std::string& text) {
     for (std::size_t i = 0; i < 15; ++i) {
         std::string name = ColumnSqlNames[i];
         if (name.size() == text.size() &&
-            std::equal(name.begin(), name.end(), text.begin(),
-                       [](char a, char b) { return a == std::toupper(static_cast<unsigned char>(b)); })) {
+            std::equal(name.begin(), name.end(), text.begin(), [](char a, char b) {
+                return a == std::toupper(static_cast<unsigned char>(b));
+            })) {
             return static_cast<int>(i);
         }
     }

@@ -9,15 +9,14 @@
 
 namespace {
 
-constexpr const char* kHelp =
-    "usage: zorvik-cli COMMAND [options]\n"
-    "\n"
-    "commands:\n"
-    "  update     bring the catalogue in line with the character folder\n"
-    "  list       print the catalogue as tab-separated text\n"
-    "  portrait   write a character's stored portrait to a file\n"
-    "\n"
-    "'zorvik-cli COMMAND --help' tells more about each.\n";
+constexpr const char* kHelp = "usage: zorvik-cli COMMAND [options]\n"
+                              "\n"
+                              "commands:\n"
+                              "  update     bring the catalogue in line with the character folder\n"
+                              "  list       print the catalogue as tab-separated text\n"
+                              "  portrait   write a character's stored portrait to a file\n"
+                              "\n"
+                              "'zorvik-cli COMMAND --help' tells more about each.\n";
 
 } // namespace
 

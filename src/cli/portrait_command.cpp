@@ -37,8 +37,8 @@ int runPortrait(const std::vector<std::string>& words) {
         std::fputs(kPortraitHelp, stdout);
         return kExitOk;
     }
-    const auto id = arguments.positional().empty() ? std::nullopt
-                                                   : parseWholeInt(arguments.positional()[0]);
+    const auto id =
+        arguments.positional().empty() ? std::nullopt : parseWholeInt(arguments.positional()[0]);
     if (!parsed || arguments.positional().size() != 2 || !id) {
         std::fprintf(stderr, "zorvik-cli portrait: %s\n%s",
                      error.empty() ? "expected a numeric ID and a file" : error.c_str(),

@@ -36,7 +36,9 @@ constexpr const char* kUpdateHelp =
 // Ctrl+C stops the update after the character in hand; what was written stays.
 std::atomic<bool> cancelRequested{false};
 
-extern "C" void requestCancel(int) { cancelRequested.store(true); }
+extern "C" void requestCancel(int) {
+    cancelRequested.store(true);
+}
 
 bool parseSwitch(const std::string& text, bool& value) {
     if (text == "1" || text == "on" || text == "yes" || text == "true") {
@@ -99,8 +101,8 @@ int runUpdate(const std::vector<std::string>& words) {
         // goes to standard error when asked for, else nowhere.
         const platform::StdoutRedirect redirect(
             arguments.has("--trace") ? STDERR_FILENO : platform::StdoutRedirect::kDiscard);
-        outcome = RunListUpdate({settings, catalogue, messages, observer, cancelRequested, {},
-                                 nullptr});
+        outcome =
+            RunListUpdate({settings, catalogue, messages, observer, cancelRequested, {}, nullptr});
     }
     if (!outcome.listed) {
         return kExitFailure;

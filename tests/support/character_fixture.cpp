@@ -8,15 +8,26 @@ namespace zorvik::test {
 std::string defText(const DefFields& fields) {
     return "; the character's definition\r\n"
            "[Info]\r\n"
-           "name = \"" + fields.name + "\" ;the name\r\n"
-           "displayname = \"" + fields.displayName + "\"\r\n"
-           "versiondate = " + fields.versionDate + "\r\n"
-           "mugenversion = " + fields.mugenVersion + "\r\n"
-           "author = \"" + fields.author + "\"\r\n"
+           "name = \"" +
+           fields.name +
+           "\" ;the name\r\n"
+           "displayname = \"" +
+           fields.displayName +
+           "\"\r\n"
+           "versiondate = " +
+           fields.versionDate +
+           "\r\n"
+           "mugenversion = " +
+           fields.mugenVersion +
+           "\r\n"
+           "author = \"" +
+           fields.author +
+           "\"\r\n"
            "\r\n"
            "[Files]\r\n"
            "cmd = kfm.cmd\r\n"
-           "sprite = " + fields.sprite + "\r\n";
+           "sprite = " +
+           fields.sprite + "\r\n";
 }
 
 std::string portraitSff(int group, int image, int fill) {

@@ -27,9 +27,13 @@ void appendCell(Kel_QueryResult& result, const Statement& statement, std::size_t
 
 } // namespace
 
-Kel_CharacterDb::Kel_CharacterDb() { open(kFileName); }
+Kel_CharacterDb::Kel_CharacterDb() {
+    open(kFileName);
+}
 
-Kel_CharacterDb::Kel_CharacterDb(const std::string& path) { open(path); }
+Kel_CharacterDb::Kel_CharacterDb(const std::string& path) {
+    open(path);
+}
 
 Kel_CharacterDb::~Kel_CharacterDb() {
     statements_.reset(); // every statement is finalized before the connection closes
@@ -51,8 +55,10 @@ void Kel_CharacterDb::open(const std::string& path) {
     }
     // The list update looks every character up by FILENAME; the index keeps
     // that O(log n) and leaves the table's own CREATE text as it is.
-    sqlite3_exec(db_, "CREATE INDEX IF NOT EXISTS CHARACTER_TABLE_FILENAME "
-                      "ON CHARACTER_TABLE(FILENAME);", nullptr, nullptr, nullptr);
+    sqlite3_exec(db_,
+                 "CREATE INDEX IF NOT EXISTS CHARACTER_TABLE_FILENAME "
+                 "ON CHARACTER_TABLE(FILENAME);",
+                 nullptr, nullptr, nullptr);
     if (text_.empty()) {
         setText("初期化：終了");
     }
@@ -80,9 +86,9 @@ bool Kel_CharacterDb::EnsureTable(const std::string& name, const std::string& co
     return false;
 }
 
-std::unique_ptr<Kel_QueryResult> Kel_CharacterDb::Select(
-    const std::string& sql, const std::vector<std::int32_t>& columnTypes,
-    const std::vector<BoundValue>& parameters) {
+std::unique_ptr<Kel_QueryResult>
+Kel_CharacterDb::Select(const std::string& sql, const std::vector<std::int32_t>& columnTypes,
+                        const std::vector<BoundValue>& parameters) {
     Statement statement(db_, sql);
     if (!statement.isValid() || !statement.bind(parameters)) {
         setText("SELECT文の処理に失敗\nErrMsg : " + LastError() + "\nSQL : " + sql);
@@ -130,6 +136,8 @@ void Kel_CharacterDb::setText(const std::string& value) {
     text_ = text::fitToBuffer(value, kTextBufferSize);
 }
 
-void Kel_CharacterDb::appendText(const std::string& value) { setText(text_ + value); }
+void Kel_CharacterDb::appendText(const std::string& value) {
+    setText(text_ + value);
+}
 
 } // namespace zorvik

@@ -7,9 +7,8 @@
 namespace zorvik {
 
 Statement::Statement(sqlite3* db, std::string_view sql) {
-    if (db == nullptr ||
-        sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &stmt_, nullptr) !=
-            SQLITE_OK) {
+    if (db == nullptr || sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &stmt_,
+                                            nullptr) != SQLITE_OK) {
         sqlite3_finalize(stmt_);
         stmt_ = nullptr;
     }
@@ -67,23 +66,34 @@ bool Statement::bindBlob(int index, const void* data, std::size_t size) {
            SQLITE_OK;
 }
 
-int Statement::step() { return stmt_ ? sqlite3_step(stmt_) : SQLITE_MISUSE; }
+int Statement::step() {
+    return stmt_ ? sqlite3_step(stmt_) : SQLITE_MISUSE;
+}
 
-int Statement::columnCount() const { return sqlite3_column_count(stmt_); }
+int Statement::columnCount() const {
+    return sqlite3_column_count(stmt_);
+}
 
 bool Statement::isNull(int column) const {
     return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
 }
 
-std::int32_t Statement::intAt(int column) const { return sqlite3_column_int(stmt_, column); }
+std::int32_t Statement::intAt(int column) const {
+    return sqlite3_column_int(stmt_, column);
+}
 
-std::int64_t Statement::int64At(int column) const { return sqlite3_column_int64(stmt_, column); }
+std::int64_t Statement::int64At(int column) const {
+    return sqlite3_column_int64(stmt_, column);
+}
 
-std::string Statement::textAt(int column) const { return std::string(textViewAt(column)); }
+std::string Statement::textAt(int column) const {
+    return std::string(textViewAt(column));
+}
 
 std::string_view Statement::textViewAt(int column) const {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
-    return text ? std::string_view(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)))
+    return text ? std::string_view(text,
+                                   static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)))
                 : std::string_view();
 }
 

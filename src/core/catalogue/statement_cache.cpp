@@ -21,8 +21,8 @@ sqlite3_stmt* StatementCache::take(std::string_view sql) {
         }
     }
     sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v3(db_, sql.data(), static_cast<int>(sql.size()),
-                           SQLITE_PREPARE_PERSISTENT, &statement, nullptr) != SQLITE_OK) {
+    if (sqlite3_prepare_v3(db_, sql.data(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT,
+                           &statement, nullptr) != SQLITE_OK) {
         sqlite3_finalize(statement);
         return nullptr;
     }

@@ -25,7 +25,7 @@ struct Candidate {
     std::string name;     // FILENAME: decoded name, an archive's extension in small letters
     std::string diskName; // the entry's name on disk, to reach it
     int fileType = kFolderCharacter;
-    std::string date;     // last-write date, "%04d-%02d-%02d" in UTC
+    std::string date; // last-write date, "%04d-%02d-%02d" in UTC
 };
 
 // The candidate an entry makes under the exclusion mask, or none:

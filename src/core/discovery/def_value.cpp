@@ -6,7 +6,9 @@ namespace zorvik {
 
 namespace {
 
-bool isQuote(char c) { return c == '"' || c == '\''; }
+bool isQuote(char c) {
+    return c == '"' || c == '\'';
+}
 
 } // namespace
 

@@ -26,15 +26,22 @@ constexpr const char* kCheckSql =
 // Step texts are shown for every candidate only in small folders, so that
 // label updates do not slow large ones.
 int labelStepMask(std::size_t candidates) {
-    if (candidates > 2048) return 31;
-    if (candidates > 1024) return 15;
-    if (candidates > 512) return 7;
-    if (candidates > 256) return 3;
-    if (candidates > 128) return 1;
+    if (candidates > 2048)
+        return 31;
+    if (candidates > 1024)
+        return 15;
+    if (candidates > 512)
+        return 7;
+    if (candidates > 256)
+        return 3;
+    if (candidates > 128)
+        return 1;
     return 0;
 }
 
-bool isCancelled(const ListUpdateJob& job) { return job.cancel.load(std::memory_order_relaxed); }
+bool isCancelled(const ListUpdateJob& job) {
+    return job.cancel.load(std::memory_order_relaxed);
+}
 
 // The candidates of MainDir; none (after telling the user) when it cannot be listed.
 std::optional<std::vector<Candidate>> listCandidates(const ListUpdateJob& job) {

@@ -14,7 +14,7 @@ struct AppSettings;
 struct ListUpdateOutcome {
     int inserted = 0;
     int updated = 0;
-    bool listed = false;   // the character folder could be listed
+    bool listed = false;    // the character folder could be listed
     bool completed = false; // no catalogue error interrupted the update
 
     bool changed() const { return inserted > 0 || updated > 0; }
@@ -29,7 +29,7 @@ struct ListUpdateJob {
     UserMessages& messages;
     ListUpdateObserver& observer;
     const std::atomic<bool>& cancel;
-    std::string pluginFolder; // empty: ArchiverDLLs beside the executable
+    std::string pluginFolder;    // empty: ArchiverDLLs beside the executable
     void* ownerWindow = nullptr; // handed to the archiver plug-ins
 };
 

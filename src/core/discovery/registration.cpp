@@ -66,10 +66,10 @@ bool writeRow(const RegistrationContext& context, const Candidate& candidate,
         return false;
     }
     std::vector<BoundValue> values = {
-        BoundValue::ofInt(candidate.fileType),      BoundValue::ofText(candidate.name),
-        BoundValue::ofText(identity.name),          BoundValue::ofText(identity.displayName),
-        BoundValue::ofText(identity.author),        BoundValue::ofText(identity.versionDate),
-        BoundValue::ofText(identity.mugenVersion),  BoundValue::ofText(candidate.date)};
+        BoundValue::ofInt(candidate.fileType),     BoundValue::ofText(candidate.name),
+        BoundValue::ofText(identity.name),         BoundValue::ofText(identity.displayName),
+        BoundValue::ofText(identity.author),       BoundValue::ofText(identity.versionDate),
+        BoundValue::ofText(identity.mugenVersion), BoundValue::ofText(candidate.date)};
     if (id >= 0) {
         values.push_back(BoundValue::ofInt(id));
     }

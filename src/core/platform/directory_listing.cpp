@@ -20,9 +20,9 @@ char lowerAscii(char c) {
 }
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return lowerAscii(x) == lowerAscii(y);
+           });
 }
 
 CalendarDate utcDate(std::time_t when) {
@@ -72,9 +72,8 @@ std::string CalendarDate::toString() const {
 }
 
 bool listingOrderLess(const std::string& a, const std::string& b) {
-    const auto folded = std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(),
-        [](char x, char y) {
+    const auto folded =
+        std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
             return static_cast<unsigned char>(lowerAscii(x)) <
                    static_cast<unsigned char>(lowerAscii(y));
         });
@@ -119,8 +118,8 @@ DirectoryListing listDirectory(const std::string& folder, ListingDetail detail) 
             fstatat(fd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
             continue; // vanished while listing
         }
-        listing.entries.push_back({text::decodeFileName(diskName), diskName,
-                                   S_ISDIR(info.st_mode), utcDate(info.st_mtime)});
+        listing.entries.push_back({text::decodeFileName(diskName), diskName, S_ISDIR(info.st_mode),
+                                   utcDate(info.st_mtime)});
     }
     sortForListing(listing.entries);
     return listing;

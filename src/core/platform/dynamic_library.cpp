@@ -5,7 +5,9 @@
 
 namespace zorvik::platform {
 
-DynamicLibrary::~DynamicLibrary() { unload(); }
+DynamicLibrary::~DynamicLibrary() {
+    unload();
+}
 
 DynamicLibrary::DynamicLibrary(DynamicLibrary&& other) noexcept
     : handle_(std::exchange(other.handle_, nullptr)), lastError_(std::move(other.lastError_)) {}

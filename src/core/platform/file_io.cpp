@@ -41,8 +41,7 @@ bool writeFileAtomically(const std::string& path, std::string_view content) {
 namespace {
 
 // Reads a whole regular file into any byte container.
-template <typename Bytes>
-bool readInto(const std::string& path, Bytes& bytes) {
+template <typename Bytes> bool readInto(const std::string& path, Bytes& bytes) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         return false;
@@ -73,7 +72,9 @@ bool readInto(const std::string& path, Bytes& bytes) {
 
 } // namespace
 
-bool readWholeFile(const std::string& path, std::string& bytes) { return readInto(path, bytes); }
+bool readWholeFile(const std::string& path, std::string& bytes) {
+    return readInto(path, bytes);
+}
 
 bool readWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
     return readInto(path, bytes);

@@ -7,9 +7,9 @@
 namespace zorvik {
 
 const std::array<const char*, kColumnCount> ColumnSqlNames = {
-    "ID",      "NAME",        "NAME2",          "AUTHOR",   "AI_AUTHOR", "SPECIAL1",
-    "SPECIAL2", "SUPPORTED_VER", "COMMENT",     "UPDATE_DATE", "LASTCHECK_DATE", "FILETYPE",
-    "PATH_ID", "DELETED",     "FILENAME",       "IMAGE"};
+    "ID",       "NAME",          "NAME2",    "AUTHOR",      "AI_AUTHOR",      "SPECIAL1",
+    "SPECIAL2", "SUPPORTED_VER", "COMMENT",  "UPDATE_DATE", "LASTCHECK_DATE", "FILETYPE",
+    "PATH_ID",  "DELETED",       "FILENAME", "IMAGE"};
 
 namespace {
 

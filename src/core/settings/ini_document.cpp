@@ -24,9 +24,8 @@ bool sameName(std::string_view a, std::string_view b) {
     const auto lower = [](char c) {
         return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
     };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
-               return lower(x) == lower(y);
-           });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 // The section name of a "[name]" line, or none for any other line.
@@ -36,7 +35,8 @@ std::optional<std::string_view> sectionName(std::string_view line) {
         return std::nullopt;
     }
     const std::size_t close = line.find(']');
-    return trim(line.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+    return trim(
+        line.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
 }
 
 // The key of a "key=value" line, or none.
@@ -103,7 +103,8 @@ std::size_t IniDocument::sectionEnd(std::size_t headerLine) const {
     return i;
 }
 
-std::optional<std::size_t> IniDocument::findKey(std::size_t headerLine, std::string_view key) const {
+std::optional<std::size_t> IniDocument::findKey(std::size_t headerLine,
+                                                std::string_view key) const {
     const std::size_t end = sectionEnd(headerLine);
     for (std::size_t i = headerLine + 1; i < end; ++i) {
         const auto name = keyName(lines_[i]);
@@ -114,7 +115,8 @@ std::optional<std::size_t> IniDocument::findKey(std::size_t headerLine, std::str
     return std::nullopt;
 }
 
-std::optional<std::string> IniDocument::value(std::string_view section, std::string_view key) const {
+std::optional<std::string> IniDocument::value(std::string_view section,
+                                              std::string_view key) const {
     const auto header = findSection(section);
     if (!header) {
         return std::nullopt;

@@ -7,7 +7,9 @@
 
 namespace zorvik {
 
-Kel_IniHandler::Kel_IniHandler(const std::string& name) { setRelativeFileName(name); }
+Kel_IniHandler::Kel_IniHandler(const std::string& name) {
+    setRelativeFileName(name);
+}
 
 void Kel_IniHandler::setRelativeFileName(const std::string& name) {
     // The length check counts the whole executable path, as the fixed
@@ -39,7 +41,9 @@ void Kel_IniHandler::SetDefaultString(const std::string& text) {
     defaultString_ = text::fitToBuffer(text, kDefaultStringBufferSize);
 }
 
-int Kel_IniHandler::GetInt(const std::string& key) const { return GetInt(key, defaultInt_); }
+int Kel_IniHandler::GetInt(const std::string& key) const {
+    return GetInt(key, defaultInt_);
+}
 
 bool Kel_IniHandler::namesRealFile() const {
     return !fileName_.empty() && fileName_ != kNameTooLong && fileName_ != kPathOverflow;

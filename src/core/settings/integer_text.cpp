@@ -7,8 +7,12 @@ namespace zorvik {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Reads digits from position i on; sets i past them.
 std::int64_t readDigits(std::string_view text, std::size_t& i) {

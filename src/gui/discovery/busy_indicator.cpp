@@ -21,11 +21,17 @@ BusyIndicator::BusyIndicator(QWidget* parent) : QWidget(parent), timer_(new QTim
     });
 }
 
-void BusyIndicator::start() { timer_->start(); }
+void BusyIndicator::start() {
+    timer_->start();
+}
 
-void BusyIndicator::stop() { timer_->stop(); }
+void BusyIndicator::stop() {
+    timer_->stop();
+}
 
-bool BusyIndicator::isActive() const { return timer_->isActive(); }
+bool BusyIndicator::isActive() const {
+    return timer_->isActive();
+}
 
 void BusyIndicator::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -44,21 +44,24 @@ void ListUpdateController::CallForm31Click() {
 bool ListUpdateController::startWorker() {
     workerDone_ = false;
     try {
-        worker_ = std::thread([this, settings = form_.settings(),
-                               owner = reinterpret_cast<void*>(form_.winId())] {
-            QueuedObserver observer(form_, *Form3);
-            // The plug-ins come from ArchiverDLLs beside the executable.
-            RunListUpdate({settings, form_.characterDb(), messages_, observer,
-                           Form3->cancelFlag(), {}, owner});
-            workerDone_ = true;
-            // Wakes the UI thread's wait.
-            QMetaObject::invokeMethod(this, [] {}, Qt::QueuedConnection);
-        });
+        worker_ = std::thread(&ListUpdateController::runJob, this, form_.settings(),
+                              reinterpret_cast<void*>(form_.winId()));
     } catch (const std::system_error&) {
         messages_.show("_beginthread failed.");
         return false;
     }
     return true;
+}
+
+void ListUpdateController::runJob(AppSettings settings, void* ownerWindow) {
+    QueuedObserver observer(form_, *Form3);
+    // The plug-ins come from ArchiverDLLs beside the executable.
+    const ListUpdateJob job{settings, form_.characterDb(), messages_, observer, Form3->cancelFlag(),
+                            {},       ownerWindow};
+    RunListUpdate(job);
+    workerDone_ = true;
+    // Wakes the UI thread's wait.
+    QMetaObject::invokeMethod(this, &ListUpdateController::workerFinished, Qt::QueuedConnection);
 }
 
 void ListUpdateController::waitForWorker() {

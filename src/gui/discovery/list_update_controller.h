@@ -7,7 +7,8 @@
 
 namespace zorvik {
 class UserMessages;
-}
+struct AppSettings;
+} // namespace zorvik
 
 namespace zorvik::gui {
 
@@ -34,8 +35,14 @@ signals:
     // An update has ended and the UI shows its outcome.
     void updateFinished();
 
+private slots:
+    // Nothing to do: its arrival wakes the wait for the worker.
+    void workerFinished() {}
+
 private:
     bool startWorker();
+    // The worker thread's body.
+    void runJob(AppSettings settings, void* ownerWindow);
     // Waits for the worker while the UI thread keeps serving the worker's
     // queued calls and message boxes.
     void waitForWorker();

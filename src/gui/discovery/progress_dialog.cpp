@@ -56,11 +56,17 @@ void TForm3::closeByUpdate() {
     done(QDialog::Accepted);
 }
 
-void TForm3::setStepText(const QString& text) { Label1->setText(text); }
+void TForm3::setStepText(const QString& text) {
+    Label1->setText(text);
+}
 
-void TForm3::setProgressMaximum(int maximum) { ProgressBar1->setMaximum(maximum); }
+void TForm3::setProgressMaximum(int maximum) {
+    ProgressBar1->setMaximum(maximum);
+}
 
-void TForm3::setProgressPosition(int position) { ProgressBar1->setValue(position); }
+void TForm3::setProgressPosition(int position) {
+    ProgressBar1->setValue(position);
+}
 
 void TForm3::Button1Click() {
     Button1->setEnabled(false);
@@ -68,14 +74,18 @@ void TForm3::Button1Click() {
     Label1->setText(QStringLiteral("処理停止中……お待ち下さい"));
 }
 
-void TForm3::Button2Click() { done(QDialog::Accepted); }
+void TForm3::Button2Click() {
+    done(QDialog::Accepted);
+}
 
 void TForm3::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     FormShow();
 }
 
-void TForm3::FormShow() { Animate1->start(); }
+void TForm3::FormShow() {
+    Animate1->start();
+}
 
 void TForm3::hideEvent(QHideEvent* event) {
     Animate1->stop();

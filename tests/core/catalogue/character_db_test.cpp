@@ -29,9 +29,10 @@ TEST_F(CharacterDb, FirstOpenCreatesBothTablesAndSecondOpenReportsDone) {
     {
         Kel_CharacterDb catalogue;
         EXPECT_EQ(catalogue.text(), "PATH_TABLEテーブルが存在しないため作成。\n");
-        EXPECT_EQ(schema(catalogue.db()),
-                  std::string("CREATE TABLE CHARACTER_TABLE (") + Kel_CharacterDb::kCharacterColumns +
-                      ")\nCREATE TABLE PATH_TABLE (" + Kel_CharacterDb::kPathColumns + ")\n");
+        EXPECT_EQ(schema(catalogue.db()), std::string("CREATE TABLE CHARACTER_TABLE (") +
+                                              Kel_CharacterDb::kCharacterColumns +
+                                              ")\nCREATE TABLE PATH_TABLE (" +
+                                              Kel_CharacterDb::kPathColumns + ")\n");
     }
     Kel_CharacterDb again;
     EXPECT_EQ(again.text(), "初期化：終了");
@@ -80,17 +81,16 @@ TEST_F(CharacterDb, SelectMakesCellsByTheCallersTypeCodes) {
         catalogue.db(),
         "INSERT INTO CHARACTER_TABLE(NAME, NAME2, AUTHOR, COMMENT) VALUES(?, NULL, ?, ?)",
         {BoundValue::ofText("日本語"), BoundValue::ofText("abc"), BoundValue::ofText("12x")}));
-    auto rows =
-        catalogue.Select("SELECT ID, NAME, NAME2, AUTHOR, COMMENT, NAME FROM CHARACTER_TABLE",
-                         {1, 4, 4, 1, 1, 2});
+    auto rows = catalogue.Select(
+        "SELECT ID, NAME, NAME2, AUTHOR, COMMENT, NAME FROM CHARACTER_TABLE", {1, 4, 4, 1, 1, 2});
     ASSERT_NE(rows, nullptr);
     ASSERT_EQ(rows->rowCount(), 1u);
     ASSERT_EQ(rows->columnCount(), 6u);
     EXPECT_EQ(rows->integerAt(0, 0), 1);
     EXPECT_EQ(rows->textAt(1, 0), "日本語");
-    EXPECT_EQ(rows->textAt(2, 0), "");       // NULL as text
-    EXPECT_EQ(rows->integerAt(3, 0), 0);     // non-numeric text as integer
-    EXPECT_EQ(rows->integerAt(4, 0), 12);    // leading digits as integer
+    EXPECT_EQ(rows->textAt(2, 0), "");    // NULL as text
+    EXPECT_EQ(rows->integerAt(3, 0), 0);  // non-numeric text as integer
+    EXPECT_EQ(rows->integerAt(4, 0), 12); // leading digits as integer
     EXPECT_EQ(rows->textAt(5, 0), "Undefined column type.");
 }
 

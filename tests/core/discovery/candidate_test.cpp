@@ -18,9 +18,10 @@ std::vector<Candidate> scan(const std::vector<platform::DirectoryEntry>& entries
 }
 
 TEST(Candidate, KindsAndExtensionsAsTheCatalogueStoresThem) {
-    const auto found = scan({entry("KFM.ZIP", false), entry("kfm", true), entry("readme.txt", false),
-                             entry("ryu.7Z", false), entry("ken.Rar", false), entry("NOEXT", false)},
-                            16);
+    const auto found =
+        scan({entry("KFM.ZIP", false), entry("kfm", true), entry("readme.txt", false),
+              entry("ryu.7Z", false), entry("ken.Rar", false), entry("NOEXT", false)},
+             16);
     ASSERT_EQ(found.size(), 4u);
     EXPECT_EQ(found[0].name, "KFM.zip");
     EXPECT_EQ(found[0].diskName, "KFM.ZIP"); // still reachable on a case-sensitive disk

@@ -14,7 +14,7 @@ TEST(DefValue, CleaningDropsCommentsBlanksAndOnePairOfQuotes) {
     EXPECT_EQ(cleanDefValue(";all comment"), "");
     EXPECT_EQ(cleanDefValue("\"semi;colon\""), "semi"); // the comment cut ignores quotes
     EXPECT_EQ(cleanDefValue("\"\"quoted twice\"\""), "\"quoted twice\"");
-    EXPECT_EQ(cleanDefValue("it's"), "it's");               // an inner quote stays
+    EXPECT_EQ(cleanDefValue("it's"), "it's"); // an inner quote stays
     EXPECT_EQ(cleanDefValue("\""), "");
     EXPECT_EQ(cleanDefValue("a\t \t"), "a");
 }
@@ -22,7 +22,8 @@ TEST(DefValue, CleaningDropsCommentsBlanksAndOnePairOfQuotes) {
 TEST(DefValue, ReadsFromTheCurrentSectionAndTellsMissingFromEmpty) {
     test::TempFolder temp;
     temp.write("kfm.def", "[Info]\r\nname = \"Kung Fu Man\"\r\ndisplayname=;nothing\r\n"
-                          "author = " + std::string(300, 'a') + "\r\n[Files]\r\nsprite = kfm.sff\r\n");
+                          "author = " +
+                              std::string(300, 'a') + "\r\n[Files]\r\nsprite = kfm.sff\r\n");
     Kel_IniHandler ini;
     ini.SetFileName(temp.file("kfm.def"), false);
     ini.SetSection("Info");

@@ -61,8 +61,8 @@ protected:
 
     ListUpdateOutcome update() {
         const char* plugins = std::getenv("ZORVIK_PLUGIN_DIR");
-        return RunListUpdate({settings, catalogue, messages, observer, cancel,
-                              plugins ? plugins : "", nullptr});
+        return RunListUpdate(
+            {settings, catalogue, messages, observer, cancel, plugins ? plugins : "", nullptr});
     }
 
     // A folder character: name/kfm.def (+ kfm.sff), last written on the given UTC day.

@@ -12,16 +12,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class Registration : public ListUpdateFixture,
-                     public ::testing::WithParamInterface<ArchiveFormat> {
+class Registration : public ListUpdateFixture, public ::testing::WithParamInterface<ArchiveFormat> {
 protected:
     // An archive as characters are shipped: a top folder with the .def,
     // the sprites and sounds that registration does not need.
     std::string writeCharacterArchive(const std::string& fileName, ArchiveFormat format) {
         const std::string path = root.file("chars/" + fileName);
         writeArchive(path, format,
-                     {FixtureEntry::folder("kfm/"),
-                      FixtureEntry::file("kfm/kfm.def", defText({})),
+                     {FixtureEntry::folder("kfm/"), FixtureEntry::file("kfm/kfm.def", defText({})),
                       FixtureEntry::file("kfm/kfm.sff", portraitSff()),
                       FixtureEntry::file("kfm/sound.snd", std::string(4096, 's'))});
         stamp(path, "2011-07-15");
@@ -44,8 +42,9 @@ TEST_P(Registration, ArchiveWithATopFolderRegistersThroughTheShippedPlugin) {
     const StoredRow stored = row("KFM" + extension); // the extension in small letters
     EXPECT_EQ(stored.text.at("NAME"), "Kung Fu Man");
     EXPECT_EQ(stored.text.at("LASTCHECK_DATE"), "2011-07-15");
-    EXPECT_EQ(stored.text.at("FILETYPE"),
-              std::to_string(extension == ".zip" ? 2 : extension == ".7z" ? 4 : 8));
+    EXPECT_EQ(stored.text.at("FILETYPE"), std::to_string(extension == ".zip"  ? 2
+                                                         : extension == ".7z" ? 4
+                                                                              : 8));
     EXPECT_EQ(stored.text.at("IMAGE IS NULL"), "0");
     EXPECT_TRUE(tempIsEmpty()); // the extraction folder is gone again
     EXPECT_TRUE(messages.shown().empty());

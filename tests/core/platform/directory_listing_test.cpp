@@ -27,7 +27,8 @@ TEST(DirectoryListing, SortsByNameIgnoringCaseAndTellsFoldersApart) {
     const DirectoryListing listing = listDirectory(temp.path());
     ASSERT_TRUE(listing.opened);
     EXPECT_EQ(listing.errorCode, 0);
-    EXPECT_EQ(names(listing), (std::vector<std::string>{"alpha.def", "Alpha.zip", "beta", "Gamma"}));
+    EXPECT_EQ(names(listing),
+              (std::vector<std::string>{"alpha.def", "Alpha.zip", "beta", "Gamma"}));
     EXPECT_FALSE(listing.entries[1].isFolder);
     EXPECT_TRUE(listing.entries[2].isFolder);
 }

@@ -1,2 +1,4 @@
 /* A library with one export, for the dynamic-library wrapper's test. */
-int zorvik_test_answer(void) { return 42; }
+int zorvik_test_answer(void) {
+    return 42;
+}

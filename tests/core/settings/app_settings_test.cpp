@@ -60,7 +60,8 @@ TEST_F(AppSettingsTest, PartialColumnOrderFallsBackToTheDefault) {
     Kel_IniHandler handler = store();
     std::array<int, 17> order{};
     readColumnOrder(handler, order);
-    EXPECT_EQ(order, (std::array<int, 17>{1, 2, 3, 4, 5, 6, 7, 8, 9, -1, 11, 12, 13, 14, 15, 16, 0}));
+    EXPECT_EQ(order,
+              (std::array<int, 17>{1, 2, 3, 4, 5, 6, 7, 8, 9, -1, 11, 12, 13, 14, 15, 16, 0}));
 
     // Only key 16 missing: the default order, with entry 16 holding the -2 read.
     std::string all = "[ColumnOrder]\n";

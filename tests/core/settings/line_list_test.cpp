@@ -11,8 +11,7 @@ TEST(LineList, ReadsCrLfAndLfAndShiftJis) {
     test::TempFolder temp;
     EXPECT_FALSE(readLineList(temp.file("FighterList")).has_value());
     temp.write("a", "kfm\r\n\r\n\x93\xfa\x96\x7b\nlast");
-    EXPECT_EQ(readLineList(temp.file("a")),
-              (std::vector<std::string>{"kfm", "", "日本", "last"}));
+    EXPECT_EQ(readLineList(temp.file("a")), (std::vector<std::string>{"kfm", "", "日本", "last"}));
 }
 
 TEST(LineList, WritesUtf8WithCrLf) {

@@ -40,7 +40,9 @@ TEST(Encoding, ShiftJisConvertsBothWays) {
 TEST(Encoding, BrokenShiftJisIsReplacedNotDropped) {
     // A lead byte with nothing after it, in the middle and at the end.
     EXPECT_EQ(cp932ToUtf8("a\x93"), "a\xEF\xBF\xBD");
-    EXPECT_EQ(cp932ToUtf8("\x93\xfa" "b\x81"), "日b\xEF\xBF\xBD");
+    EXPECT_EQ(cp932ToUtf8("\x93\xfa"
+                          "b\x81"),
+              "日b\xEF\xBF\xBD");
 }
 
 TEST(Encoding, FileTextIsUtf8WhenWholeFileIsValidElseShiftJis) {

@@ -82,8 +82,8 @@ TEST_F(ListUpdateWindow, CancelKeepsWhatWasRegisteredSoFar) {
     temp.makeFolder("work/a.zip");
     addFolderCharacter("c1", "First");
     addFolderCharacter("c2", "Second");
-    writeSettings("[General]\nFirstRun=0\nMainDir=" + charactersFolder + "\nTempDir=" +
-                  temp.file("work/") + "\n");
+    writeSettings("[General]\nFirstRun=0\nMainDir=" + charactersFolder +
+                  "\nTempDir=" + temp.file("work/") + "\n");
     GateMessages gate;
     platform::setCurrentFolder(temp.path());
     form = std::make_unique<gui::TForm1>(gate, shell, programFolder);
@@ -93,7 +93,8 @@ TEST_F(ListUpdateWindow, CancelKeepsWhatWasRegisteredSoFar) {
         gate.open();
     });
     form->CallForm31Click();
-    EXPECT_EQ(gate.shown(), std::vector<std::string>{temp.file("work/a.zip/") + "を作れませんでした"});
+    EXPECT_EQ(gate.shown(),
+              std::vector<std::string>{temp.file("work/a.zip/") + "を作れませんでした"});
     EXPECT_TRUE(rowCaptions().empty());
     EXPECT_EQ(form->statusBar1().panelText(),
               QStringLiteral("更新処理終了 : 新規追加データ 0件、 更新データ 0件でした。"));
