@@ -70,6 +70,10 @@ int Statement::step() {
     return stmt_ ? sqlite3_step(stmt_) : SQLITE_MISUSE;
 }
 
+void Statement::reset() {
+    sqlite3_reset(stmt_);
+}
+
 int Statement::columnCount() const {
     return sqlite3_column_count(stmt_);
 }

@@ -47,6 +47,8 @@ public:
 
     // SQLite's result code of one step (SQLITE_ROW, SQLITE_DONE or an error).
     int step();
+    // Makes the statement ready to run again; the bound values stay.
+    void reset();
 
     int columnCount() const;
     bool isNull(int column) const;

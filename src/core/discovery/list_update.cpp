@@ -93,28 +93,30 @@ public:
 
 private:
     bool handle(const Candidate& candidate) {
-        sqlite3_reset(check_.handle());
+        check_.reset();
         check_.bindText(1, candidate.name);
         const int code = check_.step();
         if (code == SQLITE_ROW) {
+            // Only the first row is looked at; a stored NULL date counts as changed.
             const bool unchanged = !job_.settings.CharUpdateCheck ||
-                                   (!check_.isNull(1) && check_.textAt(1) == candidate.date);
+                                   (!check_.isNull(1) && check_.textViewAt(1) == candidate.date);
             const std::int64_t id = check_.int64At(0);
-            sqlite3_reset(check_.handle());
+            check_.reset();
             if (!unchanged) {
                 job_.observer.setLabel("更新処理中：" + candidate.name);
                 outcome_.updated += RegisterCharacter(context_, candidate, id) ? 1 : 0;
             }
             return true;
         }
-        sqlite3_reset(check_.handle());
         if (code == SQLITE_DONE) {
+            check_.reset();
             job_.observer.setLabel("新規追加処理中：" + candidate.name);
             outcome_.inserted += RegisterCharacter(context_, candidate, -1) ? 1 : 0;
             return true;
         }
-        job_.messages.show("DB登録確認のSQLステップ処理でエラーがありました：" +
-                           job_.catalogue.LastError());
+        const std::string error = job_.catalogue.LastError();
+        check_.reset();
+        job_.messages.show("DB登録確認のSQLステップ処理でエラーがありました：" + error);
         return false;
     }
 
