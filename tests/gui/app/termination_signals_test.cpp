@@ -21,7 +21,7 @@ TEST_P(TerminationSignal, CloseTheWindowWithItsSettingsSaved) {
     gui::TerminationSignals handlers(*form);
     ASSERT_TRUE(handlers.isActive());
     ASSERT_EQ(std::raise(GetParam()), 0);
-    QTRY_VERIFY(!form->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->isVisible(); }));
     EXPECT_NE(settingsText().find("FirstRun=0"), std::string::npos);
 }
 
@@ -33,7 +33,7 @@ TEST_F(TerminationSignals, ATerminationSignalAlsoDismissesAnOpenModalBox) {
     whenModalShows([](QWidget*) { std::raise(SIGTERM); });
     QDialog box(form.get());
     EXPECT_EQ(box.exec(), QDialog::Rejected);
-    QTRY_VERIFY(!form->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->isVisible(); }));
     EXPECT_NE(settingsText().find("FirstRun=0"), std::string::npos);
 }
 

@@ -184,7 +184,7 @@ TEST_F(MainWindow, TheFirstPaintStartsOneUpdateWhenUpdateListOnRunIsSet) {
     QSignalSpy requests(&form->listUpdates(), &gui::ListUpdateController::updateFinished);
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    QTRY_COMPARE(requests.count(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return requests.count() == 1; }));
     form->repaint();
     QCoreApplication::processEvents();
     EXPECT_EQ(requests.count(), 1);
@@ -211,7 +211,7 @@ TEST_F(MainWindow, NoTemporaryFolderClosesTheWindowWithAMessage) {
     setenv("TMPDIR", temp.file("missing").c_str(), 1);
     open();
     previous ? setenv("TMPDIR", saved.c_str(), 1) : unsetenv("TMPDIR");
-    QTRY_VERIFY(!form->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->isVisible(); }));
     EXPECT_EQ(messages.shown(), std::vector<std::string>{"一時ディレクトリを設定できません"});
     EXPECT_NE(settingsText().find("FirstRun=0"), std::string::npos);
 }

@@ -51,7 +51,7 @@ TEST(MessageBoxes, ACallFromAnotherThreadWaitsForTheAnswerGivenOnTheUiThread) {
         answer = messages.askYesNo("question", "");
         done = true;
     });
-    QTRY_VERIFY_WITH_TIMEOUT(done.load(), 5000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return done.load(); }, 5000));
     worker.join();
     EXPECT_TRUE(answer.load());
 }
