@@ -29,7 +29,6 @@ public:
     // The cell as an integer (0 in a text column) or as a text ("" in an integer column).
     std::int32_t integerAt(std::size_t column, std::size_t row) const;
     std::string_view textAt(std::size_t column, std::size_t row) const;
-    bool isIntegerColumn(std::size_t column) const { return columns_[column].integer; }
 
     // Building, row by row: one column per type code.
     void addColumns(const std::vector<std::int32_t>& typeCodes);

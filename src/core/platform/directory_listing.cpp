@@ -41,8 +41,9 @@ std::string foldedCase(const std::string& name) {
     return folded;
 }
 
-// Sorts as listingOrderLess does, folding each name once rather than at
-// every comparison: large character folders hold thousands of entries.
+// Sorts by name with ASCII letters compared without case, ties broken by the
+// exact bytes. Each name is folded once rather than at every comparison:
+// large character folders hold thousands of entries.
 void sortForListing(std::vector<DirectoryEntry>& entries) {
     std::vector<std::pair<std::string, std::size_t>> keys;
     keys.reserve(entries.size());
@@ -69,18 +70,6 @@ std::string CalendarDate::toString() const {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", year, month, day);
     return buffer;
-}
-
-bool listingOrderLess(const std::string& a, const std::string& b) {
-    const auto folded =
-        std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-            return static_cast<unsigned char>(lowerAscii(x)) <
-                   static_cast<unsigned char>(lowerAscii(y));
-        });
-    if (folded || !equalsIgnoringCase(a, b)) {
-        return folded;
-    }
-    return a < b;
 }
 
 bool endsWithIgnoringCase(const std::string& name, const std::string& suffix) {

@@ -37,15 +37,12 @@ enum class ListingDetail {
     KindsOnly,     // the folder's own record is trusted; lastWriteDate stays empty
 };
 
-// Lists a folder's entries (no "." and ".."), sorted by name ignoring
-// letter case so that "the first listed" is the same on every machine.
+// Lists a folder's entries (no "." and ".."), sorted by name ignoring ASCII
+// letter case (ties by the exact bytes, capitals first) so that "the first
+// listed" is the same on every machine.
 // A symbolic link counts as what it points to.
 DirectoryListing listDirectory(const std::string& folder,
                                ListingDetail detail = ListingDetail::KindsAndDates);
-
-// Orders two names as the listing does: ASCII letters compare without
-// case, ties are broken by the exact bytes.
-bool listingOrderLess(const std::string& a, const std::string& b);
 
 // True when name ends with suffix, ASCII letters compared without case.
 bool endsWithIgnoringCase(const std::string& name, const std::string& suffix);
