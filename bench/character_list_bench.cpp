@@ -15,6 +15,7 @@
 
 #include "core/catalogue/character_db.h"
 #include "core/catalogue/character_list_query.h"
+#include "gui/app/settings_owner.h"
 #include "gui/mainwindow/character_list_pane.h"
 #include "support/recording_messages.h"
 
@@ -40,8 +41,8 @@ public:
         std::filesystem::create_directories(folder_);
         db_ = std::make_unique<Kel_CharacterDb>((folder_ / "db.sqlite3").string());
         fill();
-        settings_.ColumnNames = columnNamesFromLines(nullptr);
-        settings_.ColumnOrder = {1, 2, 3, 4, 5, 6, 7, 8, 9, -1, 11, 12, 13, 14, 15, 16, 0};
+        settings_.values().ColumnNames = columnNamesFromLines(nullptr);
+        applyDefaultColumnOrder(settings_.values().ColumnOrder);
     }
     ~Catalogue() {
         db_.reset();
@@ -49,16 +50,16 @@ public:
     }
 
     Kel_CharacterDb& db() { return *db_; }
-    const AppSettings& settings() const { return settings_; }
+    const gui::SettingsOwner& settings() const { return settings_; }
 
 private:
     void fill() {
         static const char* const latin[] = {"ka", "ri", "zo", "mu", "ten", "ba", "ru", "shi"};
         static const char* const kana[] = {"リュ", "ウ", "ケン", "サ", "キ", "ゾル", "ヴィ", "ク"};
         std::mt19937 random(7);
-        executeBound(db_->db(), "BEGIN;", {});
+        executeBound(db_->statements(), "BEGIN;", {});
         for (int row = 0; row < kRows; ++row) {
-            executeBound(db_->db(),
+            executeBound(db_->statements(),
                          "INSERT INTO CHARACTER_TABLE(NAME, NAME2, AUTHOR, SUPPORTED_VER, "
                          "UPDATE_DATE, COMMENT, FILENAME, FILETYPE, PATH_ID, DELETED) "
                          "VALUES(?, ?, ?, '1.0', '2012.03.03', ?, ?, 0, 1, 0)",
@@ -68,12 +69,12 @@ private:
                           BoundValue::ofText(row % 3 == 0 ? "お気に入り" : ""),
                           BoundValue::ofText("char" + std::to_string(row) + ".zip")});
         }
-        executeBound(db_->db(), "COMMIT;", {});
+        executeBound(db_->statements(), "COMMIT;", {});
     }
 
     std::filesystem::path folder_;
     std::unique_ptr<Kel_CharacterDb> db_;
-    AppSettings settings_;
+    gui::SettingsOwner settings_;
 };
 
 Catalogue& catalogue() {
@@ -88,7 +89,7 @@ ListFilter filterFor(const benchmark::State& state) {
 // Steps through every row and reads every column's text, as Select does.
 std::size_t runSelectAlone(Kel_CharacterDb& db, const CharacterListQuery& query) {
     std::size_t bytes = 0;
-    Statement statement(db.db(), query.sql);
+    Statement statement(db.statements(), query.sql);
     statement.bind(query.parameters);
     while (statement.step() == SQLITE_ROW) {
         bytes += static_cast<std::size_t>(sqlite3_column_int(statement.handle(), 0));
@@ -107,7 +108,7 @@ void UpdateCharListAgainstSelect(benchmark::State& state) {
     Catalogue& data = catalogue();
     const ListFilter filter = filterFor(state);
     const auto query =
-        makeCharacterListQuery(shownColumns(data.settings().ColumnOrder), filter, "");
+        makeCharacterListQuery(shownColumns(data.settings().settings().ColumnOrder), filter, "");
     test::RecordingMessages messages;
     gui::CharacterListPane pane(data.db(), data.settings(), messages, nullptr);
     pane.resize(760, 600);
@@ -129,7 +130,7 @@ void UpdateCharListAgainstSelect(benchmark::State& state) {
     const auto iterations = static_cast<double>(state.iterations());
     state.counters["select_ms"] = selectTime.count() * 1000 / iterations;
     state.counters["ratio"] = updateTime / selectTime;
-    state.counters["rows"] = static_cast<double>(pane.listView()->model()->rowCount());
+    state.counters["rows"] = static_cast<double>(pane.findChild<QTreeView*>(QStringLiteral("ListView1"))->model()->rowCount());
 }
 
 BENCHMARK(UpdateCharListAgainstSelect)

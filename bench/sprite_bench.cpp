@@ -91,16 +91,16 @@ void BM_CapturePortrait4MB(benchmark::State& state) {
     const LargeSpriteFile sff;
     test::TempFolder dbFolder;
     Kel_CharacterDb catalogue(dbFolder.file("db.sqlite3"));
-    executeBound(catalogue.db(), "INSERT INTO CHARACTER_TABLE (FILENAME) VALUES ('kfm')", {});
+    executeBound(catalogue.statements(), "INSERT INTO CHARACTER_TABLE (FILENAME) VALUES ('kfm')", {});
     test::RecordingMessages messages;
-    sqlite3_exec(catalogue.db(), "BEGIN", nullptr, nullptr, nullptr);
+    executeBound(catalogue.statements(), "BEGIN", {});
     for (auto _ : state) {
         if (!CapturePortrait(catalogue, messages, "kfm", sff.path, 9000, 1)) {
             state.SkipWithError("capture failed");
             break;
         }
     }
-    sqlite3_exec(catalogue.db(), "ROLLBACK", nullptr, nullptr, nullptr);
+    executeBound(catalogue.statements(), "ROLLBACK", {});
 }
 BENCHMARK(BM_CapturePortrait4MB)->Unit(benchmark::kMicrosecond);
 

@@ -3,7 +3,8 @@
 add_library(zorvik_options INTERFACE)
 target_compile_features(zorvik_options INTERFACE cxx_std_20)
 target_compile_options(zorvik_options INTERFACE
-    -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual -Wformat=2)
+    -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual -Wformat=2
+    -Wcast-qual $<$<COMPILE_LANGUAGE:CXX>:-Wold-style-cast>)
 target_compile_definitions(zorvik_options INTERFACE
     QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
 if(ZORVIK_SANITIZE)

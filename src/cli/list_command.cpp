@@ -33,9 +33,11 @@ constexpr const char* kListHelp =
 // A column given by its catalogue name (any case) or its index 0..14.
 std::optional<int> columnFromText(const std::string& text) {
     if (const auto index = parseWholeInt(text)) {
-        return (*index >= 0 && *index < 15) ? index : std::nullopt;
+        return (*index >= 0 && static_cast<std::size_t>(*index) < kSearchColumnCount)
+                   ? index
+                   : std::nullopt;
     }
-    for (std::size_t i = 0; i < 15; ++i) {
+    for (std::size_t i = 0; i < kSearchColumnCount; ++i) {
         std::string name = ColumnSqlNames[i];
         if (name.size() == text.size() &&
             std::equal(name.begin(), name.end(), text.begin(), [](char a, char b) {

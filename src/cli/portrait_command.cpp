@@ -1,10 +1,11 @@
 #include <cstdio>
-#include <sqlite3.h>
 
 #include "cli/cli_arguments.h"
 #include "cli/commands.h"
 #include "core/catalogue/character_db.h"
-#include "core/catalogue/statement.h"
+#include "core/catalogue/character_records.h"
+#include "core/catalogue/columns.h"
+#include "core/catalogue/portrait_store.h"
 #include "core/platform/file_io.h"
 #include "core/settings/integer_text.h"
 
@@ -46,20 +47,21 @@ int runPortrait(const std::vector<std::string>& words) {
         return kExitUsage;
     }
     Kel_CharacterDb catalogue(arguments.value("--db").value_or(Kel_CharacterDb::kFileName));
-    Statement query(catalogue.db(), "SELECT IMAGE FROM CHARACTER_TABLE WHERE ID=?");
-    if (!query.isValid() || !query.bindInt(1, *id)) {
-        return fail(catalogue.LastError());
+    const std::string idText = std::to_string(*id);
+    if (!CharacterRecords(catalogue).columnText(*id, kIdColumn)) {
+        return fail("no character has the ID " + idText);
     }
-    const int code = query.step();
-    if (code != SQLITE_ROW) {
-        return fail(code == SQLITE_DONE ? "no character has the ID " + std::to_string(*id)
-                                        : catalogue.LastError());
+    const PortraitRead portrait = PortraitStore(catalogue).readById(*id);
+    if (!portrait.opened) {
+        return fail("the character " + idText + " has no portrait");
     }
-    if (query.isNull(0)) {
-        return fail("the character " + std::to_string(*id) + " has no portrait");
+    if (portrait.readFailed) {
+        return fail("cannot read the portrait of the character " + idText + ": " +
+                    catalogue.LastError());
     }
     const std::string& file = arguments.positional()[1];
-    if (!platform::writeFileAtomically(file, query.blobAt(0))) {
+    const std::string bytes(portrait.bytes.begin(), portrait.bytes.end());
+    if (!platform::writeFileAtomically(file, bytes)) {
         return fail("cannot write " + file);
     }
     return kExitOk;

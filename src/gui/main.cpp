@@ -3,6 +3,7 @@
 #include "gui/app/termination_signals.h"
 #include "gui/mainwindow/main_window.h"
 #include "gui/platform/desktop_shell.h"
+#include "gui/platform/file_dialogs.h"
 #include "gui/platform/message_boxes.h"
 
 int main(int argc, char* argv[]) {
@@ -10,7 +11,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral("M.U.G.E.N character management tool"));
     zorvik::gui::MessageBoxes messages;
     zorvik::gui::DesktopShell shell;
-    zorvik::gui::TForm1 form(messages, shell);
+    zorvik::gui::FileDialogs choosers;
+    zorvik::gui::TForm1 form(messages, shell, choosers);
     zorvik::gui::TerminationSignals terminationSignals(form);
     form.show();
     return QApplication::exec();

@@ -1,9 +1,10 @@
 // Takes a picture of the real main window for a person to look at: run it
 // in a virtual display (xvfb-run) from a folder holding db.sqlite3.
-//   zorvik_window_shot OUTPUT.png [PROGRAM_FOLDER] [about|update]
+//   zorvik_window_shot OUTPUT.png [PROGRAM_FOLDER] [about|update|ACTION]
 // The program folder (Settings.ini, ColumnName, FighterList) defaults to the
 // tool's own folder; "about" opens the About box first, "update" starts a
-// list update (a large MainDir keeps its progress dialog up for the picture). The screen is
+// list update (a large MainDir keeps its progress dialog up for the picture),
+// any other word triggers the window's action of that object name. The screen is
 // grabbed around the window, so message boxes and dialogs over it show too.
 #include <QAction>
 #include <QApplication>
@@ -12,6 +13,7 @@
 
 #include "gui/mainwindow/main_window.h"
 #include "gui/platform/desktop_shell.h"
+#include "gui/platform/file_dialogs.h"
 #include "gui/platform/message_boxes.h"
 
 namespace {
@@ -39,10 +41,11 @@ int main(int argc, char* argv[]) {
     const QString mode = arguments.size() > 3 ? arguments[3] : QString();
     const QString firstAction = mode == QStringLiteral("about")    ? QStringLiteral("V1")
                                 : mode == QStringLiteral("update") ? QStringLiteral("N1")
-                                                                   : QString();
+                                                                   : mode;
     zorvik::gui::MessageBoxes messages;
     zorvik::gui::DesktopShell shell;
-    zorvik::gui::TForm1 form(messages, shell, folder);
+    zorvik::gui::FileDialogs choosers;
+    zorvik::gui::TForm1 form(messages, shell, choosers, folder);
     bool saved = false;
     // An update is caught while its dialog is up, shortly after it starts.
     const int grabTime = mode == QStringLiteral("update") ? kSettleTime / 2 + 200 : kSettleTime;
@@ -56,7 +59,11 @@ int main(int argc, char* argv[]) {
     });
     if (!firstAction.isEmpty()) {
         QTimer::singleShot(kSettleTime / 2, &form,
-                           [&] { form.findChild<QAction*>(firstAction)->trigger(); });
+                           [&] {
+                               if (auto* action = form.findChild<QAction*>(firstAction)) {
+                                   action->trigger();
+                               }
+                           });
     }
     form.show();
     QApplication::exec();

@@ -117,12 +117,17 @@ std::string Kel_CharacterDb::LastError() const {
     return db_ ? sqlite3_errmsg(db_) : "out of memory";
 }
 
+CatalogueStatus Kel_CharacterDb::failure(CatalogueStatus::Stage stage,
+                                         const std::string& sql) const {
+    return CatalogueStatus::failure(stage, LastError(), sql);
+}
+
 bool Kel_CharacterDb::DeleteAllCharacters() {
-    return executeMaintenance("DELETE FROM CHARACTER_TABLE", "レコード削除完了", "データ削除失敗");
+    return executeMaintenance(kDeleteAllSql, "レコード削除完了", "データ削除失敗");
 }
 
 bool Kel_CharacterDb::DropCharacterTable() {
-    return executeMaintenance("DROP TABLE CHARACTER_TABLE", "テーブル削除完了", "テーブル削除失敗");
+    return executeMaintenance(kDropTableSql, "テーブル削除完了", "テーブル削除失敗");
 }
 
 bool Kel_CharacterDb::executeMaintenance(const char* sql, const char* success,

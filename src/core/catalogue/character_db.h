@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/catalogue/catalogue_status.h"
 #include "core/catalogue/query_result.h"
 #include "core/catalogue/statement.h"
 #include "core/catalogue/statement_cache.h"
@@ -29,6 +30,9 @@ public:
     static constexpr const char* kPathColumns =
         "PATH_ID INTEGER PRIMARY KEY, PATH TEXT UNIQUE, COMMENT TEXT";
     static constexpr std::size_t kTextBufferSize = 2048;
+    // The maintenance statements, which the debug menu also shows as its captions.
+    static constexpr const char* kDeleteAllSql = "DELETE FROM CHARACTER_TABLE";
+    static constexpr const char* kDropTableSql = "DROP TABLE CHARACTER_TABLE";
 
     // Opens db.sqlite3 in the current folder and ensures both tables;
     // the outcome is in text().
@@ -52,19 +56,26 @@ public:
     // SQLite's error message for the connection.
     std::string LastError() const;
 
+    // A failure at stage of the statement sql, with LastError(); callers
+    // hold the connection's lock, so the message is their statement's.
+    CatalogueStatus failure(CatalogueStatus::Stage stage, const std::string& sql) const;
+
     bool DeleteAllCharacters();
     bool DropCharacterTable();
 
     // The status text: the last result or error of this layer.
     const std::string& text() const { return text_; }
 
-    // The connection, for the statements of the other subsystems.
-    sqlite3* db() const { return db_; }
-
-    // Prepared statements kept for the statements run once per character.
+    // Prepared statements kept for reuse by the catalogue's record calls.
     StatementCache& statements() { return *statements_; }
 
 private:
+    // The record calls are the only users of the connection itself.
+    friend class CharacterRecords;
+    friend class PortraitStore;
+    friend class RegistrationRecords;
+    sqlite3* db() const { return db_; }
+
     void open(const std::string& path);
     void setText(const std::string& value);
     void appendText(const std::string& value);

@@ -4,10 +4,6 @@ namespace zorvik {
 
 namespace {
 
-bool namesColumn(int column) {
-    return column >= 0 && static_cast<std::size_t>(column) < kColumnCount;
-}
-
 const char* sqlName(int column) {
     return ColumnSqlNames[static_cast<std::size_t>(column)];
 }
@@ -15,7 +11,7 @@ const char* sqlName(int column) {
 } // namespace
 
 ListFilter makeListFilter(int column, std::string_view searchText, MatchMode mode) {
-    if (searchText.empty() || !namesColumn(column)) {
+    if (searchText.empty() || !isCatalogueColumn(column)) {
         return {};
     }
     const bool anyPrefix = mode == MatchMode::EndsWith || mode == MatchMode::Contains;
@@ -28,16 +24,16 @@ ListFilter makeListFilter(int column, std::string_view searchText, MatchMode mod
 }
 
 std::string makeOrderClause(int column, std::string_view direction) {
-    if (!namesColumn(column)) {
+    if (!isCatalogueColumn(column)) {
         return {};
     }
     return std::string(" ORDER BY ") + sqlName(column) + " " + std::string(direction);
 }
 
-std::vector<int> shownColumns(const std::array<int, kColumnOrderSize>& order) {
+std::vector<int> shownColumns(const ColumnOrderArray& order) {
     std::vector<int> columns;
-    for (std::size_t k = 0; k < kColumnCount && order[k] != -1; ++k) {
-        if (namesColumn(order[k])) {
+    for (std::size_t k = 0; k < kColumnCount && order[k] != kColumnOrderSeparator; ++k) {
+        if (isCatalogueColumn(order[k])) {
             columns.push_back(order[k]);
         }
     }

@@ -8,7 +8,7 @@
 
 #include "core/catalogue/query_result.h"
 #include "core/catalogue/statement.h"
-#include "core/settings/app_settings.h"
+#include "core/catalogue/columns.h"
 
 namespace zorvik {
 
@@ -39,8 +39,8 @@ ListFilter makeListFilter(int column, std::string_view searchText, MatchMode mod
 std::string makeOrderClause(int column, std::string_view direction);
 
 // The columns the list shows, in display order: the order's entries before
-// the first -1 (at most 16); entries that name no column are passed over.
-std::vector<int> shownColumns(const std::array<int, kColumnOrderSize>& order);
+// the separator (at most 16); entries that name no column are passed over.
+std::vector<int> shownColumns(const ColumnOrderArray& order);
 
 // "SELECT ID", ",COLUMN" per shown column, " FROM CHARACTER_TABLE WHERE
 // DELETED != 1 ", the filter clause, the order clause and ";"; result

@@ -18,37 +18,43 @@ Statement::Statement(StatementCache& cache, std::string_view sql)
     : stmt_(cache.take(sql)), cache_(&cache), sql_(sql) {}
 
 Statement::~Statement() {
+    finalize();
+}
+
+int Statement::finalize() {
+    int code = SQLITE_OK;
     if (cache_ != nullptr) {
+        code = stmt_ ? sqlite3_reset(stmt_) : SQLITE_OK;
         cache_->give(sql_, stmt_);
     } else {
-        sqlite3_finalize(stmt_);
+        code = sqlite3_finalize(stmt_);
     }
+    stmt_ = nullptr;
+    return code;
 }
 
 bool Statement::bind(const std::vector<BoundValue>& values) {
     int index = 1;
     for (const BoundValue& value : values) {
-        bool bound = false;
-        switch (value.kind) {
-        case BoundValue::Kind::Null:
-            bound = sqlite3_bind_null(stmt_, index) == SQLITE_OK;
-            break;
-        case BoundValue::Kind::Integer:
-            bound = bindInt(index, value.integer);
-            break;
-        case BoundValue::Kind::Text:
-            bound = bindText(index, value.bytes);
-            break;
-        case BoundValue::Kind::Blob:
-            bound = bindBlob(index, value.bytes.data(), value.bytes.size());
-            break;
-        }
-        if (!bound) {
+        if (!bind(index++, value)) {
             return false;
         }
-        ++index;
     }
     return true;
+}
+
+bool Statement::bind(int index, const BoundValue& value) {
+    switch (value.kind) {
+    case BoundValue::Kind::Integer:
+        return bindInt(index, value.integer);
+    case BoundValue::Kind::Text:
+        return bindText(index, value.bytes);
+    case BoundValue::Kind::Blob:
+        return bindBlob(index, value.bytes.data(), value.bytes.size());
+    case BoundValue::Kind::Null:
+        break;
+    }
+    return sqlite3_bind_null(stmt_, index) == SQLITE_OK;
 }
 
 bool Statement::bindText(int index, std::string_view utf8) {
@@ -107,8 +113,9 @@ std::string Statement::blobAt(int column) const {
                 : std::string();
 }
 
-bool executeBound(sqlite3* db, std::string_view sql, const std::vector<BoundValue>& values) {
-    Statement statement(db, sql);
+bool executeBound(StatementCache& cache, std::string_view sql,
+                  const std::vector<BoundValue>& values) {
+    Statement statement(cache, sql);
     return statement.isValid() && statement.bind(values) && statement.step() == SQLITE_DONE;
 }
 

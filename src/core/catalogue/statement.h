@@ -25,8 +25,9 @@ struct BoundValue {
     static BoundValue ofBlob(std::string_view v) { return {Kind::Blob, 0, std::string(v)}; }
 };
 
-// A prepared statement that finalizes itself; every caller prepares, binds,
-// steps and drops it within one call.
+// A prepared statement that finalizes itself when it goes out of scope; one
+// borrowed from the connection's statement cache goes back to the cache
+// instead, reset and with its bindings cleared, to be used again.
 class Statement {
 public:
     Statement(sqlite3* db, std::string_view sql);
@@ -41,6 +42,7 @@ public:
 
     // Binds values to the parameters 1, 2, ...; false on failure.
     bool bind(const std::vector<BoundValue>& values);
+    bool bind(int index, const BoundValue& value);
     bool bindText(int index, std::string_view utf8);
     bool bindInt(int index, std::int64_t value);
     bool bindBlob(int index, const void* data, std::size_t size);
@@ -49,6 +51,9 @@ public:
     int step();
     // Makes the statement ready to run again; the bound values stay.
     void reset();
+    // Releases the statement now (a borrowed one goes back to the cache);
+    // SQLite's result code of that, which reports a failure of the last step.
+    int finalize();
 
     int columnCount() const;
     bool isNull(int column) const;
@@ -69,6 +74,7 @@ private:
 
 // Runs a statement without result rows, with bound values; true when it
 // completed (SQLITE_DONE).
-bool executeBound(sqlite3* db, std::string_view sql, const std::vector<BoundValue>& values);
+bool executeBound(StatementCache& cache, std::string_view sql,
+                  const std::vector<BoundValue>& values);
 
 } // namespace zorvik

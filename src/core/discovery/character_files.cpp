@@ -1,8 +1,7 @@
 #include "core/discovery/character_files.h"
 
-#include <sys/stat.h>
-
 #include "core/platform/directory_listing.h"
+#include "core/platform/file_io.h"
 
 namespace zorvik {
 
@@ -27,11 +26,6 @@ std::vector<std::string> windowsPathComponents(const std::string& path) {
     return components;
 }
 
-bool exists(const std::string& path) {
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0;
-}
-
 } // namespace
 
 std::vector<std::string> findDefFiles(const std::string& folder) {
@@ -54,7 +48,7 @@ std::string locateSpriteFile(const std::string& characterFolder, const std::stri
     for (const std::string& component : components) {
         path = platform::resolveInFolder(path, component);
     }
-    if (exists(path) || components.size() == 1) {
+    if (platform::pathExists(path) || components.size() == 1) {
         return path;
     }
     return platform::resolveInFolder(characterFolder, components.back());

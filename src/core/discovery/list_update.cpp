@@ -1,12 +1,10 @@
 #include "core/discovery/list_update.h"
 
 #include <optional>
-#include <sqlite3.h>
 #include <vector>
 
 #include "core/archive/archiver_handler.h"
-#include "core/catalogue/character_db.h"
-#include "core/catalogue/statement.h"
+#include "core/catalogue/registration_records.h"
 #include "core/discovery/candidate.h"
 #include "core/discovery/list_update_observer.h"
 #include "core/discovery/registration.h"
@@ -20,8 +18,6 @@ namespace zorvik {
 namespace {
 
 constexpr std::size_t kPatternLimit = 1024;
-constexpr const char* kCheckSql =
-    "SELECT ID, LASTCHECK_DATE FROM CHARACTER_TABLE WHERE FILENAME=?;";
 
 // Step texts are shown for every candidate only in small folders, so that
 // label updates do not slow large ones.
@@ -68,16 +64,9 @@ public:
     RegistrationLoop(const ListUpdateJob& job, KelArchiverHandler& archiver,
                      ListUpdateOutcome& outcome)
         : job_(job), context_{job.settings, job.catalogue, job.messages, archiver},
-          outcome_(outcome), check_(job.catalogue.statements(), kCheckSql) {}
+          outcome_(outcome), records_(job.catalogue) {}
 
     bool run(const std::vector<Candidate>& candidates) {
-        if (candidates.empty()) {
-            return true;
-        }
-        if (!check_.isValid()) {
-            job_.messages.show("DB登録確認処理でエラーがありました：" + job_.catalogue.LastError());
-            return false;
-        }
         const int mask = labelStepMask(candidates.size());
         for (std::size_t k = 0; k < candidates.size() && !isCancelled(job_); ++k) {
             if ((static_cast<int>(k) & mask) == 0) {
@@ -93,42 +82,38 @@ public:
 
 private:
     bool handle(const Candidate& candidate) {
-        check_.reset();
-        check_.bindText(1, candidate.name);
-        const int code = check_.step();
-        if (code == SQLITE_ROW) {
-            // Only the first row is looked at; a stored NULL date counts as changed.
-            const bool unchanged = !job_.settings.CharUpdateCheck ||
-                                   (!check_.isNull(1) && check_.textViewAt(1) == candidate.date);
-            const std::int64_t id = check_.int64At(0);
-            check_.reset();
-            if (!unchanged) {
-                job_.observer.setLabel("更新処理中：" + candidate.name);
-                outcome_.updated += RegisterCharacter(context_, candidate, id) ? 1 : 0;
-            }
-            return true;
+        const CharacterLookup lookup = records_.lookup(candidate.name);
+        if (!lookup.status) {
+            reportLookupFailure(lookup.status);
+            return false;
         }
-        if (code == SQLITE_DONE) {
-            check_.reset();
+        if (!lookup.known) {
             job_.observer.setLabel("新規追加処理中：" + candidate.name);
             outcome_.inserted += RegisterCharacter(context_, candidate, -1) ? 1 : 0;
             return true;
         }
-        const std::string error = job_.catalogue.LastError();
-        check_.reset();
-        job_.messages.show("DB登録確認のSQLステップ処理でエラーがありました：" + error);
-        return false;
+        // A stored NULL date counts as changed.
+        const bool unchanged =
+            !job_.settings.CharUpdateCheck || lookup.known->entryDate == candidate.date;
+        if (!unchanged) {
+            job_.observer.setLabel("更新処理中：" + candidate.name);
+            outcome_.updated += RegisterCharacter(context_, candidate, lookup.known->id) ? 1 : 0;
+        }
+        return true;
+    }
+
+    void reportLookupFailure(const CatalogueStatus& status) {
+        const bool prepare = status.failedAt == CatalogueStatus::Stage::Prepare;
+        job_.messages.show((prepare ? "DB登録確認処理でエラーがありました："
+                                    : "DB登録確認のSQLステップ処理でエラーがありました：") +
+                           status.error);
     }
 
     const ListUpdateJob& job_;
     RegistrationContext context_;
     ListUpdateOutcome& outcome_;
-    Statement check_;
+    RegistrationRecords records_;
 };
-
-bool execute(Kel_CharacterDb& catalogue, const char* sql) {
-    return sqlite3_exec(catalogue.db(), sql, nullptr, nullptr, nullptr) == SQLITE_OK;
-}
 
 void registerCandidates(const ListUpdateJob& job, const std::vector<Candidate>& candidates,
                         ListUpdateOutcome& outcome) {
@@ -143,7 +128,8 @@ void registerCandidates(const ListUpdateJob& job, const std::vector<Candidate>& 
     archiver.SetOwnerWindow(job.ownerWindow);
     job.observer.setLabel(std::to_string(candidates.size()) + "キャラを認識しました");
     job.observer.setProgressMaximum(static_cast<int>(candidates.size()));
-    bool ok = execute(job.catalogue, "BEGIN;");
+    RegistrationRecords records(job.catalogue);
+    bool ok = records.begin().ok();
     if (!ok) {
         job.messages.show("BEGIN failed");
     }
@@ -152,7 +138,7 @@ void registerCandidates(const ListUpdateJob& job, const std::vector<Candidate>& 
         ok = loop.run(candidates) && ok;
     }
     // Committed however the loop ended, so every row written so far stays.
-    if (!execute(job.catalogue, "COMMIT;")) {
+    if (!records.commit()) {
         job.messages.show("COMMIT failed");
         ok = false;
     }

@@ -1,16 +1,14 @@
 #include "core/discovery/registration.h"
 
 #include <optional>
-#include <sqlite3.h>
-#include <sys/stat.h>
 
 #include "core/archive/archiver_handler.h"
-#include "core/catalogue/character_db.h"
-#include "core/catalogue/statement.h"
+#include "core/catalogue/registration_records.h"
 #include "core/discovery/candidate.h"
 #include "core/discovery/character_files.h"
 #include "core/discovery/def_value.h"
 #include "core/discovery/directory_tree.h"
+#include "core/platform/file_io.h"
 #include "core/platform/user_messages.h"
 #include "core/settings/app_settings.h"
 #include "core/settings/ini_handler.h"
@@ -19,13 +17,6 @@
 namespace zorvik {
 
 namespace {
-
-constexpr const char* kInsertSql =
-    "INSERT INTO CHARACTER_TABLE(FILETYPE, FILENAME, PATH_ID, NAME, NAME2, AUTHOR, UPDATE_DATE, "
-    "SUPPORTED_VER, DELETED, LASTCHECK_DATE) VALUES(?, ?, 1, ?, ?, ?, ?, ?, 0, ?)";
-constexpr const char* kUpdateSql =
-    "UPDATE CHARACTER_TABLE SET FILETYPE=?, FILENAME=?, PATH_ID=1, NAME=?, NAME2=?, AUTHOR=?, "
-    "UPDATE_DATE=?, SUPPORTED_VER=?, DELETED=0, LASTCHECK_DATE=? WHERE ID=?";
 
 // What a .def file tells about its character.
 struct DefIdentity {
@@ -59,21 +50,15 @@ std::optional<DefIdentity> readDefFile(const std::string& path) {
 // .def file are stored as they are and cannot touch another row.
 bool writeRow(const RegistrationContext& context, const Candidate& candidate,
               const DefIdentity& identity, std::int64_t id) {
-    const char* sql = id < 0 ? kInsertSql : kUpdateSql;
-    Statement statement(context.catalogue.statements(), sql);
-    if (!statement.isValid()) {
-        context.messages.show("エラー：" + context.catalogue.LastError() + "\nSQL : \n" + sql);
-        return false;
+    const RegisteredCharacter row{candidate.fileType,    candidate.name,         identity.name,
+                                  identity.displayName,  identity.author,        identity.versionDate,
+                                  identity.mugenVersion, candidate.date};
+    RegistrationRecords records(context.catalogue);
+    const CatalogueStatus status = id < 0 ? records.insert(row) : records.update(id, row);
+    if (status.failedAt == CatalogueStatus::Stage::Prepare) {
+        context.messages.show("エラー：" + status.error + "\nSQL : \n" + status.statement);
     }
-    std::vector<BoundValue> values = {
-        BoundValue::ofInt(candidate.fileType),     BoundValue::ofText(candidate.name),
-        BoundValue::ofText(identity.name),         BoundValue::ofText(identity.displayName),
-        BoundValue::ofText(identity.author),       BoundValue::ofText(identity.versionDate),
-        BoundValue::ofText(identity.mugenVersion), BoundValue::ofText(candidate.date)};
-    if (id >= 0) {
-        values.push_back(BoundValue::ofInt(id));
-    }
-    return statement.bind(values) && statement.step() == SQLITE_DONE;
+    return status.ok();
 }
 
 // TempDir/<archive name>/, created as a single new folder; none (after
@@ -83,7 +68,7 @@ std::optional<std::string> makeExtractionFolder(const RegistrationContext& conte
     const std::string& tempDir = context.settings.TempDir;
     const std::string separator = (!tempDir.empty() && tempDir.back() == '/') ? "" : "/";
     const std::string folder = tempDir + separator + candidate.name + "/";
-    if (mkdir(folder.c_str(), 0700) != 0) {
+    if (!platform::createSingleFolder(folder)) {
         context.messages.show(folder + "を作れませんでした");
         return std::nullopt;
     }

@@ -23,6 +23,15 @@ bool writeAll(int fd, std::string_view content) {
 
 } // namespace
 
+bool createSingleFolder(const std::string& path) {
+    return ::mkdir(path.c_str(), 0700) == 0;
+}
+
+bool pathExists(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0;
+}
+
 bool writeFileAtomically(const std::string& path, std::string_view content) {
     std::string temporary = path + ".XXXXXX";
     const int fd = mkstemp(temporary.data());

@@ -12,6 +12,13 @@ namespace zorvik::platform {
 // temporary file in the same folder, which is flushed and renamed over path.
 bool writeFileAtomically(const std::string& path, std::string_view content);
 
+// Creates one folder (its parent must exist); false when it cannot be
+// created, also when something of that name exists already.
+bool createSingleFolder(const std::string& path);
+
+// True when anything exists at path (a link counts as what it points to).
+bool pathExists(const std::string& path);
+
 // The whole file's bytes; false when it cannot be read or is no regular file.
 bool readWholeFile(const std::string& path, std::string& bytes);
 bool readWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes);

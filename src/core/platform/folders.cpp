@@ -29,10 +29,6 @@ bool setCurrentFolder(const std::string& folder) {
     return !error;
 }
 
-bool setCurrentFolderToExecutableFolder() {
-    return setCurrentFolder(executableFolder());
-}
-
 std::optional<std::string> temporaryFolder() {
     std::error_code error;
     std::string path = fs::temp_directory_path(error).string();

@@ -18,9 +18,6 @@ std::string currentFolder();
 // Makes folder the process's current folder; false when that fails.
 bool setCurrentFolder(const std::string& folder);
 
-// Makes the executable's folder current.
-bool setCurrentFolderToExecutableFolder();
-
 // The system's temporary folder with a trailing separator; none when the
 // system has none.
 std::optional<std::string> temporaryFolder();

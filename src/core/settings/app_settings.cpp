@@ -6,11 +6,6 @@
 
 namespace zorvik {
 
-const std::array<const char*, kColumnCount> ColumnSqlNames = {
-    "ID",       "NAME",          "NAME2",    "AUTHOR",      "AI_AUTHOR",      "SPECIAL1",
-    "SPECIAL2", "SUPPORTED_VER", "COMMENT",  "UPDATE_DATE", "LASTCHECK_DATE", "FILETYPE",
-    "PATH_ID",  "DELETED",       "FILENAME", "IMAGE"};
-
 namespace {
 
 bool readBool(Kel_IniHandler& store, const char* key, bool defaultValue) {
@@ -64,21 +59,19 @@ void writeGeneralSettings(Kel_IniHandler& store, const AppSettings& settings) {
     store.WriteInt("FirstRun", 0);
 }
 
-void readColumnOrder(Kel_IniHandler& store, std::array<int, kColumnOrderSize>& order) {
+void readColumnOrder(Kel_IniHandler& store, ColumnOrderArray& order) {
+    constexpr int kMissing = -2;
     store.SetSection("ColumnOrder");
     for (std::size_t i = 0; i < kColumnOrderSize; ++i) {
-        order[i] = store.GetInt(std::to_string(i), -2);
-        if (order[i] == -2) {
-            for (std::size_t k = 0; k < kColumnCount; ++k) {
-                order[k] = static_cast<int>(k) + 1;
-            }
-            order[9] = -1;
+        order[i] = store.GetInt(std::to_string(i), kMissing);
+        if (order[i] == kMissing) {
+            applyDefaultColumnOrder(order);
             return;
         }
     }
 }
 
-void writeColumnOrder(Kel_IniHandler& store, const std::array<int, kColumnOrderSize>& order) {
+void writeColumnOrder(Kel_IniHandler& store, const ColumnOrderArray& order) {
     store.SetSection("ColumnOrder");
     for (std::size_t i = 0; i < kColumnOrderSize; ++i) {
         store.WriteInt(std::to_string(i), order[i]);

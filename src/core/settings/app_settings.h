@@ -4,17 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "core/catalogue/columns.h"
+
 namespace zorvik {
 
 class Kel_IniHandler;
-
-// Number of catalogue columns (ID .. IMAGE) and of column-order entries.
-inline constexpr std::size_t kColumnCount = 16;
-inline constexpr std::size_t kColumnOrderSize = 17;
-
-// The catalogue's column names by column index; statements always use
-// these, whatever the user calls the columns.
-extern const std::array<const char*, kColumnCount> ColumnSqlNames;
 
 // The settings the program keeps in Settings.ini and the two list files,
 // with their defaults. The program and the command-line companion share them.
@@ -37,7 +31,7 @@ struct AppSettings {
     bool TempDirFromSystem = false;
     std::vector<std::string> FighterList;
     std::array<std::string, kColumnCount> ColumnNames{};
-    std::array<int, kColumnOrderSize> ColumnOrder{};
+    ColumnOrderArray ColumnOrder{};
 };
 
 // Buffer sizes of the text settings (the stored text keeps one byte less).
@@ -56,10 +50,10 @@ void readGeneralSettings(Kel_IniHandler& store, AppSettings& settings);
 void writeGeneralSettings(Kel_IniHandler& store, const AppSettings& settings);
 
 // Reads section ColumnOrder keys 0..16. At the first missing key the whole
-// order becomes the default one (entries 0..15 = 1..16, entry 9 = -1);
-// entry 16 keeps its value unless key 16 was the first missing.
-void readColumnOrder(Kel_IniHandler& store, std::array<int, kColumnOrderSize>& order);
-void writeColumnOrder(Kel_IniHandler& store, const std::array<int, kColumnOrderSize>& order);
+// order becomes the default one; entry 16 keeps its value unless key 16
+// was the first missing.
+void readColumnOrder(Kel_IniHandler& store, ColumnOrderArray& order);
+void writeColumnOrder(Kel_IniHandler& store, const ColumnOrderArray& order);
 
 // Column names from the lines of the ColumnName file, or the defaults when
 // there is no file: at most 16, each cut to 63 bytes; missing lines stay empty.

@@ -3,18 +3,24 @@
 #include <system_error>
 
 #include <QCoreApplication>
+#include <QWidget>
 
 #include "core/discovery/list_update.h"
 #include "core/platform/user_messages.h"
 #include "core/settings/app_settings.h"
+#include "gui/discovery/list_update_host.h"
 #include "gui/discovery/progress_dialog.h"
 #include "gui/discovery/queued_observer.h"
-#include "gui/mainwindow/main_window.h"
 
 namespace zorvik::gui {
 
-ListUpdateController::ListUpdateController(TForm1& form, UserMessages& messages)
-    : QObject(&form), form_(form), messages_(messages), Form3(new TForm3(&form)) {}
+ListUpdateHost::~ListUpdateHost() = default;
+
+ListUpdateController::ListUpdateController(ListUpdateHost& host, const AppSettings& settings,
+                                           Kel_CharacterDb& catalogue, UserMessages& messages,
+                                           QObject* parent)
+    : QObject(parent), host_(host), settings_(settings), catalogue_(catalogue),
+      messages_(messages), Form3(new TForm3(host.ownerWindow())) {}
 
 ListUpdateController::~ListUpdateController() {
     if (worker_.joinable()) {
@@ -22,7 +28,7 @@ ListUpdateController::~ListUpdateController() {
     }
 }
 
-void ListUpdateController::CallForm31Click() {
+void ListUpdateController::runOneUpdate() {
     if (running_) {
         return;
     }
@@ -44,8 +50,10 @@ void ListUpdateController::CallForm31Click() {
 bool ListUpdateController::startWorker() {
     workerDone_ = false;
     try {
-        worker_ = std::thread(&ListUpdateController::runJob, this, form_.settings(),
-                              reinterpret_cast<void*>(form_.winId()));
+        QWidget* owner = host_.ownerWindow();
+        const auto windowId = owner ? owner->winId() : WId{};
+        worker_ = std::thread(&ListUpdateController::runJob, this, settings_,
+                              reinterpret_cast<void*>(windowId));
     } catch (const std::system_error&) {
         messages_.show("_beginthread failed.");
         return false;
@@ -54,9 +62,9 @@ bool ListUpdateController::startWorker() {
 }
 
 void ListUpdateController::runJob(AppSettings settings, void* ownerWindow) {
-    QueuedObserver observer(form_, *Form3);
+    QueuedObserver observer(*this, host_, *Form3);
     // The plug-ins come from ArchiverDLLs beside the executable.
-    const ListUpdateJob job{settings, form_.characterDb(), messages_, observer, Form3->cancelFlag(),
+    const ListUpdateJob job{settings, catalogue_, messages_, observer, Form3->cancelFlag(),
                             {},       ownerWindow};
     RunListUpdate(job);
     workerDone_ = true;

@@ -6,13 +6,14 @@
 #include <QObject>
 
 namespace zorvik {
+class Kel_CharacterDb;
 class UserMessages;
 struct AppSettings;
 } // namespace zorvik
 
 namespace zorvik::gui {
 
-class TForm1;
+class ListUpdateHost;
 class TForm3;
 
 // Runs one list update at a time: the job on a worker thread, the
@@ -20,16 +21,17 @@ class TForm3;
 class ListUpdateController : public QObject {
     Q_OBJECT
 public:
-    ListUpdateController(TForm1& form, UserMessages& messages);
+    // settings are read when an update starts; the update works on a copy.
+    ListUpdateController(ListUpdateHost& host, const AppSettings& settings,
+                         Kel_CharacterDb& catalogue, UserMessages& messages, QObject* parent);
     ~ListUpdateController() override;
 
     TForm3& dialog() { return *Form3; }
-    bool isRunning() const { return running_; }
 
 public slots:
     // Starts an update and returns when it has ended; a second request
     // while one runs is ignored.
-    void CallForm31Click();
+    void runOneUpdate();
 
 signals:
     // An update has ended and the UI shows its outcome.
@@ -47,7 +49,9 @@ private:
     // queued calls and message boxes.
     void waitForWorker();
 
-    TForm1& form_;
+    ListUpdateHost& host_;
+    const AppSettings& settings_;
+    Kel_CharacterDb& catalogue_;
     UserMessages& messages_;
     TForm3* Form3;
     std::thread worker_;

@@ -2,18 +2,17 @@
 
 #include <QMetaObject>
 
+#include "gui/discovery/list_update_host.h"
 #include "gui/discovery/progress_dialog.h"
-#include "gui/mainwindow/main_window.h"
-#include "gui/mainwindow/status_bar.h"
 
 namespace zorvik::gui {
 
 template <typename Function> void QueuedObserver::post(Function function) {
-    QMetaObject::invokeMethod(&form_, std::move(function), Qt::QueuedConnection);
+    QMetaObject::invokeMethod(&context_, std::move(function), Qt::QueuedConnection);
 }
 
 void QueuedObserver::setStatusText(const std::string& text) {
-    post([form = &form_, text] { form->statusBar1().setPanelText(QString::fromStdString(text)); });
+    post([host = &host_, text] { host->showStatusText(QString::fromStdString(text)); });
 }
 
 void QueuedObserver::setLabel(const std::string& text) {
@@ -33,11 +32,11 @@ void QueuedObserver::closeDialog() {
 }
 
 void QueuedObserver::reloadList() {
-    post([form = &form_] { form->UpdateCharList(); });
+    post([host = &host_] { host->reloadList(); });
 }
 
 void QueuedObserver::startBlink() {
-    post([form = &form_] { form->statusBar1().startBlink(); });
+    post([host = &host_] { host->startStatusBlink(); });
 }
 
 } // namespace zorvik::gui

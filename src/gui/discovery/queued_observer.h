@@ -2,16 +2,21 @@
 
 #include "core/discovery/list_update_observer.h"
 
+class QObject;
+
 namespace zorvik::gui {
 
-class TForm1;
+class ListUpdateHost;
 class TForm3;
 
 // Carries the list update's observer calls from its worker thread to the
 // UI thread, where each takes effect in the order the worker issued it.
 class QueuedObserver : public ListUpdateObserver {
 public:
-    QueuedObserver(TForm1& form, TForm3& dialog) : form_(form), dialog_(dialog) {}
+    // Every call is queued on context, an object of the UI thread that
+    // outlives the update.
+    QueuedObserver(QObject& context, ListUpdateHost& host, TForm3& dialog)
+        : context_(context), host_(host), dialog_(dialog) {}
 
     void setStatusText(const std::string& text) override;
     void setLabel(const std::string& text) override;
@@ -22,12 +27,12 @@ public:
     void startBlink() override;
 
 private:
-    // Every call goes through the main window's queue, so one queue keeps
-    // the order. The calls outlive this object, so they hold the windows,
-    // not the observer.
+    // One queue keeps the order. The calls outlive this object, so they
+    // hold the host and the dialog, not the observer.
     template <typename Function> void post(Function function);
 
-    TForm1& form_;
+    QObject& context_;
+    ListUpdateHost& host_;
     TForm3& dialog_;
 };
 

@@ -7,19 +7,18 @@
 class QAction;
 class QToolButton;
 
-namespace zorvik {
-struct AppSettings;
-}
-
 namespace zorvik::gui {
+
+class SettingsOwner;
 
 // The battle parameter set in use (DefaultBattleParam, 0 to 2 for A to C):
 // the radio items M_ParamA to M_ParamC and the grouped tool buttons
-// ToolButton3 to ToolButton5 always show the same set.
+// ToolButton3 to ToolButton5 always show the same set. The buttons' hints
+// follow the parameter texts whenever the settings change.
 class BattleParameters : public QObject {
     Q_OBJECT
 public:
-    BattleParameters(AppSettings& settings, const std::array<QAction*, 3>& items,
+    BattleParameters(SettingsOwner& settings, const std::array<QAction*, 3>& items,
                      const std::array<QToolButton*, 3>& buttons, QObject* parent);
 
     // The tool buttons' hints become the three parameter texts.
@@ -32,7 +31,7 @@ public slots:
     void M_ParamCClick(int tag);
 
 private:
-    AppSettings& settings_;
+    SettingsOwner& settings_;
     std::array<QAction*, 3> items_;
     std::array<QToolButton*, 3> buttons_;
 };

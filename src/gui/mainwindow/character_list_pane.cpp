@@ -9,7 +9,7 @@
 
 #include "core/catalogue/character_db.h"
 #include "core/platform/user_messages.h"
-#include "core/settings/app_settings.h"
+#include "gui/app/settings_owner.h"
 #include "gui/mainwindow/character_list_model.h"
 #include "gui/mainwindow/grid_line_delegate.h"
 #include "gui/mainwindow/pane_splitter.h"
@@ -25,10 +25,11 @@ constexpr std::array<int, kColumnCount> kDefaultColumnWidths = {80,  130, 130, 9
 
 } // namespace
 
-CharacterListPane::CharacterListPane(Kel_CharacterDb& db, const AppSettings& settings,
+CharacterListPane::CharacterListPane(Kel_CharacterDb& db, const SettingsOwner& settings,
                                      UserMessages& messages, QWidget* parent)
     : QWidget(parent), db_(db), settings_(settings), messages_(messages) {
     setObjectName(QStringLiteral("Panel1"));
+    connect(&settings_, &SettingsOwner::changed, this, &CharacterListPane::UpdateCharList);
     Panel2 = new SearchBar(this);
     connect(Panel2, &SearchBar::searchApplied, this, &CharacterListPane::applySearch);
     buildListView();
@@ -65,13 +66,14 @@ void CharacterListPane::buildListView() {
 QStringList CharacterListPane::captionsOf(const std::vector<int>& columns) const {
     QStringList captions;
     for (const int column : columns) {
-        captions << QString::fromStdString(settings_.ColumnNames[static_cast<std::size_t>(column)]);
+        captions << QString::fromStdString(
+            settings_.settings().ColumnNames[static_cast<std::size_t>(column)]);
     }
     return captions;
 }
 
 void CharacterListPane::UpdateCharList() {
-    const std::vector<int> columns = shownColumns(settings_.ColumnOrder);
+    const std::vector<int> columns = shownColumns(settings_.settings().ColumnOrder);
     const CharacterListQuery query = makeCharacterListQuery(columns, FilterClause, OrderClause);
     model_->rebuild(columns, captionsOf(columns),
                     [&] { return db_.Select(query.sql, query.columnTypes, query.parameters); });

@@ -14,21 +14,22 @@ namespace zorvik {
 class Kel_CharacterDb;
 class Kel_QueryResult;
 class UserMessages;
-struct AppSettings;
 } // namespace zorvik
 
 namespace zorvik::gui {
 
 class CharacterListModel;
+class SettingsOwner;
 class SearchBar;
 
 // Panel1, the left pane: the search bar over the character list. The list
 // is always rebuilt whole from a fresh query with the configured columns,
 // the search and the sort; a header click cycles ascending, descending, off.
+// A change of the settings rebuilds it with the new columns.
 class CharacterListPane : public QWidget {
     Q_OBJECT
 public:
-    CharacterListPane(Kel_CharacterDb& db, const AppSettings& settings, UserMessages& messages,
+    CharacterListPane(Kel_CharacterDb& db, const SettingsOwner& settings, UserMessages& messages,
                       QWidget* parent);
 
     // Rebuilds the list's columns and rows from the catalogue. When the
@@ -44,7 +45,6 @@ public:
     void selectFirstRow();
 
     SearchBar* searchBar() const { return Panel2; }
-    QTreeView* listView() const { return ListView1; }
 
 public slots:
     void ListView1ColumnClick(int section);
@@ -56,7 +56,7 @@ private:
     QStringList captionsOf(const std::vector<int>& columns) const;
 
     Kel_CharacterDb& db_;
-    const AppSettings& settings_;
+    const SettingsOwner& settings_;
     UserMessages& messages_;
     SearchBar* Panel2 = nullptr;
     QSplitter* Splitter1 = nullptr;

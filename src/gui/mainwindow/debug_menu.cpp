@@ -10,11 +10,14 @@ DebugMenu::DebugMenu(Kel_CharacterDb& db, UserMessages& messages, StatusBar& sta
                      QWidget* parent)
     : QMenu(QStringLiteral("デバッグ(&D)"), parent), db_(db), messages_(messages), status_(status) {
     setObjectName(QStringLiteral("D1"));
-    DELETEFROMCHARTABLE1 = addItem(QStringLiteral("DELETEFROMCHARTABLE1"),
-                                   QStringLiteral("&DELETE FROM CHARACTER_TABLE"));
+    // The captions are the statements themselves, with their access keys.
+    QString dropCaption = QString::fromLatin1(Kel_CharacterDb::kDropTableSql);
+    dropCaption.insert(1, QLatin1Char('&'));
+    DELETEFROMCHARTABLE1 =
+        addItem(QStringLiteral("DELETEFROMCHARTABLE1"),
+                QLatin1Char('&') + QString::fromLatin1(Kel_CharacterDb::kDeleteAllSql));
     connect(DELETEFROMCHARTABLE1, &QAction::triggered, this, &DebugMenu::DELETEFROMCHARTABLE1Click);
-    DROPTABLECHARACTERTABLE1 = addItem(QStringLiteral("DROPTABLECHARACTERTABLE1"),
-                                       QStringLiteral("D&ROP TABLE CHARACTER_TABLE"));
+    DROPTABLECHARACTERTABLE1 = addItem(QStringLiteral("DROPTABLECHARACTERTABLE1"), dropCaption);
     connect(DROPTABLECHARACTERTABLE1, &QAction::triggered, this,
             &DebugMenu::DROPTABLECHARACTERTABLE1Click);
     Update1 = addItem(QStringLiteral("Update1"), QStringLiteral("UpdateCharList()"));

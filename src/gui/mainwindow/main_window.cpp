@@ -42,8 +42,9 @@ int searchColumnFromFindType(int findType) {
 
 } // namespace
 
-TForm1::TForm1(UserMessages& messages, Shell& shell, std::string programFolder, QWidget* parent)
-    : QMainWindow(parent), messages_(messages), shell_(shell),
+TForm1::TForm1(UserMessages& messages, Shell& shell, Choosers& choosers, std::string programFolder,
+               QWidget* parent)
+    : QMainWindow(parent), messages_(messages), shell_(shell), choosers_(choosers),
       programFolder_(std::move(programFolder)) {
     // The catalogue is open (by its relative name, in the folder the program
     // was started from); from here on the program's folder is current.
@@ -77,7 +78,8 @@ void TForm1::buildFrame() {
     menu_ = std::make_unique<MainMenu>(*menuBar(), *D1);
     battleParameters_ = new BattleParameters(settings_, menu_->battleParameterItems,
                                              ToolBar1->battleParameterButtons(), this);
-    listUpdates_ = new ListUpdateController(*this, messages_);
+    listUpdates_ =
+        new ListUpdateController(*this, settings_.settings(), CharacterDb, messages_, this);
 }
 
 void TForm1::connectCommands() {
@@ -107,27 +109,30 @@ Kel_IniHandler TForm1::openSettingsStore() const {
 void TForm1::FormCreate() {
     Kel_IniHandler store = openSettingsStore();
     loadListFiles();
-    readGeneralSettings(store, settings_);
-    restoreWindowPlacement(*this, store, settings_.Maximized);
+    AppSettings& settings = settings_.values();
+    readGeneralSettings(store, settings);
+    restoreWindowPlacement(*this, store, settings.Maximized);
     restorePanel4Width(store);
     battleParameters_->showParameterTexts();
     battleParameters_->showSelection();
     fixTemporaryFolder();
     store.SetSection("PreviousStatus");
     Panel1->searchBar()->setSearchColumn(searchColumnFromFindType(store.GetInt("FindType", 1)));
-    readColumnOrder(store, settings_.ColumnOrder);
+    readColumnOrder(store, settings.ColumnOrder);
     StatusBar1->setPanelText(QString::fromStdString(CharacterDb.text()));
     Update1Click();
     Panel1->selectFirstRow();
 }
 
 void TForm1::loadListFiles() {
+    AppSettings& settings = settings_.values();
     if (const auto fighters = readLineList(programFile("FighterList"))) {
-        settings_.FighterList = *fighters;
+        settings.FighterList = *fighters;
     }
     const auto names = readLineList(programFile("ColumnName"));
-    settings_.ColumnNames = columnNamesFromLines(names ? &*names : nullptr);
-    Panel1->searchBar()->setColumnNames(settings_.ColumnNames);
+    settings.ColumnNames = columnNamesFromLines(names ? &*names : nullptr);
+    // The search column keeps these names until the next start, whatever the settings dialog does.
+    Panel1->searchBar()->setColumnNames(settings.ColumnNames);
 }
 
 void TForm1::restorePanel4Width(Kel_IniHandler& store) {
@@ -137,7 +142,7 @@ void TForm1::restorePanel4Width(Kel_IniHandler& store) {
 }
 
 void TForm1::fixTemporaryFolder() {
-    if (fillTemporaryFolder(settings_)) {
+    if (fillTemporaryFolder(settings_.values())) {
         return;
     }
     messages_.show("一時ディレクトリを設定できません");
@@ -158,7 +163,7 @@ void TForm1::FormShow() {
     search->N5Click(search->containsModeItem());
     // A box here would run the pending close inside the window's show, and
     // the program would go on without a window.
-    if (settings_.FirstRun && !closeRequested_) {
+    if (settings_.settings().FirstRun && !closeRequested_) {
         messages_.show("Zorvikをご使用いただき有難うございます。\n"
                        "キャラクターリストを更新する前に、設定をご確認下さい。");
     }
@@ -170,7 +175,7 @@ void TForm1::paintEvent(QPaintEvent* event) {
 }
 
 void TForm1::FormPaint() {
-    if (!firstPaintPending_ || !settings_.UpdateListOnRun) {
+    if (!firstPaintPending_ || !settings_.settings().UpdateListOnRun) {
         return;
     }
     firstPaintPending_ = false;
@@ -185,20 +190,22 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 void TForm1::FormClose() {
     Kel_IniHandler store = openSettingsStore();
-    writeGeneralSettings(store, settings_);
+    const AppSettings& settings = settings_.settings();
+    writeGeneralSettings(store, settings);
     saveWindowPlacement(*this, store);
     store.WriteInt("Splitter2Left", Panel4->width());
     store.SetSection("PreviousStatus");
     store.WriteInt("FindType", Panel1->searchBar()->searchColumn());
-    writeColumnOrder(store, settings_.ColumnOrder);
+    writeColumnOrder(store, settings.ColumnOrder);
     saveListFiles();
 }
 
 void TForm1::saveListFiles() const {
+    const AppSettings& settings = settings_.settings();
     setCurrentFolderToProgramFolder();
-    writeLineList(programFile("FighterList"), settings_.FighterList);
-    writeLineList(programFile("ColumnName"), std::vector<std::string>(settings_.ColumnNames.begin(),
-                                                                      settings_.ColumnNames.end()));
+    writeLineList(programFile("FighterList"), settings.FighterList);
+    writeLineList(programFile("ColumnName"), std::vector<std::string>(settings.ColumnNames.begin(),
+                                                                      settings.ColumnNames.end()));
 }
 
 bool TForm1::setCurrentFolderToProgramFolder() const {
@@ -210,7 +217,15 @@ void TForm1::UpdateCharList() {
 }
 
 void TForm1::CallForm31Click() {
-    listUpdates_->CallForm31Click();
+    listUpdates_->runOneUpdate();
+}
+
+void TForm1::showStatusText(const QString& text) {
+    StatusBar1->setPanelText(text);
+}
+
+void TForm1::startStatusBlink() {
+    StatusBar1->startBlink();
 }
 
 void TForm1::N1Click() {

@@ -7,7 +7,8 @@
 
 #include "core/catalogue/character_db.h"
 #include "core/platform/folders.h"
-#include "core/settings/app_settings.h"
+#include "gui/app/settings_owner.h"
+#include "gui/discovery/list_update_host.h"
 
 class QFrame;
 class QSplitter;
@@ -21,6 +22,7 @@ namespace zorvik::gui {
 
 class BattleParameters;
 class CharacterListPane;
+class Choosers;
 class ListUpdateController;
 class DebugMenu;
 class MainMenu;
@@ -32,18 +34,18 @@ class StatusBar;
 // settings while the program runs (read in FormCreate, written in
 // FormClose), and owns the panes: the tool bar, the list pane with its
 // search bar, the right-hand panel Panel4 and the status bar.
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, private ListUpdateHost {
     Q_OBJECT
 public:
     // The catalogue db.sqlite3 is opened in the current folder; then
     // programFolder (where Settings.ini, FighterList and ColumnName live)
     // becomes the current folder and FormCreate runs.
-    TForm1(UserMessages& messages, Shell& shell,
+    TForm1(UserMessages& messages, Shell& shell, Choosers& choosers,
            std::string programFolder = platform::executableFolder(), QWidget* parent = nullptr);
     ~TForm1() override;
 
     Kel_CharacterDb& characterDb() { return CharacterDb; }
-    AppSettings& settings() { return settings_; }
+    SettingsOwner& settings() { return settings_; }
     CharacterListPane& listPane() { return *Panel1; }
     ListUpdateController& listUpdates() { return *listUpdates_; }
     StatusBar& statusBar1() { return *StatusBar1; }
@@ -77,6 +79,13 @@ private:
     void FormPaint();
     void FormClose();
     void saveListFiles() const;
+
+    // What a list update needs of the window.
+    QWidget* ownerWindow() override { return this; }
+    void showStatusText(const QString& text) override;
+    void startStatusBlink() override;
+    void reloadList() override { UpdateCharList(); }
+
     std::string programFile(const char* name) const;
     Kel_IniHandler openSettingsStore() const;
 
@@ -84,8 +93,9 @@ private:
     Kel_CharacterDb CharacterDb;
     UserMessages& messages_;
     Shell& shell_;
+    Choosers& choosers_;
     std::string programFolder_;
-    AppSettings settings_;
+    SettingsOwner settings_;
     // Cleared by the first paint that starts the automatic list update.
     bool firstPaintPending_ = true;
     // Set when start-up failed and the window is about to close.

@@ -60,8 +60,8 @@ void SearchBar::buildControls() {
     Label1->setObjectName(QStringLiteral("Label1"));
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    for (int i = 0; i < 15; ++i) {
-        ComboBox1->addItem(QString::fromLatin1(ColumnSqlNames[static_cast<std::size_t>(i)]));
+    for (std::size_t i = 0; i < kSearchColumnCount; ++i) {
+        ComboBox1->addItem(QString::fromLatin1(ColumnSqlNames[i]));
     }
     // Only the user's choice applies the search; setting the item from the settings does not.
     connect(ComboBox1, &QComboBox::activated, this, &SearchBar::ComboBox1Change);

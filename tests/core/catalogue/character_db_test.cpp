@@ -16,7 +16,7 @@ protected:
     test::ScopedCurrentFolder inTemp{temp.path()};
 };
 
-std::string schema(sqlite3* db) {
+std::string schema(StatementCache& db) {
     std::string text;
     Statement statement(db, "SELECT sql FROM sqlite_master WHERE type='table' ORDER BY rowid");
     while (statement.step() == SQLITE_ROW) {
@@ -29,7 +29,7 @@ TEST_F(CharacterDb, FirstOpenCreatesBothTablesAndSecondOpenReportsDone) {
     {
         Kel_CharacterDb catalogue;
         EXPECT_EQ(catalogue.text(), "PATH_TABLEテーブルが存在しないため作成。\n");
-        EXPECT_EQ(schema(catalogue.db()), std::string("CREATE TABLE CHARACTER_TABLE (") +
+        EXPECT_EQ(schema(catalogue.statements()), std::string("CREATE TABLE CHARACTER_TABLE (") +
                                               Kel_CharacterDb::kCharacterColumns +
                                               ")\nCREATE TABLE PATH_TABLE (" +
                                               Kel_CharacterDb::kPathColumns + ")\n");
@@ -41,7 +41,7 @@ TEST_F(CharacterDb, FirstOpenCreatesBothTablesAndSecondOpenReportsDone) {
 
 TEST_F(CharacterDb, NamesAreLookedUpThroughAnIndex) {
     Kel_CharacterDb catalogue;
-    Statement plan(catalogue.db(), "EXPLAIN QUERY PLAN SELECT ID, LASTCHECK_DATE FROM "
+    Statement plan(catalogue.statements(), "EXPLAIN QUERY PLAN SELECT ID, LASTCHECK_DATE FROM "
                                    "CHARACTER_TABLE WHERE FILENAME=?;");
     ASSERT_EQ(plan.step(), SQLITE_ROW);
     EXPECT_NE(plan.textAt(3).find("USING INDEX"), std::string::npos) << plan.textAt(3);
@@ -65,7 +65,7 @@ TEST_F(CharacterDb, DroppedTableIsCreatedAgainAtTheNextOpen) {
 
 TEST_F(CharacterDb, DeleteAllKeepsTheTableAndEmptiesIt) {
     Kel_CharacterDb catalogue;
-    ASSERT_TRUE(executeBound(catalogue.db(), "INSERT INTO CHARACTER_TABLE(NAME) VALUES(?)",
+    ASSERT_TRUE(executeBound(catalogue.statements(), "INSERT INTO CHARACTER_TABLE(NAME) VALUES(?)",
                              {BoundValue::ofText("kfm")}));
     ASSERT_TRUE(catalogue.DeleteAllCharacters());
     EXPECT_EQ(catalogue.text(), "レコード削除完了");
@@ -78,7 +78,7 @@ TEST_F(CharacterDb, DeleteAllKeepsTheTableAndEmptiesIt) {
 TEST_F(CharacterDb, SelectMakesCellsByTheCallersTypeCodes) {
     Kel_CharacterDb catalogue;
     ASSERT_TRUE(executeBound(
-        catalogue.db(),
+        catalogue.statements(),
         "INSERT INTO CHARACTER_TABLE(NAME, NAME2, AUTHOR, COMMENT) VALUES(?, NULL, ?, ?)",
         {BoundValue::ofText("日本語"), BoundValue::ofText("abc"), BoundValue::ofText("12x")}));
     auto rows = catalogue.Select(
@@ -97,7 +97,7 @@ TEST_F(CharacterDb, SelectMakesCellsByTheCallersTypeCodes) {
 TEST_F(CharacterDb, SelectBindsParametersSoQuotesAndColumnNamesAreJustText) {
     Kel_CharacterDb catalogue;
     for (const char* name : {"NAME", "say \"hi\"", "other"}) {
-        ASSERT_TRUE(executeBound(catalogue.db(), "INSERT INTO CHARACTER_TABLE(NAME) VALUES(?)",
+        ASSERT_TRUE(executeBound(catalogue.statements(), "INSERT INTO CHARACTER_TABLE(NAME) VALUES(?)",
                                  {BoundValue::ofText(name)}));
     }
     for (const char* name : {"NAME", "say \"hi\""}) {

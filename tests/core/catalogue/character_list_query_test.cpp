@@ -57,7 +57,7 @@ class CharacterListSearch : public ::testing::Test {
 protected:
     void SetUp() override {
         for (const char* name : {"NAME", "Say \"hi\"", "abc", "aXc", "リュウ", "ケン"}) {
-            ASSERT_TRUE(executeBound(catalogue.db(),
+            ASSERT_TRUE(executeBound(catalogue.statements(),
                                      "INSERT INTO CHARACTER_TABLE(NAME, DELETED) VALUES(?, 0)",
                                      {BoundValue::ofText(name)}));
         }

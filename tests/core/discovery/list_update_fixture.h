@@ -81,13 +81,13 @@ protected:
     }
 
     std::size_t rowCount() {
-        Statement count(catalogue.db(), "SELECT COUNT(*) FROM CHARACTER_TABLE");
+        Statement count(catalogue.statements(), "SELECT COUNT(*) FROM CHARACTER_TABLE");
         count.step();
         return static_cast<std::size_t>(count.int64At(0));
     }
 
     StoredRow row(const std::string& fileName) {
-        Statement query(catalogue.db(),
+        Statement query(catalogue.statements(),
                         "SELECT ID, NAME, NAME2, AUTHOR, AI_AUTHOR, UPDATE_DATE, SUPPORTED_VER, "
                         "COMMENT, LASTCHECK_DATE, FILETYPE, PATH_ID, DELETED, FILENAME, "
                         "IMAGE IS NULL FROM CHARACTER_TABLE WHERE FILENAME=?");

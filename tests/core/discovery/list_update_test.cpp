@@ -83,7 +83,7 @@ TEST_F(ListUpdateFixture, DecisionTable) {
 TEST_F(ListUpdateFixture, UserColumnsSurviveAndADeletedRowComesBack) {
     const std::string folder = addFolder("kfm", {}, "2012-03-03");
     update();
-    ASSERT_TRUE(executeBound(catalogue.db(),
+    ASSERT_TRUE(executeBound(catalogue.statements(),
                              "UPDATE CHARACTER_TABLE SET COMMENT=?, DELETED=1, LASTCHECK_DATE=NULL",
                              {BoundValue::ofText("my note")}));
     EXPECT_EQ(update().updated, 1); // a stored NULL date counts as changed

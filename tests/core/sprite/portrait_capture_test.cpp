@@ -21,13 +21,13 @@ protected:
     }
 
     void addRow(const std::string& fileName) {
-        ASSERT_TRUE(executeBound(catalogue.db(),
+        ASSERT_TRUE(executeBound(catalogue.statements(),
                                  "INSERT INTO CHARACTER_TABLE (FILENAME, IMAGE) VALUES (?, ?)",
                                  {BoundValue::ofText(fileName), BoundValue::ofBlob("old")}));
     }
 
     std::string imageOf(const std::string& fileName) {
-        Statement select(catalogue.db(), "SELECT IMAGE FROM CHARACTER_TABLE WHERE FILENAME = ?");
+        Statement select(catalogue.statements(), "SELECT IMAGE FROM CHARACTER_TABLE WHERE FILENAME = ?");
         select.bindText(1, fileName);
         return select.step() == 100 ? select.blobAt(0) : "no row";
     }
@@ -105,7 +105,7 @@ TEST_F(PortraitCaptureTest, WriteFailureShowsTheDatabaseMessage) {
     SffFile file;
     file.subfiles = {SffSubfile::sprite(9000, 1, portraitPicture(4, 4).pcx())};
     const std::string path = write(file);
-    ASSERT_TRUE(executeBound(catalogue.db(),
+    ASSERT_TRUE(executeBound(catalogue.statements(),
                              "CREATE TRIGGER frozen BEFORE UPDATE ON CHARACTER_TABLE "
                              "BEGIN SELECT RAISE(ABORT, 'portraits are frozen'); END",
                              {}));

@@ -88,7 +88,7 @@ protected:
         writeSettings("[General]\nFirstRun=0\nMainDir=" + charactersFolder +
                       "\nTempDir=" + temp.file("work/") + "\n");
         platform::setCurrentFolder(temp.path());
-        form = std::make_unique<gui::TForm1>(gate, shell, programFolder);
+        form = std::make_unique<gui::TForm1>(gate, shell, choosers, programFolder);
         form->show();
     }
 

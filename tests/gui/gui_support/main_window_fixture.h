@@ -13,6 +13,7 @@
 #include "gui/mainwindow/main_window.h"
 #include "support/recording_messages.h"
 #include "gui_support/recording_shell.h"
+#include "gui_support/scripted_choosers.h"
 #include "support/temp_folder.h"
 
 namespace zorvik::test {
@@ -28,7 +29,7 @@ protected:
                       const std::string& name2 = "") {
         Kel_CharacterDb catalogue(temp.file("db.sqlite3"));
         ASSERT_TRUE(executeBound(
-            catalogue.db(),
+            catalogue.statements(),
             "INSERT INTO CHARACTER_TABLE(NAME, AUTHOR, NAME2, DELETED) "
             "VALUES(?, ?, ?, 0)",
             {BoundValue::ofText(name), BoundValue::ofText(author), BoundValue::ofText(name2)}));
@@ -49,7 +50,7 @@ protected:
     gui::TForm1& open() {
         form.reset();
         platform::setCurrentFolder(temp.path());
-        form = std::make_unique<gui::TForm1>(messages, shell, programFolder);
+        form = std::make_unique<gui::TForm1>(messages, shell, choosers, programFolder);
         form->show();
         return *form;
     }
@@ -94,6 +95,7 @@ protected:
     std::string programFolder;
     RecordingMessages messages;
     RecordingShell shell;
+    ScriptedChoosers choosers;
     std::unique_ptr<gui::TForm1> form;
 };
 

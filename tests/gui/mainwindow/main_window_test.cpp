@@ -77,8 +77,8 @@ TEST_F(MainWindow, SavedSettingsAreRestoredAndOutOfRangeValuesWrittenBackMended)
     EXPECT_EQ(find<QToolButton>("ToolButton5")->toolTip().toStdString(), "-rounds 3");
     EXPECT_EQ(form->size(), QSize(700, 500));
     EXPECT_EQ(find<QWidget>("Panel4")->width(), 250);
-    EXPECT_EQ(form->settings().TempDir, "/chosen/");
-    EXPECT_EQ(form->settings().FighterList, (std::vector<std::string>{"kfm", "ryu.zip"}));
+    EXPECT_EQ(form->settings().settings().TempDir, "/chosen/");
+    EXPECT_EQ(form->settings().settings().FighterList, (std::vector<std::string>{"kfm", "ryu.zip"}));
 
     find<QToolButton>("ToolButton5")->click();
     EXPECT_TRUE(find<QAction>("M_ParamC")->isChecked());
@@ -96,7 +96,7 @@ TEST_F(MainWindow, SavedSettingsAreRestoredAndOutOfRangeValuesWrittenBackMended)
 TEST_F(MainWindow, OutOfRangeBattleParameterIsSetAAndWrittenBackAsZero) {
     writeSettings("[General]\nDefaultBattleParam=7\n");
     open();
-    EXPECT_EQ(form->settings().DefaultBattleParam, 0);
+    EXPECT_EQ(form->settings().settings().DefaultBattleParam, 0);
     EXPECT_TRUE(isChecked(find<QToolButton>("ToolButton3")));
     form->close();
     EXPECT_NE(settingsText().find("DefaultBattleParam=0\r\n"), std::string::npos);
@@ -180,7 +180,7 @@ TEST_F(MainWindow, EveryListUpdateCommandRunsAnUpdate) {
 
 TEST_F(MainWindow, TheFirstPaintStartsOneUpdateWhenUpdateListOnRunIsSet) {
     writeSettings("[General]\nUpdateListOnRun=1\nMainDir=" + temp.makeFolder("chars") + "\n");
-    form = std::make_unique<gui::TForm1>(messages, shell, programFolder);
+    form = std::make_unique<gui::TForm1>(messages, shell, choosers, programFolder);
     QSignalSpy requests(&form->listUpdates(), &gui::ListUpdateController::updateFinished);
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -198,7 +198,7 @@ TEST_F(MainWindow, WithoutUpdateListOnRunALaterPaintStartsTheUpdateOnceSwitchedO
     QCoreApplication::processEvents();
     EXPECT_EQ(requests.count(), 0);
     // As after the settings dialog has switched it on: the next paint starts it, once.
-    form->settings().UpdateListOnRun = true;
+    form->settings().values().UpdateListOnRun = true;
     form->repaint();
     form->repaint();
     QCoreApplication::processEvents();

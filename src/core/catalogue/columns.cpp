@@ -1,0 +1,37 @@
+#include "core/catalogue/columns.h"
+
+namespace zorvik {
+
+ColumnKind columnKind(int column) {
+    switch (column) {
+    case kIdColumn:
+    case kFileTypeColumn:
+    case kPathIdColumn:
+    case kDeletedColumn:
+        return ColumnKind::Integer;
+    case kImageColumn:
+        return ColumnKind::Blob;
+    default:
+        return ColumnKind::Text;
+    }
+}
+
+std::optional<int> columnBySqlName(std::string_view name) {
+    for (std::size_t i = 0; i < kColumnCount; ++i) {
+        if (name == ColumnSqlNames[i]) {
+            return static_cast<int>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+void applyDefaultColumnOrder(ColumnOrderArray& order) {
+    // Every column index shifted by one, so ID falls out and a 16 that names
+    // no column comes last; the separator then replaces LASTCHECK_DATE.
+    for (std::size_t k = 0; k < kColumnCount; ++k) {
+        order[k] = static_cast<int>(k) + 1;
+    }
+    order[kDefaultShownColumns] = kColumnOrderSeparator;
+}
+
+} // namespace zorvik

@@ -1,0 +1,7 @@
+#include "gui/platform/choosers.h"
+
+namespace zorvik::gui {
+
+Choosers::~Choosers() = default;
+
+} // namespace zorvik::gui
