@@ -3,6 +3,7 @@
 #include <array>
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QSplitter>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -61,6 +62,23 @@ void CharacterListPane::buildListView() {
     header->setSectionsClickable(true);
     header->setStretchLastSection(false);
     connect(header, &QHeaderView::sectionClicked, this, &CharacterListPane::ListView1ColumnClick);
+    connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CharacterListPane::reportSelectionChange);
+}
+
+void CharacterListPane::reportSelectionChange(const QItemSelection& selected,
+                                              const QItemSelection& deselected) {
+    // Whole rows are selected, so each range stands for the rows it spans.
+    for (const QItemSelectionRange& range : deselected) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            emit rowSelectionChanged(row, false);
+        }
+    }
+    for (const QItemSelectionRange& range : selected) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            emit rowSelectionChanged(row, true);
+        }
+    }
 }
 
 QStringList CharacterListPane::captionsOf(const std::vector<int>& columns) const {
@@ -85,6 +103,7 @@ void CharacterListPane::UpdateCharList() {
     if (model_->result() == nullptr) {
         messages_.show(db_.text());
     }
+    emit listRebuilt();
 }
 
 const Kel_QueryResult* CharacterListPane::CharListResult() const {
@@ -95,6 +114,19 @@ void CharacterListPane::selectFirstRow() {
     if (model_->rowCount() > 0) {
         ListView1->setCurrentIndex(model_->index(0, 0));
     }
+}
+
+int CharacterListPane::selectedRow() const {
+    const QModelIndexList rows = ListView1->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.constFirst().row();
+}
+
+std::optional<std::int64_t> CharacterListPane::idOfRow(int row) const {
+    const Kel_QueryResult* result = model_->result();
+    if (result == nullptr || row < 0 || row >= model_->rowCount()) {
+        return std::nullopt;
+    }
+    return result->integerAt(0, static_cast<std::size_t>(row));
 }
 
 void CharacterListPane::ListView1ColumnClick(int section) {

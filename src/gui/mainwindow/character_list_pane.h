@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -7,6 +9,7 @@
 
 #include "core/catalogue/character_list_query.h"
 
+class QItemSelection;
 class QSplitter;
 class QTreeView;
 
@@ -44,7 +47,20 @@ public:
     // Makes the first row the selected one when there is one.
     void selectFirstRow();
 
+    // The selected row's index, -1 when no row is selected.
+    int selectedRow() const;
+    // The ID of a list row (CharListResult's column 0); none for a row
+    // outside the result or while there is no result.
+    std::optional<std::int64_t> idOfRow(int row) const;
+
     SearchBar* searchBar() const { return Panel2; }
+
+signals:
+    // A row lost or gained the selection: first the row that lost it, then
+    // the one that gained it, as the list view reports its items.
+    void rowSelectionChanged(int row, bool selected);
+    // The list was rebuilt: rows are new, whatever their indices.
+    void listRebuilt();
 
 public slots:
     void ListView1ColumnClick(int section);
@@ -53,6 +69,7 @@ public slots:
 
 private:
     void buildListView();
+    void reportSelectionChange(const QItemSelection& selected, const QItemSelection& deselected);
     QStringList captionsOf(const std::vector<int>& columns) const;
 
     Kel_CharacterDb& db_;
