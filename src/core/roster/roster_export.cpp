@@ -39,6 +39,36 @@ bool checkOptions(const RosterOptions& options, const std::string& mainDir, Rost
     return true;
 }
 
+// Opens the target and checks that a fixed stage has a form in its encoding.
+bool openTarget(const RosterOptions& options, RosterTarget& target, RosterReport& report) {
+    std::string errorText;
+    if (const RosterError error = target.open(options.target, errorText);
+        error != RosterError::None) {
+        return fail(report, error, errorText);
+    }
+    report.target = target.path();
+    const SelectDefEncoding encoding = detectSelectDefFormat(target.bytes()).encoding;
+    if (options.stage == RosterStage::Fixed && !encodeForSelectDef(options.stagePath, encoding)) {
+        return fail(report, RosterError::BadOptions,
+                    "ステージ \"" + options.stagePath + "\" は Shift-JIS で書けません。");
+    }
+    return true;
+}
+
+void writeRoster(const RosterTarget& target, const std::string& bytes, RosterReport& report) {
+    if (target.exists() && bytes == target.bytes()) {
+        // Writing the same bytes again would only replace the backup of an older file.
+        report.unchanged = true;
+        return;
+    }
+    std::string errorText;
+    if (const RosterError error = target.replace(bytes, errorText); error != RosterError::None) {
+        fail(report, error, errorText);
+        return;
+    }
+    report.backupPath = target.exists() ? target.backupPath() : "";
+}
+
 // Builds the exported lines in the target's encoding, row by row.
 class RosterLines {
 public:
@@ -104,20 +134,7 @@ RosterReport ExportRoster(Kel_CharacterDb& catalogue, const std::string& mainDir
                           const RosterSelection& selection, const RosterOptions& options) {
     RosterReport report;
     RosterTarget target;
-    std::string errorText;
-    if (!checkOptions(options, mainDir, report)) {
-        return report;
-    }
-    if (const RosterError error = target.open(options.target, errorText);
-        error != RosterError::None) {
-        fail(report, error, errorText);
-        return report;
-    }
-    report.target = target.path();
-    const SelectDefEncoding encoding = detectSelectDefFormat(target.bytes()).encoding;
-    if (options.stage == RosterStage::Fixed && !encodeForSelectDef(options.stagePath, encoding)) {
-        fail(report, RosterError::BadOptions,
-             "ステージ \"" + options.stagePath + "\" は Shift-JIS で書けません。");
+    if (!checkOptions(options, mainDir, report) || !openTarget(options, target, report)) {
         return report;
     }
     const RosterRows rows = readRosterRows(catalogue, selection.filter, selection.orderClause);
@@ -125,7 +142,7 @@ RosterReport ExportRoster(Kel_CharacterDb& catalogue, const std::string& mainDir
         fail(report, RosterError::CatalogueRead, "カタログを読めません: " + rows.error);
         return report;
     }
-    RosterLines lines(mainDir, options, encoding);
+    RosterLines lines(mainDir, options, detectSelectDefFormat(target.bytes()).encoding);
     for (const RosterRow& row : rows.rows) {
         lines.add(row, report);
     }
@@ -133,17 +150,7 @@ RosterReport ExportRoster(Kel_CharacterDb& catalogue, const std::string& mainDir
         target.bytes(), lines.lines(), options.merge ? lines.keepOthers() : KeepEntry{});
     report.linesWritten = lines.lines().size();
     report.linesKept = rewrite.keptEntries;
-    if (target.exists() && rewrite.bytes == target.bytes()) {
-        // Writing the same bytes again would only replace the backup of an older file.
-        report.unchanged = true;
-        return report;
-    }
-    if (const RosterError error = target.replace(rewrite.bytes, errorText);
-        error != RosterError::None) {
-        fail(report, error, errorText);
-        return report;
-    }
-    report.backupPath = target.exists() ? target.backupPath() : "";
+    writeRoster(target, rewrite.bytes, report);
     return report;
 }
 

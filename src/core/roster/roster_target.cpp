@@ -27,6 +27,11 @@ RosterError RosterTarget::open(const std::string& path, std::string& errorText) 
         errorText = path_ + " を読めません。";
         return RosterError::TargetRead;
     }
+    // A binary file chosen by mistake (the engine itself) is no select.def to add a section to.
+    if (bytes_.find('\0') != std::string::npos) {
+        errorText = path_ + " はテキストファイルではありません。何も書き換えていません。";
+        return RosterError::TargetRead;
+    }
     // The engine's Windows would refuse to replace a read-only file; so do we.
     if (exists_ && access(path_.c_str(), W_OK) != 0) {
         errorText = path_ + " は読み取り専用です。何も書き換えていません。";

@@ -16,8 +16,9 @@ class RosterTarget {
 public:
     static constexpr const char* kBackupSuffix = ".bak";
 
-    // Follows a link to its file, reads an existing file, and checks that
-    // the file and its folder can be written. errorText tells a failure.
+    // Follows a link to its file, reads an existing file (a text file: no
+    // NUL byte), and checks that the file and its folder can be written.
+    // errorText tells a failure.
     RosterError open(const std::string& path, std::string& errorText);
 
     const std::string& path() const { return path_; }

@@ -38,7 +38,7 @@ bool fitsInSelectField(std::string_view text) {
 }
 
 bool fitsAsCharacterName(std::string_view name) {
-    return fitsInSelectField(name) && name.front() != '[' &&
+    return fitsInSelectField(name) && name.front() != '[' && name != "." && name != ".." &&
            name.find_first_of("/\\") == std::string_view::npos;
 }
 

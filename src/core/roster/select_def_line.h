@@ -13,8 +13,9 @@ namespace zorvik {
 // empty, no ',', ';' or control characters, no blanks at either end.
 bool fitsInSelectField(std::string_view text);
 
-// True when a folder or .def name can start a line: a field, and no path
-// separator (the engine splits at '\' too) nor a leading '[' (a section header).
+// True when a folder or .def name can start a line: a field, no path
+// separator (the engine splits at '\' too), no leading '[' (a section
+// header), and not "." or "..", which would lead out of the folder.
 bool fitsAsCharacterName(std::string_view name);
 
 // The character part of a line: "folder" when the .def is folder.def, as

@@ -162,6 +162,11 @@ TEST_F(RosterExport, ATargetThatIsNoFileOrHasNoFolderIsReported) {
     EXPECT_EQ(inFile.error, RosterError::TargetWrite);
     EXPECT_EQ(test::readFile(temp.file("mugen/plain")), "a file, not a folder");
     EXPECT_EQ(exportTo(dataFolder).error, RosterError::TargetRead);
+    // The engine chosen instead of its select.def is left alone.
+    const std::string engine = temp.write("mugen/mugen.exe", std::string("MZ\0\0[Options]\n", 14));
+    EXPECT_EQ(exportTo(engine).error, RosterError::TargetRead);
+    EXPECT_EQ(test::readFile(engine).size(), 14u);
+    EXPECT_FALSE(fs::exists(engine + ".bak"));
 }
 
 TEST_F(RosterExport, AReadOnlyTargetOrFolderIsReportedWithNothingLost) {

@@ -30,7 +30,7 @@ TEST(SelectDefLine, NamesThatWouldBreakALineDoNotFit) {
     EXPECT_TRUE(fitsAsCharacterName("Kung Fu Man"));
     EXPECT_TRUE(fitsAsCharacterName("リュウ(改)"));
     for (const char* name :
-         {"", "a,b", "a;b", " kfm", "kfm ", "[Options]", "a\\b", "a\tb", "a\rb"}) {
+         {"", "a,b", "a;b", " kfm", "kfm ", "[Options]", "a\\b", "a\tb", "a\rb", ".."}) {
         EXPECT_FALSE(fitsAsCharacterName(name)) << name;
     }
     EXPECT_TRUE(fitsInSelectField("stages\\my bg.def"));

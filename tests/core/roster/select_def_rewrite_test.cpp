@@ -15,31 +15,18 @@ const KeepEntry keepAllButKfmAndRyu = [](std::string_view line) {
     return folder != "kfm" && folder != "ryu";
 };
 
-// The stock file's shape: notes before and after the section, a comment
-// block heading [ExtraStages], Windows line endings.
-constexpr std::string_view kStockFile = ";---------------------\r\n"
-                                        "; Character and stage selection list\r\n"
-                                        "[Characters]\r\n"
-                                        ";Insert your characters below.\r\n"
-                                        "\r\n"
-                                        "kfm, stages/kfm.def\r\n"
-                                        "; my favourites\r\n"
-                                        "RandomSelect\r\n"
-                                        "Ryu/Ryu.def, order=2\r\n"
-                                        "\r\n"
-                                        ";---------------------\r\n"
-                                        ";Here you add stages\r\n"
-                                        "[ExtraStages]\r\n"
-                                        "stages/mybg.def\r\n"
-                                        "\r\n"
-                                        "[Options]\r\n"
-                                        "arcade.maxmatches = 6,1,1,0,0,0,0,0,0,0\r\n";
-
+// The stock file's shape: notes before the section's entries, a comment
+// block heading [ExtraStages] after them, Windows line endings.
 constexpr std::string_view kStockHead = ";---------------------\r\n"
                                         "; Character and stage selection list\r\n"
                                         "[Characters]\r\n"
                                         ";Insert your characters below.\r\n"
                                         "\r\n";
+
+constexpr std::string_view kStockEntries = "kfm, stages/kfm.def\r\n"
+                                           "; my favourites\r\n"
+                                           "RandomSelect\r\n"
+                                           "Ryu/Ryu.def, order=2\r\n";
 
 constexpr std::string_view kStockTail = "\r\n"
                                         ";---------------------\r\n"
@@ -49,6 +36,9 @@ constexpr std::string_view kStockTail = "\r\n"
                                         "\r\n"
                                         "[Options]\r\n"
                                         "arcade.maxmatches = 6,1,1,0,0,0,0,0,0,0\r\n";
+
+const std::string kStockFile =
+    std::string(kStockHead) + std::string(kStockEntries) + std::string(kStockTail);
 
 TEST(SelectDefRewrite, ReplaceKeepsEveryByteOutsideTheEntriesAndTheLineEnding) {
     const SelectDefRewrite rewrite = rewriteSelectDef(kStockFile, kNewLines, {});
@@ -66,18 +56,6 @@ TEST(SelectDefRewrite, MergeKeepsOtherEntriesAndCommentsInPlaceAndAppendsTheExpo
     EXPECT_EQ(rewrite.keptEntries, 1u);
 }
 
-TEST(SelectDefRewrite, LinuxLineEndingsAndAnyHeaderCaseAreKept) {
-    const std::string file = "[characters] ; mine\nold\n[Options]\nx = 1";
-    EXPECT_EQ(rewriteSelectDef(file, kNewLines, {}).bytes,
-              "[characters] ; mine\nkfm\nryu/evil.def, random\n[Options]\nx = 1");
-}
-
-TEST(SelectDefRewrite, OnlyTheFirstCharactersSectionIsRewritten) {
-    const std::string file = "\xEF\xBB\xBF[Characters]\nold\n[characters]\nsecond\n";
-    EXPECT_EQ(rewriteSelectDef(file, {"kfm"}, {}).bytes,
-              "\xEF\xBB\xBF[Characters]\nkfm\n[characters]\nsecond\n");
-}
-
 TEST(SelectDefRewrite, ShiftJisLinesAreComparedDecodedAndKeptAsBytes) {
     // "; キャラ" and the folder "リュウ" in Shift-JIS.
     const std::string comment = "; \x83\x4C\x83\x83\x83\x89\r\n";
@@ -93,24 +71,53 @@ TEST(SelectDefRewrite, ShiftJisLinesAreComparedDecodedAndKeptAsBytes) {
     EXPECT_EQ(rewrite.bytes, "[Options]\r\n" + comment + "[Characters]\r\n" + ryuLine + "kfm\r\n");
 }
 
-TEST(SelectDefRewrite, AMissingSectionIsAppendedAfterALastLineWithoutEnding) {
-    EXPECT_EQ(rewriteSelectDef("[Options]\r\nx = 1", {"kfm"}, {}).bytes,
-              "[Options]\r\nx = 1\r\n[Characters]\r\nkfm\r\n");
-    EXPECT_EQ(rewriteSelectDef("", {"kfm"}, {}).bytes, "[Characters]\r\nkfm\r\n");
-    EXPECT_EQ(rewriteSelectDef("[Characters]", {"kfm"}, {}).bytes, "[Characters]\r\nkfm\r\n");
-    EXPECT_EQ(rewriteSelectDef("[Characters]\nold", {"kfm"}, keepAllButKfmAndRyu).bytes,
-              "[Characters]\nold\nkfm\n");
-}
+// Where the section starts and ends, and where the new lines go.
+struct SectionCase {
+    const char* what;
+    std::string_view old;
+    std::vector<std::string> lines;
+    bool merge;
+    std::string_view expected;
+};
 
-TEST(SelectDefRewrite, ASectionWithoutEntriesTakesTheLinesUnderItsHeaderComments) {
-    const std::string file = "[Characters]\n;Insert below.\n\n;----\n[ExtraStages]\n";
-    EXPECT_EQ(rewriteSelectDef(file, {"kfm"}, {}).bytes,
-              "[Characters]\n;Insert below.\nkfm\n\n;----\n[ExtraStages]\n");
-}
+const SectionCase kSectionCases[] = {
+    {"LF endings, any header case, a header comment",
+     "[characters] ; mine\nold\n[Options]\nx = 1",
+     {"kfm"},
+     false,
+     "[characters] ; mine\nkfm\n[Options]\nx = 1"},
+    {"only the first section, after a BOM",
+     "\xEF\xBB\xBF[Characters]\nold\n[characters]\nsecond\n",
+     {"kfm"},
+     false,
+     "\xEF\xBB\xBF[Characters]\nkfm\n[characters]\nsecond\n"},
+    {"no section: appended",
+     "[Options]\r\nx = 1",
+     {"kfm"},
+     false,
+     "[Options]\r\nx = 1\r\n[Characters]\r\nkfm\r\n"},
+    {"empty file", "", {"kfm"}, false, "[Characters]\r\nkfm\r\n"},
+    {"a header without ending", "[Characters]", {"kfm"}, false, "[Characters]\r\nkfm\r\n"},
+    {"a kept entry without ending", "[Characters]\nold", {"kfm"}, true, "[Characters]\nold\nkfm\n"},
+    {"no entries: under the header's comments",
+     "[Characters]\n;Insert below.\n\n;----\n[ExtraStages]\n",
+     {"kfm"},
+     false,
+     "[Characters]\n;Insert below.\nkfm\n\n;----\n[ExtraStages]\n"},
+    {"an empty export",
+     "[Characters]\n;note\nkfm\nryu\n\n[Options]\n",
+     {},
+     false,
+     "[Characters]\n;note\n\n[Options]\n"},
+};
 
-TEST(SelectDefRewrite, AnEmptyExportEmptiesTheSectionOnReplace) {
-    EXPECT_EQ(rewriteSelectDef("[Characters]\n;note\nkfm\nryu\n\n[Options]\n", {}, {}).bytes,
-              "[Characters]\n;note\n\n[Options]\n");
+TEST(SelectDefRewrite, TheSectionIsFoundAndTheLinesPlaced) {
+    for (const SectionCase& c : kSectionCases) {
+        EXPECT_EQ(
+            rewriteSelectDef(c.old, c.lines, c.merge ? keepAllButKfmAndRyu : KeepEntry{}).bytes,
+            c.expected)
+            << c.what;
+    }
 }
 
 } // namespace
