@@ -13,5 +13,6 @@ inline constexpr int kExitUsage = 2;
 int runUpdate(const std::vector<std::string>& arguments);
 int runList(const std::vector<std::string>& arguments);
 int runPortrait(const std::vector<std::string>& arguments);
+int runRoster(const std::vector<std::string>& arguments);
 
 } // namespace zorvik::cli

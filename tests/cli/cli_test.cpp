@@ -64,7 +64,7 @@ protected:
 TEST_F(Cli, UsageAndHelp) {
     EXPECT_EQ(run({}).exitCode, 2);
     EXPECT_EQ(run({"frobnicate"}).exitCode, 2);
-    for (const char* command : {"update", "list", "portrait"}) {
+    for (const char* command : {"update", "list", "portrait", "roster"}) {
         const CliRun help = run({command, "--help"});
         EXPECT_EQ(help.exitCode, 0) << command;
         EXPECT_THAT(help.out, HasSubstr(std::string("usage: zorvik-cli ") + command));
@@ -72,6 +72,9 @@ TEST_F(Cli, UsageAndHelp) {
     EXPECT_EQ(run({"update", "--bogus"}).exitCode, 2);
     EXPECT_EQ(run({"update", "--register-sprite", "maybe"}).exitCode, 2);
     EXPECT_EQ(run({"portrait", "x", "out.png"}).exitCode, 2);
+    EXPECT_EQ(run({"roster", "--order", "11", "select.def"}).exitCode, 2);
+    EXPECT_EQ(run({"roster", "--mode", "nearly", "select.def"}).exitCode, 2);
+    EXPECT_EQ(run({"roster"}).exitCode, 2); // no FILE and no engine to find it beside
 }
 
 TEST_F(Cli, UpdatePrintsTheCountsAndListPrintsTheCatalogue) {
@@ -125,6 +128,33 @@ TEST_F(Cli, DbOptionChoosesTheCatalogue) {
     EXPECT_TRUE(fs::exists(db));
     EXPECT_THAT(run({"list", "--db", db}).out, HasSubstr("Kung Fu Man"));
     EXPECT_FALSE(fs::exists(root.file("work/db.sqlite3")));
+}
+
+TEST_F(Cli, RosterWritesTheListsCharactersIntoTheEnginesSelectDef) {
+    addCharacter("kfm", "Kung Fu Man");
+    addCharacter("ryu", "Ryu");
+    ASSERT_EQ(run({"update", "--main-dir", characters}).exitCode, 0);
+    root.write("app/Settings.ini", "[General]\r\nMainDir=" + characters +
+                                       "\r\nMugenExeFile=" + root.file("mugen/mugen.exe") + "\r\n");
+    const std::string selectDef =
+        root.write("mugen/data/select.def", "; notes\r\n[Characters]\r\nold\r\n[Options]\r\n");
+
+    const CliRun merged = run({"roster", "--search", "Ryu", "--stage", "random", "--merge"});
+    EXPECT_EQ(merged.exitCode, 0) << merged.err;
+    EXPECT_EQ(readFile(selectDef),
+              "; notes\r\n[Characters]\r\nold\r\nryu, random\r\n[Options]\r\n");
+    EXPECT_THAT(merged.out, HasSubstr("wrote 1 lines to " + selectDef));
+    EXPECT_THAT(merged.out, HasSubstr("kept 1 old lines"));
+    EXPECT_EQ(readFile(selectDef + ".bak"), "; notes\r\n[Characters]\r\nold\r\n[Options]\r\n");
+
+    const std::string other = root.file("other.def");
+    const CliRun replaced = run({"roster", "--sort", "NAME", "--desc", "--order", "2", other});
+    EXPECT_EQ(replaced.exitCode, 0) << replaced.err;
+    EXPECT_EQ(readFile(other), "[Characters]\r\nryu, , order=2\r\nkfm, , order=2\r\n");
+
+    const CliRun failed = run({"roster", root.file("missing/select.def")});
+    EXPECT_EQ(failed.exitCode, 1);
+    EXPECT_THAT(failed.err, HasSubstr("missing"));
 }
 
 } // namespace

@@ -1,0 +1,61 @@
+#include "cli/list_selection.h"
+
+#include <algorithm>
+#include <map>
+
+#include "core/catalogue/columns.h"
+#include "core/settings/integer_text.h"
+
+namespace zorvik::cli {
+
+namespace {
+
+// A column given by its catalogue name (any case) or its index 0..14.
+std::optional<int> columnFromText(const std::string& text) {
+    if (const auto index = parseWholeInt(text)) {
+        return (*index >= 0 && static_cast<std::size_t>(*index) < kSearchColumnCount)
+                   ? index
+                   : std::nullopt;
+    }
+    // The columns a search or sort may name: all but IMAGE.
+    for (std::size_t i = 0; i < kSearchColumnCount; ++i) {
+        const std::string name = ColumnSqlNames[i];
+        if (name.size() == text.size() &&
+            std::equal(name.begin(), name.end(), text.begin(), [](char a, char b) {
+                return a == std::toupper(static_cast<unsigned char>(b));
+            })) {
+            return static_cast<int>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<MatchMode> modeFromText(const std::string& text) {
+    static const std::map<std::string, MatchMode> modes = {{"exact", MatchMode::Exact},
+                                                           {"begins", MatchMode::BeginsWith},
+                                                           {"ends", MatchMode::EndsWith},
+                                                           {"contains", MatchMode::Contains}};
+    const auto it = modes.find(text);
+    return it == modes.end() ? std::nullopt : std::optional<MatchMode>(it->second);
+}
+
+} // namespace
+
+bool readListSelection(const CliArguments& arguments, ListFilter& filter, std::string& orderClause,
+                       std::string& error) {
+    const auto column = columnFromText(arguments.value("--column").value_or("NAME"));
+    const auto mode = modeFromText(arguments.value("--mode").value_or("contains"));
+    const auto sort = arguments.value("--sort");
+    const auto sortColumn = sort ? columnFromText(*sort) : std::nullopt;
+    if (!column || !mode || (sort && !sortColumn)) {
+        error = "bad column or mode";
+        return false;
+    }
+    filter = makeListFilter(*column, arguments.value("--search").value_or(""), *mode);
+    orderClause = sortColumn
+                      ? makeOrderClause(*sortColumn, arguments.has(kSelectionFlag) ? "DESC" : "ASC")
+                      : "";
+    return true;
+}
+
+} // namespace zorvik::cli

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <set>
+#include <string>
+
+#include "cli/cli_arguments.h"
+#include "core/catalogue/character_list_query.h"
+
+namespace zorvik::cli {
+
+// The options that choose the list's rows as the program's search bar and
+// column headers do: --search, --column, --mode, --sort and --desc.
+inline const std::set<std::string> kSelectionValueOptions = {"--search", "--column", "--mode",
+                                                             "--sort"};
+inline constexpr const char* kSelectionFlag = "--desc";
+
+// The help lines of those options.
+inline constexpr const char* kSelectionHelp =
+    "  --search TEXT     only characters whose search column matches TEXT\n"
+    "                    (% and _ are wildcards, as in the program)\n"
+    "  --column COLUMN   the search column, by name or index (default NAME)\n"
+    "  --mode MODE       exact, begins, ends or contains (default contains)\n"
+    "  --sort COLUMN     sort by this column, by name or index\n"
+    "  --desc            sort descending\n";
+
+// The search and the sort clause the options give; false with an error text
+// for a column or mode that does not exist.
+bool readListSelection(const CliArguments& arguments, ListFilter& filter, std::string& orderClause,
+                       std::string& error);
+
+} // namespace zorvik::cli

@@ -1,0 +1,129 @@
+#include <cstdio>
+
+#include "cli/cli_arguments.h"
+#include "cli/commands.h"
+#include "cli/list_selection.h"
+#include "core/catalogue/character_db.h"
+#include "core/roster/roster_export.h"
+#include "core/settings/app_settings.h"
+#include "core/settings/ini_handler.h"
+#include "core/settings/integer_text.h"
+
+namespace zorvik::cli {
+
+namespace {
+
+std::string rosterHelp() {
+    return std::string("usage: zorvik-cli roster [options] [FILE]\n"
+                       "\n"
+                       "Writes the engine's character roster, the [Characters] section of its\n"
+                       "select.def, from the catalogue: one line per folder character, for the\n"
+                       "characters the list shows with the given search and sort. The rest of\n"
+                       "FILE stays as it was, in its encoding and line endings; the old file is\n"
+                       "kept as FILE.bak. Archive characters are left out and listed.\n"
+                       "FILE defaults to data/select.def beside MugenExeFile (Settings.ini).\n"
+                       "\n"
+                       "options:\n") +
+           kSelectionHelp +
+           "  --stage random|PATH  give every character a random stage or this stage\n"
+           "  --order N         add order=N (0 to 10) to every line\n"
+           "  --merge           keep the old lines of characters this export does not\n"
+           "                    write (otherwise the section holds the export alone)\n"
+           "  --main-dir DIR    the character folder (instead of MainDir)\n"
+           "  --db FILE         the catalogue file (instead of ./db.sqlite3)\n"
+           "  --help            this text\n"
+           "\n"
+           "Exits with 0 when the file was written, 1 when it was not, 2 on bad usage.\n";
+}
+
+int usage(const std::string& error) {
+    std::fprintf(stderr, "zorvik-cli roster: %s\n%s", error.c_str(), rosterHelp().c_str());
+    return kExitUsage;
+}
+
+bool readExtras(const CliArguments& arguments, RosterOptions& options, std::string& error) {
+    if (const auto stage = arguments.value("--stage")) {
+        options.stage = *stage == "random" ? RosterStage::Random : RosterStage::Fixed;
+        options.stagePath = *stage == "random" ? "" : *stage;
+    }
+    if (const auto order = arguments.value("--order")) {
+        options.order = parseWholeInt(*order);
+        if (!options.order || *options.order < 0 || *options.order > kMaxRosterOrder) {
+            error = "--order takes 0 to 10";
+            return false;
+        }
+    }
+    options.merge = arguments.has("--merge");
+    return true;
+}
+
+void printCharacters(const char* what, const std::vector<RosterCharacter>& characters) {
+    if (characters.empty()) {
+        return;
+    }
+    std::printf("%s: %zu\n", what, characters.size());
+    for (const RosterCharacter& character : characters) {
+        std::printf("  %s (%s)\n", character.name.c_str(), character.fileName.c_str());
+    }
+}
+
+void printReport(const RosterReport& report) {
+    if (report.unchanged) {
+        std::printf("%s already holds this roster: nothing written\n", report.target.c_str());
+    } else {
+        std::printf("wrote %zu lines to %s\n", report.linesWritten, report.target.c_str());
+    }
+    if (report.linesKept > 0) {
+        std::printf("kept %zu old lines\n", report.linesKept);
+    }
+    if (!report.backupPath.empty()) {
+        std::printf("old file kept as %s\n", report.backupPath.c_str());
+    }
+    printCharacters("archives left out", report.archivesLeftOut);
+    printCharacters("no .def with a Name found", report.defNotFound);
+    printCharacters("names a select.def line cannot hold", report.notNameable);
+}
+
+} // namespace
+
+int runRoster(const std::vector<std::string>& words) {
+    CliArguments arguments;
+    std::string error;
+    std::set<std::string> valueOptions = kSelectionValueOptions;
+    valueOptions.insert({"--stage", "--order", "--main-dir", "--db"});
+    if (!arguments.parse(words, valueOptions, {kSelectionFlag, "--merge", "--help"}, error)) {
+        return usage(error);
+    }
+    if (arguments.has("--help")) {
+        std::fputs(rosterHelp().c_str(), stdout);
+        return kExitOk;
+    }
+    RosterSelection selection;
+    RosterOptions options;
+    if (!readListSelection(arguments, selection.filter, selection.orderClause, error) ||
+        !readExtras(arguments, options, error)) {
+        return usage(error);
+    }
+    if (arguments.positional().size() > 1) {
+        return usage("expected at most one FILE");
+    }
+    AppSettings settings;
+    Kel_IniHandler store("Settings.ini");
+    readGeneralSettings(store, settings);
+    options.target = arguments.positional().empty() ? defaultRosterTarget(settings.MugenExeFile)
+                                                    : arguments.positional()[0];
+    if (options.target.empty()) {
+        return usage("no FILE given and no MugenExeFile in Settings.ini");
+    }
+    Kel_CharacterDb catalogue(arguments.value("--db").value_or(Kel_CharacterDb::kFileName));
+    const RosterReport report = ExportRoster(
+        catalogue, arguments.value("--main-dir").value_or(settings.MainDir), selection, options);
+    if (!report.succeeded()) {
+        std::fprintf(stderr, "zorvik-cli roster: %s\n", report.errorText.c_str());
+        return report.error == RosterError::BadOptions ? kExitUsage : kExitFailure;
+    }
+    printReport(report);
+    return kExitOk;
+}
+
+} // namespace zorvik::cli

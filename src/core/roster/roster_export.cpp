@@ -1,0 +1,157 @@
+#include "core/roster/roster_export.h"
+
+#include <set>
+
+#include "core/catalogue/roster_query.h"
+#include "core/discovery/candidate.h"
+#include "core/platform/directory_listing.h"
+#include "core/roster/character_def.h"
+#include "core/roster/roster_target.h"
+#include "core/roster/select_def_format.h"
+#include "core/roster/select_def_line.h"
+#include "core/roster/select_def_rewrite.h"
+
+namespace zorvik {
+
+namespace {
+
+bool fail(RosterReport& report, RosterError error, std::string text) {
+    report.error = error;
+    report.errorText = std::move(text);
+    return false;
+}
+
+bool checkOptions(const RosterOptions& options, const std::string& mainDir, RosterReport& report) {
+    if (options.target.empty()) {
+        return fail(report, RosterError::BadOptions, "書き出す select.def が決まっていません。");
+    }
+    if (mainDir.empty()) {
+        return fail(report, RosterError::BadOptions,
+                    "キャラクターのフォルダ (MainDir) が設定されていません。");
+    }
+    if (options.order && (*options.order < 0 || *options.order > kMaxRosterOrder)) {
+        return fail(report, RosterError::BadOptions, "order は 0 から 10 までです。");
+    }
+    if (options.stage == RosterStage::Fixed && !fitsInSelectField(options.stagePath)) {
+        return fail(report, RosterError::BadOptions,
+                    "ステージ \"" + options.stagePath + "\" は select.def の行に書けません。");
+    }
+    return true;
+}
+
+// Opens the target and checks that a fixed stage has a form in its encoding.
+bool openTarget(const RosterOptions& options, RosterTarget& target, RosterReport& report) {
+    std::string errorText;
+    if (const RosterError error = target.open(options.target, errorText);
+        error != RosterError::None) {
+        return fail(report, error, errorText);
+    }
+    report.target = target.path();
+    const SelectDefEncoding encoding = detectSelectDefFormat(target.bytes()).encoding;
+    if (options.stage == RosterStage::Fixed && !encodeForSelectDef(options.stagePath, encoding)) {
+        return fail(report, RosterError::BadOptions,
+                    "ステージ \"" + options.stagePath + "\" は Shift-JIS で書けません。");
+    }
+    return true;
+}
+
+void writeRoster(const RosterTarget& target, const std::string& bytes, RosterReport& report) {
+    if (target.exists() && bytes == target.bytes()) {
+        // Writing the same bytes again would only replace the backup of an older file.
+        report.unchanged = true;
+        return;
+    }
+    std::string errorText;
+    if (const RosterError error = target.replace(bytes, errorText); error != RosterError::None) {
+        fail(report, error, errorText);
+        return;
+    }
+    report.backupPath = target.exists() ? target.backupPath() : "";
+}
+
+// Builds the exported lines in the target's encoding, row by row.
+class RosterLines {
+public:
+    RosterLines(const std::string& mainDir, const RosterOptions& options,
+                SelectDefEncoding encoding)
+        : mainDir_(mainDir), options_(options), encoding_(encoding) {}
+
+    void add(const RosterRow& row, RosterReport& report) {
+        const RosterCharacter character{row.name, row.fileName};
+        if (row.fileType != kFolderCharacter) {
+            report.archivesLeftOut.push_back(character);
+            return;
+        }
+        const auto defName =
+            findCharacterDefName(platform::resolveInFolder(mainDir_, row.fileName));
+        if (!defName) {
+            report.defNotFound.push_back(character);
+            return;
+        }
+        const auto line =
+            fitsAsCharacterName(row.fileName) && fitsAsCharacterName(*defName)
+                ? encodeForSelectDef(
+                      characterLine(characterEntry(row.fileName, *defName), options_), encoding_)
+                : std::nullopt;
+        if (!line) {
+            report.notNameable.push_back(character);
+            return;
+        }
+        lines_.push_back(*line);
+        writtenFolders_.insert(folderKey(row.fileName));
+    }
+
+    const std::vector<std::string>& lines() const { return lines_; }
+
+    // A merge keeps the old lines of every character this export did not write.
+    KeepEntry keepOthers() const {
+        return [this](std::string_view line) {
+            return writtenFolders_.count(namedFolderKey(line)) == 0;
+        };
+    }
+
+private:
+    const std::string& mainDir_;
+    const RosterOptions& options_;
+    SelectDefEncoding encoding_;
+    std::vector<std::string> lines_;
+    std::set<std::string> writtenFolders_;
+};
+
+} // namespace
+
+std::string defaultRosterTarget(const std::string& mugenExeFile) {
+    if (mugenExeFile.empty()) {
+        return {};
+    }
+    const std::size_t slash = mugenExeFile.rfind('/');
+    const std::string engineFolder =
+        slash == std::string::npos ? "." : mugenExeFile.substr(0, slash);
+    return platform::resolveInFolder(platform::resolveInFolder(engineFolder, "data"), "select.def");
+}
+
+RosterReport ExportRoster(Kel_CharacterDb& catalogue, const std::string& mainDir,
+                          const RosterSelection& selection, const RosterOptions& options) {
+    RosterReport report;
+    RosterTarget target;
+    if (!checkOptions(options, mainDir, report) || !openTarget(options, target, report)) {
+        return report;
+    }
+    const RosterRows rows = readRosterRows(catalogue, selection.filter, selection.orderClause);
+    if (!rows.ok) {
+        fail(report, RosterError::CatalogueRead, "カタログを読めません: " + rows.error);
+        return report;
+    }
+    RosterLines lines(mainDir, options, detectSelectDefFormat(target.bytes()).encoding);
+    for (const RosterRow& row : rows.rows) {
+        lines.add(row, report);
+    }
+    const SelectDefRewrite rewrite = rewriteSelectDef(
+        target.bytes(), lines.lines(), options.merge ? lines.keepOthers() : KeepEntry{});
+    report.linesWritten = lines.lines().size();
+    report.linesKept = rewrite.keptEntries;
+    writeRoster(target, rewrite.bytes, report);
+    return report;
+}
+
+} // namespace zorvik

@@ -1,0 +1,89 @@
+#include "core/roster/select_def_line.h"
+
+#include <algorithm>
+
+#include "core/platform/directory_listing.h"
+
+namespace zorvik {
+
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+bool isControl(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7F;
+}
+
+constexpr std::string_view kDefSuffix = ".def";
+
+} // namespace
+
+bool fitsInSelectField(std::string_view text) {
+    return !text.empty() && trimmed(text).size() == text.size() &&
+           std::none_of(text.begin(), text.end(),
+                        [](char c) { return c == ',' || c == ';' || isControl(c); });
+}
+
+bool fitsAsCharacterName(std::string_view name) {
+    return fitsInSelectField(name) && name.front() != '[' && name != "." && name != ".." &&
+           name.find_first_of("/\\") == std::string_view::npos;
+}
+
+std::string characterEntry(std::string_view folder, std::string_view defFileName) {
+    if (folderKey(defFileName) == folderKey(std::string(folder) + std::string(kDefSuffix))) {
+        return std::string(folder);
+    }
+    return std::string(folder) + "/" + std::string(defFileName);
+}
+
+std::string characterLine(std::string_view entry, const RosterOptions& options) {
+    std::string line(entry);
+    if (options.stage == RosterStage::Random) {
+        line += ", random";
+    } else if (options.stage == RosterStage::Fixed) {
+        line += ", " + options.stagePath;
+    } else if (options.order) {
+        line += ", "; // order is the third field: an empty stage keeps its place
+    }
+    if (options.order) {
+        line += ", order=" + std::to_string(*options.order);
+    }
+    return line;
+}
+
+std::string folderKey(std::string_view folder) {
+    std::string key(folder);
+    std::transform(key.begin(), key.end(), key.begin(), [](char c) {
+        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    });
+    return key;
+}
+
+std::string namedFolderKey(std::string_view line) {
+    line = line.substr(0, line.find(';'));
+    std::string entry(trimmed(line.substr(0, line.find(','))));
+    std::replace(entry.begin(), entry.end(), '\\', '/');
+    if (platform::endsWithIgnoringCase(entry, std::string(kDefSuffix))) {
+        const std::size_t slash = entry.rfind('/');
+        entry.resize(slash == std::string::npos ? entry.size() : slash);
+    }
+    while (!entry.empty() && entry.back() == '/') {
+        entry.pop_back();
+    }
+    return folderKey(entry);
+}
+
+} // namespace zorvik

@@ -1,0 +1,124 @@
+#include "core/roster/select_def_rewrite.h"
+
+#include <gtest/gtest.h>
+
+#include "core/roster/select_def_line.h"
+
+namespace zorvik {
+namespace {
+
+const std::vector<std::string> kNewLines = {"kfm", "ryu/evil.def, random"};
+
+// A merge that keeps every old line except those naming kfm or ryu.
+const KeepEntry keepAllButKfmAndRyu = [](std::string_view line) {
+    const std::string folder = namedFolderKey(line);
+    return folder != "kfm" && folder != "ryu";
+};
+
+// The stock file's shape: notes before the section's entries, a comment
+// block heading [ExtraStages] after them, Windows line endings.
+constexpr std::string_view kStockHead = ";---------------------\r\n"
+                                        "; Character and stage selection list\r\n"
+                                        "[Characters]\r\n"
+                                        ";Insert your characters below.\r\n"
+                                        "\r\n";
+
+constexpr std::string_view kStockEntries = "kfm, stages/kfm.def\r\n"
+                                           "; my favourites\r\n"
+                                           "RandomSelect\r\n"
+                                           "Ryu/Ryu.def, order=2\r\n";
+
+constexpr std::string_view kStockTail = "\r\n"
+                                        ";---------------------\r\n"
+                                        ";Here you add stages\r\n"
+                                        "[ExtraStages]\r\n"
+                                        "stages/mybg.def\r\n"
+                                        "\r\n"
+                                        "[Options]\r\n"
+                                        "arcade.maxmatches = 6,1,1,0,0,0,0,0,0,0\r\n";
+
+const std::string kStockFile =
+    std::string(kStockHead) + std::string(kStockEntries) + std::string(kStockTail);
+
+TEST(SelectDefRewrite, ReplaceKeepsEveryByteOutsideTheEntriesAndTheLineEnding) {
+    const SelectDefRewrite rewrite = rewriteSelectDef(kStockFile, kNewLines, {});
+    EXPECT_EQ(rewrite.bytes, std::string(kStockHead) + "kfm\r\nryu/evil.def, random\r\n" +
+                                 std::string(kStockTail));
+    EXPECT_EQ(rewrite.keptEntries, 0u);
+}
+
+TEST(SelectDefRewrite, MergeKeepsOtherEntriesAndCommentsInPlaceAndAppendsTheExport) {
+    const SelectDefRewrite rewrite = rewriteSelectDef(kStockFile, kNewLines, keepAllButKfmAndRyu);
+    EXPECT_EQ(rewrite.bytes, std::string(kStockHead) +
+                                 "; my favourites\r\nRandomSelect\r\n"
+                                 "kfm\r\nryu/evil.def, random\r\n" +
+                                 std::string(kStockTail));
+    EXPECT_EQ(rewrite.keptEntries, 1u);
+}
+
+TEST(SelectDefRewrite, ShiftJisLinesAreComparedDecodedAndKeptAsBytes) {
+    // "; キャラ" and the folder "リュウ" in Shift-JIS.
+    const std::string comment = "; \x83\x4C\x83\x83\x83\x89\r\n";
+    const std::string ryuLine = "\x83\x8A\x83\x85\x83\x45, random\r\n";
+    const std::string file = "[Options]\r\n" + comment + "[Characters]\r\n" + ryuLine + "kfm\r\n";
+    std::vector<std::string> seen;
+    const SelectDefRewrite rewrite =
+        rewriteSelectDef(file, {"kfm"}, [&seen](std::string_view line) {
+            seen.emplace_back(line);
+            return namedFolderKey(line) != "kfm";
+        });
+    EXPECT_EQ(seen, (std::vector<std::string>{"リュウ, random", "kfm"}));
+    EXPECT_EQ(rewrite.bytes, "[Options]\r\n" + comment + "[Characters]\r\n" + ryuLine + "kfm\r\n");
+}
+
+// Where the section starts and ends, and where the new lines go.
+struct SectionCase {
+    const char* what;
+    std::string_view old;
+    std::vector<std::string> lines;
+    bool merge;
+    std::string_view expected;
+};
+
+const SectionCase kSectionCases[] = {
+    {"LF endings, any header case, a header comment",
+     "[characters] ; mine\nold\n[Options]\nx = 1",
+     {"kfm"},
+     false,
+     "[characters] ; mine\nkfm\n[Options]\nx = 1"},
+    {"only the first section, after a BOM",
+     "\xEF\xBB\xBF[Characters]\nold\n[characters]\nsecond\n",
+     {"kfm"},
+     false,
+     "\xEF\xBB\xBF[Characters]\nkfm\n[characters]\nsecond\n"},
+    {"no section: appended",
+     "[Options]\r\nx = 1",
+     {"kfm"},
+     false,
+     "[Options]\r\nx = 1\r\n[Characters]\r\nkfm\r\n"},
+    {"empty file", "", {"kfm"}, false, "[Characters]\r\nkfm\r\n"},
+    {"a header without ending", "[Characters]", {"kfm"}, false, "[Characters]\r\nkfm\r\n"},
+    {"a kept entry without ending", "[Characters]\nold", {"kfm"}, true, "[Characters]\nold\nkfm\n"},
+    {"no entries: under the header's comments",
+     "[Characters]\n;Insert below.\n\n;----\n[ExtraStages]\n",
+     {"kfm"},
+     false,
+     "[Characters]\n;Insert below.\nkfm\n\n;----\n[ExtraStages]\n"},
+    {"an empty export",
+     "[Characters]\n;note\nkfm\nryu\n\n[Options]\n",
+     {},
+     false,
+     "[Characters]\n;note\n\n[Options]\n"},
+};
+
+TEST(SelectDefRewrite, TheSectionIsFoundAndTheLinesPlaced) {
+    for (const SectionCase& c : kSectionCases) {
+        EXPECT_EQ(
+            rewriteSelectDef(c.old, c.lines, c.merge ? keepAllButKfmAndRyu : KeepEntry{}).bytes,
+            c.expected)
+            << c.what;
+    }
+}
+
+} // namespace
+} // namespace zorvik
