@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "core/settings/app_settings.h"
+#include "gui/discovery/list_update_host.h"
 #include "gui/discovery/progress_dialog.h"
 #include "gui/mainwindow/status_bar.h"
 #include "gui_support/main_window_fixture.h"
@@ -15,6 +17,52 @@
 
 namespace zorvik::test {
 namespace {
+
+// Records what the controller asks of its window.
+class FakeHost : public gui::ListUpdateHost {
+public:
+    QWidget* ownerWindow() override { return &window; }
+    void showStatusText(const QString& text) override { statusTexts << text; }
+    void startStatusBlink() override { ++blinks; }
+    void reloadList() override { ++reloads; }
+
+    QWidget window;
+    QStringList statusTexts;
+    int blinks = 0;
+    int reloads = 0;
+};
+
+TEST(ListUpdateController, RunsOneUpdateForAnyHostAndReportsThroughIt) {
+    TempFolder temp;
+    DefFields fields;
+    fields.name = "Kung Fu Man";
+    temp.write("chars/kfm/kfm.def", defText(fields));
+    AppSettings settings;
+    settings.MainDir = temp.file("chars");
+    settings.TempDir = temp.file("");
+    Kel_CharacterDb catalogue(temp.file("db.sqlite3"));
+    RecordingMessages messages;
+    FakeHost host;
+    gui::ListUpdateController controller(host, settings, catalogue, messages, nullptr);
+    QSignalSpy finished(&controller, &gui::ListUpdateController::updateFinished);
+
+    controller.runOneUpdate();
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(host.statusTexts,
+              (QStringList{QStringLiteral("更新処理中..."),
+                           QStringLiteral("更新処理終了 : 新規追加データ 1件、 更新データ 0件でした。")}));
+    EXPECT_EQ(host.reloads, 1);
+    EXPECT_EQ(host.blinks, 1);
+    EXPECT_EQ(controller.dialog().parentWidget(), &host.window);
+    EXPECT_FALSE(controller.dialog().isVisible());
+
+    // Unchanged: no reload this time.
+    controller.runOneUpdate();
+    EXPECT_EQ(host.reloads, 1);
+    EXPECT_EQ(host.statusTexts.last(),
+              QStringLiteral("更新処理終了 : 新規追加データ 0件、 更新データ 0件でした。"));
+    EXPECT_TRUE(messages.shown().empty());
+}
 
 class ListUpdateWindow : public MainWindowFixture {
 protected:

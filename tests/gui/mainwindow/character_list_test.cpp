@@ -151,5 +151,22 @@ TEST_F(CharacterList, ResultRowsCarryTheirIdsInColumnZero) {
     EXPECT_EQ(list()->currentIndex().row(), -1); // the first show's rebuild drops the selection
 }
 
+TEST_F(CharacterList, PanesRefreshThemselvesWhenTheSettingsChange) {
+    AppSettings changed = form->settings().settings();
+    changed.ColumnOrder = {kAuthorColumn, kNameColumn, kColumnOrderSeparator, 2, 4, 5, 6,
+                           7,             8,           9,                     10, 11, 12,
+                           13,            14,          15,                    0};
+    changed.ColumnNames[kAuthorColumn] = "作者";
+    changed.BattleParamB = "-p2";
+    const int rebuildsBefore = rebuilds->count();
+    form->settings().store(changed);
+    EXPECT_EQ(rebuilds->count(), rebuildsBefore + 1);
+    EXPECT_EQ(headerCaptions(), Texts({"作者", "NAME"}));
+    EXPECT_EQ(rowCaptions(), Texts({"b author", "c author", "a author", "d author"}));
+    EXPECT_EQ(find<QToolButton>("ToolButton4")->toolTip(), QStringLiteral("-p2"));
+    // The search column keeps the names it had until the next start.
+    EXPECT_EQ(find<QComboBox>("ComboBox1")->itemText(kAuthorColumn), QStringLiteral("AUTHOR"));
+}
+
 } // namespace
 } // namespace zorvik::test
