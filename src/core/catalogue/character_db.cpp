@@ -65,6 +65,7 @@ void Kel_CharacterDb::open(const std::string& path) {
 }
 
 bool Kel_CharacterDb::EnsureTable(const std::string& name, const std::string& columnList) {
+    const ConnectionLock held = lock();
     setText("");
     {
         Statement check(db_, "SELECT NAME FROM SQLITE_MASTER WHERE TYPE='table' AND NAME=?;");
@@ -89,6 +90,7 @@ bool Kel_CharacterDb::EnsureTable(const std::string& name, const std::string& co
 std::unique_ptr<Kel_QueryResult>
 Kel_CharacterDb::Select(const std::string& sql, const std::vector<std::int32_t>& columnTypes,
                         const std::vector<BoundValue>& parameters) {
+    const ConnectionLock held = lock();
     Statement statement(db_, sql);
     if (!statement.isValid() || !statement.bind(parameters)) {
         setText("SELECT文の処理に失敗\nErrMsg : " + LastError() + "\nSQL : " + sql);
@@ -132,6 +134,7 @@ bool Kel_CharacterDb::DropCharacterTable() {
 
 bool Kel_CharacterDb::executeMaintenance(const char* sql, const char* success,
                                          const char* failure) {
+    const ConnectionLock held = lock();
     const bool done = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
     setText(done ? success : failure);
     return done;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/catalogue/catalogue_status.h"
+#include "core/catalogue/connection_lock.h"
 #include "core/catalogue/query_result.h"
 #include "core/catalogue/statement.h"
 #include "core/catalogue/statement_cache.h"
@@ -68,6 +69,10 @@ public:
 
     // Prepared statements kept for reuse by the catalogue's record calls.
     StatementCache& statements() { return *statements_; }
+
+    // Holds the connection for a whole call: its statements and the error
+    // message read after a failure then belong together.
+    [[nodiscard]] ConnectionLock lock() const { return ConnectionLock(db_); }
 
 private:
     // The record calls are the only users of the connection itself.

@@ -36,7 +36,7 @@ std::optional<std::int64_t> parseRecordId(std::string_view text) {
 }
 
 CatalogueStatus CharacterRecords::readDetail(std::int64_t id, DetailValues values) {
-    ConnectionLock lock(catalogue_.db());
+    const ConnectionLock held = catalogue_.lock();
     Statement statement(catalogue_.db(), kDetailSql);
     if (!statement.isValid() || !statement.bindInt(1, id)) {
         return catalogue_.failure(Stage::Prepare, kDetailSql);
@@ -62,7 +62,7 @@ CatalogueStatus CharacterRecords::updateEditable(const std::string& idText,
         return CatalogueStatus::failure(Stage::Prepare, "IDが整数ではありません : " + idText,
                                         kUpdateSql);
     }
-    ConnectionLock lock(catalogue_.db());
+    const ConnectionLock held = catalogue_.lock();
     Statement statement(catalogue_.db(), kUpdateSql);
     if (!statement.isValid() || !statement.bind(editableValues(fields, *id))) {
         return catalogue_.failure(Stage::Prepare, kUpdateSql);
@@ -83,7 +83,7 @@ std::optional<std::string> CharacterRecords::columnText(std::int64_t id, int col
     // The column's name comes from the fixed table, never from the caller's text.
     const std::string sql = std::string("SELECT ") + ColumnSqlNames[static_cast<std::size_t>(column)] +
                             " FROM CHARACTER_TABLE WHERE ID=?";
-    ConnectionLock lock(catalogue_.db());
+    const ConnectionLock held = catalogue_.lock();
     Statement statement(catalogue_.statements(), sql);
     if (!statement.isValid() || !statement.bindInt(1, id) || statement.step() != SQLITE_ROW) {
         return std::nullopt;
@@ -92,7 +92,7 @@ std::optional<std::string> CharacterRecords::columnText(std::int64_t id, int col
 }
 
 CatalogueStatus CharacterRecords::deleteRecord(std::int64_t id) {
-    ConnectionLock lock(catalogue_.db());
+    const ConnectionLock held = catalogue_.lock();
     Statement statement(catalogue_.db(), kDeleteSql);
     if (!statement.isValid() || !statement.bindInt(1, id)) {
         return catalogue_.failure(Stage::Prepare, kDeleteSql);

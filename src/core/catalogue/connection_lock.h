@@ -1,6 +1,7 @@
 #pragma once
 
-#include <sqlite3.h>
+struct sqlite3;
+struct sqlite3_mutex;
 
 namespace zorvik {
 
@@ -9,10 +10,8 @@ namespace zorvik {
 // belong together even while another thread uses the connection.
 class ConnectionLock {
 public:
-    explicit ConnectionLock(sqlite3* db) : mutex_(db ? sqlite3_db_mutex(db) : nullptr) {
-        sqlite3_mutex_enter(mutex_);
-    }
-    ~ConnectionLock() { sqlite3_mutex_leave(mutex_); }
+    explicit ConnectionLock(sqlite3* db);
+    ~ConnectionLock();
     ConnectionLock(const ConnectionLock&) = delete;
     ConnectionLock& operator=(const ConnectionLock&) = delete;
 

@@ -12,7 +12,7 @@ using Stage = CatalogueStatus::Stage;
 
 PortraitRead PortraitStore::readById(std::int64_t id) {
     PortraitRead read;
-    ConnectionLock lock(catalogue_.db());
+    const ConnectionLock held = catalogue_.lock();
     sqlite3_blob* blob = nullptr;
     if (sqlite3_blob_open(catalogue_.db(), "main", "CHARACTER_TABLE", "IMAGE", id, 0, &blob) !=
             SQLITE_OK ||
@@ -33,7 +33,7 @@ PortraitRead PortraitStore::readById(std::int64_t id) {
 
 std::optional<std::vector<std::uint8_t>>
 PortraitStore::readByFileName(const std::string& fileName) {
-    ConnectionLock lock(catalogue_.db());
+    const ConnectionLock held = catalogue_.lock();
     Statement statement(catalogue_.statements(), kReadByFileNameSql);
     if (!statement.isValid() || !statement.bindText(1, fileName) ||
         statement.step() != SQLITE_ROW || statement.isNull(0)) {
@@ -54,7 +54,7 @@ CatalogueStatus PortraitStore::writeByFileName(const std::string& fileName,
 
 CatalogueStatus PortraitStore::write(const char* sql, const std::vector<std::uint8_t>& image,
                                      const BoundValue& key) {
-    ConnectionLock lock(catalogue_.db());
+    const ConnectionLock held = catalogue_.lock();
     Statement statement(catalogue_.statements(), sql);
     if (!statement.isValid()) {
         return catalogue_.failure(Stage::Prepare, sql);

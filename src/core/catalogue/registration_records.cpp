@@ -20,7 +20,7 @@ CatalogueStatus RegistrationRecords::commit() {
 }
 
 CatalogueStatus RegistrationRecords::execute(const char* sql) {
-    ConnectionLock lock(catalogue_.db());
+    const ConnectionLock held = catalogue_.lock();
     if (sqlite3_exec(catalogue_.db(), sql, nullptr, nullptr, nullptr) != SQLITE_OK) {
         return catalogue_.failure(Stage::Run, sql);
     }
@@ -29,7 +29,7 @@ CatalogueStatus RegistrationRecords::execute(const char* sql) {
 
 CharacterLookup RegistrationRecords::lookup(const std::string& fileName) {
     CharacterLookup result;
-    ConnectionLock lock(catalogue_.db());
+    const ConnectionLock held = catalogue_.lock();
     Statement statement(catalogue_.statements(), kLookupSql);
     if (!statement.isValid() || !statement.bindText(1, fileName)) {
         result.status = catalogue_.failure(Stage::Prepare, kLookupSql);
@@ -58,7 +58,7 @@ CatalogueStatus RegistrationRecords::update(std::int64_t id, const RegisteredCha
 
 CatalogueStatus RegistrationRecords::write(const char* sql, const RegisteredCharacter& character,
                                            std::optional<std::int64_t> id) {
-    ConnectionLock lock(catalogue_.db());
+    const ConnectionLock held = catalogue_.lock();
     Statement statement(catalogue_.statements(), sql);
     if (!statement.isValid()) {
         return catalogue_.failure(Stage::Prepare, sql);

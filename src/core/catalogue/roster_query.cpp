@@ -14,6 +14,7 @@ RosterRows readRosterRows(Kel_CharacterDb& catalogue, const ListFilter& filter,
     const CharacterListQuery query = makeCharacterListQuery(
         {kFileTypeColumn, kFileNameColumn, kNameColumn}, filter, orderClause);
     RosterRows result;
+    const ConnectionLock held = catalogue.lock();
     Statement statement(catalogue.statements(), query.sql);
     if (!statement.isValid() || !statement.bind(query.parameters)) {
         result.error = catalogue.LastError();
