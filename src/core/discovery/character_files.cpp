@@ -28,6 +28,21 @@ std::vector<std::string> windowsPathComponents(const std::string& path) {
 
 } // namespace
 
+bool staysInsideFolder(const std::string& windowsPath) {
+    int depth = 0;
+    for (const std::string& component : windowsPathComponents(windowsPath)) {
+        if (component == "..") {
+            --depth;
+        } else if (component != ".") {
+            ++depth;
+        }
+        if (depth < 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::vector<std::string> findDefFiles(const std::string& folder) {
     std::vector<std::string> files;
     const auto listing = platform::listDirectory(folder, platform::ListingDetail::KindsOnly);

@@ -16,4 +16,9 @@ std::vector<std::string> findDefFiles(const std::string& folder);
 // the character's folder.
 std::string locateSpriteFile(const std::string& characterFolder, const std::string& spriteValue);
 
+// True when a Windows path, taken relative to a folder, never climbs above
+// that folder with "..". An archive's character must keep to its own
+// extraction folder; a folder character may share files with its siblings.
+bool staysInsideFolder(const std::string& windowsPath);
+
 } // namespace zorvik

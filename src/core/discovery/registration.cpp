@@ -120,7 +120,10 @@ bool RegisterCharacter(const RegistrationContext& context, const Candidate& cand
     }
     // The portrait is taken even when the row could not be written, as long
     // as a .def file named a sprite; the extracted files are still there.
-    if (context.settings.RegisterSprite && sprite) {
+    // An archive's sprite path that climbs out of its extraction folder is
+    // refused like a missing file: it could name any file on the machine.
+    const bool spriteAllowed = sprite && (!isArchive || staysInsideFolder(*sprite));
+    if (context.settings.RegisterSprite && spriteAllowed) {
         CapturePortrait(context.catalogue, context.messages, candidate.name,
                         locateSpriteFile(characterFolder, *sprite), context.settings.RegisterGroup,
                         context.settings.RegisterImage);

@@ -89,6 +89,15 @@ bool Kel_IniHandler::WriteString(const std::string& key, const std::string& text
     if (!namesRealFile()) {
         return false;
     }
+    if (deferring_) {
+        // The file is read afresh once, at the first collected write.
+        if (!pendingWrites_) {
+            cached_ = IniDocument::load(fileName_);
+            pendingWrites_ = true;
+        }
+        cached_->setValue(section_, key, text);
+        return true;
+    }
     IniDocument updated = IniDocument::load(fileName_);
     updated.setValue(section_, key, text);
     cached_.reset();
@@ -97,6 +106,19 @@ bool Kel_IniHandler::WriteString(const std::string& key, const std::string& text
     }
     cached_ = std::move(updated);
     return true;
+}
+
+void Kel_IniHandler::DeferWrites() {
+    deferring_ = true;
+}
+
+bool Kel_IniHandler::FlushWrites() {
+    deferring_ = false;
+    if (!pendingWrites_) {
+        return true;
+    }
+    pendingWrites_ = false;
+    return cached_->save(fileName_);
 }
 
 } // namespace zorvik

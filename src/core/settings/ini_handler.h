@@ -46,6 +46,13 @@ public:
     bool WriteInt(const std::string& key, int value);
     bool WriteString(const std::string& key, const std::string& text);
 
+    // Collects the writes that follow in memory (reads see them) until
+    // FlushWrites saves them all in one atomic write: a close that writes
+    // dozens of keys then replaces the file once.
+    void DeferWrites();
+    // Saves what was collected; true when nothing was or the save succeeded.
+    bool FlushWrites();
+
     const std::string& fileName() const { return fileName_; }
     const std::string& section() const { return section_; }
     int defaultInt() const { return defaultInt_; }
@@ -65,6 +72,8 @@ private:
     std::string defaultString_ = kDefaultString;
 
     mutable std::optional<IniDocument> cached_;
+    bool deferring_ = false;
+    bool pendingWrites_ = false;
 };
 
 } // namespace zorvik

@@ -190,6 +190,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 void TForm1::FormClose() {
     Kel_IniHandler store = openSettingsStore();
+    store.DeferWrites();
     const AppSettings& settings = settings_.settings();
     writeGeneralSettings(store, settings);
     saveWindowPlacement(*this, store);
@@ -197,6 +198,7 @@ void TForm1::FormClose() {
     store.SetSection("PreviousStatus");
     store.WriteInt("FindType", Panel1->searchBar()->searchColumn());
     writeColumnOrder(store, settings.ColumnOrder);
+    store.FlushWrites();
     saveListFiles();
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/archive/archiver_handler.h"
 #include "core/discovery/candidate.h"
+#include "core/discovery/character_files.h"
 #include "list_update_fixture.h"
 #include "support/archive_writer.h"
 
@@ -77,6 +78,25 @@ TEST_F(ListUpdateFixture, ArchiveNameWithADoubleQuoteIsNotHandedToThePlugin) {
                  {FixtureEntry::file("kfm.def", defText({}))});
     EXPECT_EQ(update().inserted, 0);
     EXPECT_TRUE(fs::is_empty(settings.TempDir));
+}
+
+TEST_F(ListUpdateFixture, OnlyAFolderCharactersSpritePathMayClimbOutOfItsFolder) {
+    DefFields climbing;
+    climbing.sprite = "..\\shared\\KFM.SFF";
+    // An archive would reach another file of the temporary folder this way.
+    root.write("temp/shared/kfm.sff", portraitSff());
+    writeArchive(root.file("chars/kfm.zip"), ArchiveFormat::Zip,
+                 {FixtureEntry::file("kfm.def", defText(climbing))});
+    // A folder character may share its sprites with its siblings.
+    root.write("chars/ryu/ryu.def", defText(climbing));
+    root.write("chars/shared/kfm.sff", portraitSff());
+    settings.RegisterSprite = true;
+    ASSERT_EQ(update().inserted, 2) << ::testing::PrintToString(messages.shown());
+    EXPECT_EQ(row("kfm.zip").text.at("IMAGE IS NULL"), "1");
+    EXPECT_EQ(row("ryu").text.at("IMAGE IS NULL"), "0");
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_TRUE(staysInsideFolder("a\\..\\b\\.\\c.sff"));
+    EXPECT_FALSE(staysInsideFolder("a/../../c.sff"));
 }
 
 TEST_F(ListUpdateFixture, RegistrationBindsEveryValue) {

@@ -1,5 +1,7 @@
 #include "core/settings/ini_handler.h"
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 #include "core/platform/folders.h"
@@ -97,6 +99,45 @@ TEST_F(IniHandler, ShiftJisFilesReadAsUnicodeAndAreRewrittenAsUtf8) {
     ASSERT_TRUE(store.WriteInt("FirstRun", 0));
     EXPECT_EQ(test::readFile(temp.file("sjis.ini")),
               "[General]\r\nMainDir=C:\\キャラ\r\nFirstRun=0\r\n");
+}
+
+TEST_F(IniHandler, DeferredWritesGiveTheSameFileInOneWrite) {
+    temp.write("one.ini", "; kept\r\n[General]\r\nMainDir=old\r\n");
+    temp.write("many.ini", "; kept\r\n[General]\r\nMainDir=old\r\n");
+    const auto writeAll = [](Kel_IniHandler& store) {
+        store.SetSection("General");
+        store.WriteString("MainDir", "/chars");
+        store.WriteInt("RecognizeFileType", 16);
+        store.SetSection("ColumnOrder");
+        for (int i = 0; i < 17; ++i) {
+            store.WriteInt(std::to_string(i), i - 1);
+        }
+    };
+    Kel_IniHandler each = storeOn("many.ini");
+    writeAll(each);
+    Kel_IniHandler once = storeOn("one.ini");
+    once.DeferWrites();
+    writeAll(once);
+    // Nothing reaches the file before the flush, yet reads see the writes.
+    EXPECT_EQ(test::readFile(temp.file("one.ini")), "; kept\r\n[General]\r\nMainDir=old\r\n");
+    once.SetSection("General");
+    EXPECT_EQ(once.GetString("MainDir", 512), "/chars");
+    ASSERT_TRUE(once.FlushWrites());
+    EXPECT_EQ(test::readFile(temp.file("one.ini")), test::readFile(temp.file("many.ini")));
+    // After the flush, writes go straight to the file again.
+    once.WriteString("TempDir", "/t/");
+    EXPECT_NE(test::readFile(temp.file("one.ini")).find("TempDir=/t/"), std::string::npos);
+}
+
+TEST_F(IniHandler, AFlushThatCannotWriteReportsIt) {
+    temp.makeFolder("gone");
+    Kel_IniHandler store = storeOn("gone/settings.ini");
+    store.DeferWrites();
+    store.SetSection("General");
+    EXPECT_TRUE(store.WriteInt("Left", 1));
+    std::filesystem::remove_all(temp.file("gone"));
+    EXPECT_FALSE(store.FlushWrites());
+    EXPECT_TRUE(store.FlushWrites()); // nothing left to write
 }
 
 } // namespace
