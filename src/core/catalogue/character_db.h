@@ -34,6 +34,9 @@ public:
     // The maintenance statements, which the debug menu also shows as its captions.
     static constexpr const char* kDeleteAllSql = "DELETE FROM CHARACTER_TABLE";
     static constexpr const char* kDropTableSql = "DROP TABLE CHARACTER_TABLE";
+    // The indexes that cover the list's statement (see listIndexColumns).
+    static constexpr const char* kListIndex = "CHARACTER_TABLE_LIST";
+    static constexpr const char* kFileNameIndex = "CHARACTER_TABLE_BY_FILENAME";
 
     // Opens db.sqlite3 in the current folder and ensures both tables;
     // the outcome is in text().
@@ -82,6 +85,7 @@ private:
     sqlite3* db() const { return db_; }
 
     void open(const std::string& path);
+    void createIndexes();
     void setText(const std::string& value);
     void appendText(const std::string& value);
     bool executeMaintenance(const char* sql, const char* success, const char* failure);

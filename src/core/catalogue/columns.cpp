@@ -25,6 +25,18 @@ std::optional<int> columnBySqlName(std::string_view name) {
     return std::nullopt;
 }
 
+std::string listIndexColumns(int leadingColumn) {
+    std::string columns = ColumnSqlNames[static_cast<std::size_t>(leadingColumn)];
+    columns += std::string(", ") + ColumnSqlNames[kDeletedColumn];
+    for (int column = kIdColumn + 1; isCatalogueColumn(column); ++column) {
+        if (column != leadingColumn && column != kDeletedColumn &&
+            columnKind(column) != ColumnKind::Blob) {
+            columns += std::string(", ") + ColumnSqlNames[static_cast<std::size_t>(column)];
+        }
+    }
+    return columns;
+}
+
 void applyDefaultColumnOrder(ColumnOrderArray& order) {
     // Every column index shifted by one, so ID falls out and a 16 that names
     // no column comes last; the separator then replaces LASTCHECK_DATE.

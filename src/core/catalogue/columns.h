@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace zorvik {
@@ -53,6 +54,12 @@ constexpr bool isCatalogueColumn(int column) {
 
 // The index of a column by its SQL name, compared exactly; none for any other text.
 std::optional<int> columnBySqlName(std::string_view name);
+
+// The column list of an index that the list's statement can read instead
+// of the table: the leading column (the order it gives), DELETED, then
+// every other column but IMAGE. No shown-column set, search or sort then
+// has to touch the rows with their portraits.
+std::string listIndexColumns(int leadingColumn);
 
 // The list's column layout: the shown columns in display order, then the
 // separator, then the columns not shown.

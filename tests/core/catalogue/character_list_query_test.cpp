@@ -1,6 +1,7 @@
 #include "core/catalogue/character_list_query.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include "core/catalogue/character_db.h"
 #include "support/temp_folder.h"
@@ -86,6 +87,49 @@ TEST_F(CharacterListSearch, WildcardsKeepTheirMeaningAndJapaneseMatches) {
     EXPECT_EQ(names("a_c", MatchMode::Exact), (std::vector<std::string>{"aXc", "abc"}));
     EXPECT_EQ(names("リュ", MatchMode::BeginsWith), (std::vector<std::string>{"リュウ"}));
     EXPECT_EQ(names("ン", MatchMode::EndsWith), (std::vector<std::string>{"ケン"}));
+}
+
+} // namespace
+} // namespace zorvik
+
+namespace zorvik {
+namespace {
+
+// What SQLite plans for the list's statement: it must read one of the
+// list indexes and never the rows, which carry the portraits.
+std::string planOf(Kel_CharacterDb& catalogue, const CharacterListQuery& query) {
+    Statement plan(catalogue.statements(), "EXPLAIN QUERY PLAN " + query.sql);
+    std::string text;
+    while (plan.step() == SQLITE_ROW) {
+        text += plan.textAt(3) + "\n";
+    }
+    return text;
+}
+
+TEST(CharacterListIndex, EveryColumnSetSearchAndSortScansTheListIndexOnly) {
+    test::TempFolder temp;
+    Kel_CharacterDb catalogue(temp.file("db.sqlite3"));
+    const std::string covering = "USING COVERING INDEX CHARACTER_TABLE_";
+    const std::vector<int> defaultColumns = shownColumns(kDefaultOrder);
+    for (int column = 0; static_cast<std::size_t>(column) < kSearchColumnCount; ++column) {
+        const std::vector<CharacterListQuery> queries = {
+            makeCharacterListQuery({column}, {}, ""),
+            makeCharacterListQuery(defaultColumns, makeListFilter(column, "a", MatchMode::Contains),
+                                   ""),
+            makeCharacterListQuery(defaultColumns, makeListFilter(column, "a", MatchMode::BeginsWith),
+                                   makeOrderClause(column, "DESC"))};
+        for (const CharacterListQuery& query : queries) {
+            const std::string plan = planOf(catalogue, query);
+            EXPECT_NE(plan.find(covering), std::string::npos) << query.sql << "\n" << plan;
+        }
+    }
+    // Every shown column at once, as a user may configure it.
+    std::vector<int> all;
+    for (int column = 0; static_cast<std::size_t>(column) < kSearchColumnCount; ++column) {
+        all.push_back(column);
+    }
+    EXPECT_NE(planOf(catalogue, makeCharacterListQuery(all, {}, "")).find(covering),
+              std::string::npos);
 }
 
 } // namespace
