@@ -64,14 +64,16 @@ void Kel_CharacterDb::createIndexes() {
     // The indexes leave the table's own CREATE text as it is. Both carry
     // every column but the portrait, so the list's statement, its search
     // and its sort read them instead of rows that hold a portrait each:
-    // one in ID order, one in FILENAME order, which is also how the list
-    // update looks every character up.
+    // one in FILENAME order, which is also how the list update looks every
+    // character up, one in ID order. SQLite tries the newest index first
+    // among equals, so the ID one comes last: an unsorted list keeps the
+    // order of registration, as the table gives it.
     const std::string statements =
         "DROP INDEX IF EXISTS CHARACTER_TABLE_FILENAME;"
-        "CREATE INDEX IF NOT EXISTS " + std::string(kListIndex) + " ON CHARACTER_TABLE(" +
-        listIndexColumns(kIdColumn) + ");"
         "CREATE INDEX IF NOT EXISTS " + std::string(kFileNameIndex) + " ON CHARACTER_TABLE(" +
-        listIndexColumns(kFileNameColumn) + ");";
+        listIndexColumns(kFileNameColumn) + ");"
+        "CREATE INDEX IF NOT EXISTS " + std::string(kListIndex) + " ON CHARACTER_TABLE(" +
+        listIndexColumns(kIdColumn) + ");";
     sqlite3_exec(db_, statements.c_str(), nullptr, nullptr, nullptr);
 }
 

@@ -123,6 +123,10 @@ TEST(CharacterListIndex, EveryColumnSetSearchAndSortScansTheListIndexOnly) {
             EXPECT_NE(plan.find(covering), std::string::npos) << query.sql << "\n" << plan;
         }
     }
+    // Unsorted, the list keeps the order of registration: the index in ID order.
+    EXPECT_NE(planOf(catalogue, makeCharacterListQuery(defaultColumns, {}, ""))
+                  .find(std::string("COVERING INDEX ") + Kel_CharacterDb::kListIndex),
+              std::string::npos);
     // Every shown column at once, as a user may configure it.
     std::vector<int> all;
     for (int column = 0; static_cast<std::size_t>(column) < kSearchColumnCount; ++column) {
