@@ -92,6 +92,12 @@ public:
     }
 
 private:
+    // Counts a written row; false when the catalogue failed, which ends the loop.
+    static bool count(RegistrationResult result, int& written) {
+        written += result == RegistrationResult::Written ? 1 : 0;
+        return result != RegistrationResult::CatalogueError;
+    }
+
     bool handle(const Candidate& candidate) {
         check_.reset();
         check_.bindText(1, candidate.name);
@@ -104,15 +110,14 @@ private:
             check_.reset();
             if (!unchanged) {
                 job_.observer.setLabel("更新処理中：" + candidate.name);
-                outcome_.updated += RegisterCharacter(context_, candidate, id) ? 1 : 0;
+                return count(RegisterCharacter(context_, candidate, id), outcome_.updated);
             }
             return true;
         }
         if (code == SQLITE_DONE) {
             check_.reset();
             job_.observer.setLabel("新規追加処理中：" + candidate.name);
-            outcome_.inserted += RegisterCharacter(context_, candidate, -1) ? 1 : 0;
-            return true;
+            return count(RegisterCharacter(context_, candidate, -1), outcome_.inserted);
         }
         const std::string error = job_.catalogue.LastError();
         check_.reset();
@@ -143,17 +148,24 @@ void registerCandidates(const ListUpdateJob& job, const std::vector<Candidate>& 
     archiver.SetOwnerWindow(job.ownerWindow);
     job.observer.setLabel(std::to_string(candidates.size()) + "キャラを認識しました");
     job.observer.setProgressMaximum(static_cast<int>(candidates.size()));
-    bool ok = execute(job.catalogue, "BEGIN;");
-    if (!ok) {
-        job.messages.show("BEGIN failed");
+    // IMMEDIATE takes the write lock now, waiting while another program
+    // writes, so that no registration fails halfway for a lock.
+    if (!execute(job.catalogue, "BEGIN IMMEDIATE;")) {
+        job.messages.show("BEGIN failed : " + job.catalogue.LastError());
+        outcome.completed = false;
+        return;
     }
+    bool ok = false;
     {
         RegistrationLoop loop(job, archiver, outcome);
-        ok = loop.run(candidates) && ok;
+        ok = loop.run(candidates);
     }
     // Committed however the loop ended, so every row written so far stays.
+    // A commit that fails is rolled back, so that no transaction stays open
+    // on the connection for the program's later writes.
     if (!execute(job.catalogue, "COMMIT;")) {
-        job.messages.show("COMMIT failed");
+        job.messages.show("COMMIT failed : " + job.catalogue.LastError());
+        execute(job.catalogue, "ROLLBACK;");
         ok = false;
     }
     outcome.completed = ok;
