@@ -1,19 +1,27 @@
-# Shared by scripts/run and scripts/test: installs the Debian packages the
-# build needs (only those missing), then configures and builds.
+# Shared by scripts/run, scripts/test and scripts/fuzz: installs the Debian
+# packages the build needs (only those missing), then configures and builds.
 # Expects ROOT to be the repository's top folder.
 
 ZORVIK_PACKAGES=(
     cmake g++ make pkg-config
-    libsqlite3-dev sqlite3 libpng-dev libarchive-dev libarchive-tools
+    libsqlite3-dev sqlite3 libpng-dev zlib1g-dev libarchive-dev libarchive-tools
     qt6-base-dev qt6-image-formats-plugins fonts-ipafont-gothic
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
 )
 
+# Only the fuzz build needs clang and its libFuzzer runtime.
+ZORVIK_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
+
+# Installs the missing ones of the packages named, by default ZORVIK_PACKAGES.
 zorvik_install_packages() {
+    local wanted=("$@")
+    if [ ${#wanted[@]} -eq 0 ]; then
+        wanted=("${ZORVIK_PACKAGES[@]}")
+    fi
     local missing=()
     local package
-    for package in "${ZORVIK_PACKAGES[@]}"; do
+    for package in "${wanted[@]}"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$package")
         fi
@@ -36,8 +44,10 @@ zorvik_install_packages() {
             "${missing[@]}"
 }
 
+# Configures and builds ZORVIK_BUILD_DIR (default build/); arguments are
+# added to the configuration (-DZORVIK_SANITIZE=ON, ...).
 zorvik_build() {
     local build_dir="${ZORVIK_BUILD_DIR:-$ROOT/build}"
-    cmake -S "$ROOT" -B "$build_dir" -DCMAKE_BUILD_TYPE="${ZORVIK_BUILD_TYPE:-RelWithDebInfo}" &&
+    cmake -S "$ROOT" -B "$build_dir" -DCMAKE_BUILD_TYPE="${ZORVIK_BUILD_TYPE:-RelWithDebInfo}" "$@" &&
         cmake --build "$build_dir" -j"$(nproc)"
 }

@@ -2,10 +2,9 @@
 #include <filesystem>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
+#include "cli_sandbox.h"
 #include "support/character_fixture.h"
-#include "support/temp_folder.h"
 
 namespace zorvik::test {
 namespace {
@@ -13,52 +12,15 @@ namespace {
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
 // The companion installed beside its own Settings.ini, run from a work folder.
-class Cli : public ::testing::Test {
+class Cli : public ::testing::Test, public CliSandbox {
 protected:
-    Cli() {
-        fs::copy_file(ZORVIK_CLI, program);
-        characters = root.makeFolder("chars");
-        root.makeFolder("work");
-        root.makeFolder("tmp");
-        root.write("app/Settings.ini", "[General]\r\nTempDir=" + root.file("tmp/") + "\r\n");
-    }
-
-    static std::string quote(const std::string& word) {
-        std::string quoted = "'";
-        for (const char c : word) {
-            quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-        }
-        return quoted + "'";
-    }
-
-    CliRun run(const std::vector<std::string>& words) const {
-        std::string command = "cd " + quote(root.file("work")) + " && " + quote(program);
-        for (const std::string& word : words) {
-            command += " " + quote(word);
-        }
-        command += " >" + quote(root.file("out")) + " 2>" + quote(root.file("err"));
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(root.file("out")),
-                readFile(root.file("err"))};
-    }
-
     void addCharacter(const std::string& folder, const std::string& name) {
         DefFields fields;
         fields.name = name;
         root.write("chars/" + folder + "/" + folder + ".def", defText(fields));
         root.write("chars/" + folder + "/kfm.sff", portraitSff());
     }
-
-    TempFolder root;
-    std::string program = root.makeFolder("app") + "/zorvik-cli";
-    std::string characters;
 };
 
 TEST_F(Cli, UsageAndHelp) {

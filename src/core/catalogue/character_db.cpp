@@ -10,6 +10,10 @@ namespace zorvik {
 
 namespace {
 
+// The window and zorvik-cli may work on one catalogue at once: a statement
+// that finds the file locked by the other waits this long before it fails.
+constexpr int kBusyTimeoutMs = 5000;
+
 // One cell of the current row, of the kind the column's type code asks for.
 void appendCell(Kel_QueryResult& result, const Statement& statement, std::size_t column,
                 std::int32_t type) {
@@ -47,6 +51,7 @@ void Kel_CharacterDb::open(const std::string& path) {
     if (sqlite3_open_v2(path.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
         appendText("オープン不可\n");
     }
+    sqlite3_busy_timeout(db_, kBusyTimeoutMs);
     statements_ = std::make_unique<StatementCache>(db_);
     if (!EnsureTable(kCharacterTable, kCharacterColumns)) {
         return;

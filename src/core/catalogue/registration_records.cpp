@@ -12,11 +12,15 @@ namespace zorvik {
 using Stage = CatalogueStatus::Stage;
 
 CatalogueStatus RegistrationRecords::begin() {
-    return execute("BEGIN;");
+    return execute("BEGIN IMMEDIATE;");
 }
 
 CatalogueStatus RegistrationRecords::commit() {
     return execute("COMMIT;");
+}
+
+CatalogueStatus RegistrationRecords::rollback() {
+    return execute("ROLLBACK;");
 }
 
 CatalogueStatus RegistrationRecords::execute(const char* sql) {

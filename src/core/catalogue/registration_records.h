@@ -51,8 +51,10 @@ public:
 
     explicit RegistrationRecords(Kel_CharacterDb& catalogue) : catalogue_(catalogue) {}
 
+    // The update's transaction; begin takes the write lock at once.
     CatalogueStatus begin();
     CatalogueStatus commit();
+    CatalogueStatus rollback();
 
     // The first row whose FILENAME is fileName.
     CharacterLookup lookup(const std::string& fileName);

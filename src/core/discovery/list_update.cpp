@@ -81,6 +81,12 @@ public:
     }
 
 private:
+    // Counts a written row; false when the catalogue failed, which ends the loop.
+    static bool count(RegistrationResult result, int& written) {
+        written += result == RegistrationResult::Written ? 1 : 0;
+        return result != RegistrationResult::CatalogueError;
+    }
+
     bool handle(const Candidate& candidate) {
         const CharacterLookup lookup = records_.lookup(candidate.name);
         if (!lookup.status) {
@@ -89,15 +95,14 @@ private:
         }
         if (!lookup.known) {
             job_.observer.setLabel("新規追加処理中：" + candidate.name);
-            outcome_.inserted += RegisterCharacter(context_, candidate, -1) ? 1 : 0;
-            return true;
+            return count(RegisterCharacter(context_, candidate, -1), outcome_.inserted);
         }
         // A stored NULL date counts as changed.
         const bool unchanged =
             !job_.settings.CharUpdateCheck || lookup.known->entryDate == candidate.date;
         if (!unchanged) {
             job_.observer.setLabel("更新処理中：" + candidate.name);
-            outcome_.updated += RegisterCharacter(context_, candidate, lookup.known->id) ? 1 : 0;
+            return count(RegisterCharacter(context_, candidate, lookup.known->id), outcome_.updated);
         }
         return true;
     }
@@ -129,17 +134,24 @@ void registerCandidates(const ListUpdateJob& job, const std::vector<Candidate>& 
     job.observer.setLabel(std::to_string(candidates.size()) + "キャラを認識しました");
     job.observer.setProgressMaximum(static_cast<int>(candidates.size()));
     RegistrationRecords records(job.catalogue);
-    bool ok = records.begin().ok();
-    if (!ok) {
-        job.messages.show("BEGIN failed");
+    // IMMEDIATE takes the write lock now, waiting while another program
+    // writes, so that no registration fails halfway for a lock.
+    if (const CatalogueStatus begun = records.begin(); !begun) {
+        job.messages.show("BEGIN failed : " + begun.error);
+        outcome.completed = false;
+        return;
     }
+    bool ok = false;
     {
         RegistrationLoop loop(job, archiver, outcome);
-        ok = loop.run(candidates) && ok;
+        ok = loop.run(candidates);
     }
     // Committed however the loop ended, so every row written so far stays.
-    if (!records.commit()) {
-        job.messages.show("COMMIT failed");
+    // A commit that fails is rolled back, so that no transaction stays open
+    // on the connection for the program's later writes.
+    if (const CatalogueStatus committed = records.commit(); !committed) {
+        job.messages.show("COMMIT failed : " + committed.error);
+        records.rollback();
         ok = false;
     }
     outcome.completed = ok;

@@ -6,48 +6,20 @@
 #include "core/catalogue/registration_records.h"
 #include "core/discovery/candidate.h"
 #include "core/discovery/character_files.h"
-#include "core/discovery/def_value.h"
+#include "core/discovery/def_file.h"
 #include "core/discovery/directory_tree.h"
 #include "core/platform/file_io.h"
 #include "core/platform/user_messages.h"
 #include "core/settings/app_settings.h"
-#include "core/settings/ini_handler.h"
 #include "core/sprite/portrait_capture.h"
 
 namespace zorvik {
 
 namespace {
 
-// What a .def file tells about its character.
-struct DefIdentity {
-    std::string name;
-    std::string displayName;
-    std::string versionDate;
-    std::string mugenVersion;
-    std::string author;
-    std::string sprite;
-};
-
-// Reads a .def file; none when it has no Name.
-std::optional<DefIdentity> readDefFile(const std::string& path) {
-    Kel_IniHandler ini;
-    ini.SetFileName(path, false);
-    ini.SetSection("Info");
-    DefIdentity identity;
-    if (!ReadDefValue("Name", identity.name, 256, ini)) {
-        return std::nullopt;
-    }
-    ReadDefValue("displayname", identity.displayName, 256, ini);
-    ReadDefValue("versiondate", identity.versionDate, 64, ini);
-    ReadDefValue("mugenversion", identity.mugenVersion, 64, ini);
-    ReadDefValue("author", identity.author, 64, ini);
-    ini.SetSection("Files");
-    ReadDefValue("sprite", identity.sprite, 256, ini);
-    return identity;
-}
-
 // Writes the row; every value is bound, so quotes or column names in a
-// .def file are stored as they are and cannot touch another row.
+// .def file are stored as they are and cannot touch another row. A failure
+// (a full disk, a damaged catalogue) is told with the database's reason.
 bool writeRow(const RegistrationContext& context, const Candidate& candidate,
               const DefIdentity& identity, std::int64_t id) {
     const RegisteredCharacter row{candidate.fileType,    candidate.name,         identity.name,
@@ -55,7 +27,7 @@ bool writeRow(const RegistrationContext& context, const Candidate& candidate,
                                   identity.mugenVersion, candidate.date};
     RegistrationRecords records(context.catalogue);
     const CatalogueStatus status = id < 0 ? records.insert(row) : records.update(id, row);
-    if (status.failedAt == CatalogueStatus::Stage::Prepare) {
+    if (!status) {
         context.messages.show("エラー：" + status.error + "\nSQL : \n" + status.statement);
     }
     return status.ok();
@@ -91,21 +63,21 @@ void extractArchive(KelArchiverHandler& archiver, const std::string& archive,
 
 } // namespace
 
-bool RegisterCharacter(const RegistrationContext& context, const Candidate& candidate,
-                       std::int64_t id) {
+RegistrationResult RegisterCharacter(const RegistrationContext& context, const Candidate& candidate,
+                                     std::int64_t id) {
     const bool isArchive = candidate.fileType != kFolderCharacter;
     const std::string path = context.settings.MainDir + "/" + candidate.diskName;
     std::string characterFolder = path;
     if (isArchive) {
         const auto folder = makeExtractionFolder(context, candidate);
         if (!folder) {
-            return false;
+            return RegistrationResult::NoCharacter;
         }
         extractArchive(context.archiver, path, *folder);
         characterFolder = folder->substr(0, folder->size() - 1);
     }
     const std::vector<std::string> defFiles = findDefFiles(characterFolder);
-    bool written = false;
+    RegistrationResult result = RegistrationResult::NoCharacter;
     std::optional<std::string> sprite;
     for (const std::string& defFile : defFiles) {
         const auto identity = readDefFile(defFile);
@@ -113,10 +85,9 @@ bool RegisterCharacter(const RegistrationContext& context, const Candidate& cand
             continue;
         }
         sprite = identity->sprite;
-        if (writeRow(context, candidate, *identity, id)) {
-            written = true;
-            break;
-        }
+        result = writeRow(context, candidate, *identity, id) ? RegistrationResult::Written
+                                                             : RegistrationResult::CatalogueError;
+        break;
     }
     // The portrait is taken even when the row could not be written, as long
     // as a .def file named a sprite; the extracted files are still there.
@@ -131,7 +102,7 @@ bool RegisterCharacter(const RegistrationContext& context, const Candidate& cand
     if (isArchive && !DeleteDirectoryTree(characterFolder, context.messages)) {
         context.messages.show("展開したディレクトリを削除できませんでした");
     }
-    return written;
+    return result;
 }
 
 } // namespace zorvik

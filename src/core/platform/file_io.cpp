@@ -51,7 +51,8 @@ namespace {
 
 // Reads a whole regular file into any byte container.
 template <typename Bytes> bool readInto(const std::string& path, Bytes& bytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK, opening a FIFO would wait for a writer that may never come.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return false;
     }

@@ -2,6 +2,9 @@
 
 #include <archive.h>
 #include <archive_entry.h>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 #include "core/platform/directory_listing.h"
 
@@ -35,8 +38,20 @@ ArchiveReader::~ArchiveReader() {
 }
 
 bool ArchiveReader::open(const std::string& path) {
-    return archive_ != nullptr &&
-           archive_read_open_filename(archive_, path.c_str(), kBlockSize) == ARCHIVE_OK;
+    if (archive_ == nullptr) {
+        return false;
+    }
+    // Only a regular file is read: opening a FIFO would wait for a writer
+    // that may never come, and a device may never end.
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    struct stat info {};
+    if (!file || fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        fcntl(file.get(), F_SETFL, 0) != 0) {
+        archive_set_error(archive_, EINVAL, "not a readable regular file");
+        return false;
+    }
+    file_ = std::move(file);
+    return archive_read_open_fd(archive_, file_.get(), kBlockSize) == ARCHIVE_OK;
 }
 
 std::string archiveErrorText(archive* reader) {

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "plugins/archiver/file_descriptor.h"
+
 struct archive;
 
 namespace zorvik::archiver {
@@ -14,12 +16,14 @@ public:
     ArchiveReader(const ArchiveReader&) = delete;
     ArchiveReader& operator=(const ArchiveReader&) = delete;
 
-    // False when the file cannot be opened or is none of the formats.
+    // False when the file cannot be opened, is no regular file or is none
+    // of the formats.
     bool open(const std::string& path);
     archive* get() const { return archive_; }
 
 private:
     archive* archive_;
+    FileDescriptor file_; // read by archive_, which does not close it
 };
 
 // libarchive's text for the last failure of reader.

@@ -171,5 +171,21 @@ TEST_F(ListUpdateFixture, CatalogueErrorsEndTheLoopButStillCommit) {
     EXPECT_EQ(observer.calls.back(), "blink");
 }
 
+TEST_F(ListUpdateFixture, ARowThatCannotBeWrittenIsToldOnceAndEndsTheLoop) {
+    addFolder("kfm");
+    addFolder("ryu");
+    // As a full disk would, the catalogue refuses every new row.
+    catalogue.Select("CREATE TRIGGER full BEFORE INSERT ON CHARACTER_TABLE "
+                     "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END",
+                     {});
+    const ListUpdateOutcome outcome = update();
+    EXPECT_FALSE(outcome.completed);
+    EXPECT_EQ(outcome.inserted, 0);
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_THAT(messages.shown()[0],
+                ::testing::StartsWith("エラー：database or disk is full\nSQL : \nINSERT"));
+    EXPECT_EQ(rowCount(), 0u);
+}
+
 } // namespace
 } // namespace zorvik::test

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "support/temp_folder.h"
 
@@ -39,6 +40,16 @@ TEST(FileIo, ReadingGivesBytesOrFailure) {
     const std::string binary("a\0b\xff", 4);
     ASSERT_TRUE(readWholeFile(temp.write("bin", binary), bytes));
     EXPECT_EQ(bytes, binary);
+}
+
+TEST(FileIo, ReadingAFifoFailsAtOnceRatherThanWaitingForAWriter) {
+    test::TempFolder temp;
+    const std::string fifo = temp.file("kfm.def");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    alarm(10); // a read that waits ends the test program instead of hanging it
+    std::string bytes;
+    EXPECT_FALSE(readWholeFile(fifo, bytes));
+    alarm(0);
 }
 
 } // namespace

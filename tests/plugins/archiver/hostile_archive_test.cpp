@@ -1,6 +1,8 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "plugin_runner.h"
 #include "support/archive_writer.h"
@@ -115,6 +117,20 @@ TEST_F(HostileArchive, SizeLimitStopsTheExtractionWithAFailure) {
     fs::create_directory(out);
     EXPECT_EQ(run(commandLine("e", temp.file("liar.rar"), out, "-size:64k")), 3);
     EXPECT_EQ(treeOf(out), (Tree{"kfm.def"}));
+}
+
+TEST_F(HostileArchive, AFifoOrADeviceNamedLikeAnArchiveIsRefusedAtOnce) {
+    const std::string fifo = temp.file("pipe.zip");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    fs::create_symlink("/dev/zero", temp.file("zero.7z"));
+    alarm(10); // an open that waits for a writer ends the test program instead of hanging it
+    for (const std::string& path : {fifo, temp.file("zero.7z")}) {
+        EXPECT_EQ(plugin.CheckArchive(path, 0), 0) << path;
+        EXPECT_EQ(run(commandLine("x", path, out)), 2) << path;
+        EXPECT_TRUE(output.starts_with("error: cannot read")) << output;
+    }
+    alarm(0);
+    EXPECT_TRUE(treeOf(out).empty());
 }
 
 TEST_F(HostileArchive, DamagedArchivesFailWithATextAndLeaveNoHalfFile) {

@@ -1,0 +1,40 @@
+#include "support/catalogue_probe.h"
+
+#include "core/catalogue/character_db.h"
+
+namespace zorvik::test {
+
+namespace {
+
+std::vector<std::string> textColumn(const std::string& path, const std::string& sql) {
+    Kel_CharacterDb catalogue(path);
+    const auto rows = catalogue.Select(sql, {kTextColumn});
+    std::vector<std::string> texts;
+    if (!rows) {
+        return {"cannot run: " + catalogue.LastError()};
+    }
+    for (std::size_t row = 0; row < rows->rowCount(); ++row) {
+        texts.emplace_back(rows->textAt(0, row));
+    }
+    return texts;
+}
+
+} // namespace
+
+std::string integrityCheck(const std::string& path) {
+    std::string report;
+    for (const std::string& line : textColumn(path, "PRAGMA integrity_check")) {
+        report += (report.empty() ? "" : "\n") + line;
+    }
+    return report;
+}
+
+std::vector<std::string> catalogueNames(const std::string& path) {
+    return textColumn(path, "SELECT NAME FROM CHARACTER_TABLE ORDER BY ID");
+}
+
+std::vector<std::string> namesWithPortrait(const std::string& path) {
+    return textColumn(path, "SELECT NAME FROM CHARACTER_TABLE WHERE IMAGE IS NOT NULL ORDER BY ID");
+}
+
+} // namespace zorvik::test
