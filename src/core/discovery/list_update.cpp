@@ -1,12 +1,13 @@
 #include "core/discovery/list_update.h"
 
 #include <optional>
+#include <set>
 #include <vector>
 
-#include "core/archive/archiver_handler.h"
 #include "core/catalogue/registration_records.h"
 #include "core/discovery/candidate.h"
 #include "core/discovery/list_update_observer.h"
+#include "core/discovery/preparation_queue.h"
 #include "core/discovery/registration.h"
 #include "core/platform/directory_listing.h"
 #include "core/platform/folders.h"
@@ -57,23 +58,35 @@ std::optional<std::vector<Candidate>> listCandidates(const ListUpdateJob& job) {
     return candidates;
 }
 
-// Decides for each candidate and registers the new and changed ones;
-// false when a catalogue error ended the loop.
+// Whether a candidate is to be registered, from the catalogue's row for it.
+struct Decision {
+    CatalogueStatus status;
+    bool registers = false;
+    std::int64_t id = -1; // the row to rewrite; -1 for a new character
+};
+
+// Decides for each candidate and registers the new and changed ones, in
+// listing order, on the job's thread; the character files of the ones to
+// register are read ahead on worker threads. False when a catalogue error
+// ended the loop.
 class RegistrationLoop {
 public:
-    RegistrationLoop(const ListUpdateJob& job, KelArchiverHandler& archiver,
-                     ListUpdateOutcome& outcome)
-        : job_(job), context_{job.settings, job.catalogue, job.messages, archiver},
-          outcome_(outcome), records_(job.catalogue) {}
+    RegistrationLoop(const ListUpdateJob& job, ListUpdateOutcome& outcome)
+        : job_(job), outcome_(outcome), records_(job.catalogue),
+          queue_(job.settings, {job.pluginFolder, job.ownerWindow}, job.messages,
+                 platform::WorkerPool::coreCount()),
+          lookAhead_(4 * platform::WorkerPool::coreCount()) {}
 
     bool run(const std::vector<Candidate>& candidates) {
         const int mask = labelStepMask(candidates.size());
+        decisions_.resize(candidates.size());
         for (std::size_t k = 0; k < candidates.size() && !isCancelled(job_); ++k) {
+            readAhead(candidates, k);
             if ((static_cast<int>(k) & mask) == 0) {
                 job_.observer.setLabel("確認中：" + candidates[k].name);
             }
             job_.observer.setProgressPosition(static_cast<int>(k));
-            if (!handle(candidates[k])) {
+            if (!handle(k, candidates[k])) {
                 return false;
             }
         }
@@ -81,30 +94,53 @@ public:
     }
 
 private:
-    // Counts a written row; false when the catalogue failed, which ends the loop.
-    static bool count(RegistrationResult result, int& written) {
-        written += result == RegistrationResult::Written ? 1 : 0;
-        return result != RegistrationResult::CatalogueError;
-    }
-
-    bool handle(const Candidate& candidate) {
+    Decision decide(const Candidate& candidate) {
         const CharacterLookup lookup = records_.lookup(candidate.name);
-        if (!lookup.status) {
-            reportLookupFailure(lookup.status);
-            return false;
-        }
-        if (!lookup.known) {
-            job_.observer.setLabel("新規追加処理中：" + candidate.name);
-            return count(RegisterCharacter(context_, candidate, -1), outcome_.inserted);
+        if (!lookup.status || !lookup.known) {
+            return {lookup.status, lookup.status.ok(), -1};
         }
         // A stored NULL date counts as changed.
         const bool unchanged =
             !job_.settings.CharUpdateCheck || lookup.known->entryDate == candidate.date;
-        if (!unchanged) {
-            job_.observer.setLabel("更新処理中：" + candidate.name);
-            return count(RegisterCharacter(context_, candidate, lookup.known->id), outcome_.updated);
+        return {lookup.status, !unchanged, lookup.known->id};
+    }
+
+    // Decides the candidates up to lookAhead_ past k and has the files of
+    // those to register read.
+    void readAhead(const std::vector<Candidate>& candidates, std::size_t k) {
+        for (; decided_ < candidates.size() && decided_ < k + lookAhead_; ++decided_) {
+            decisions_[decided_] = decide(candidates[decided_]);
+            if (decisions_[decided_].registers) {
+                queue_.request(decided_, candidates[decided_]);
+            }
         }
-        return true;
+    }
+
+    bool handle(std::size_t k, const Candidate& candidate) {
+        // A row this update wrote under the same name (two entries that
+        // differ in the case of an archive's extension) changes the decision.
+        const Decision decision =
+            written_.contains(candidate.name) ? decide(candidate) : decisions_[k];
+        std::optional<PreparedCharacter> prepared = queue_.take(k);
+        if (!decision.status) {
+            reportLookupFailure(decision.status);
+            return false;
+        }
+        if (!decision.registers) {
+            return true;
+        }
+        const bool isNew = decision.id < 0;
+        job_.observer.setLabel((isNew ? "新規追加処理中：" : "更新処理中：") + candidate.name);
+        if (!prepared) {
+            prepared = queue_.prepareHere(candidate);
+        }
+        const RegistrationResult result =
+            CommitCharacter(job_.catalogue, job_.messages, candidate, decision.id, *prepared);
+        if (result == RegistrationResult::Written) {
+            written_.insert(candidate.name);
+            (isNew ? outcome_.inserted : outcome_.updated) += 1;
+        }
+        return result != RegistrationResult::CatalogueError;
     }
 
     void reportLookupFailure(const CatalogueStatus& status) {
@@ -115,22 +151,17 @@ private:
     }
 
     const ListUpdateJob& job_;
-    RegistrationContext context_;
     ListUpdateOutcome& outcome_;
     RegistrationRecords records_;
+    PreparationQueue queue_;
+    std::size_t lookAhead_;
+    std::vector<Decision> decisions_;
+    std::size_t decided_ = 0;
+    std::set<std::string> written_;
 };
 
 void registerCandidates(const ListUpdateJob& job, const std::vector<Candidate>& candidates,
                         ListUpdateOutcome& outcome) {
-    // The plug-ins are loaded once per update, not once per archive.
-    std::optional<KelArchiverHandler> loaded;
-    if (job.pluginFolder.empty()) {
-        loaded.emplace();
-    } else {
-        loaded.emplace(job.pluginFolder);
-    }
-    KelArchiverHandler& archiver = *loaded;
-    archiver.SetOwnerWindow(job.ownerWindow);
     job.observer.setLabel(std::to_string(candidates.size()) + "キャラを認識しました");
     job.observer.setProgressMaximum(static_cast<int>(candidates.size()));
     RegistrationRecords records(job.catalogue);
@@ -143,7 +174,7 @@ void registerCandidates(const ListUpdateJob& job, const std::vector<Candidate>& 
     }
     bool ok = false;
     {
-        RegistrationLoop loop(job, archiver, outcome);
+        RegistrationLoop loop(job, outcome);
         ok = loop.run(candidates);
     }
     // Committed however the loop ended, so every row written so far stays.
@@ -166,13 +197,21 @@ std::string ListUpdateOutcome::countsText() const {
 
 ListUpdateObserver::~ListUpdateObserver() = default;
 
-ListUpdateOutcome RunListUpdate(const ListUpdateJob& job) {
+ListUpdateOutcome RunListUpdate(const ListUpdateJob& given) {
     ListUpdateOutcome outcome;
-    const std::string pattern = job.settings.MainDir + "/*.*";
+    const std::string pattern = given.settings.MainDir + "/*.*";
     if (pattern.size() >= kPatternLimit) {
-        job.observer.closeDialog();
+        given.observer.closeDialog();
         return outcome;
     }
+    // The listing makes MainDir the current folder, and registration runs
+    // on several threads: its folders are made absolute first, so that
+    // nothing relies on the current folder.
+    AppSettings settings = given.settings;
+    settings.MainDir = platform::absolutePath(settings.MainDir);
+    settings.TempDir = platform::absolutePath(settings.TempDir);
+    const ListUpdateJob job{settings,     given.catalogue,    given.messages, given.observer,
+                            given.cancel, given.pluginFolder, given.ownerWindow};
     job.observer.setStatusText("更新処理中...");
     job.observer.setLabel(pattern + "を検索");
     const auto candidates = listCandidates(job);

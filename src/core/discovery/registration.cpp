@@ -1,17 +1,13 @@
 #include "core/discovery/registration.h"
 
-#include <optional>
-
 #include "core/archive/archiver_handler.h"
 #include "core/catalogue/registration_records.h"
 #include "core/discovery/candidate.h"
 #include "core/discovery/character_files.h"
-#include "core/discovery/def_file.h"
 #include "core/discovery/directory_tree.h"
+#include "core/platform/deferred_messages.h"
 #include "core/platform/file_io.h"
-#include "core/platform/user_messages.h"
 #include "core/settings/app_settings.h"
-#include "core/sprite/portrait_capture.h"
 
 namespace zorvik {
 
@@ -20,28 +16,29 @@ namespace {
 // Writes the row; every value is bound, so quotes or column names in a
 // .def file are stored as they are and cannot touch another row. A failure
 // (a full disk, a damaged catalogue) is told with the database's reason.
-bool writeRow(const RegistrationContext& context, const Candidate& candidate,
+bool writeRow(Kel_CharacterDb& catalogue, UserMessages& messages, const Candidate& candidate,
               const DefIdentity& identity, std::int64_t id) {
     const RegisteredCharacter row{candidate.fileType,    candidate.name,         identity.name,
                                   identity.displayName,  identity.author,        identity.versionDate,
                                   identity.mugenVersion, candidate.date};
-    RegistrationRecords records(context.catalogue);
+    RegistrationRecords records(catalogue);
     const CatalogueStatus status = id < 0 ? records.insert(row) : records.update(id, row);
     if (!status) {
-        context.messages.show("エラー：" + status.error + "\nSQL : \n" + status.statement);
+        messages.show("エラー：" + status.error + "\nSQL : \n" + status.statement);
     }
     return status.ok();
 }
 
-// TempDir/<archive name>/, created as a single new folder; none (after
-// telling the user) when it cannot be created, also when it exists.
-std::optional<std::string> makeExtractionFolder(const RegistrationContext& context,
-                                                const Candidate& candidate) {
-    const std::string& tempDir = context.settings.TempDir;
+// TempDir/<archive name>/, created as a single new folder; none (with the
+// message) when it cannot be created, also when it exists.
+std::optional<std::string> makeExtractionFolder(const AppSettings& settings,
+                                                const Candidate& candidate,
+                                                std::vector<std::string>& messages) {
+    const std::string& tempDir = settings.TempDir;
     const std::string separator = (!tempDir.empty() && tempDir.back() == '/') ? "" : "/";
     const std::string folder = tempDir + separator + candidate.name + "/";
     if (!platform::createSingleFolder(folder)) {
-        context.messages.show(folder + "を作れませんでした");
+        messages.push_back(folder + "を作れませんでした");
         return std::nullopt;
     }
     return folder;
@@ -61,48 +58,85 @@ void extractArchive(KelArchiverHandler& archiver, const std::string& archive,
     archiver.CloseArchive();
 }
 
+std::optional<DefIdentity> firstIdentity(const std::string& characterFolder) {
+    for (const std::string& defFile : findDefFiles(characterFolder)) {
+        if (auto identity = readDefFile(defFile)) {
+            return identity;
+        }
+    }
+    return std::nullopt;
+}
+
+// The portrait is taken even when the row cannot be written later, as long
+// as the .def named a sprite. An archive's sprite path that climbs out of
+// its extraction folder is refused like a missing file: it could name any
+// file on the machine.
+std::optional<PortraitPng> takePortrait(const AppSettings& settings, bool isArchive,
+                                        const std::string& characterFolder,
+                                        const DefIdentity& identity) {
+    if (!settings.RegisterSprite || (isArchive && !staysInsideFolder(identity.sprite))) {
+        return std::nullopt;
+    }
+    return MakePortraitPng(locateSpriteFile(characterFolder, identity.sprite),
+                           settings.RegisterGroup, settings.RegisterImage);
+}
+
 } // namespace
+
+PreparedCharacter PrepareCharacter(const AppSettings& settings, KelArchiverHandler& archiver,
+                                   UserMessages& questions, const Candidate& candidate) {
+    PreparedCharacter prepared;
+    const bool isArchive = candidate.fileType != kFolderCharacter;
+    const std::string path = settings.MainDir + "/" + candidate.diskName;
+    std::string characterFolder = path;
+    if (isArchive) {
+        const auto folder = makeExtractionFolder(settings, candidate, prepared.refusalMessages);
+        if (!folder) {
+            prepared.refused = true;
+            return prepared;
+        }
+        extractArchive(archiver, path, *folder);
+        characterFolder = folder->substr(0, folder->size() - 1);
+    }
+    prepared.identity = firstIdentity(characterFolder);
+    if (prepared.identity) {
+        prepared.portrait = takePortrait(settings, isArchive, characterFolder, *prepared.identity);
+    }
+    if (isArchive) {
+        DeferredMessages cleanup(questions);
+        if (!DeleteDirectoryTree(characterFolder, cleanup)) {
+            cleanup.show("展開したディレクトリを削除できませんでした");
+        }
+        prepared.cleanupMessages = cleanup.take();
+    }
+    return prepared;
+}
+
+RegistrationResult CommitCharacter(Kel_CharacterDb& catalogue, UserMessages& messages,
+                                   const Candidate& candidate, std::int64_t id,
+                                   const PreparedCharacter& prepared) {
+    showAll(messages, prepared.refusalMessages);
+    if (prepared.refused) {
+        return RegistrationResult::NoCharacter;
+    }
+    RegistrationResult result = RegistrationResult::NoCharacter;
+    if (prepared.identity) {
+        result = writeRow(catalogue, messages, candidate, *prepared.identity, id)
+                     ? RegistrationResult::Written
+                     : RegistrationResult::CatalogueError;
+    }
+    if (prepared.portrait) {
+        StorePortrait(catalogue, messages, candidate.name, *prepared.portrait);
+    }
+    showAll(messages, prepared.cleanupMessages);
+    return result;
+}
 
 RegistrationResult RegisterCharacter(const RegistrationContext& context, const Candidate& candidate,
                                      std::int64_t id) {
-    const bool isArchive = candidate.fileType != kFolderCharacter;
-    const std::string path = context.settings.MainDir + "/" + candidate.diskName;
-    std::string characterFolder = path;
-    if (isArchive) {
-        const auto folder = makeExtractionFolder(context, candidate);
-        if (!folder) {
-            return RegistrationResult::NoCharacter;
-        }
-        extractArchive(context.archiver, path, *folder);
-        characterFolder = folder->substr(0, folder->size() - 1);
-    }
-    const std::vector<std::string> defFiles = findDefFiles(characterFolder);
-    RegistrationResult result = RegistrationResult::NoCharacter;
-    std::optional<std::string> sprite;
-    for (const std::string& defFile : defFiles) {
-        const auto identity = readDefFile(defFile);
-        if (!identity) {
-            continue;
-        }
-        sprite = identity->sprite;
-        result = writeRow(context, candidate, *identity, id) ? RegistrationResult::Written
-                                                             : RegistrationResult::CatalogueError;
-        break;
-    }
-    // The portrait is taken even when the row could not be written, as long
-    // as a .def file named a sprite; the extracted files are still there.
-    // An archive's sprite path that climbs out of its extraction folder is
-    // refused like a missing file: it could name any file on the machine.
-    const bool spriteAllowed = sprite && (!isArchive || staysInsideFolder(*sprite));
-    if (context.settings.RegisterSprite && spriteAllowed) {
-        CapturePortrait(context.catalogue, context.messages, candidate.name,
-                        locateSpriteFile(characterFolder, *sprite), context.settings.RegisterGroup,
-                        context.settings.RegisterImage);
-    }
-    if (isArchive && !DeleteDirectoryTree(characterFolder, context.messages)) {
-        context.messages.show("展開したディレクトリを削除できませんでした");
-    }
-    return result;
+    const PreparedCharacter prepared =
+        PrepareCharacter(context.settings, context.archiver, context.messages, candidate);
+    return CommitCharacter(context.catalogue, context.messages, candidate, id, prepared);
 }
 
 } // namespace zorvik

@@ -1,7 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
+
+#include "core/discovery/def_file.h"
+#include "core/sprite/portrait_capture.h"
 
 namespace zorvik {
 
@@ -26,10 +31,36 @@ enum class RegistrationResult {
     CatalogueError // the row could not be written (the user was told why)
 };
 
-// Turns one folder or archive of the character folder into a catalogue row:
-// inserts it (id < 0) or rewrites the row with that ID, from the first
-// top-level .def file that has a Name. Archives are extracted into a folder
-// of their own under TempDir and that folder is removed afterwards.
+// Everything registration reads from a character's files, made without the
+// catalogue so that any thread can make it. The messages it would have
+// shown are kept in the order registration shows them.
+struct PreparedCharacter {
+    // The extraction folder could not be made: nothing else was done.
+    bool refused = false;
+    std::vector<std::string> refusalMessages;
+    // The first top-level .def file that has a Name.
+    std::optional<DefIdentity> identity;
+    // The portrait, when portraits are taken and a .def named a sprite.
+    std::optional<PortraitPng> portrait;
+    // Messages of removing an archive's extraction folder.
+    std::vector<std::string> cleanupMessages;
+};
+
+// Reads one folder or archive of the character folder: archives are
+// extracted into a folder of their own under TempDir, read, and that folder
+// is removed again. Paths are taken from MainDir and TempDir as given
+// (absolute ones keep the current folder out of it). Touches no catalogue.
+PreparedCharacter PrepareCharacter(const AppSettings& settings, KelArchiverHandler& archiver,
+                                   UserMessages& questions, const Candidate& candidate);
+
+// Writes what was prepared: inserts the row (id < 0) or rewrites the row
+// with that ID, stores the portrait, and shows the kept messages where
+// registration shows them.
+RegistrationResult CommitCharacter(Kel_CharacterDb& catalogue, UserMessages& messages,
+                                   const Candidate& candidate, std::int64_t id,
+                                   const PreparedCharacter& prepared);
+
+// Both steps at once, for one character.
 RegistrationResult RegisterCharacter(const RegistrationContext& context, const Candidate& candidate,
                                      std::int64_t id);
 

@@ -29,6 +29,13 @@ bool setCurrentFolder(const std::string& folder) {
     return !error;
 }
 
+std::string absolutePath(const std::string& path) {
+    if (path.empty() || path.front() == '/') {
+        return path;
+    }
+    return currentFolder() + "/" + path;
+}
+
 std::optional<std::string> temporaryFolder() {
     std::error_code error;
     std::string path = fs::temp_directory_path(error).string();

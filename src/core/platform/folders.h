@@ -18,6 +18,10 @@ std::string currentFolder();
 // Makes folder the process's current folder; false when that fails.
 bool setCurrentFolder(const std::string& folder);
 
+// A relative path taken from the current folder, as it is now; an absolute
+// or empty path as it is. A trailing separator stays.
+std::string absolutePath(const std::string& path);
+
 // The system's temporary folder with a trailing separator; none when the
 // system has none.
 std::optional<std::string> temporaryFolder();

@@ -28,27 +28,42 @@ std::optional<std::vector<std::uint8_t>> decodedSprite(const std::string& sprite
 
 } // namespace
 
-bool CapturePortrait(Kel_CharacterDb& catalogue, UserMessages& messages,
-                     const std::string& fileName, const std::string& spritePath, int registerGroup,
-                     int registerImage) {
+PortraitPng MakePortraitPng(const std::string& spritePath, int registerGroup, int registerImage) {
     BitmapInfo info;
     const auto pixels = decodedSprite(spritePath, static_cast<std::int16_t>(registerGroup),
                                       static_cast<std::int16_t>(registerImage), info);
     if (!pixels) {
+        return {};
+    }
+    PortraitPng portrait;
+    portrait.png = sprite::encodePalettePng(info, *pixels);
+    portrait.encodingFailed = !portrait.png;
+    return portrait;
+}
+
+bool StorePortrait(Kel_CharacterDb& catalogue, UserMessages& messages, const std::string& fileName,
+                   const PortraitPng& portrait) {
+    if (portrait.encodingFailed) {
+        messages.show(kEncodingFailed);
         return false;
     }
-    const auto png = sprite::encodePalettePng(info, *pixels);
-    if (!png) {
-        messages.show(kEncodingFailed);
+    if (!portrait.png) {
         return false;
     }
     // A statement that cannot be prepared stored nothing either, so it is
     // reported like a failed step rather than passed off as success.
-    const CatalogueStatus stored = PortraitStore(catalogue).writeByFileName(fileName, *png);
+    const CatalogueStatus stored = PortraitStore(catalogue).writeByFileName(fileName, *portrait.png);
     if (!stored) {
         messages.show(kWriteFailed + stored.error);
     }
     return stored.ok();
+}
+
+bool CapturePortrait(Kel_CharacterDb& catalogue, UserMessages& messages,
+                     const std::string& fileName, const std::string& spritePath, int registerGroup,
+                     int registerImage) {
+    return StorePortrait(catalogue, messages, fileName,
+                         MakePortraitPng(spritePath, registerGroup, registerImage));
 }
 
 } // namespace zorvik
