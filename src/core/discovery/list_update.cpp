@@ -73,9 +73,8 @@ class RegistrationLoop {
 public:
     RegistrationLoop(const ListUpdateJob& job, ListUpdateOutcome& outcome)
         : job_(job), outcome_(outcome), records_(job.catalogue),
-          queue_(job.settings, {job.pluginFolder, job.ownerWindow}, job.messages,
-                 platform::WorkerPool::coreCount()),
-          lookAhead_(4 * platform::WorkerPool::coreCount()) {}
+          queue_(job.settings, {job.pluginFolder, job.ownerWindow}, job.messages, workers(job)),
+          lookAhead_(4 * workers(job)) {}
 
     bool run(const std::vector<Candidate>& candidates) {
         const int mask = labelStepMask(candidates.size());
@@ -94,6 +93,10 @@ public:
     }
 
 private:
+    static std::size_t workers(const ListUpdateJob& job) {
+        return job.workers > 0 ? job.workers : platform::WorkerPool::coreCount();
+    }
+
     Decision decide(const Candidate& candidate) {
         const CharacterLookup lookup = records_.lookup(candidate.name);
         if (!lookup.status || !lookup.known) {
@@ -210,8 +213,8 @@ ListUpdateOutcome RunListUpdate(const ListUpdateJob& given) {
     AppSettings settings = given.settings;
     settings.MainDir = platform::absolutePath(settings.MainDir);
     settings.TempDir = platform::absolutePath(settings.TempDir);
-    const ListUpdateJob job{settings,     given.catalogue,    given.messages, given.observer,
-                            given.cancel, given.pluginFolder, given.ownerWindow};
+    const ListUpdateJob job{settings,     given.catalogue,    given.messages,    given.observer,
+                            given.cancel, given.pluginFolder, given.ownerWindow, given.workers};
     job.observer.setStatusText("更新処理中...");
     job.observer.setLabel(pattern + "を検索");
     const auto candidates = listCandidates(job);

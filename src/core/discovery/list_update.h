@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstddef>
 #include <string>
 
 namespace zorvik {
@@ -31,12 +32,15 @@ struct ListUpdateJob {
     const std::atomic<bool>& cancel;
     std::string pluginFolder;    // empty: ArchiverDLLs beside the executable
     void* ownerWindow = nullptr; // handed to the archiver plug-ins
+    std::size_t workers = 0;     // threads reading character files; 0: one per core
 };
 
 // Brings the catalogue in line with the character folder: lists MainDir,
 // inserts new characters and (with CharUpdateCheck) re-reads those whose
 // entry date changed, all in one transaction that is committed however
-// the loop ends. Never deletes rows.
+// the loop ends. Never deletes rows. Character files are read on worker
+// threads; the rows, their IDs, the counts and the messages are those of
+// one character after another in listing order.
 ListUpdateOutcome RunListUpdate(const ListUpdateJob& job);
 
 } // namespace zorvik
