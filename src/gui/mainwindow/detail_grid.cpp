@@ -71,7 +71,8 @@ void DetailGrid::openCurrentEditor() {
     if (!currentIndex().isValid()) {
         setCurrentIndex(model()->index(0, DetailGridModel::kValueColumn));
     }
-    edit(currentIndex());
+    // Quietly not now when a click has its own edit pending.
+    edit(currentIndex(), QAbstractItemView::AllEditTriggers, nullptr);
 }
 
 } // namespace zorvik::gui
