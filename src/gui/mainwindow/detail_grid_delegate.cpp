@@ -28,7 +28,8 @@ void DetailGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
                                              option.widget);
     }
     painter->setClipRect(cell);
-    painter->setPen(option.palette.color(QPalette::Text));
+    // The labels are not enabled cells, yet they read as plainly as the values.
+    painter->setPen(option.palette.color(QPalette::Active, QPalette::Text));
     painter->drawText(cell.adjusted(1, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                       index.data().toString());
     painter->restore();
@@ -37,14 +38,14 @@ void DetailGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
 void DetailGridDelegate::drawLabelCell(QPainter* painter, const QStyleOptionViewItem& option,
                                        const QModelIndex& index) const {
     const QRect& cell = option.rect;
-    painter->fillRect(cell, option.palette.color(QPalette::Button));
+    painter->fillRect(cell, option.palette.color(QPalette::Active, QPalette::Button));
     // A dark edge on the right, the top and the left; the last row also closes the bottom.
     QPolygon edge({QPoint(cell.right(), cell.bottom()), cell.topRight(), cell.topLeft(),
                    cell.bottomLeft()});
     if (index.row() == index.model()->rowCount() - 1) {
         edge << cell.bottomRight();
     }
-    painter->setPen(option.palette.color(QPalette::Shadow));
+    painter->setPen(option.palette.color(QPalette::Active, QPalette::Shadow));
     painter->drawPolyline(edge);
 }
 
