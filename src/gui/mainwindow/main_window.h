@@ -47,7 +47,6 @@ public:
     Kel_CharacterDb& characterDb() { return CharacterDb; }
     SettingsOwner& settings() { return settings_; }
     CharacterListPane& listPane() { return *Panel1; }
-    RightPane& rightPane() { return *Panel4; }
     ListUpdateController& listUpdates() { return *listUpdates_; }
     StatusBar& statusBar1() { return *StatusBar1; }
 
