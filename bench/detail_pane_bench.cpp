@@ -144,8 +144,8 @@ qsizetype loadBare(Kel_CharacterDb& db, std::int64_t id) {
         }
     }
     sqlite3_blob* blob = nullptr;
-    sqlite3_blob_open(sqlite3_db_handle(statement.handle()), "main", "CHARACTER_TABLE", "IMAGE",
-                      id, 0, &blob);
+    sqlite3_blob_open(sqlite3_db_handle(statement.handle()), "main", "CHARACTER_TABLE", "IMAGE", id,
+                      0, &blob);
     std::vector<std::uint8_t> image(static_cast<std::size_t>(sqlite3_blob_bytes(blob)));
     sqlite3_blob_read(blob, image.data(), static_cast<int>(image.size()), 0);
     sqlite3_blob_close(blob);
@@ -177,7 +177,11 @@ void SelectARowAgainstBareReads(benchmark::State& state) {
     state.counters["ratio"] = paneTime / bareTime;
 }
 
-BENCHMARK(SelectARowAgainstBareReads)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(SelectARowAgainstBareReads)
+    ->Arg(0)
+    ->Arg(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
 
 void pressDown(QTreeView& view) {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);

@@ -75,12 +75,11 @@ int main(int argc, char* argv[]) {
         const int row = arguments.size() > 4 ? arguments[4].toInt() : 0;
         QTimer::singleShot(kSettleTime / 2, &form, [&form, row] { showDetail(form, row); });
     } else if (!firstAction.isEmpty()) {
-        QTimer::singleShot(kSettleTime / 2, &form,
-                           [&] {
-                               if (auto* action = form.findChild<QAction*>(firstAction)) {
-                                   action->trigger();
-                               }
-                           });
+        QTimer::singleShot(kSettleTime / 2, &form, [&] {
+            if (auto* action = form.findChild<QAction*>(firstAction)) {
+                action->trigger();
+            }
+        });
     }
     form.show();
     QApplication::exec();

@@ -40,8 +40,8 @@ void DetailGridDelegate::drawLabelCell(QPainter* painter, const QStyleOptionView
     const QRect& cell = option.rect;
     painter->fillRect(cell, option.palette.color(QPalette::Active, QPalette::Button));
     // A dark edge on the right, the top and the left; the last row also closes the bottom.
-    QPolygon edge({QPoint(cell.right(), cell.bottom()), cell.topRight(), cell.topLeft(),
-                   cell.bottomLeft()});
+    QPolygon edge(
+        {QPoint(cell.right(), cell.bottom()), cell.topRight(), cell.topLeft(), cell.bottomLeft()});
     if (index.row() == index.model()->rowCount() - 1) {
         edge << cell.bottomRight();
     }

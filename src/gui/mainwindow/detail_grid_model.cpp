@@ -9,10 +9,9 @@ namespace {
 // The column index whose display name labels each of the record's rows;
 // the file name row has a fixed caption instead.
 constexpr std::array<int, CharacterRecords::kDetailFieldCount> kLabelColumns = {
-    kNameColumn,         kName2Column,   kAuthorColumn,      kAiAuthorColumn,
-    kSpecial1Column,     kSpecial2Column, kSupportedVerColumn, kCommentColumn,
-    kFileNameColumn,     kUpdateDateColumn, kIdColumn,        kLastCheckDateColumn,
-    kFileTypeColumn,     kPathIdColumn,  kDeletedColumn};
+    kNameColumn,     kName2Column,         kAuthorColumn,   kAiAuthorColumn, kSpecial1Column,
+    kSpecial2Column, kSupportedVerColumn,  kCommentColumn,  kFileNameColumn, kUpdateDateColumn,
+    kIdColumn,       kLastCheckDateColumn, kFileTypeColumn, kPathIdColumn,   kDeletedColumn};
 constexpr int kFileNameRow = 8;
 
 } // namespace
@@ -28,8 +27,7 @@ void DetailGridModel::recordValuesChanged() {
     emit dataChanged(index(0, kValueColumn), index(lastRow, kValueColumn));
 }
 
-void DetailGridModel::BuildDetailLabels(
-    const std::array<std::string, kColumnCount>& columnNames) {
+void DetailGridModel::BuildDetailLabels(const std::array<std::string, kColumnCount>& columnNames) {
     for (std::size_t row = 0; row < kLabelColumns.size(); ++row) {
         labels_[row] = columnNames[static_cast<std::size_t>(kLabelColumns[row])];
     }
@@ -80,8 +78,7 @@ Qt::ItemFlags DetailGridModel::flags(const QModelIndex& index) const {
     if (!index.isValid() || index.column() == kLabelColumn) {
         return Qt::NoItemFlags;
     }
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable |
-           Qt::ItemNeverHasChildren;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemNeverHasChildren;
 }
 
 } // namespace zorvik::gui

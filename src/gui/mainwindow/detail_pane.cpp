@@ -67,8 +67,7 @@ DetailPane::DetailPane(Kel_CharacterDb& db, const SettingsOwner& settings, UserM
 
 void DetailPane::followList(const CharacterListPane& list) {
     list_ = &list;
-    connect(&list, &CharacterListPane::rowSelectionChanged, this,
-            &DetailPane::ListView1SelectItem);
+    connect(&list, &CharacterListPane::rowSelectionChanged, this, &DetailPane::ListView1SelectItem);
     connect(&list, &CharacterListPane::listRebuilt, this, [this] { LastSelectedItem.reset(); });
 }
 
@@ -126,8 +125,7 @@ void DetailPane::Button2Click() {
 
 EditableFields DetailPane::editedFields() const {
     const DetailGridModel::Texts& values = model_->DetailValues();
-    return {values[0], values[1], values[2], values[3],
-            values[4], values[5], values[6], values[7]};
+    return {values[0], values[1], values[2], values[3], values[4], values[5], values[6], values[7]};
 }
 
 std::size_t DetailPane::valueBytes() const {
@@ -147,8 +145,8 @@ void DetailPane::resizeEvent(QResizeEvent* event) {
         std::max(Button2->sizeHint().width(), width() - kButtonLeft - kButtonRight);
     Button2->setGeometry(width() - kButtonRight - buttonWidth, height() - kButtonBottom,
                          buttonWidth, kButtonHeight);
-    CheckBox1->setGeometry(kCheckBoxLeft, height() - kCheckBoxBottom,
-                           CheckBox1->sizeHint().width(), CheckBox1->sizeHint().height());
+    CheckBox1->setGeometry(kCheckBoxLeft, height() - kCheckBoxBottom, CheckBox1->sizeHint().width(),
+                           CheckBox1->sizeHint().height());
 }
 
 } // namespace zorvik::gui

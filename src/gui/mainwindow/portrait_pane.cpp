@@ -117,8 +117,8 @@ void PortraitPane::ImgClick() {
     if (!id) {
         return;
     }
-    const auto file = choosers_.chooseFileToOpen(this, QString(), QString(),
-                                                 QString::fromUtf8(kImageFilter));
+    const auto file =
+        choosers_.chooseFileToOpen(this, QString(), QString(), QString::fromUtf8(kImageFilter));
     if (!file) {
         return;
     }

@@ -26,8 +26,7 @@ class RightPane : public QFrame {
     Q_OBJECT
 public:
     RightPane(Kel_CharacterDb& db, const SettingsOwner& settings, UserMessages& messages,
-              Choosers& choosers, StatusBar& statusBar, std::string programFolder,
-              QWidget* parent);
+              Choosers& choosers, StatusBar& statusBar, std::string programFolder, QWidget* parent);
 
     void followList(const CharacterListPane& list);
 

@@ -73,7 +73,9 @@ protected:
     gui::DetailGridModel& grid() const { return detail().detailTexts(); }
     gui::DetailGrid& view() const { return *find<gui::DetailGrid>("DGrid"); }
     gui::PortraitPane& img() const { return *find<gui::PortraitPane>("Img"); }
-    std::string value(int row) const { return grid().DetailValues()[static_cast<std::size_t>(row)]; }
+    std::string value(int row) const {
+        return grid().DetailValues()[static_cast<std::size_t>(row)];
+    }
 
     // What the user types into a value: the model gets each keystroke.
     void setValue(int row, const std::string& text) {

@@ -97,7 +97,8 @@ TEST_F(DetailPane, TextTypedInACellIsWrittenByButton2WithoutLeavingTheCell) {
     gui::DetailGrid& grid = view();
     const QModelIndex name = grid.model()->index(0, Model::kValueColumn);
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(name).center());
-    ASSERT_TRUE(QTest::qWaitFor([] { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); }));
+    ASSERT_TRUE(
+        QTest::qWaitFor([] { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); }));
     auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     EXPECT_EQ(editor->palette().color(QPalette::Base), QColor(Qt::white)); // row 0's stripe
     QTest::keyClick(editor, Qt::Key_End);
@@ -111,9 +112,11 @@ TEST_F(DetailPane, TextTypedInACellIsWrittenByButton2WithoutLeavingTheCell) {
     // Tab goes on to the next value, past the fixed label column, in the next row's stripe.
     QTest::keyClick(editor, Qt::Key_Tab);
     EXPECT_EQ(grid.currentIndex(), grid.model()->index(1, Model::kValueColumn));
-    ASSERT_TRUE(QTest::qWaitFor([] { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); }));
-    EXPECT_EQ(qobject_cast<QLineEdit*>(QApplication::focusWidget())->palette().color(QPalette::Base),
-              QColor(224, 255, 255));
+    ASSERT_TRUE(
+        QTest::qWaitFor([] { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); }));
+    EXPECT_EQ(
+        qobject_cast<QLineEdit*>(QApplication::focusWidget())->palette().color(QPalette::Base),
+        QColor(224, 255, 255));
 }
 
 TEST_F(DetailPane, AllTwentyValuesMayHold3500BytesTogetherButNotOneMore) {
@@ -193,9 +196,8 @@ TEST_F(DetailPane, TheDetailedViewAddsDefaultHeightRowsAndKeepsValuesWhenSwitche
 
 TEST_F(DetailPane, NewColumnNamesRenameTheLabelsBeforeTheListIsRebuilt) {
     std::string labelWhenListRebuilt;
-    QObject::connect(list()->model(), &QAbstractItemModel::modelReset, [&] {
-        labelWhenListRebuilt = grid().DetailLabels()[0];
-    });
+    QObject::connect(list()->model(), &QAbstractItemModel::modelReset,
+                     [&] { labelWhenListRebuilt = grid().DetailLabels()[0]; });
     AppSettings changed = form->settings().settings();
     changed.ColumnNames[kNameColumn] = "名前";
     changed.ColumnNames[kFileNameColumn] = "file";
