@@ -1,10 +1,12 @@
 // Takes a picture of the real main window for a person to look at: run it
 // in a virtual display (xvfb-run) from a folder holding db.sqlite3.
-//   zorvik_window_shot OUTPUT.png [PROGRAM_FOLDER] [about|update|ACTION]
+//   zorvik_window_shot OUTPUT.png [PROGRAM_FOLDER] [about|update|detail [ROW]|ACTION]
 // The program folder (Settings.ini, ColumnName, FighterList) defaults to the
 // tool's own folder; "about" opens the About box first, "update" starts a
 // list update (a large MainDir keeps its progress dialog up for the picture),
-// any other word triggers the window's action of that object name. The screen is
+// "detail" selects the list row ROW (0 when not given) and switches the
+// detailed view on, any other word triggers the window's action of that
+// object name. The screen is
 // grabbed around the window, so message boxes and dialogs over it show too.
 // The process's resident memory at the moment of the picture is printed.
 #include <cstdio>
@@ -13,8 +15,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QScreen>
 #include <QTimer>
+#include <QTreeView>
 
 #include "gui/mainwindow/main_window.h"
 #include "gui/platform/desktop_shell.h"
@@ -41,6 +45,16 @@ bool grabAround(const QWidget& window, const QString& output) {
     const QRect area = window.frameGeometry().adjusted(-8, -8, 8, 8);
     QScreen* screen = QGuiApplication::primaryScreen();
     return screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(output);
+}
+
+// Selects a list row and shows every row of the detail grid.
+void showDetail(const QWidget& form, int row) {
+    auto* list = form.findChild<QTreeView*>(QStringLiteral("ListView1"));
+    list->setCurrentIndex(list->model()->index(row, 0));
+    auto* detailedView = form.findChild<QCheckBox*>(QStringLiteral("CheckBox1"));
+    if (!detailedView->isChecked()) {
+        detailedView->click();
+    }
 }
 
 } // namespace
@@ -75,13 +89,15 @@ int main(int argc, char* argv[]) {
         }
         QTimer::singleShot(0, &form, &QWidget::close);
     });
-    if (!firstAction.isEmpty()) {
-        QTimer::singleShot(kSettleTime / 2, &form,
-                           [&] {
-                               if (auto* action = form.findChild<QAction*>(firstAction)) {
-                                   action->trigger();
-                               }
-                           });
+    if (mode == QStringLiteral("detail")) {
+        const int row = arguments.size() > 4 ? arguments[4].toInt() : 0;
+        QTimer::singleShot(kSettleTime / 2, &form, [&form, row] { showDetail(form, row); });
+    } else if (!firstAction.isEmpty()) {
+        QTimer::singleShot(kSettleTime / 2, &form, [&] {
+            if (auto* action = form.findChild<QAction*>(firstAction)) {
+                action->trigger();
+            }
+        });
     }
     form.show();
     QApplication::exec();

@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFrame>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QTimer>
@@ -20,9 +19,11 @@
 #include "gui/mainwindow/battle_parameters.h"
 #include "gui/mainwindow/character_list_pane.h"
 #include "gui/mainwindow/debug_menu.h"
+#include "gui/mainwindow/detail_pane.h"
 #include "gui/mainwindow/main_menu.h"
 #include "gui/mainwindow/main_tool_bar.h"
 #include "gui/mainwindow/pane_splitter.h"
+#include "gui/mainwindow/right_pane.h"
 #include "gui/mainwindow/search_bar.h"
 #include "gui/mainwindow/status_bar.h"
 #include "gui/mainwindow/window_placement.h"
@@ -66,10 +67,11 @@ void TForm1::buildFrame() {
     addToolBar(Qt::TopToolBarArea, ToolBar1);
     StatusBar1 = new StatusBar(this);
     setStatusBar(StatusBar1);
+    // Built before the list: a change of the settings renames the grid's labels first.
+    Panel4 = new RightPane(CharacterDb, settings_, messages_, choosers_, *StatusBar1,
+                           programFolder_, this);
     Panel1 = new CharacterListPane(CharacterDb, settings_, messages_, this);
-    Panel4 = new QFrame(this);
-    Panel4->setObjectName(QStringLiteral("Panel4"));
-    Panel4->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel4->followList(*Panel1);
     // The list pane takes what the window gains; Panel4 keeps its width.
     Splitter2 =
         makePaneSplitter(Qt::Horizontal, QStringLiteral("Splitter2"), Panel1, Panel4, 0, this);
@@ -109,6 +111,7 @@ Kel_IniHandler TForm1::openSettingsStore() const {
 void TForm1::FormCreate() {
     Kel_IniHandler store = openSettingsStore();
     loadListFiles();
+    Panel4->detailPane()->BuildDetailLabels();
     AppSettings& settings = settings_.values();
     readGeneralSettings(store, settings);
     restoreWindowPlacement(*this, store, settings.Maximized);
@@ -120,7 +123,9 @@ void TForm1::FormCreate() {
     Panel1->searchBar()->setSearchColumn(searchColumnFromFindType(store.GetInt("FindType", 1)));
     readColumnOrder(store, settings.ColumnOrder);
     StatusBar1->setPanelText(QString::fromStdString(CharacterDb.text()));
+    Panel4->detailPane()->setUpGrid();
     Update1Click();
+    // Selecting the first row loads it into the detail pane.
     Panel1->selectFirstRow();
 }
 
@@ -161,6 +166,7 @@ void TForm1::showEvent(QShowEvent* event) {
 void TForm1::FormShow() {
     SearchBar* search = Panel1->searchBar();
     search->N5Click(search->containsModeItem());
+    Panel4->detailPane()->CheckBox1Click();
     // A box here would run the pending close inside the window's show, and
     // the program would go on without a window.
     if (settings_.settings().FirstRun && !closeRequested_) {

@@ -10,7 +10,6 @@
 #include "gui/app/settings_owner.h"
 #include "gui/discovery/list_update_host.h"
 
-class QFrame;
 class QSplitter;
 
 namespace zorvik {
@@ -27,6 +26,7 @@ class ListUpdateController;
 class DebugMenu;
 class MainMenu;
 class MainToolBar;
+class RightPane;
 class Shell;
 class StatusBar;
 
@@ -105,7 +105,7 @@ private:
     StatusBar* StatusBar1 = nullptr;
     QSplitter* Splitter2 = nullptr;
     CharacterListPane* Panel1 = nullptr;
-    QFrame* Panel4 = nullptr;
+    RightPane* Panel4 = nullptr;
     DebugMenu* D1 = nullptr;
     std::unique_ptr<MainMenu> menu_;
     BattleParameters* battleParameters_ = nullptr;
