@@ -1,15 +1,20 @@
 // Takes a picture of the real main window for a person to look at: run it
 // in a virtual display (xvfb-run) from a folder holding db.sqlite3.
-//   zorvik_window_shot OUTPUT.png [PROGRAM_FOLDER] [about|update|ACTION]
+//   zorvik_window_shot OUTPUT.png [PROGRAM_FOLDER] [about|update|battle-menu|ACTION]
 // The program folder (Settings.ini, ColumnName, FighterList) defaults to the
 // tool's own folder; "about" opens the About box first, "update" starts a
 // list update (a large MainDir keeps its progress dialog up for the picture),
-// any other word triggers the window's action of that object name. The screen is
-// grabbed around the window, so message boxes and dialogs over it show too.
+// "battle-menu" right-clicks the first row and opens the popup's battle
+// submenu, any other word triggers the window's action of that object name.
+// The screen is grabbed around the window, so message boxes, dialogs and
+// menus over it show too.
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QScreen>
 #include <QTimer>
+#include <QTreeView>
 
 #include "gui/mainwindow/main_window.h"
 #include "gui/platform/desktop_shell.h"
@@ -24,6 +29,20 @@ bool grabAround(const QWidget& window, const QString& output) {
     const QRect area = window.frameGeometry().adjusted(-8, -8, 8, 8);
     QScreen* screen = QGuiApplication::primaryScreen();
     return screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(output);
+}
+
+// A right-click on the first row, then the popup's "対戦" item opened by the arrow key.
+void openBattleMenu(QWidget& form) {
+    auto* list = form.findChild<QTreeView*>(QStringLiteral("ListView1"));
+    const QModelIndex first = list->model()->index(0, 0);
+    list->setCurrentIndex(first);
+    const QPoint at = list->visualRect(first).center();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list->viewport(), &click);
+    auto* popup = form.findChild<QMenu*>(QStringLiteral("PopupMenu3"));
+    popup->setActiveAction(form.findChild<QMenu*>(QStringLiteral("N8"))->menuAction());
+    QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    QApplication::sendEvent(popup, &right);
 }
 
 } // namespace
@@ -57,13 +76,14 @@ int main(int argc, char* argv[]) {
         }
         QTimer::singleShot(0, &form, &QWidget::close);
     });
-    if (!firstAction.isEmpty()) {
-        QTimer::singleShot(kSettleTime / 2, &form,
-                           [&] {
-                               if (auto* action = form.findChild<QAction*>(firstAction)) {
-                                   action->trigger();
-                               }
-                           });
+    if (mode == QStringLiteral("battle-menu")) {
+        QTimer::singleShot(kSettleTime / 2, &form, [&] { openBattleMenu(form); });
+    } else if (!firstAction.isEmpty()) {
+        QTimer::singleShot(kSettleTime / 2, &form, [&] {
+            if (auto* action = form.findChild<QAction*>(firstAction)) {
+                action->trigger();
+            }
+        });
     }
     form.show();
     QApplication::exec();
