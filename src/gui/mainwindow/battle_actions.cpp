@@ -85,12 +85,22 @@ std::optional<std::string> BattleActions::GetSelectedColumnText(int column, std:
     return text;
 }
 
+std::optional<std::string> BattleActions::battleName() {
+    auto fileName = GetSelectedColumnText(kFileNameColumn, kBattleNameSize);
+    if (!fileName) {
+        messages_.show(kFailed);
+    }
+    return fileName;
+}
+
 void BattleActions::BuildBattleMenu() {
     N8->clear();
     const std::vector<std::string>& fighters = settings_.settings().FighterList;
     for (std::size_t i = 0; i < fighters.size(); ++i) {
-        QAction* item =
-            N8->addAction(QString::fromStdString(fighters[i]) + QStringLiteral(" と対戦"));
+        // A name's "&" is shown as it is, not taken as an access key.
+        const QString name =
+            QString::fromStdString(fighters[i]).replace(u'&', QStringLiteral("&&"));
+        QAction* item = N8->addAction(name + QStringLiteral(" と対戦"));
         item->setData(static_cast<qulonglong>(i));
     }
     N8->menuAction()->setEnabled(!fighters.empty());
@@ -108,9 +118,8 @@ void BattleActions::N7Click() {
         messages_.show("何も起りません");
         return;
     }
-    const auto fileName = GetSelectedColumnText(kFileNameColumn, kBattleNameSize);
+    const auto fileName = battleName();
     if (!fileName) {
-        messages_.show(kFailed);
         return;
     }
     // The settings owner announces the new line, and N8 is rebuilt from it.
@@ -124,9 +133,8 @@ void BattleActions::BattleSubMenuClick(QAction* sender) {
         messages_.show("MUGENファイルが見つかりません\n設定を確認してください");
         return;
     }
-    const auto fileName = GetSelectedColumnText(kFileNameColumn, kBattleNameSize);
+    const auto fileName = battleName();
     if (!fileName) {
-        messages_.show(kFailed);
         return;
     }
     const std::vector<std::string>& fighters = settings_.settings().FighterList;

@@ -56,6 +56,9 @@ public slots:
 
 private:
     void buildPopupMenu(QWidget* window);
+    // The selected row's FILENAME as a battle or an opponent takes it; none
+    // (after the failure message) when it cannot be read.
+    std::optional<std::string> battleName();
     void openFolder(const std::string& fileName);
 
     CharacterRecords records_;

@@ -27,23 +27,23 @@ protected:
     // Adds a catalogue row (DELETED 0) before or while the window is open.
     void addCharacter(const std::string& name, const std::string& author = "",
                       const std::string& name2 = "") {
-        Kel_CharacterDb catalogue(temp.file("db.sqlite3"));
-        ASSERT_TRUE(executeBound(
-            catalogue.statements(),
-            "INSERT INTO CHARACTER_TABLE(NAME, AUTHOR, NAME2, DELETED) "
-            "VALUES(?, ?, ?, 0)",
-            {BoundValue::ofText(name), BoundValue::ofText(author), BoundValue::ofText(name2)}));
+        insertRow(
+            "INSERT INTO CHARACTER_TABLE(NAME, AUTHOR, NAME2, DELETED) VALUES(?, ?, ?, 0)",
+            {BoundValue::ofText(name), BoundValue::ofText(author), BoundValue::ofText(name2)});
     }
 
     // A row as the list update registers a character: its FILENAME (a
     // folder's name or an archive's file name) and FILETYPE (0 a folder).
     void addStoredCharacter(const std::string& name, const std::string& fileName, int fileType) {
-        Kel_CharacterDb catalogue(temp.file("db.sqlite3"));
-        ASSERT_TRUE(executeBound(
-            catalogue.statements(),
+        insertRow(
             "INSERT INTO CHARACTER_TABLE(NAME, FILENAME, FILETYPE, DELETED) "
             "VALUES(?, ?, ?, 0)",
-            {BoundValue::ofText(name), BoundValue::ofText(fileName), BoundValue::ofInt(fileType)}));
+            {BoundValue::ofText(name), BoundValue::ofText(fileName), BoundValue::ofInt(fileType)});
+    }
+
+    void insertRow(const char* sql, const std::vector<BoundValue>& values) {
+        Kel_CharacterDb catalogue(temp.file("db.sqlite3"));
+        ASSERT_TRUE(executeBound(catalogue.statements(), sql, values));
     }
 
     // Settings.ini as a Windows editor leaves it: lines end with CR LF.

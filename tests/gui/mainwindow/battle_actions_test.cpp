@@ -102,9 +102,10 @@ TEST_F(BattleActions, TheOpponentsMenuFollowsTheSettingsAtStartAndAfterAChange) 
     open();
     EXPECT_EQ(battleItems(), Texts({"kfm と対戦", "ryu.zip と対戦"}));
     AppSettings changed = form->settings().settings();
-    changed.FighterList = {"sagat"};
+    changed.FighterList = {"sagat", "R&D"};
     form->settings().store(changed);
-    EXPECT_EQ(battleItems(), Texts({"sagat と対戦"}));
+    // An "&" in a name is doubled, so that the menu shows it.
+    EXPECT_EQ(battleItems(), Texts({"sagat と対戦", "R&&D と対戦"}));
     changed.FighterList.clear();
     form->settings().store(changed);
     EXPECT_FALSE(battleMenu()->menuAction()->isEnabled());
