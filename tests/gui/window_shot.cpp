@@ -1,13 +1,14 @@
 // Takes a picture of the real main window for a person to look at: run it
 // in a virtual display (xvfb-run) from a folder holding db.sqlite3.
-//   zorvik_window_shot OUTPUT.png [PROGRAM_FOLDER] [about|update|detail [ROW]|ACTION]
+//   zorvik_window_shot OUTPUT.png [PROGRAM_FOLDER] [about|update|detail [ROW]|battle-menu|ACTION]
 // The program folder (Settings.ini, ColumnName, FighterList) defaults to the
 // tool's own folder; "about" opens the About box first, "update" starts a
 // list update (a large MainDir keeps its progress dialog up for the picture),
 // "detail" selects the list row ROW (0 when not given) and switches the
-// detailed view on, any other word triggers the window's action of that
-// object name. The screen is
-// grabbed around the window, so message boxes and dialogs over it show too.
+// detailed view on, "battle-menu" right-clicks the first row and opens the
+// popup's battle submenu, any other word triggers the window's action of that
+// object name. The screen is grabbed around the window, so message boxes,
+// dialogs and menus over it show too.
 // The process's resident memory at the moment of the picture is printed.
 #include <cstdio>
 #include <fstream>
@@ -16,6 +17,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QScreen>
 #include <QTimer>
 #include <QTreeView>
@@ -57,6 +60,20 @@ void showDetail(const QWidget& form, int row) {
     }
 }
 
+// A right-click on the first row, then the popup's "対戦" item opened by the arrow key.
+void openBattleMenu(QWidget& form) {
+    auto* list = form.findChild<QTreeView*>(QStringLiteral("ListView1"));
+    const QModelIndex first = list->model()->index(0, 0);
+    list->setCurrentIndex(first);
+    const QPoint at = list->visualRect(first).center();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list->viewport(), &click);
+    auto* popup = form.findChild<QMenu*>(QStringLiteral("PopupMenu3"));
+    popup->setActiveAction(form.findChild<QMenu*>(QStringLiteral("N8"))->menuAction());
+    QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    QApplication::sendEvent(popup, &right);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -92,6 +109,8 @@ int main(int argc, char* argv[]) {
     if (mode == QStringLiteral("detail")) {
         const int row = arguments.size() > 4 ? arguments[4].toInt() : 0;
         QTimer::singleShot(kSettleTime / 2, &form, [&form, row] { showDetail(form, row); });
+    } else if (mode == QStringLiteral("battle-menu")) {
+        QTimer::singleShot(kSettleTime / 2, &form, [&] { openBattleMenu(form); });
     } else if (!firstAction.isEmpty()) {
         QTimer::singleShot(kSettleTime / 2, &form, [&] {
             if (auto* action = form.findChild<QAction*>(firstAction)) {

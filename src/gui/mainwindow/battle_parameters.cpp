@@ -4,25 +4,34 @@
 #include <QToolButton>
 
 #include "gui/app/settings_owner.h"
+#include "gui/mainwindow/text_field_keys.h"
 
 namespace zorvik::gui {
 
 BattleParameters::BattleParameters(SettingsOwner& settings, const std::array<QAction*, 3>& items,
-                                   const std::array<QToolButton*, 3>& buttons, QObject* parent)
-    : QObject(parent), settings_(settings), items_(items), buttons_(buttons) {
+                                   const std::array<QToolButton*, 3>& buttons, QWidget* window)
+    : QObject(window), settings_(settings), items_(items), buttons_(buttons) {
+    QList<QKeySequence> keys;
     for (int tag = 0; tag < 3; ++tag) {
         const auto index = static_cast<std::size_t>(tag);
         connect(items_[index], &QAction::triggered, this, [this, tag] { M_ParamCClick(tag); });
         connect(buttons_[index], &QToolButton::clicked, this, [this, tag] { M_ParamCClick(tag); });
+        keys << items_[index]->shortcut();
     }
+    new TextFieldKeys(*window, keys);
     connect(&settings_, &SettingsOwner::changed, this, &BattleParameters::showParameterTexts);
 }
 
 void BattleParameters::showParameterTexts() {
     const AppSettings& settings = settings_.settings();
-    buttons_[0]->setToolTip(QString::fromStdString(settings.BattleParamA));
-    buttons_[1]->setToolTip(QString::fromStdString(settings.BattleParamB));
-    buttons_[2]->setToolTip(QString::fromStdString(settings.BattleParamC));
+    const std::array<const std::string*, 3> texts = {&settings.BattleParamA, &settings.BattleParamB,
+                                                     &settings.BattleParamC};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const QString text = QString::fromStdString(*texts[i]);
+        buttons_[i]->setToolTip(text);
+        // The button is named by its set; the text it passes describes it.
+        buttons_[i]->setAccessibleDescription(text);
+    }
 }
 
 void BattleParameters::showSelection() {

@@ -6,6 +6,7 @@
 
 class QAction;
 class QToolButton;
+class QWidget;
 
 namespace zorvik::gui {
 
@@ -14,12 +15,14 @@ class SettingsOwner;
 // The battle parameter set in use (DefaultBattleParam, 0 to 2 for A to C):
 // the radio items M_ParamA to M_ParamC and the grouped tool buttons
 // ToolButton3 to ToolButton5 always show the same set. The buttons' hints
-// follow the parameter texts whenever the settings change.
+// follow the parameter texts whenever the settings change. The items'
+// shortcuts Ctrl+A to Ctrl+C choose a set while no text field of the window
+// has the focus.
 class BattleParameters : public QObject {
     Q_OBJECT
 public:
     BattleParameters(SettingsOwner& settings, const std::array<QAction*, 3>& items,
-                     const std::array<QToolButton*, 3>& buttons, QObject* parent);
+                     const std::array<QToolButton*, 3>& buttons, QWidget* window);
 
     // The tool buttons' hints become the three parameter texts.
     void showParameterTexts();

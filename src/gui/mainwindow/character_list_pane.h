@@ -54,6 +54,8 @@ public:
     std::optional<std::int64_t> idOfRow(int row) const;
 
     SearchBar* searchBar() const { return Panel2; }
+    // ListView1, for the panes that add to what the list offers (its popup menu).
+    QTreeView* listView() const { return ListView1; }
 
 signals:
     // A row lost or gained the selection: first the row that lost it, then

@@ -21,9 +21,7 @@ DebugMenu::DebugMenu(Kel_CharacterDb& db, UserMessages& messages, StatusBar& sta
     connect(DROPTABLECHARACTERTABLE1, &QAction::triggered, this,
             &DebugMenu::DROPTABLECHARACTERTABLE1Click);
     Update1 = addItem(QStringLiteral("Update1"), QStringLiteral("UpdateCharList()"));
-    // Deleting the selected character comes with the battle and file actions.
     N10 = addItem(QStringLiteral("N10"), QStringLiteral("完全削除"));
-    N10->setEnabled(false);
     CallForm31 = addItem(QStringLiteral("CallForm31"), QStringLiteral("Call Form3"));
 }
 

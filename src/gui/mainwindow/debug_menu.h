@@ -12,7 +12,8 @@ namespace zorvik::gui {
 class StatusBar;
 
 // D1, the hidden maintenance menu: empty or drop the character table after
-// a confirmation, rebuild the list, start a list update.
+// a confirmation, rebuild the list, delete the selected row, start a list
+// update.
 class DebugMenu : public QMenu {
     Q_OBJECT
 public:
@@ -21,6 +22,8 @@ public:
     // "UpdateCharList()" and "Call Form3", which the window connects.
     QAction* updateListItem() const { return Update1; }
     QAction* listUpdateItem() const { return CallForm31; }
+    // "完全削除", which deletes the selected character's row.
+    QAction* completeDeletionItem() const { return N10; }
 
 public slots:
     void DELETEFROMCHARTABLE1Click();

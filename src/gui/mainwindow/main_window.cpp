@@ -16,6 +16,7 @@
 #include "gui/app/designed_font.h"
 #include "gui/app/version_form.h"
 #include "gui/discovery/list_update_controller.h"
+#include "gui/mainwindow/battle_actions.h"
 #include "gui/mainwindow/battle_parameters.h"
 #include "gui/mainwindow/character_list_pane.h"
 #include "gui/mainwindow/debug_menu.h"
@@ -78,6 +79,9 @@ void TForm1::buildFrame() {
     setCentralWidget(Splitter2);
     D1 = new DebugMenu(CharacterDb, messages_, *StatusBar1, this);
     menu_ = std::make_unique<MainMenu>(*menuBar(), *D1);
+    // After the list and before the tool tips, in the order a settings change refreshes them.
+    battleActions_ =
+        new BattleActions(CharacterDb, *Panel1, settings_, messages_, shell_, *StatusBar1, this);
     battleParameters_ = new BattleParameters(settings_, menu_->battleParameterItems,
                                              ToolBar1->battleParameterButtons(), this);
     listUpdates_ =
@@ -89,6 +93,8 @@ void TForm1::connectCommands() {
     connect(ToolBar1->listUpdateButton(), &QToolButton::clicked, this, &TForm1::CallForm31Click);
     connect(D1->listUpdateItem(), &QAction::triggered, this, &TForm1::CallForm31Click);
     connect(D1->updateListItem(), &QAction::triggered, this, &TForm1::Update1Click);
+    connect(D1->completeDeletionItem(), &QAction::triggered, battleActions_,
+            &BattleActions::N10Click);
     connect(menu_->V1, &QAction::triggered, this, &TForm1::V1Click);
     auto* quit = new QAction(this);
     quit->setObjectName(QStringLiteral("QuitAction"));
@@ -167,6 +173,7 @@ void TForm1::FormShow() {
     SearchBar* search = Panel1->searchBar();
     search->N5Click(search->containsModeItem());
     Panel4->detailPane()->CheckBox1Click();
+    battleActions_->BuildBattleMenu();
     // A box here would run the pending close inside the window's show, and
     // the program would go on without a window.
     if (settings_.settings().FirstRun && !closeRequested_) {

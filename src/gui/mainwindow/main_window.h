@@ -19,6 +19,7 @@ class UserMessages;
 
 namespace zorvik::gui {
 
+class BattleActions;
 class BattleParameters;
 class CharacterListPane;
 class Choosers;
@@ -33,7 +34,8 @@ class StatusBar;
 // TForm1, the main window "Zorvik". It opens the catalogue, holds the
 // settings while the program runs (read in FormCreate, written in
 // FormClose), and owns the panes: the tool bar, the list pane with its
-// search bar, the right-hand panel Panel4 and the status bar.
+// search bar, the right-hand panel Panel4, the status bar and the battle
+// and file actions.
 class TForm1 : public QMainWindow, private ListUpdateHost {
     Q_OBJECT
 public:
@@ -47,6 +49,7 @@ public:
     Kel_CharacterDb& characterDb() { return CharacterDb; }
     SettingsOwner& settings() { return settings_; }
     CharacterListPane& listPane() { return *Panel1; }
+    BattleActions& battleActions() { return *battleActions_; }
     ListUpdateController& listUpdates() { return *listUpdates_; }
     StatusBar& statusBar1() { return *StatusBar1; }
 
@@ -108,6 +111,7 @@ private:
     RightPane* Panel4 = nullptr;
     DebugMenu* D1 = nullptr;
     std::unique_ptr<MainMenu> menu_;
+    BattleActions* battleActions_ = nullptr;
     BattleParameters* battleParameters_ = nullptr;
     ListUpdateController* listUpdates_ = nullptr;
 };

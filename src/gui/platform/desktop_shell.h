@@ -4,10 +4,12 @@
 
 namespace zorvik::gui {
 
-// The Shell of the running program, through QDesktopServices.
+// The Shell of the running program: QDesktopServices opens, QProcess starts.
 class DesktopShell : public Shell {
 public:
     bool open(const QUrl& url) override;
+    ProgramStartResult startDetached(const QString& program, const QStringList& arguments,
+                                     const QString& workingFolder) override;
 };
 
 } // namespace zorvik::gui

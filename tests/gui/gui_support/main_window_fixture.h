@@ -27,12 +27,23 @@ protected:
     // Adds a catalogue row (DELETED 0) before or while the window is open.
     void addCharacter(const std::string& name, const std::string& author = "",
                       const std::string& name2 = "") {
-        Kel_CharacterDb catalogue(temp.file("db.sqlite3"));
-        ASSERT_TRUE(executeBound(
-            catalogue.statements(),
-            "INSERT INTO CHARACTER_TABLE(NAME, AUTHOR, NAME2, DELETED) "
+        insertRow(
+            "INSERT INTO CHARACTER_TABLE(NAME, AUTHOR, NAME2, DELETED) VALUES(?, ?, ?, 0)",
+            {BoundValue::ofText(name), BoundValue::ofText(author), BoundValue::ofText(name2)});
+    }
+
+    // A row as the list update registers a character: its FILENAME (a
+    // folder's name or an archive's file name) and FILETYPE (0 a folder).
+    void addStoredCharacter(const std::string& name, const std::string& fileName, int fileType) {
+        insertRow(
+            "INSERT INTO CHARACTER_TABLE(NAME, FILENAME, FILETYPE, DELETED) "
             "VALUES(?, ?, ?, 0)",
-            {BoundValue::ofText(name), BoundValue::ofText(author), BoundValue::ofText(name2)}));
+            {BoundValue::ofText(name), BoundValue::ofText(fileName), BoundValue::ofInt(fileType)});
+    }
+
+    void insertRow(const char* sql, const std::vector<BoundValue>& values) {
+        Kel_CharacterDb catalogue(temp.file("db.sqlite3"));
+        ASSERT_TRUE(executeBound(catalogue.statements(), sql, values));
     }
 
     // Settings.ini as a Windows editor leaves it: lines end with CR LF.
@@ -68,6 +79,10 @@ protected:
     }
 
     QTreeView* list() const { return find<QTreeView>("ListView1"); }
+
+    // Selects a list row as a click on it does (the window starts with none
+    // selected: its first show applies the search and rebuilds the list).
+    void selectRow(int row) const { list()->setCurrentIndex(list()->model()->index(row, 0)); }
 
     // The captions of the list's rows (its first column).
     using Texts = std::vector<std::string>;

@@ -1,0 +1,175 @@
+#include <cstdlib>
+#include <filesystem>
+#include <sys/stat.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QTest>
+
+#include "gui/platform/desktop_shell.h"
+#include "gui_support/main_window_fixture.h"
+
+namespace zorvik::test {
+namespace {
+
+// The PATH environment variable replaced for one test.
+class ScopedPath {
+public:
+    explicit ScopedPath(const std::string& path) {
+        const char* previous = std::getenv("PATH");
+        previous_ = previous != nullptr ? previous : "";
+        setenv("PATH", path.c_str(), 1);
+    }
+    ~ScopedPath() { setenv("PATH", previous_.c_str(), 1); }
+    ScopedPath(const ScopedPath&) = delete;
+    ScopedPath& operator=(const ScopedPath&) = delete;
+
+private:
+    std::string previous_;
+};
+
+class BattleStart : public MainWindowFixture {
+protected:
+    // The engine file, the selected character "alpha" and the opponents.
+    void prepare(const std::string& engineBytes, const std::string& general) {
+        engine = temp.write("mugen/mugen", engineBytes);
+        writeSettings("[General]\nMugenExeFile=" + engine + "\n" + general);
+        temp.write("program/FighterList", "beta\r\nrunner up\r\n");
+        addStoredCharacter("Alpha", "alpha", 0);
+    }
+
+    // The window with the character "alpha" selected.
+    void openWithAlphaSelected() {
+        open();
+        selectRow(0);
+    }
+
+    // The same on the real shell, which starts programs.
+    void openOnTheDesktop() {
+        platform::setCurrentFolder(temp.path());
+        form = std::make_unique<gui::TForm1>(messages, desktop, choosers, programFolder);
+        form->show();
+        selectRow(0);
+    }
+
+    void battleAgainst(int opponent) const { find<QMenu>("N8")->actions().at(opponent)->trigger(); }
+
+    std::string executable(const std::string& relative, const std::string& script) const {
+        const std::string path = temp.write(relative, script);
+        chmod(path.c_str(), 0755);
+        return path;
+    }
+
+    QStringList arguments(std::initializer_list<std::string> texts) const {
+        QStringList list;
+        for (const std::string& text : texts) {
+            list << QString::fromStdString(text);
+        }
+        return list;
+    }
+
+    QString path(const std::string& text) const { return QString::fromStdString(text); }
+
+    ~BattleStart() override { form.reset(); } // before the shell it uses
+
+    gui::DesktopShell desktop;
+    std::string engine;
+    const std::string kNativeEngine = "\x7f"
+                                      "ELF";
+    const std::string kWindowsEngine = std::string("MZ\x90\0", 4);
+};
+
+TEST_F(BattleStart, TheEngineGetsBothNamesThenTheWordsOfTheParameterSetInUse) {
+    prepare(kNativeEngine, "BattleParamA=-rounds 3 -s \"my stage\"\nBattleParamC=\n"
+                           "DefaultBattleParam=2\n");
+    openWithAlphaSelected();
+    // Set C with an empty text: the two names and nothing after them.
+    battleAgainst(1);
+    ASSERT_EQ(shell.started.size(), 1);
+    EXPECT_EQ(shell.started[0].program, path(engine));
+    EXPECT_EQ(shell.started[0].arguments, arguments({"alpha", "runner up"}));
+    EXPECT_EQ(shell.started[0].workingFolder, path(temp.file("mugen")));
+
+    find<QAction>("M_ParamA")->trigger();
+    battleAgainst(0);
+    ASSERT_EQ(shell.started.size(), 2);
+    EXPECT_EQ(shell.started[1].arguments,
+              arguments({"alpha", "beta", "-rounds", "3", "-s", "my stage"}));
+    EXPECT_EQ(messages.shown().size(), 1u); // the first-run message only
+}
+
+TEST_F(BattleStart, AMissingEngineOrAnUnreadableNameStartsNothing) {
+    prepare(kNativeEngine, "");
+    std::filesystem::remove(engine);
+    openWithAlphaSelected();
+    battleAgainst(0);
+    EXPECT_EQ(messages.shown().back(), "MUGENファイルが見つかりません\n設定を確認してください");
+
+    temp.write("mugen/mugen", kNativeEngine);
+    list()->selectionModel()->clearSelection();
+    battleAgainst(0);
+    EXPECT_EQ(messages.shown().back(), "失敗しました");
+    EXPECT_TRUE(shell.started.isEmpty());
+}
+
+TEST_F(BattleStart, AWindowsEngineStartsThroughWineOnlyWhenWineIsOnThePath) {
+    prepare(kWindowsEngine, "");
+    temp.makeFolder("bin");
+    ScopedPath pathWithoutWine(temp.file("bin"));
+    openWithAlphaSelected();
+    battleAgainst(0);
+    EXPECT_EQ(messages.shown().back(),
+              "Windows用のMUGENを起動するにはwineが必要です\nwineをインストールしてください");
+    EXPECT_TRUE(shell.started.isEmpty());
+
+    const std::string wine = executable("bin/wine", "#!/bin/sh\nexit 0\n");
+    battleAgainst(0);
+    ASSERT_EQ(shell.started.size(), 1);
+    EXPECT_EQ(shell.started[0].program, path(wine));
+    EXPECT_EQ(shell.started[0].arguments, arguments({engine, "alpha", "beta"}));
+    EXPECT_EQ(shell.started[0].workingFolder, path(temp.file("mugen")));
+}
+
+TEST_F(BattleStart, AFailedStartAndOverlongParametersAreReported) {
+    prepare(kNativeEngine, "");
+    temp.write("program/FighterList", std::string(2040, 'o') + "\r\n" + "beta\r\n");
+    openWithAlphaSelected();
+    battleAgainst(0);
+    EXPECT_EQ(messages.shown().back().rfind("対戦パラメータが長すぎます\n", 0), 0u);
+    EXPECT_TRUE(shell.started.isEmpty());
+
+    shell.failNextStartWith = QStringLiteral("Permission denied");
+    battleAgainst(1);
+    EXPECT_EQ(messages.shown().back(),
+              "MUGENを起動できませんでした\n" + engine + "\nPermission denied");
+}
+
+// The real shell: a script stands in for the engine and writes down what it got.
+TEST_F(BattleStart, TheDesktopShellStartsTheEngineWithItsArgumentsInItsFolder) {
+    const std::string record = temp.file("record");
+    const std::string script = "#!/bin/sh\n{ pwd; for a in \"$@\"; do printf '<%s>\\n' \"$a\"; "
+                               "done; } > '" +
+                               record + ".part' && mv '" + record + ".part' '" + record + "'\n";
+    const std::string folder = temp.makeFolder("mugen engine");
+    writeSettings("[General]\nMugenExeFile=" + executable("mugen engine/mugen.sh", script) +
+                  "\nBattleParamA=-s \"my stage\" -x\n");
+    temp.write("program/FighterList", "runner up\r\n");
+    addStoredCharacter("Alpha", "アルファ alpha", 0);
+    openOnTheDesktop();
+    battleAgainst(0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(record); }, 10000));
+    EXPECT_EQ(readFile(record), std::filesystem::canonical(folder).string() +
+                                    "\n<アルファ alpha>\n<runner up>\n<-s>\n<my stage>\n<-x>\n");
+}
+
+TEST_F(BattleStart, AnEngineTheSystemCannotRunIsReportedByTheDesktopShell) {
+    prepare("#!/bin/sh\nexit 0\n", ""); // no permission to execute
+    openOnTheDesktop();
+    battleAgainst(0);
+    ASSERT_EQ(messages.shown().size(), 2u);
+    EXPECT_EQ(messages.shown().back().rfind("MUGENを起動できませんでした\n" + engine + "\n", 0),
+              0u);
+}
+
+} // namespace
+} // namespace zorvik::test
