@@ -9,8 +9,7 @@
 #include "core/catalogue/character_db.h"
 #include "core/catalogue/statement.h"
 #include "core/platform/user_messages.h"
-#include "core/sprite/png_encoder.h"
-#include "core/sprite/sff_ex.h"
+#include "core/sprite/portrait_decoder.h"
 
 namespace zorvik {
 
@@ -35,16 +34,6 @@ private:
     sqlite3_mutex* mutex_;
 };
 
-std::optional<std::vector<std::uint8_t>> decodedSprite(const std::string& spritePath,
-                                                       std::int16_t group, std::int16_t image,
-                                                       BitmapInfo& info) {
-    KelSFFEx sff;
-    if (!sff.LoadFile(spritePath) || sff.version() != 1) {
-        return std::nullopt;
-    }
-    return sff.GetSprite(group, image, info);
-}
-
 // Stores the PNG in the row; the database's message when that fails.
 std::optional<std::string> storeImage(Kel_CharacterDb& catalogue, const std::string& fileName,
                                       const std::vector<std::uint8_t>& png) {
@@ -63,13 +52,12 @@ std::optional<std::string> storeImage(Kel_CharacterDb& catalogue, const std::str
 bool CapturePortrait(Kel_CharacterDb& catalogue, UserMessages& messages,
                      const std::string& fileName, const std::string& spritePath, int registerGroup,
                      int registerImage) {
-    BitmapInfo info;
-    const auto pixels = decodedSprite(spritePath, static_cast<std::int16_t>(registerGroup),
-                                      static_cast<std::int16_t>(registerImage), info);
-    if (!pixels) {
+    const auto portrait = DecodePortraitSprite(spritePath, static_cast<std::int16_t>(registerGroup),
+                                               static_cast<std::int16_t>(registerImage));
+    if (!portrait) {
         return false;
     }
-    const auto png = sprite::encodePalettePng(info, *pixels);
+    const auto png = EncodePortraitPng(*portrait);
     if (!png) {
         messages.show(kEncodingFailed);
         return false;
