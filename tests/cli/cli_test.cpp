@@ -144,7 +144,8 @@ TEST_F(Cli, RegisterSpriteTakesPortraitsFromVersion1AndVersion2Files) {
     const auto drawnPng = decodePng(readFile(root.file("modern.png")));
     ASSERT_TRUE(drawnPng);
     EXPECT_EQ(drawnPng->pixels, drawn.pixels);
-    EXPECT_EQ(drawnPng->palette, std::vector<std::uint8_t>(drawn.palette.begin(), drawn.palette.end()));
+    EXPECT_EQ(drawnPng->palette,
+              std::vector<std::uint8_t>(drawn.palette.begin(), drawn.palette.end()));
 }
 
 TEST_F(Cli, DbOptionChoosesTheCatalogue) {

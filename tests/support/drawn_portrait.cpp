@@ -11,8 +11,8 @@ namespace {
 enum Colour : std::uint8_t {
     kBackdrop = 0,
     kOutline = 1,
-    kSkin = 2, // 4 shades, lightest first
-    kHair = 6, // 4 shades
+    kSkin = 2,   // 4 shades, lightest first
+    kHair = 6,   // 4 shades
     kShirt = 10, // 4 shades
     kEyeWhite = 14,
     kIris = 15,
@@ -41,7 +41,10 @@ bool inEllipse(double u, double v, double cu, double cv, double ru, double rv) {
 // One of four shades, lightest where the light from the upper left falls.
 std::uint8_t shade(std::uint8_t first, double u, double v, double cu, double cv) {
     const double light = (cu - u) * 1.6 + (cv - v) * 1.0;
-    return static_cast<std::uint8_t>(first + (light > 0.08 ? 0 : light > -0.02 ? 1 : light > -0.12 ? 2 : 3));
+    return static_cast<std::uint8_t>(first + (light > 0.08    ? 0
+                                              : light > -0.02 ? 1
+                                              : light > -0.12 ? 2
+                                                              : 3));
 }
 
 std::uint8_t faceDetail(double u, double v) {

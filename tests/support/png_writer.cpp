@@ -7,8 +7,8 @@ namespace zorvik::test {
 namespace {
 
 void appendToString(png_structp png, png_bytep data, size_t length) {
-    static_cast<std::string*>(png_get_io_ptr(png))->append(reinterpret_cast<const char*>(data),
-                                                            length);
+    static_cast<std::string*>(png_get_io_ptr(png))
+        ->append(reinterpret_cast<const char*>(data), length);
 }
 
 void flushNothing(png_structp) {}

@@ -73,9 +73,8 @@ void appendPaletteNode(std::string& out, const SffV2Palette& palette, std::uint3
 
 } // namespace
 
-SffV2Sprite SffV2Sprite::indexed(std::int16_t group, std::int16_t image,
-                                 const PcxPicture& picture, std::uint8_t format,
-                                 std::uint16_t paletteIndex) {
+SffV2Sprite SffV2Sprite::indexed(std::int16_t group, std::int16_t image, const PcxPicture& picture,
+                                 std::uint8_t format, std::uint16_t paletteIndex) {
     SffV2Sprite sprite = link(group, image, 0, paletteIndex);
     sprite.width = static_cast<std::uint16_t>(picture.width);
     sprite.height = static_cast<std::uint16_t>(picture.height);

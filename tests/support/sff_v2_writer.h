@@ -33,7 +33,7 @@ struct SffV2Sprite {
     // A PNG8 (10), PNG24 (11) or PNG32 (12) sprite holding an encoded PNG,
     // whatever its size, under a node of width x height.
     static SffV2Sprite png(std::int16_t group, std::int16_t image, std::uint16_t width,
-                                  std::uint16_t height, std::uint8_t format, std::string png);
+                           std::uint16_t height, std::uint8_t format, std::string png);
     static SffV2Sprite link(std::int16_t group, std::int16_t image, std::uint16_t linkIndex,
                             std::uint16_t paletteIndex = 0);
 };

@@ -77,8 +77,7 @@ constexpr std::size_t kMostCandidates = 64;
 // positions whose next three pixels hash alike.
 class MatchFinder {
 public:
-    explicit MatchFinder(const Pixels& pixels)
-        : pixels_(pixels), previous_(pixels.size(), kNone) {
+    explicit MatchFinder(const Pixels& pixels) : pixels_(pixels), previous_(pixels.size(), kNone) {
         head_.fill(kNone);
     }
 
@@ -89,8 +88,8 @@ public:
             return best;
         }
         std::size_t candidate = head_[hashAt(at)];
-        for (std::size_t tries = 0; candidate != kNone && at - candidate <= kMostDistance &&
-                                    tries < kMostCandidates;
+        for (std::size_t tries = 0;
+             candidate != kNone && at - candidate <= kMostDistance && tries < kMostCandidates;
              ++tries, candidate = previous_[candidate]) {
             std::size_t length = 0;
             while (length < most && at + length < pixels_.size() &&

@@ -33,8 +33,8 @@ bool RandomAccessFile::Read(std::uint64_t offset, std::span<std::uint8_t> into) 
     std::size_t done = 0;
     while (done < into.size()) {
         // A file that shrank since it was opened ends the read early: a failure.
-        const ssize_t got = ::pread(fd_, into.data() + done, into.size() - done,
-                                    static_cast<off_t>(offset + done));
+        const ssize_t got =
+            ::pread(fd_, into.data() + done, into.size() - done, static_cast<off_t>(offset + done));
         if (got <= 0) {
             return false;
         }

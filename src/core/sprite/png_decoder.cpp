@@ -85,8 +85,7 @@ std::uint32_t readBigEndian32(std::span<const std::uint8_t> bytes, std::size_t o
 
 } // namespace
 
-bool PngHeaderSizeIs(std::span<const std::uint8_t> png, std::uint32_t width,
-                     std::uint32_t height) {
+bool PngHeaderSizeIs(std::span<const std::uint8_t> png, std::uint32_t width, std::uint32_t height) {
     return png.size() >= kHeightOffset + 4 && png_sig_cmp(png.data(), 0, kSignatureLength) == 0 &&
            std::equal(kHeaderType.begin(), kHeaderType.end(), png.begin() + 12) &&
            readBigEndian32(png, kWidthOffset) == width &&

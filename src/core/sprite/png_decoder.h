@@ -17,7 +17,6 @@ bool DecodePngSprite(std::span<const std::uint8_t> png, SpritePicture& picture);
 
 // True when png starts with the PNG signature and an IHDR chunk of this
 // width and height; lets a caller refuse a forged size before allocating.
-bool PngHeaderSizeIs(std::span<const std::uint8_t> png, std::uint32_t width,
-                     std::uint32_t height);
+bool PngHeaderSizeIs(std::span<const std::uint8_t> png, std::uint32_t width, std::uint32_t height);
 
 } // namespace zorvik::sprite

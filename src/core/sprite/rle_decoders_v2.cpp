@@ -1,6 +1,7 @@
 #include "core/sprite/sprite_codecs_v2.h"
 
 #include <cstddef>
+#include <cstring>
 
 #include "core/sprite/pixel_runs.h"
 
@@ -15,6 +16,28 @@ constexpr std::uint8_t kRle5ColourFollows = 0x80;
 constexpr std::uint8_t kRle5DataLengthMask = 0x7F;
 constexpr std::uint8_t kFiveBitColour = 0x1F;
 
+// Room for the longest run written a word at a time.
+constexpr std::ptrdiff_t kRle8FastRoom = kRle8CountMask + kWordBytes - 1;
+
+// Decodes while the destination has room for any code's pixels, a word at
+// a time, and the source holds a whole code, so that no code needs a check.
+void decodeRle8Unchecked(const std::uint8_t*& in, const std::uint8_t* inEnd, std::uint8_t*& out,
+                         const std::uint8_t* outEnd) {
+    while (outEnd - out >= kRle8FastRoom && inEnd - in >= 2) {
+        const std::uint8_t code = in[0];
+        const bool isRun = (code & kRle8RunMask) == kRle8RunMarker;
+        const std::uint8_t value = isRun ? in[1] : code;
+        const std::size_t count = isRun ? code & kRle8CountMask : 1;
+        const std::uint64_t word = 0x0101010101010101ULL * value;
+        std::memcpy(out, &word, kWordBytes);
+        for (std::size_t i = kWordBytes; i < count; i += kWordBytes) {
+            std::memcpy(out + i, &word, kWordBytes);
+        }
+        out += count;
+        in += isRun ? 2 : 1;
+    }
+}
+
 } // namespace
 
 bool DecodeRle8(std::span<const std::uint8_t> source, std::span<std::uint8_t> destination) {
@@ -22,6 +45,7 @@ bool DecodeRle8(std::span<const std::uint8_t> source, std::span<std::uint8_t> de
     const std::uint8_t* const inEnd = in + source.size();
     std::uint8_t* out = destination.data();
     const std::uint8_t* const outEnd = out + destination.size();
+    decodeRle8Unchecked(in, inEnd, out, outEnd);
     while (out != outEnd && in != inEnd) {
         const std::uint8_t code = *in++;
         if ((code & kRle8RunMask) != kRle8RunMarker) {
@@ -64,7 +88,8 @@ bool DecodeRle5(std::span<const std::uint8_t> source, std::span<std::uint8_t> de
             return false;
         }
         for (const std::uint8_t* const dataEnd = in + dataLength; in != dataEnd; ++in) {
-            out = fillRun(out, outEnd, *in & kFiveBitColour, static_cast<std::size_t>(*in >> 5) + 1);
+            out =
+                fillRun(out, outEnd, *in & kFiveBitColour, static_cast<std::size_t>(*in >> 5) + 1);
         }
     }
     return true;

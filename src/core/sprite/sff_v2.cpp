@@ -84,9 +84,10 @@ bool KelSFFV2::readTable(std::uint32_t offset, std::uint32_t count,
 }
 
 std::optional<std::size_t> KelSFFV2::FindSprite(std::int16_t group, std::int16_t image) const {
-    const auto found = std::find_if(sprites_.begin(), sprites_.end(), [&](const SPRITENODEV2& node) {
-        return node.group == group && node.image == image;
-    });
+    const auto found =
+        std::find_if(sprites_.begin(), sprites_.end(), [&](const SPRITENODEV2& node) {
+            return node.group == group && node.image == image;
+        });
     if (found == sprites_.end()) {
         return std::nullopt;
     }

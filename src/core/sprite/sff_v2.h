@@ -41,8 +41,8 @@ public:
     std::optional<SpritePicture> GetSprite(std::int16_t group, std::int16_t image) const;
 
 private:
-    template <typename Node> bool readTable(std::uint32_t offset, std::uint32_t count,
-                                            std::vector<Node>& nodes) const;
+    template <typename Node>
+    bool readTable(std::uint32_t offset, std::uint32_t count, std::vector<Node>& nodes) const;
     // Where length bytes at offset of ldata (or tdata) lie in the file;
     // none unless they lie wholly inside both the block and the file.
     std::optional<std::uint64_t> fileOffsetInBlock(bool tdata, std::uint32_t offset,

@@ -29,9 +29,7 @@ struct SpritePicture {
     std::vector<std::uint8_t> pixels;
     SpritePalette palette{};
 
-    std::size_t channels() const {
-        return kind == Kind::Indexed ? 1 : kind == Kind::Rgb ? 3 : 4;
-    }
+    std::size_t channels() const { return kind == Kind::Indexed ? 1 : kind == Kind::Rgb ? 3 : 4; }
 };
 
 } // namespace zorvik

@@ -31,10 +31,12 @@ protected:
         SffV2File file;
         file.palettes = {SffV2Palette::of(picture.palette), SffV2Palette::link(0)};
         for (const std::uint8_t format : {0, 2, 3, 4, 10}) {
-            file.sprites.push_back(SffV2Sprite::indexed(0, static_cast<std::int16_t>(file.sprites.size()), picture, format, 1));
+            file.sprites.push_back(SffV2Sprite::indexed(
+                0, static_cast<std::int16_t>(file.sprites.size()), picture, format, 1));
         }
         file.sprites.push_back(SffV2Sprite::png(0, 5, 6, 5, 11, pngOf(PNG_COLOR_TYPE_RGB, 3)));
-        file.sprites.push_back(SffV2Sprite::png(0, 6, 6, 5, 12, pngOf(PNG_COLOR_TYPE_RGB_ALPHA, 4)));
+        file.sprites.push_back(
+            SffV2Sprite::png(0, 6, 6, 5, 12, pngOf(PNG_COLOR_TYPE_RGB_ALPHA, 4)));
         file.sprites.push_back(SffV2Sprite::link(0, 7, 3, 1));
         file.sprites.push_back(SffV2Sprite::link(0, 8, 7));
         return file;
@@ -71,7 +73,8 @@ TEST_F(HostileInputV2Test, GarbledHeaderNodesAndDataAreSafe) {
     std::uniform_int_distribution<int> value(0, 255);
     // Aim at the header's fields and the node tables, where sizes and offsets live.
     std::uniform_int_distribution<std::size_t> fields(12, 76);
-    std::uniform_int_distribution<std::size_t> nodes(file.spriteNodeOffset(), file.ldataOffset() - 1);
+    std::uniform_int_distribution<std::size_t> nodes(file.spriteNodeOffset(),
+                                                     file.ldataOffset() - 1);
     std::uniform_int_distribution<std::size_t> anywhere(file.ldataOffset(), bytes.size() - 1);
     for (int round = 0; round < 1500; ++round) {
         std::string garbled = bytes;
@@ -91,7 +94,8 @@ TEST_F(HostileInputV2Test, ForgedSizesAreRefusedBeforeAllocating) {
     // Enough data for a PNG to inflate to 65535 x 65535 pixels of one bit.
     file.sprites.push_back(SffV2Sprite::png(1, 0, 65535, 65535, 10, std::string(600'000, 'x')));
     // A size the reader would allocate, claimed over a PNG of 6 x 5.
-    file.sprites.push_back(SffV2Sprite::png(1, 1, 4000, 4000, 12, pngOf(PNG_COLOR_TYPE_RGB_ALPHA, 4) + std::string(4000, '\0')));
+    file.sprites.push_back(SffV2Sprite::png(
+        1, 1, 4000, 4000, 12, pngOf(PNG_COLOR_TYPE_RGB_ALPHA, 4) + std::string(4000, '\0')));
     ASSERT_TRUE(open(file));
     resetLargestAllocation();
     for (std::int16_t image = 0; image < kSprites; ++image) {

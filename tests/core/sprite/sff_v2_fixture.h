@@ -14,9 +14,7 @@ namespace zorvik::test {
 // Writes SFF version 2 fixtures into a fresh folder and opens them.
 class SffV2Fixture : public ::testing::Test {
 protected:
-    bool openBytes(const std::string& bytes) {
-        return sff.Open(folder.write("char.sff", bytes));
-    }
+    bool openBytes(const std::string& bytes) { return sff.Open(folder.write("char.sff", bytes)); }
     bool open(const SffV2File& file) { return openBytes(file.bytes()); }
 
     // The first count colours of a red, green, blue palette as the reader

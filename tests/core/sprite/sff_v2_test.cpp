@@ -63,11 +63,12 @@ TEST_F(SffV2FormatTest, PngSpritesOfEveryDepthAndLayout) {
     interlaced.interlaced = true;
     SffV2File file;
     file.palettes = {SffV2Palette::of(distinctPalette())};
-    file.sprites = {SffV2Sprite::png(1, 0, 5, 3, 11, pngOf(5, 3, PNG_COLOR_TYPE_RGB, rgb).encode()),
-                    SffV2Sprite::png(1, 1, 5, 3, 12, interlaced.encode()),
-                    SffV2Sprite::png(1, 2, 5, 3, 12, pngOf(5, 3, PNG_COLOR_TYPE_RGB, rgb).encode()),
-                    SffV2Sprite::png(1, 3, 5, 3, 11, pngOf(5, 3, PNG_COLOR_TYPE_RGB_ALPHA, rgba).encode()),
-                    SffV2Sprite::png(1, 4, 3, 2, 10, packed.encode())};
+    file.sprites = {
+        SffV2Sprite::png(1, 0, 5, 3, 11, pngOf(5, 3, PNG_COLOR_TYPE_RGB, rgb).encode()),
+        SffV2Sprite::png(1, 1, 5, 3, 12, interlaced.encode()),
+        SffV2Sprite::png(1, 2, 5, 3, 12, pngOf(5, 3, PNG_COLOR_TYPE_RGB, rgb).encode()),
+        SffV2Sprite::png(1, 3, 5, 3, 11, pngOf(5, 3, PNG_COLOR_TYPE_RGB_ALPHA, rgba).encode()),
+        SffV2Sprite::png(1, 4, 3, 2, 10, packed.encode())};
     ASSERT_TRUE(open(file));
     const auto rgbSprite = sff.GetSprite(1, 0);
     ASSERT_TRUE(rgbSprite);
@@ -98,10 +99,11 @@ TEST_F(SffV2FormatTest, PngOfAnotherSizeOrKindIsRefused) {
     const std::vector<std::uint8_t> rgb = noise(4 * 3 * 3, 3);
     SffV2File file;
     file.palettes = {SffV2Palette::of(distinctPalette())};
-    file.sprites = {SffV2Sprite::png(2, 0, 4, 3, 11, pngOf(4, 3, PNG_COLOR_TYPE_RGB, rgb).encode()),
-                    SffV2Sprite::png(2, 1, 5, 3, 11, pngOf(4, 3, PNG_COLOR_TYPE_RGB, rgb).encode()),
-                    SffV2Sprite::png(2, 2, 4, 2, 12, pngOf(4, 3, PNG_COLOR_TYPE_RGB, rgb).encode()),
-                    SffV2Sprite::png(2, 3, 4, 3, 10, pngOf(4, 3, PNG_COLOR_TYPE_RGB, rgb).encode())};
+    file.sprites = {
+        SffV2Sprite::png(2, 0, 4, 3, 11, pngOf(4, 3, PNG_COLOR_TYPE_RGB, rgb).encode()),
+        SffV2Sprite::png(2, 1, 5, 3, 11, pngOf(4, 3, PNG_COLOR_TYPE_RGB, rgb).encode()),
+        SffV2Sprite::png(2, 2, 4, 2, 12, pngOf(4, 3, PNG_COLOR_TYPE_RGB, rgb).encode()),
+        SffV2Sprite::png(2, 3, 4, 3, 10, pngOf(4, 3, PNG_COLOR_TYPE_RGB, rgb).encode())};
     ASSERT_TRUE(open(file));
     EXPECT_TRUE(sff.GetSprite(2, 0));
     for (const std::int16_t image : {1, 2, 3}) {
@@ -157,13 +159,19 @@ TEST_F(SffV2LinkTest, LinkedSpriteShowsItsTargetInItsOwnPalette) {
 
 TEST_F(SffV2LinkTest, LoopsAndLinksOutOfTheTableAreRefused) {
     SffV2File file;
-    file.palettes = {SffV2Palette::of(distinctPalette()), SffV2Palette::link(0),
-                     SffV2Palette::link(1), SffV2Palette::link(4), SffV2Palette::link(5),
+    file.palettes = {SffV2Palette::of(distinctPalette()),
+                     SffV2Palette::link(0),
+                     SffV2Palette::link(1),
+                     SffV2Palette::link(4),
+                     SffV2Palette::link(5),
                      SffV2Palette::link(3)};
     file.sprites = {SffV2Sprite::indexed(0, 0, distinctPicture(2, 2), 2),
-                    SffV2Sprite::link(1, 1, 0, 2), SffV2Sprite::link(1, 2, 1, 3),
-                    SffV2Sprite::link(1, 3, 4), SffV2Sprite::link(1, 4, 3),
-                    SffV2Sprite::link(1, 5, 8), SffV2Sprite::link(1, 6, 0, 6),
+                    SffV2Sprite::link(1, 1, 0, 2),
+                    SffV2Sprite::link(1, 2, 1, 3),
+                    SffV2Sprite::link(1, 3, 4),
+                    SffV2Sprite::link(1, 4, 3),
+                    SffV2Sprite::link(1, 5, 8),
+                    SffV2Sprite::link(1, 6, 0, 6),
                     SffV2Sprite::link(1, 7, 7)};
     ASSERT_TRUE(open(file));
     EXPECT_TRUE(sff.GetSprite(1, 1));  // sprites 1 -> 0, palettes 2 -> 1 -> 0
@@ -186,7 +194,8 @@ TEST_F(SffV2LoadTest, HeaderAndTablesMustBeThere) {
     EXPECT_EQ(sff.sprites().size(), 1u);
     EXPECT_EQ(sff.palettes().size(), 1u);
     EXPECT_EQ(sff.header().tdataOffset, file.tdataOffset());
-    for (const auto& [at, value] : std::vector<std::pair<std::size_t, char>>{{15, 1}, {15, 3}, {11, 'X'}, {0, 'e'}}) {
+    for (const auto& [at, value] :
+         std::vector<std::pair<std::size_t, char>>{{15, 1}, {15, 3}, {11, 'X'}, {0, 'e'}}) {
         std::string broken = bytes;
         broken[at] = value;
         EXPECT_FALSE(openBytes(broken)) << at;

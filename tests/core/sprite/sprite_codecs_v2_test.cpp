@@ -32,8 +32,8 @@ TEST(Rle8Test, RunsLiteralsAndTheirEnds) {
               (Bytes{7, 7, 7, 5, 0x45, 0xC5, 0x85}));
     // A run passing the end is cut there; what follows the last pixel is not read.
     EXPECT_EQ(decode(sprite::DecodeRle8, {1, 0x45, 2, 0x99}, 3), (Bytes{1, 2, 2}));
-    EXPECT_FALSE(decode(sprite::DecodeRle8, {0x43, 7}, 4));    // ends early
-    EXPECT_FALSE(decode(sprite::DecodeRle8, {1, 0x42}, 3));    // run without its value
+    EXPECT_FALSE(decode(sprite::DecodeRle8, {0x43, 7}, 4)); // ends early
+    EXPECT_FALSE(decode(sprite::DecodeRle8, {1, 0x42}, 3)); // run without its value
     EXPECT_FALSE(decode(sprite::DecodeRle8, {}, 1));
 }
 
@@ -82,11 +82,11 @@ TEST(Lz5Test, HandBuiltStreamOfEveryPacketKind) {
 }
 
 TEST(Lz5Test, RefusesCopiesBeforeTheStartAndCutStreams) {
-    EXPECT_FALSE(decode(sprite::DecodeLz5, {0x01, 0x02, 0x00}, 3)); // a copy of nothing
+    EXPECT_FALSE(decode(sprite::DecodeLz5, {0x01, 0x02, 0x00}, 3));       // a copy of nothing
     EXPECT_FALSE(decode(sprite::DecodeLz5, {0x02, 0x23, 0x02, 0x01}, 4)); // 2 back from 1
     EXPECT_EQ(decode(sprite::DecodeLz5, {0x02, 0x23, 0x02, 0x01}, 1), (Bytes{3}));
-    EXPECT_FALSE(decode(sprite::DecodeLz5, {0x00, 0x03}, 3));    // long run without its length
-    EXPECT_FALSE(decode(sprite::DecodeLz5, {0x00, 0x23}, 2));    // ends early
+    EXPECT_FALSE(decode(sprite::DecodeLz5, {0x00, 0x03}, 3)); // long run without its length
+    EXPECT_FALSE(decode(sprite::DecodeLz5, {0x00, 0x23}, 2)); // ends early
     EXPECT_FALSE(decode(sprite::DecodeLz5, {0x02, 0x23, 0x00, 0x00}, 40)); // long copy cut
     EXPECT_FALSE(decode(sprite::DecodeLz5, {}, 1));
 }
