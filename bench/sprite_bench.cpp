@@ -166,11 +166,12 @@ void BM_CapturePortrait4MB(benchmark::State& state) {
 BENCHMARK(BM_CapturePortrait4MB)->Unit(benchmark::kMicrosecond);
 
 // A version 2 character's sprite file of about 4 MB, as the engine's tools
-// write them: about 1,500 LZ5 poses of a dozen sizes in tdata, the palettes
+// write them: about 1,700 LZ5 poses of a dozen sizes in tdata, the palettes
 // in ldata, and the portrait, the last node, an LZ5 sprite of 120 x 140.
 struct LargeSpriteFileV2 {
     test::TempFolder folder;
     std::string path;
+    std::size_t spriteCount = 0;
 
     LargeSpriteFileV2() {
         std::vector<test::SffV2Sprite> poses;
@@ -191,6 +192,7 @@ struct LargeSpriteFileV2 {
             file.sprites.push_back(std::move(pose));
         }
         file.sprites.push_back(test::SffV2Sprite::indexed(9000, 1, portrait, 4));
+        spriteCount = file.sprites.size();
         path = folder.write("kfm/kfm.sff", file.bytes());
     }
 };
@@ -198,6 +200,7 @@ struct LargeSpriteFileV2 {
 void BM_ReadSpriteFileV2_4MB(benchmark::State& state) {
     const LargeSpriteFileV2 sff;
     state.counters["file_bytes"] = static_cast<double>(test::readFile(sff.path).size());
+    state.counters["sprites"] = static_cast<double>(sff.spriteCount);
     for (auto _ : state) {
         readWholeFile(sff.path);
     }

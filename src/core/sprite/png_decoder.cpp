@@ -74,6 +74,7 @@ bool readRows(png_structp png, png_infop info, SpritePicture& picture, png_bytep
 
 // The signature, then the IHDR chunk's length and type, width and height.
 constexpr std::size_t kSignatureLength = 8;
+constexpr std::size_t kChunkTypeOffset = 12;
 constexpr std::size_t kWidthOffset = 16;
 constexpr std::size_t kHeightOffset = 20;
 constexpr std::array<std::uint8_t, 4> kHeaderType = {'I', 'H', 'D', 'R'};
@@ -87,7 +88,7 @@ std::uint32_t readBigEndian32(std::span<const std::uint8_t> bytes, std::size_t o
 
 bool PngHeaderSizeIs(std::span<const std::uint8_t> png, std::uint32_t width, std::uint32_t height) {
     return png.size() >= kHeightOffset + 4 && png_sig_cmp(png.data(), 0, kSignatureLength) == 0 &&
-           std::equal(kHeaderType.begin(), kHeaderType.end(), png.begin() + 12) &&
+           std::equal(kHeaderType.begin(), kHeaderType.end(), png.begin() + kChunkTypeOffset) &&
            readBigEndian32(png, kWidthOffset) == width &&
            readBigEndian32(png, kHeightOffset) == height;
 }
