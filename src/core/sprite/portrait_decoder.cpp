@@ -26,29 +26,28 @@ std::optional<std::int8_t> versionByte(const std::string& spritePath) {
 std::optional<DecodedPortrait> decodeVersion1(const std::string& spritePath, std::int16_t group,
                                               std::int16_t image) {
     KelSFFEx sff;
-    DecodedBitmap bitmap;
+    std::optional<DecodedPortrait> portrait;
+    BitmapInfo info;
     if (!sff.LoadFile(spritePath) || sff.version() != 1) {
-        return std::nullopt;
+        return portrait;
     }
-    auto pixels = sff.GetSprite(group, image, bitmap.info);
-    if (!pixels) {
-        return std::nullopt;
+    if (auto pixels = sff.GetSprite(group, image, info)) {
+        portrait.emplace(std::in_place_type<DecodedBitmap>, info, std::move(*pixels));
     }
-    bitmap.pixels = std::move(*pixels);
-    return bitmap;
+    return portrait;
 }
 
 std::optional<DecodedPortrait> decodeVersion2(const std::string& spritePath, std::int16_t group,
                                               std::int16_t image) {
     KelSFFV2 sff;
+    std::optional<DecodedPortrait> portrait;
     if (!sff.Open(spritePath)) {
-        return std::nullopt;
+        return portrait;
     }
-    auto picture = sff.GetSprite(group, image);
-    if (!picture) {
-        return std::nullopt;
+    if (auto picture = sff.GetSprite(group, image)) {
+        portrait.emplace(std::in_place_type<SpritePicture>, std::move(*picture));
     }
-    return DecodedPortrait(std::move(*picture));
+    return portrait;
 }
 
 } // namespace
