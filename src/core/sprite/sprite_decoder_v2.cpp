@@ -62,6 +62,9 @@ bool decodePixels(std::uint8_t format, std::span<const std::uint8_t> payload,
                   SpritePicture& picture) {
     switch (format) {
     case SPRITENODEV2::kRaw:
+        if (payload.size() < picture.pixels.size()) {
+            return false;
+        }
         std::copy_n(payload.begin(), picture.pixels.size(), picture.pixels.begin());
         return true;
     case SPRITENODEV2::kRle8:

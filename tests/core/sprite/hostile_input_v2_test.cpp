@@ -4,6 +4,7 @@
 
 #include "allocation_probe.h"
 #include "sff_v2_fixture.h"
+#include "support/byte_writer.h"
 #include "support/png_writer.h"
 
 namespace zorvik::test {
@@ -24,6 +25,22 @@ protected:
         png.rows.assign(6 * 5 * channels, 0x5A);
         png.palette.assign(96, 3);
         return png.encode();
+    }
+
+    // The PNG signature and a 1-bit palette IHDR chunk of this size.
+    static std::string pngHeader(std::uint32_t width, std::uint32_t height) {
+        std::string chunk = "IHDR";
+        for (const std::uint32_t value : {width, height}) {
+            for (int shift = 24; shift >= 0; shift -= 8) {
+                chunk += static_cast<char>((value >> shift) & 0xFF);
+            }
+        }
+        chunk += std::string("\x01\x03\0\0\0", 5);
+        std::string crc;
+        for (int shift = 24; shift >= 0; shift -= 8) {
+            crc += static_cast<char>((crc32(chunk) >> shift) & 0xFF);
+        }
+        return std::string("\x89PNG\r\n\x1a\n\0\0\0\x0d", 12) + chunk + crc;
     }
 
     static SffV2File mixedFile() {
@@ -87,23 +104,30 @@ TEST_F(HostileInputV2Test, GarbledHeaderNodesAndDataAreSafe) {
 
 TEST_F(HostileInputV2Test, ForgedSizesAreRefusedBeforeAllocating) {
     SffV2File file = mixedFile();
+    // Sizes the reader would allocate, far beyond what each sprite's data can give.
     for (SffV2Sprite& sprite : file.sprites) {
-        sprite.width = 65535;
-        sprite.height = 65535;
+        sprite.width = 4000;
+        sprite.height = 4000;
     }
-    // Enough data for a PNG to inflate to 65535 x 65535 pixels of one bit.
-    file.sprites.push_back(SffV2Sprite::png(1, 0, 65535, 65535, 10, std::string(600'000, 'x')));
-    // A size the reader would allocate, claimed over a PNG of 6 x 5.
+    // 65535 x 65535: a PNG saying so at one bit a pixel, with the 600 KB of
+    // data that could inflate that far.
+    file.sprites.push_back(SffV2Sprite::png(1, 0, 65535, 65535, 10,
+                                            pngHeader(65535, 65535) + std::string(600'000, 'x')));
+    file.sprites.push_back(SffV2Sprite::indexed(1, 1, distinctPicture(6, 5), 4));
+    file.sprites.back().width = 65535;
+    file.sprites.back().height = 65535;
+    // A size its data could give, over a PNG of 6 x 5.
     file.sprites.push_back(SffV2Sprite::png(
-        1, 1, 4000, 4000, 12, pngOf(PNG_COLOR_TYPE_RGB_ALPHA, 4) + std::string(4000, '\0')));
+        1, 2, 4000, 4000, 12, pngOf(PNG_COLOR_TYPE_RGB_ALPHA, 4) + std::string(4000, '\0')));
     ASSERT_TRUE(open(file));
     resetLargestAllocation();
     for (std::int16_t image = 0; image < kSprites; ++image) {
         EXPECT_FALSE(sff.GetSprite(0, image)) << image;
     }
-    EXPECT_FALSE(sff.GetSprite(1, 0));
-    EXPECT_FALSE(sff.GetSprite(1, 1));
-    // The largest block is the 600 KB of data read for the sprite, no picture.
+    for (std::int16_t image = 0; image < 3; ++image) {
+        EXPECT_FALSE(sff.GetSprite(1, image)) << image;
+    }
+    // The largest block is the 600 KB of data read for a sprite, no picture.
     EXPECT_LT(largestAllocation(), 700'000u);
 }
 
