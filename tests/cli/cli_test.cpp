@@ -5,6 +5,10 @@
 
 #include "cli_sandbox.h"
 #include "support/character_fixture.h"
+#include "support/drawn_portrait.h"
+#include "support/png_reader.h"
+#include "support/sff_v2_writer.h"
+#include "support/temp_folder.h"
 
 namespace zorvik::test {
 namespace {
@@ -81,6 +85,33 @@ TEST_F(Cli, PortraitWritesTheStoredPng) {
     EXPECT_EQ(readFile(root.file("kfm.png")).substr(0, 8), "\x89PNG\r\n\x1a\n");
     EXPECT_EQ(run({"portrait", "2", root.file("none.png")}).exitCode, 1);
     EXPECT_FALSE(fs::exists(root.file("none.png")));
+}
+
+TEST_F(Cli, RegisterSpriteTakesPortraitsFromVersion1AndVersion2Files) {
+    addCharacter("kfm", "Kung Fu Man"); // version 1: a 4 x 3 sprite of 7s
+    const PcxPicture drawn = drawnPortrait(60, 50);
+    SffV2File modern;
+    modern.palettes = {SffV2Palette::of(drawn.palette)};
+    modern.sprites = {SffV2Sprite::indexed(0, 0, drawn, 2),
+                      SffV2Sprite::indexed(9000, 1, drawn, 4)};
+    DefFields fields;
+    fields.name = "Modern";
+    root.write("chars/modern/modern.def", defText(fields));
+    root.write("chars/modern/kfm.sff", modern.bytes());
+
+    ASSERT_EQ(run({"update", "--main-dir", characters, "--register-sprite", "1"}).out,
+              "更新処理終了 : 新規追加データ 2件、 更新データ 0件でした。\n");
+    // The folder is listed by name: kfm is 1, modern is 2.
+    ASSERT_EQ(run({"portrait", "1", root.file("kfm.png")}).exitCode, 0);
+    ASSERT_EQ(run({"portrait", "2", root.file("modern.png")}).exitCode, 0);
+    const auto old = decodePng(readFile(root.file("kfm.png")));
+    ASSERT_TRUE(old);
+    EXPECT_EQ(old->pixels, std::vector<std::uint8_t>(12, 7));
+    const auto drawnPng = decodePng(readFile(root.file("modern.png")));
+    ASSERT_TRUE(drawnPng);
+    EXPECT_EQ(drawnPng->pixels, drawn.pixels);
+    EXPECT_EQ(drawnPng->palette,
+              std::vector<std::uint8_t>(drawn.palette.begin(), drawn.palette.end()));
 }
 
 TEST_F(Cli, DbOptionChoosesTheCatalogue) {

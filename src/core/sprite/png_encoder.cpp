@@ -12,11 +12,14 @@ namespace zorvik::sprite {
 
 namespace {
 
+// Where the rows of a picture lie: the top row, and the step from one row
+// to the one below it (negative for a bitmap stored bottom row first).
 struct PngRows {
-    const std::uint8_t* bottomRow = nullptr;
-    std::size_t stride = 0;
+    const std::uint8_t* topRow = nullptr;
+    std::ptrdiff_t step = 0;
     std::uint32_t width = 0;
     std::uint32_t height = 0;
+    int colourType = PNG_COLOR_TYPE_PALETTE;
     std::array<png_color, 256> palette{};
 };
 
@@ -35,10 +38,38 @@ std::optional<PngRows> rowsOf(const BitmapInfo& info, std::span<const std::uint8
         pixels.size() < header.sizeImage) {
         return std::nullopt;
     }
-    PngRows rows{pixels.data(), stride, static_cast<std::uint32_t>(header.width), height, {}};
+    // The block holds the bottom row first; PNG wants the top row first.
+    PngRows rows{pixels.data() + (height - 1) * stride, -static_cast<std::ptrdiff_t>(stride),
+                 static_cast<std::uint32_t>(header.width), height};
     for (std::size_t i = 0; i < rows.palette.size(); ++i) {
         const RgbQuad& colour = info.colours[i];
         rows.palette[i] = png_color{colour.red, colour.green, colour.blue};
+    }
+    return rows;
+}
+
+// The rows of a decoded picture that holds all its pixels; none otherwise.
+std::optional<PngRows> rowsOf(const SpritePicture& picture) {
+    const std::size_t rowBytes = picture.width * picture.channels();
+    if (picture.width < 1 || picture.height < 1 ||
+        picture.pixels.size() != rowBytes * picture.height) {
+        return std::nullopt;
+    }
+    PngRows rows{picture.pixels.data(), static_cast<std::ptrdiff_t>(rowBytes), picture.width,
+                 picture.height};
+    switch (picture.kind) {
+    case SpritePicture::Kind::Indexed:
+        for (std::size_t i = 0; i < rows.palette.size(); ++i) {
+            const RgbColour& colour = picture.palette[i];
+            rows.palette[i] = png_color{colour.red, colour.green, colour.blue};
+        }
+        break;
+    case SpritePicture::Kind::Rgb:
+        rows.colourType = PNG_COLOR_TYPE_RGB;
+        break;
+    case SpritePicture::Kind::Rgba:
+        rows.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
+        break;
     }
     return rows;
 }
@@ -125,16 +156,37 @@ bool writePng(png_structp png, png_infop info, const PngRows& rows) {
     if (setjmp(png_jmpbuf(png))) {
         return false;
     }
-    png_set_IHDR(png, info, rows.width, rows.height, 8, PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE,
+    png_set_IHDR(png, info, rows.width, rows.height, 8, rows.colourType, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_set_PLTE(png, info, rows.palette.data(), static_cast<int>(rows.palette.size()));
+    if (rows.colourType == PNG_COLOR_TYPE_PALETTE) {
+        png_set_PLTE(png, info, rows.palette.data(), static_cast<int>(rows.palette.size()));
+    }
     png_write_info(png, info);
-    // The block holds the bottom row first; PNG wants the top row first.
-    for (std::uint32_t row = rows.height; row-- > 0;) {
-        png_write_row(png, rows.bottomRow + row * rows.stride);
+    for (std::uint32_t row = 0; row < rows.height; ++row) {
+        png_write_row(png, rows.topRow + static_cast<std::ptrdiff_t>(row) * rows.step);
     }
     png_write_end(png, nullptr);
     return true;
+}
+
+std::optional<std::vector<std::uint8_t>> encodeRows(const PngRows& rows) {
+    png_structp png = png_create_write_struct_2(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr,
+                                                nullptr, allocate, release);
+    png_infop pngInfo = png ? png_create_info_struct(png) : nullptr;
+    std::vector<std::uint8_t> encoded;
+    // Palette, headers and compressed rows of a portrait rarely need more.
+    const std::size_t rowBytes = static_cast<std::size_t>(rows.step < 0 ? -rows.step : rows.step);
+    encoded.reserve(1024 + rowBytes * rows.height / 2);
+    bool written = false;
+    if (pngInfo) {
+        png_set_write_fn(png, &encoded, appendToVector, flushNothing);
+        written = writePng(png, pngInfo, rows);
+    }
+    png_destroy_write_struct(&png, &pngInfo);
+    if (!written) {
+        return std::nullopt;
+    }
+    return encoded;
 }
 
 } // namespace
@@ -142,25 +194,12 @@ bool writePng(png_structp png, png_infop info, const PngRows& rows) {
 std::optional<std::vector<std::uint8_t>> encodePalettePng(const BitmapInfo& info,
                                                           std::span<const std::uint8_t> pixels) {
     const auto rows = rowsOf(info, pixels);
-    if (!rows) {
-        return std::nullopt;
-    }
-    png_structp png = png_create_write_struct_2(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr,
-                                                nullptr, allocate, release);
-    png_infop pngInfo = png ? png_create_info_struct(png) : nullptr;
-    std::vector<std::uint8_t> encoded;
-    // Palette, headers and compressed rows of a portrait rarely need more.
-    encoded.reserve(1024 + rows->stride * rows->height / 2);
-    bool written = false;
-    if (pngInfo) {
-        png_set_write_fn(png, &encoded, appendToVector, flushNothing);
-        written = writePng(png, pngInfo, *rows);
-    }
-    png_destroy_write_struct(&png, &pngInfo);
-    if (!written) {
-        return std::nullopt;
-    }
-    return encoded;
+    return rows ? encodeRows(*rows) : std::nullopt;
+}
+
+std::optional<std::vector<std::uint8_t>> encodePicturePng(const SpritePicture& picture) {
+    const auto rows = rowsOf(picture);
+    return rows ? encodeRows(*rows) : std::nullopt;
 }
 
 } // namespace zorvik::sprite

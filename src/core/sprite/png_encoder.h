@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/sprite/bitmap_info.h"
+#include "core/sprite/sprite_picture.h"
 
 namespace zorvik::sprite {
 
@@ -15,5 +16,10 @@ namespace zorvik::sprite {
 // is not such a bitmap or the encoder fails.
 std::optional<std::vector<std::uint8_t>> encodePalettePng(const BitmapInfo& info,
                                                           std::span<const std::uint8_t> pixels);
+
+// Encodes a decoded version 2 sprite: an indexed picture as a palette PNG
+// like encodePalettePng's, an RGB or RGBA picture as an 8-bit RGB or RGBA
+// PNG. None when the picture lacks pixels or the encoder fails.
+std::optional<std::vector<std::uint8_t>> encodePicturePng(const SpritePicture& picture);
 
 } // namespace zorvik::sprite

@@ -6,8 +6,7 @@
 
 #include "core/catalogue/portrait_store.h"
 #include "core/platform/user_messages.h"
-#include "core/sprite/png_encoder.h"
-#include "core/sprite/sff_ex.h"
+#include "core/sprite/portrait_decoder.h"
 
 namespace zorvik {
 
@@ -16,27 +15,16 @@ namespace {
 constexpr const char* kEncodingFailed = "png変換に失敗";
 constexpr const char* kWriteFailed = "書き込みに失敗しました : ";
 
-std::optional<std::vector<std::uint8_t>> decodedSprite(const std::string& spritePath,
-                                                       std::int16_t group, std::int16_t image,
-                                                       BitmapInfo& info) {
-    KelSFFEx sff;
-    if (!sff.LoadFile(spritePath) || sff.version() != 1) {
-        return std::nullopt;
-    }
-    return sff.GetSprite(group, image, info);
-}
-
 } // namespace
 
 PortraitPng MakePortraitPng(const std::string& spritePath, int registerGroup, int registerImage) {
-    BitmapInfo info;
-    const auto pixels = decodedSprite(spritePath, static_cast<std::int16_t>(registerGroup),
-                                      static_cast<std::int16_t>(registerImage), info);
-    if (!pixels) {
+    const auto decoded = DecodePortraitSprite(spritePath, static_cast<std::int16_t>(registerGroup),
+                                              static_cast<std::int16_t>(registerImage));
+    if (!decoded) {
         return {};
     }
     PortraitPng portrait;
-    portrait.png = sprite::encodePalettePng(info, *pixels);
+    portrait.png = EncodePortraitPng(*decoded);
     portrait.encodingFailed = !portrait.png;
     return portrait;
 }
