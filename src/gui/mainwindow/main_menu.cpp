@@ -32,6 +32,7 @@ MainMenu::MainMenu(QMenuBar& MainMenu1, QMenu& D1) {
     MainMenu1.addMenu(&D1);
     D1.menuAction()->setVisible(false);
     buildBattleMenu(MainMenu1);
+    Tools1 = addMenu(MainMenu1, QStringLiteral("Tools1"), QStringLiteral("ツール(&T)"));
     Help1 = addMenu(MainMenu1, QStringLiteral("Help1"), QStringLiteral("ヘルプ(&H)"));
     V1 = addItem(*Help1, QStringLiteral("V1"), QStringLiteral("Zorvikについて(&V)..."));
 }

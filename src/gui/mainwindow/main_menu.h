@@ -22,6 +22,7 @@ public:
     QMenu* B1 = nullptr;
     QMenu* N9 = nullptr;
     std::array<QAction*, 3> battleParameterItems{}; // M_ParamA, M_ParamB, M_ParamC
+    QMenu* Tools1 = nullptr; // the collection tools, beside the designed menus
     QMenu* Help1 = nullptr;
     QAction* V1 = nullptr; // the About box
 
