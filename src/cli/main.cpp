@@ -15,6 +15,7 @@ constexpr const char* kHelp = "usage: zorvik-cli COMMAND [options]\n"
                               "  update     bring the catalogue in line with the character folder\n"
                               "  list       print the catalogue as tab-separated text\n"
                               "  portrait   write a character's stored portrait to a file\n"
+                              "  check      look for characters gone from disk, broken ones and duplicates\n"
                               "\n"
                               "'zorvik-cli COMMAND --help' tells more about each.\n";
 
@@ -36,6 +37,9 @@ int main(int argc, char* argv[]) {
     }
     if (command == "portrait") {
         return runPortrait(arguments);
+    }
+    if (command == "check") {
+        return runCheck(arguments);
     }
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kHelp, stdout);

@@ -6,8 +6,6 @@
 
 namespace zorvik {
 
-namespace {
-
 std::vector<std::string> windowsPathComponents(const std::string& path) {
     std::vector<std::string> components;
     std::string current;
@@ -26,6 +24,8 @@ std::vector<std::string> windowsPathComponents(const std::string& path) {
     }
     return components;
 }
+
+namespace {
 
 bool exists(const std::string& path) {
     struct stat info {};

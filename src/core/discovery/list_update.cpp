@@ -9,6 +9,7 @@
 #include "core/catalogue/statement.h"
 #include "core/discovery/candidate.h"
 #include "core/discovery/list_update_observer.h"
+#include "core/discovery/missing_characters.h"
 #include "core/discovery/registration.h"
 #include "core/platform/directory_listing.h"
 #include "core/platform/folders.h"
@@ -44,7 +45,7 @@ bool isCancelled(const ListUpdateJob& job) {
 }
 
 // The candidates of MainDir; none (after telling the user) when it cannot be listed.
-std::optional<std::vector<Candidate>> listCandidates(const ListUpdateJob& job) {
+std::optional<std::vector<Candidate>> listCandidates(const ListUpdateJob& job, bool& complete) {
     const std::string& mainDir = job.settings.MainDir;
     const platform::DirectoryListing listing = platform::listDirectory(mainDir);
     if (!listing.opened) {
@@ -54,6 +55,7 @@ std::optional<std::vector<Candidate>> listCandidates(const ListUpdateJob& job) {
     }
     platform::setCurrentFolder(mainDir.empty() ? "/" : mainDir);
     auto candidates = scanCandidates(listing, job.settings.RecognizeFileType, job.cancel);
+    complete = listing.errorCode == 0;
     if (listing.errorCode != 0 && !isCancelled(job)) {
         job.messages.show("何らかの異常な原因によりファイル検索が終了しました。\nエラーコード：" +
                           std::to_string(listing.errorCode));
@@ -131,7 +133,7 @@ bool execute(Kel_CharacterDb& catalogue, const char* sql) {
 }
 
 void registerCandidates(const ListUpdateJob& job, const std::vector<Candidate>& candidates,
-                        ListUpdateOutcome& outcome) {
+                        bool listingComplete, ListUpdateOutcome& outcome) {
     // The plug-ins are loaded once per update, not once per archive.
     std::optional<KelArchiverHandler> loaded;
     if (job.pluginFolder.empty()) {
@@ -150,6 +152,9 @@ void registerCandidates(const ListUpdateJob& job, const std::vector<Candidate>& 
     {
         RegistrationLoop loop(job, archiver, outcome);
         ok = loop.run(candidates) && ok;
+    }
+    if (ok) {
+        ok = MarkMissingAfterUpdate(job, candidates, listingComplete && !isCancelled(job), outcome);
     }
     // Committed however the loop ended, so every row written so far stays.
     if (!execute(job.catalogue, "COMMIT;")) {
@@ -177,13 +182,14 @@ ListUpdateOutcome RunListUpdate(const ListUpdateJob& job) {
     }
     job.observer.setStatusText("更新処理中...");
     job.observer.setLabel(pattern + "を検索");
-    const auto candidates = listCandidates(job);
+    bool listingComplete = false;
+    const auto candidates = listCandidates(job, listingComplete);
     if (!candidates) {
         job.observer.closeDialog();
         return outcome;
     }
     outcome.listed = true;
-    registerCandidates(job, *candidates, outcome);
+    registerCandidates(job, *candidates, listingComplete, outcome);
     job.observer.closeDialog();
     if (outcome.changed()) {
         job.observer.reloadList();

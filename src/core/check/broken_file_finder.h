@@ -1,0 +1,42 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/check/check_report.h"
+#include "core/check/character_def.h"
+
+namespace zorvik {
+
+struct StatusRow;
+
+// Tells which files a character's .def names that the engine would not
+// find: each is looked for beside the .def, then in the engine's data
+// folder. While no engine is set, stcommon is not reported, since every
+// engine ships its own common files.
+class BrokenFileFinder {
+public:
+    // True when a [Files] value resolves beside the .def.
+    using BesideDef = std::function<bool(const std::string& value)>;
+
+    explicit BrokenFileFinder(std::string engineDataFolder)
+        : dataFolder_(std::move(engineDataFolder)) {}
+
+    // Adds an entry to broken for every file of files that does not resolve.
+    void check(const StatusRow& row, const std::string& defFile,
+               const std::vector<FileReference>& files, const BesideDef& besideDef,
+               std::vector<BrokenCharacter>& broken) const;
+
+    // Checks a folder character whose folder is on disk.
+    void checkFolder(const StatusRow& row, const std::string& folder,
+                     std::vector<BrokenCharacter>& broken) const;
+
+private:
+    std::string dataFolder_;
+};
+
+// An entry for a row that is broken as a whole (no .def, an unreadable archive).
+BrokenCharacter brokenAsAWhole(const StatusRow& row, BrokenKind kind);
+
+} // namespace zorvik
