@@ -74,6 +74,10 @@ bool ArchiveCharacterCheck::check(const StatusRow& row, const std::string& archi
         return false;
     }
     if (!archiver_.OpenArchive(archivePath)) {
+        // Without any plug-in nothing can be said about the archive.
+        if (archiver_.plugins().empty()) {
+            return false;
+        }
         broken.push_back(brokenAsAWhole(row, BrokenKind::UnreadableArchive));
         return true;
     }

@@ -21,8 +21,8 @@ public:
                           const BrokenFileFinder& finder);
 
     // Adds the archive's problems to broken; false when it could not be
-    // checked (its plug-in has no listing command, or there was no room
-    // for the extraction folder).
+    // checked (no plug-in is loaded, the chosen one has no listing command,
+    // or the extraction folder could not be made).
     bool check(const StatusRow& row, const std::string& archivePath,
                std::vector<BrokenCharacter>& broken);
 
