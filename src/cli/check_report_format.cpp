@@ -36,7 +36,7 @@ std::string brokenDetail(const BrokenCharacter& entry) {
 }
 
 std::string groupsText(const char* title, const std::vector<DuplicateGroup>& groups) {
-    std::string text = std::string(title) + ": " + std::to_string(groups.size()) + " groups\n";
+    std::string text = std::string(title) + ", groups: " + std::to_string(groups.size()) + "\n";
     for (std::size_t i = 0; i < groups.size(); ++i) {
         text += "  group " + std::to_string(i + 1) + "\n";
         for (const DuplicateMember& member : groups[i].members) {
