@@ -9,6 +9,7 @@
 #include "core/check/archive_entry_index.h"
 #include "core/check/broken_file_finder.h"
 #include "core/check/character_def.h"
+#include "core/check/folder_index.h"
 
 namespace zorvik {
 
@@ -61,7 +62,7 @@ std::string joined(const std::vector<std::string>& folder, const std::string& na
 
 ArchiveCharacterCheck::ArchiveCharacterCheck(KelArchiverHandler& archiver,
                                              const std::string& tempDir,
-                                             const BrokenFileFinder& finder)
+                                             BrokenFileFinder& finder)
     : archiver_(archiver),
       folderPattern_(tempDir + (!tempDir.empty() && tempDir.back() == '/' ? "" : "/") +
                      "zorvik-check-XXXXXX"),
@@ -109,8 +110,8 @@ bool ArchiveCharacterCheck::checkOpened(const StatusRow& row,
 
 void ArchiveCharacterCheck::checkExtracted(const StatusRow& row, const std::string& folder,
                                            const std::vector<std::string>& names,
-                                           std::vector<BrokenCharacter>& broken) const {
-    const auto def = readCharacterDef(folder);
+                                           std::vector<BrokenCharacter>& broken) {
+    const auto def = readCharacterDef(FolderIndex().defFiles(folder));
     if (!def) {
         broken.push_back(brokenAsAWhole(row, BrokenKind::NoDefFile));
         return;

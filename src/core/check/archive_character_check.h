@@ -18,7 +18,7 @@ struct StatusRow;
 class ArchiveCharacterCheck {
 public:
     ArchiveCharacterCheck(KelArchiverHandler& archiver, const std::string& tempDir,
-                          const BrokenFileFinder& finder);
+                          BrokenFileFinder& finder);
 
     // Adds the archive's problems to broken; false when it could not be
     // checked (no plug-in is loaded, the chosen one has no listing command,
@@ -30,11 +30,11 @@ private:
     bool checkOpened(const StatusRow& row, std::vector<BrokenCharacter>& broken);
     void checkExtracted(const StatusRow& row, const std::string& folder,
                         const std::vector<std::string>& names,
-                        std::vector<BrokenCharacter>& broken) const;
+                        std::vector<BrokenCharacter>& broken);
 
     KelArchiverHandler& archiver_;
     std::string folderPattern_;
-    const BrokenFileFinder& finder_;
+    BrokenFileFinder& finder_;
 };
 
 } // namespace zorvik

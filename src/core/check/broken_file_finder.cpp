@@ -1,16 +1,15 @@
 #include "core/check/broken_file_finder.h"
 
 #include "core/catalogue/status_rows.h"
-#include "core/check/file_lookup.h"
 
 namespace zorvik {
 
 void BrokenFileFinder::check(const StatusRow& row, const std::string& defFile,
                              const std::vector<FileReference>& files, const BesideDef& besideDef,
-                             std::vector<BrokenCharacter>& broken) const {
+                             std::vector<BrokenCharacter>& broken) {
     for (const FileReference& file : files) {
         if (besideDef(file.value) ||
-            (!dataFolder_.empty() && resolvesToFile(dataFolder_, file.value))) {
+            (!dataFolder_.empty() && dataFiles_.resolvesToFile(dataFolder_, file.value))) {
             continue;
         }
         if (dataFolder_.empty() && file.key == "stcommon") {
@@ -22,14 +21,17 @@ void BrokenFileFinder::check(const StatusRow& row, const std::string& defFile,
 }
 
 void BrokenFileFinder::checkFolder(const StatusRow& row, const std::string& folder,
-                                   std::vector<BrokenCharacter>& broken) const {
-    const auto def = readCharacterDef(folder);
+                                   std::vector<BrokenCharacter>& broken) {
+    // One index per character, so that memory does not grow with the collection.
+    FolderIndex characterFiles;
+    const auto def = readCharacterDef(characterFiles.defFiles(folder));
     if (!def) {
         broken.push_back(brokenAsAWhole(row, BrokenKind::NoDefFile));
         return;
     }
     check(row, def->name, def->files,
-          [&](const std::string& value) { return resolvesToFile(folder, value); }, broken);
+          [&](const std::string& value) { return characterFiles.resolvesToFile(folder, value); },
+          broken);
 }
 
 BrokenCharacter brokenAsAWhole(const StatusRow& row, BrokenKind kind) {

@@ -4,8 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "core/check/check_report.h"
 #include "core/check/character_def.h"
+#include "core/check/check_report.h"
+#include "core/check/folder_index.h"
 
 namespace zorvik {
 
@@ -26,14 +27,15 @@ public:
     // Adds an entry to broken for every file of files that does not resolve.
     void check(const StatusRow& row, const std::string& defFile,
                const std::vector<FileReference>& files, const BesideDef& besideDef,
-               std::vector<BrokenCharacter>& broken) const;
+               std::vector<BrokenCharacter>& broken);
 
     // Checks a folder character whose folder is on disk.
     void checkFolder(const StatusRow& row, const std::string& folder,
-                     std::vector<BrokenCharacter>& broken) const;
+                     std::vector<BrokenCharacter>& broken);
 
 private:
     std::string dataFolder_;
+    FolderIndex dataFiles_; // listed once for the whole check
 };
 
 // An entry for a row that is broken as a whole (no .def, an unreadable archive).

@@ -22,9 +22,10 @@ struct CharacterDef {
 // The [Files] keys that name files the engine loads.
 const std::vector<std::string>& fileReferenceKeys();
 
-// The .def registration takes (the first top-level .def of folder, in
-// listing order, with an [Info] Name) and its [Files] entries; none when
-// no .def has a Name. Registration reads the same file with its own reader.
-std::optional<CharacterDef> readCharacterDef(const std::string& folder);
+// The .def registration takes from a character's top-level .def files
+// (given in listing order): the first with an [Info] Name, with its
+// [Files] entries; none when no .def has a Name. Registration reads the
+// same file with its own reader.
+std::optional<CharacterDef> readCharacterDef(const std::vector<std::string>& defFiles);
 
 } // namespace zorvik

@@ -13,7 +13,7 @@
 #include "core/check/broken_file_finder.h"
 #include "core/check/check_observer.h"
 #include "core/check/duplicate_finder.h"
-#include "core/check/file_lookup.h"
+#include "core/check/folder_index.h"
 #include "core/discovery/candidate.h"
 #include "core/discovery/missing_characters.h"
 #include "core/platform/directory_listing.h"
