@@ -16,7 +16,6 @@ constexpr const char* kSetDeletedSql = "UPDATE CHARACTER_TABLE SET DELETED=? WHE
 constexpr const char* kPortraitsSql =
     "SELECT ID, IMAGE FROM CHARACTER_TABLE WHERE DELETED IS NOT ? AND LENGTH(IMAGE) > 0 "
     "ORDER BY ID;";
-constexpr const char* kPortraitSql = "SELECT IMAGE FROM CHARACTER_TABLE WHERE ID=?;";
 
 StatusRow statusRow(const Statement& statement) {
     StatusRow row;
@@ -69,18 +68,6 @@ bool StatusRows::forEachPortrait(
         visit(statement.int64At(0), blobView(statement, 1));
     }
     return code == SQLITE_DONE;
-}
-
-std::optional<std::string> StatusRows::portrait(std::int64_t id) {
-    Statement statement(catalogue_.statements(), kPortraitSql);
-    if (!statement.isValid() || !statement.bindInt(1, id)) {
-        return std::nullopt;
-    }
-    const int code = statement.step();
-    if (code == SQLITE_DONE) {
-        return std::string();
-    }
-    return code == SQLITE_ROW ? std::optional(statement.blobAt(0)) : std::nullopt;
 }
 
 } // namespace zorvik

@@ -45,9 +45,6 @@ public:
     // hidden by hand that has a portrait, by ID; false on a catalogue error.
     bool forEachPortrait(const std::function<void(std::int64_t, std::string_view)>& visit);
 
-    // One row's stored portrait bytes ("" when it has none); none on a catalogue error.
-    std::optional<std::string> portrait(std::int64_t id);
-
 private:
     Kel_CharacterDb& catalogue_;
 };

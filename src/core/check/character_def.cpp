@@ -11,6 +11,10 @@ namespace zorvik {
 
 namespace {
 
+// Values are cut as the INI reader cuts them into its buffer: long enough
+// for any real path, and a hostile .def cannot make the lookups long.
+constexpr std::size_t kValueBufferSize = 1024;
+
 std::vector<std::string> makeKeys() {
     std::vector<std::string> keys = {"cmd", "cns", "st"};
     for (int i = 0; i <= 9; ++i) {
@@ -115,7 +119,7 @@ std::vector<FileReference> DefReader::files() const {
         if (value == values_.end() || value->second.empty()) {
             continue;
         }
-        std::string cleaned = cleanDefValue(value->second);
+        std::string cleaned = cleanDefValue(text::fitToBuffer(value->second, kValueBufferSize));
         if (!cleaned.empty()) {
             files.push_back({key, std::move(cleaned)});
         }

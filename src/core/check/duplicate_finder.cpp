@@ -69,28 +69,33 @@ std::unordered_map<std::int64_t, const StatusRow*> indexById(const std::vector<S
     return byId;
 }
 
-// Splits rows with the same hash and size into groups of equal bytes.
-std::optional<std::vector<std::vector<std::int64_t>>>
-splitByBytes(StatusRows& table, const std::vector<std::int64_t>& ids) {
-    std::vector<std::pair<std::string, std::vector<std::int64_t>>> classes;
-    for (const std::int64_t id : ids) {
-        auto bytes = table.portrait(id);
-        if (!bytes) {
-            return std::nullopt;
+// Rows whose portraits share a hash, split by their bytes: one
+// representative's bytes per class, so memory holds only the portraits
+// that have a twin candidate.
+class PortraitClasses {
+public:
+    void add(std::int64_t id, std::string_view bytes) {
+        for (auto& [representative, ids] : classes_) {
+            if (representative == bytes) {
+                ids.push_back(id);
+                return;
+            }
         }
-        const auto same = std::find_if(classes.begin(), classes.end(),
-                                       [&](const auto& entry) { return entry.first == *bytes; });
-        if (same != classes.end()) {
-            same->second.push_back(id);
-        } else {
-            classes.emplace_back(std::move(*bytes), std::vector<std::int64_t>{id});
+        classes_.emplace_back(std::string(bytes), std::vector<std::int64_t>{id});
+    }
+
+    void moveGroupsTo(std::vector<std::vector<std::int64_t>>& groups) {
+        for (auto& entry : classes_) {
+            groups.push_back(std::move(entry.second));
         }
     }
-    std::vector<std::vector<std::int64_t>> groups;
-    for (auto& entry : classes) {
-        groups.push_back(std::move(entry.second));
-    }
-    return groups;
+
+private:
+    std::vector<std::pair<std::string, std::vector<std::int64_t>>> classes_;
+};
+
+std::size_t portraitKey(std::string_view bytes) {
+    return std::hash<std::string_view>()(bytes) ^ bytes.size();
 }
 
 } // namespace
@@ -124,25 +129,28 @@ std::vector<DuplicateGroup> groupSameNameAndAuthor(const std::vector<StatusRow>&
 std::optional<std::vector<DuplicateGroup>> groupSamePortrait(StatusRows& table,
                                                              const std::vector<StatusRow>& rows) {
     const auto byId = indexById(rows);
-    std::unordered_map<std::size_t, std::vector<std::int64_t>> byHash;
-    const bool read = table.forEachPortrait([&](std::int64_t id, std::string_view bytes) {
+    // First pass: hashes only. Second pass: the bytes of the rows whose hash
+    // another row shares, compared.
+    std::unordered_map<std::size_t, int> hashCounts;
+    const bool hashed = table.forEachPortrait([&](std::int64_t id, std::string_view bytes) {
         if (byId.count(id) != 0) {
-            byHash[std::hash<std::string_view>()(bytes) ^ bytes.size()].push_back(id);
+            ++hashCounts[portraitKey(bytes)];
         }
     });
-    if (!read) {
+    std::unordered_map<std::size_t, PortraitClasses> candidates;
+    const bool compared = hashed && table.forEachPortrait([&](std::int64_t id,
+                                                               std::string_view bytes) {
+        const std::size_t key = portraitKey(bytes);
+        if (byId.count(id) != 0 && hashCounts[key] > 1) {
+            candidates[key].add(id, bytes);
+        }
+    });
+    if (!compared) {
         return std::nullopt;
     }
     std::vector<std::vector<std::int64_t>> idGroups;
-    for (const auto& entry : byHash) {
-        if (entry.second.size() < 2) {
-            continue;
-        }
-        auto split = splitByBytes(table, entry.second);
-        if (!split) {
-            return std::nullopt;
-        }
-        idGroups.insert(idGroups.end(), split->begin(), split->end());
+    for (auto& entry : candidates) {
+        entry.second.moveGroupsTo(idGroups);
     }
     return groupsOf(idGroups, byId);
 }

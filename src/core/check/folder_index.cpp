@@ -5,6 +5,13 @@
 
 namespace zorvik {
 
+namespace {
+
+// The longest path the system opens (PATH_MAX); a longer one names nothing.
+constexpr std::size_t kMaxPathBytes = 4096;
+
+} // namespace
+
 const FolderIndex::Folder& FolderIndex::folder(const std::string& path) {
     const auto known = folders_.find(path);
     if (known != folders_.end()) {
@@ -46,7 +53,7 @@ std::vector<std::string> FolderIndex::defFiles(const std::string& folderPath) {
 bool FolderIndex::resolvesToFile(const std::string& folderPath, const std::string& windowsPath) {
     const std::vector<std::string> components = windowsPathComponents(windowsPath);
     std::string current = folderPath;
-    for (std::size_t i = 0; i < components.size(); ++i) {
+    for (std::size_t i = 0; i < components.size() && current.size() < kMaxPathBytes; ++i) {
         const bool last = i + 1 == components.size();
         if (components[i] == "." || components[i] == "..") {
             current += "/" + components[i];
@@ -61,7 +68,7 @@ bool FolderIndex::resolvesToFile(const std::string& folderPath, const std::strin
         }
         current += "/" + entry->diskName;
     }
-    return !components.empty();
+    return !components.empty() && current.size() < kMaxPathBytes;
 }
 
 std::string engineDataFolder(const std::string& mugenExeFile) {

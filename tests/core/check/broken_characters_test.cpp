@@ -118,6 +118,20 @@ TEST_F(CheckFixture, FolderThatIsAFileNameDoesNotResolve) {
     EXPECT_THAT(brokenFiles(check()), ElementsAre("sprite=kfm.sff", "anim=anims"));
 }
 
+TEST_F(CheckFixture, HostilePathsStayCheapAndFindNothing) {
+    std::string climbing;
+    for (int i = 0; i < 100000; ++i) {
+        climbing += "..\\";
+    }
+    addCharacter("kfm", filesDef({{"cns", climbing + "kfm.cns"}, {"cmd", "/etc/passwd"}}),
+                 {"kfm.cns"});
+    update();
+    const CheckReport report = check();
+    ASSERT_EQ(report.broken.size(), 2u);
+    EXPECT_EQ(report.broken[0].value, "/etc/passwd"); // below the character's folder, not the root
+    EXPECT_LT(report.broken[1].value.size(), 1024u);  // cut as the INI reader cuts it
+}
+
 class ArchiveCharacters : public CheckFixture,
                           public ::testing::WithParamInterface<ArchiveFormat> {};
 
