@@ -9,10 +9,12 @@ namespace zorvik::cli {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
+inline constexpr int kExitProblemsFound = 3; // check: the collection has problems
 
 int runUpdate(const std::vector<std::string>& arguments);
 int runList(const std::vector<std::string>& arguments);
 int runPortrait(const std::vector<std::string>& arguments);
 int runRoster(const std::vector<std::string>& arguments);
+int runCheck(const std::vector<std::string>& arguments);
 
 } // namespace zorvik::cli

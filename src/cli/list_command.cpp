@@ -3,6 +3,7 @@
 #include "cli/cli_arguments.h"
 #include "cli/commands.h"
 #include "cli/list_selection.h"
+#include "cli/line_field.h"
 #include "core/catalogue/character_db.h"
 #include "core/catalogue/character_list_query.h"
 #include "core/settings/app_settings.h"
@@ -25,17 +26,6 @@ std::string listHelp() {
            "  --help            this text\n";
 }
 
-// Tabs and line breaks inside a value would break the line format.
-std::string field(std::string_view text) {
-    std::string value(text);
-    for (char& c : value) {
-        if (c == '\t' || c == '\n' || c == '\r') {
-            c = ' ';
-        }
-    }
-    return value;
-}
-
 void printRows(const std::vector<int>& columns, const Kel_QueryResult& rows) {
     std::string line = "ID";
     for (const int column : columns) {
@@ -45,7 +35,7 @@ void printRows(const std::vector<int>& columns, const Kel_QueryResult& rows) {
     for (std::size_t row = 0; row < rows.rowCount(); ++row) {
         line = std::to_string(rows.integerAt(0, row));
         for (std::size_t column = 1; column < rows.columnCount(); ++column) {
-            line += "\t" + field(rows.textAt(column, row));
+            line += "\t" + lineField(rows.textAt(column, row));
         }
         std::printf("%s\n", line.c_str());
     }

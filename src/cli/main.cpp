@@ -16,6 +16,7 @@ constexpr const char* kHelp = "usage: zorvik-cli COMMAND [options]\n"
                               "  list       print the catalogue as tab-separated text\n"
                               "  portrait   write a character's stored portrait to a file\n"
                               "  roster     write the engine's select.def from the catalogue\n"
+                              "  check      look for characters gone from disk, broken ones and duplicates\n"
                               "\n"
                               "'zorvik-cli COMMAND --help' tells more about each.\n";
 
@@ -40,6 +41,9 @@ int main(int argc, char* argv[]) {
     }
     if (command == "roster") {
         return runRoster(arguments);
+    }
+    if (command == "check") {
+        return runCheck(arguments);
     }
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kHelp, stdout);

@@ -3,14 +3,15 @@
 #include <cstdio>
 #include <string>
 
+#include "core/check/check_observer.h"
 #include "core/discovery/list_update_observer.h"
 #include "core/platform/user_messages.h"
 
 namespace zorvik::cli {
 
-// Shows a list update on a terminal: a progress bar on standard error when
-// it is a terminal, the status texts as lines otherwise.
-class TerminalObserver : public ListUpdateObserver {
+// Shows a list update or a collection check on a terminal: a progress bar
+// on standard error when it is a terminal, the status texts as lines otherwise.
+class TerminalObserver : public ListUpdateObserver, public CheckObserver {
 public:
     explicit TerminalObserver(std::FILE* out);
 

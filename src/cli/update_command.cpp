@@ -1,16 +1,16 @@
 #include <atomic>
 #include <cstdio>
-#include <csignal>
 #include <unistd.h>
 
 #include "cli/cli_arguments.h"
+#include "cli/command_setup.h"
 #include "cli/commands.h"
 #include "cli/terminal_observer.h"
 #include "core/catalogue/character_db.h"
 #include "core/discovery/list_update.h"
+#include "core/discovery/missing_characters.h"
 #include "core/platform/stdout_redirect.h"
 #include "core/settings/app_settings.h"
-#include "core/settings/ini_handler.h"
 
 namespace zorvik::cli {
 
@@ -31,43 +31,9 @@ constexpr const char* kUpdateHelp =
     "  --trace                 show the archiver plug-ins' trace on standard error\n"
     "  --help                  this text\n"
     "\n"
+    "Prints the counts line, then the number of characters newly found gone\n"
+    "from the character folder (their rows are marked missing, DELETED = 2).\n"
     "Exits with 0 when the update completed, 1 when it failed, 2 on bad usage.\n";
-
-// Ctrl+C stops the update after the character in hand; what was written stays.
-std::atomic<bool> cancelRequested{false};
-
-extern "C" void requestCancel(int) {
-    cancelRequested.store(true);
-}
-
-bool parseSwitch(const std::string& text, bool& value) {
-    if (text == "1" || text == "on" || text == "yes" || text == "true") {
-        value = true;
-    } else if (text == "0" || text == "off" || text == "no" || text == "false") {
-        value = false;
-    } else {
-        return false;
-    }
-    return true;
-}
-
-bool loadSettings(const CliArguments& arguments, AppSettings& settings, std::string& error) {
-    Kel_IniHandler store("Settings.ini");
-    readGeneralSettings(store, settings);
-    settings.MainDir = arguments.value("--main-dir").value_or(settings.MainDir);
-    settings.TempDir = arguments.value("--temp-dir").value_or(settings.TempDir);
-    if (const auto sprite = arguments.value("--register-sprite")) {
-        if (!parseSwitch(*sprite, settings.RegisterSprite)) {
-            error = "--register-sprite takes 0 or 1";
-            return false;
-        }
-    }
-    if (!fillTemporaryFolder(settings)) {
-        error = "一時ディレクトリを設定できません";
-        return false;
-    }
-    return true;
-}
 
 } // namespace
 
@@ -93,8 +59,8 @@ int runUpdate(const std::vector<std::string>& words) {
     Kel_CharacterDb catalogue(arguments.value("--db").value_or(Kel_CharacterDb::kFileName));
     TerminalObserver observer(stderr);
     StderrMessages messages(observer);
-    std::signal(SIGINT, requestCancel);
-    std::signal(SIGTERM, requestCancel);
+    // Ctrl+C stops the update after the character in hand; what was written stays.
+    const std::atomic<bool>& cancel = cancelOnInterrupt();
     ListUpdateOutcome outcome;
     {
         // Standard output carries only the counts line; the plug-ins' trace
@@ -102,12 +68,12 @@ int runUpdate(const std::vector<std::string>& words) {
         const platform::StdoutRedirect redirect(
             arguments.has("--trace") ? STDERR_FILENO : platform::StdoutRedirect::kDiscard);
         outcome =
-            RunListUpdate({settings, catalogue, messages, observer, cancelRequested, {}, nullptr});
+            RunListUpdate({settings, catalogue, messages, observer, cancel, {}, nullptr});
     }
     if (!outcome.listed) {
         return kExitFailure;
     }
-    std::printf("%s\n", outcome.countsText().c_str());
+    std::printf("%s\n%s\n", outcome.countsText().c_str(), missingCountText(outcome.missing).c_str());
     return outcome.completed ? kExitOk : kExitFailure;
 }
 

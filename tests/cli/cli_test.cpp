@@ -8,6 +8,7 @@
 #include "support/drawn_portrait.h"
 #include "support/png_reader.h"
 #include "support/sff_v2_writer.h"
+#include "support/json_reader.h"
 #include "support/temp_folder.h"
 
 namespace zorvik::test {
@@ -30,7 +31,7 @@ protected:
 TEST_F(Cli, UsageAndHelp) {
     EXPECT_EQ(run({}).exitCode, 2);
     EXPECT_EQ(run({"frobnicate"}).exitCode, 2);
-    for (const char* command : {"update", "list", "portrait", "roster"}) {
+    for (const char* command : {"update", "list", "portrait", "roster", "check"}) {
         const CliRun help = run({command, "--help"});
         EXPECT_EQ(help.exitCode, 0) << command;
         EXPECT_THAT(help.out, HasSubstr(std::string("usage: zorvik-cli ") + command));
@@ -41,6 +42,8 @@ TEST_F(Cli, UsageAndHelp) {
     EXPECT_EQ(run({"roster", "--order", "11", "select.def"}).exitCode, 2);
     EXPECT_EQ(run({"roster", "--mode", "nearly", "select.def"}).exitCode, 2);
     EXPECT_EQ(run({"roster"}).exitCode, 2); // no FILE and no engine to find it beside
+    EXPECT_EQ(run({"check", "--bogus"}).exitCode, 2);
+    EXPECT_EQ(run({"check", "extra"}).exitCode, 2);
 }
 
 TEST_F(Cli, UpdatePrintsTheCountsAndListPrintsTheCatalogue) {
@@ -48,7 +51,8 @@ TEST_F(Cli, UpdatePrintsTheCountsAndListPrintsTheCatalogue) {
     addCharacter("ryu", "Say \"Hi\"");
     const CliRun update = run({"update", "--main-dir", characters});
     EXPECT_EQ(update.exitCode, 0) << update.err;
-    EXPECT_EQ(update.out, "更新処理終了 : 新規追加データ 2件、 更新データ 0件でした。\n");
+    EXPECT_EQ(update.out, "更新処理終了 : 新規追加データ 2件、 更新データ 0件でした。\n"
+                          "見つからなくなったデータ : 0件\n");
     EXPECT_TRUE(fs::exists(root.file("work/db.sqlite3"))); // in the current folder
 
     const CliRun all = run({"list"});
@@ -67,7 +71,14 @@ TEST_F(Cli, UpdatePrintsTheCountsAndListPrintsTheCatalogue) {
 
     // Nothing changed: a second update adds nothing.
     EXPECT_EQ(run({"update", "--main-dir", characters}).out,
-              "更新処理終了 : 新規追加データ 0件、 更新データ 0件でした。\n");
+              "更新処理終了 : 新規追加データ 0件、 更新データ 0件でした。\n"
+              "見つからなくなったデータ : 0件\n");
+
+    // A folder removed outside the program: its row is marked missing.
+    fs::remove_all(characters + "/ryu");
+    EXPECT_EQ(run({"update", "--main-dir", characters}).out,
+              "更新処理終了 : 新規追加データ 0件、 更新データ 0件でした。\n"
+              "見つからなくなったデータ : 1件\n");
 }
 
 TEST_F(Cli, UpdateOfAMissingFolderFails) {
@@ -100,7 +111,8 @@ TEST_F(Cli, RegisterSpriteTakesPortraitsFromVersion1AndVersion2Files) {
     root.write("chars/modern/kfm.sff", modern.bytes());
 
     ASSERT_EQ(run({"update", "--main-dir", characters, "--register-sprite", "1"}).out,
-              "更新処理終了 : 新規追加データ 2件、 更新データ 0件でした。\n");
+              "更新処理終了 : 新規追加データ 2件、 更新データ 0件でした。\n"
+              "見つからなくなったデータ : 0件\n");
     // The folder is listed by name: kfm is 1, modern is 2.
     ASSERT_EQ(run({"portrait", "1", root.file("kfm.png")}).exitCode, 0);
     ASSERT_EQ(run({"portrait", "2", root.file("modern.png")}).exitCode, 0);
@@ -148,6 +160,62 @@ TEST_F(Cli, RosterWritesTheListsCharactersIntoTheEnginesSelectDef) {
     const CliRun failed = run({"roster", root.file("missing/select.def")});
     EXPECT_EQ(failed.exitCode, 1);
     EXPECT_THAT(failed.err, HasSubstr("missing"));
+}
+
+// A character whose .def names only files that are there.
+void addSoundCharacter(const TempFolder& root, const std::string& folder, const std::string& name) {
+    DefFields fields;
+    fields.name = name;
+    root.write("chars/" + folder + "/" + folder + ".def", defText(fields));
+    root.write("chars/" + folder + "/kfm.sff", portraitSff());
+    root.write("chars/" + folder + "/kfm.cmd", "");
+}
+
+TEST_F(Cli, CheckFindsThePlantedProblems) {
+    addSoundCharacter(root, "kfm", "Kung Fu Man");
+    addSoundCharacter(root, "ryu", "Ryu");
+    const CliRun clean = run({"check", "--main-dir", characters});
+    EXPECT_EQ(clean.exitCode, 0) << clean.err; // an empty catalogue has no problems
+    ASSERT_EQ(run({"update", "--main-dir", characters}).exitCode, 0);
+    EXPECT_EQ(run({"check", "--main-dir", characters}).exitCode, 0);
+
+    const std::string oddName = "kfm \"copy\"\t\\";
+    addSoundCharacter(root, oddName, " KUNG FU MAN");
+    addCharacter("broken", "Broken"); // its .def names kfm.cmd, which is not there
+    addSoundCharacter(root, "gone", "Gone");
+    ASSERT_EQ(run({"update", "--main-dir", characters}).exitCode, 0);
+    fs::remove_all(characters + "/gone");
+
+    const CliRun text = run({"check", "--main-dir", characters});
+    EXPECT_EQ(text.exitCode, 3) << text.err;
+    EXPECT_THAT(text.out, HasSubstr("gone from the character folder: 1\n"));
+    EXPECT_THAT(text.out, HasSubstr("\tbroken\tbroken.def\tcmd = kfm.cmd\tnot found\n"));
+    EXPECT_THAT(text.out, HasSubstr("same NAME and AUTHOR, groups: 1\n"));
+
+    const CliRun json = run({"check", "--json", "--main-dir", characters});
+    EXPECT_EQ(json.exitCode, 3);
+    const auto report = parseJson(json.out);
+    ASSERT_TRUE(report) << json.out;
+    EXPECT_TRUE((*report)["completed"].boolean);
+    ASSERT_EQ((*report)["missing"].items.size(), 1u);
+    EXPECT_EQ((*report)["missing"].items[0]["fileName"].text, "gone");
+    EXPECT_FALSE((*report)["missing"].items[0]["marked"].boolean);
+    ASSERT_EQ((*report)["broken"].items.size(), 1u);
+    EXPECT_EQ((*report)["broken"].items[0]["problem"].text, "missingFile");
+    EXPECT_EQ((*report)["broken"].items[0]["key"].text, "cmd");
+    const auto& group = (*report)["sameNameAndAuthor"].items.at(0).items;
+    ASSERT_EQ(group.size(), 2u);
+    EXPECT_EQ(group[0]["fileName"].text, "kfm");
+    EXPECT_EQ(group[1]["name"].text, " KUNG FU MAN");
+    EXPECT_EQ(group[1]["fileName"].text, oddName);
+    EXPECT_EQ((*report)["samePortrait"].items.size(), 0u); // portraits are off
+}
+
+TEST_F(Cli, CheckOfAMissingFolderFails) {
+    const CliRun check = run({"check", "--main-dir", root.file("missing")});
+    EXPECT_EQ(check.exitCode, 1);
+    EXPECT_THAT(check.err, HasSubstr(root.file("missing")));
+    EXPECT_EQ(check.out, "");
 }
 
 } // namespace

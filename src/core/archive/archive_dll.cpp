@@ -80,6 +80,10 @@ int KelArchiveDLL::CheckArchive(const std::string& archivePath, int mode) const 
     return checkArchive_(archivePath.c_str(), mode);
 }
 
+int KelArchiveDLL::QueryFunctionList(int function) const {
+    return queryFunctionList_(function);
+}
+
 int KelArchiveDLL::RunCommand(void* ownerWindow, const std::string& commandLine, char* output,
                               int outputSize) const {
     return command_(ownerWindow, commandLine.c_str(), output, outputSize);

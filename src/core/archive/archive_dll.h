@@ -39,6 +39,8 @@ public:
                    int outputSize) const;
 
     bool hasQueryFunctionList() const { return queryFunctionList_ != nullptr; }
+    // Calls prefix + "QueryFunctionList"; only when hasQueryFunctionList().
+    int QueryFunctionList(int function) const;
     bool hasGetVersion() const { return getVersion_ != nullptr; }
     bool hasGetRunning() const { return getRunning_ != nullptr; }
 

@@ -34,8 +34,19 @@ enum ZorvikArchiverFunction {
     ZORVIK_ARCHIVER_FUNCTION_CHECK_ARCHIVE = 1,
     ZORVIK_ARCHIVER_FUNCTION_GET_VERSION = 2,
     ZORVIK_ARCHIVER_FUNCTION_GET_RUNNING = 3,
-    ZORVIK_ARCHIVER_FUNCTION_QUERY_FUNCTION_LIST = 4
+    ZORVIK_ARCHIVER_FUNCTION_QUERY_FUNCTION_LIST = 4,
+    // The command function also understands the listing command below.
+    ZORVIK_ARCHIVER_FUNCTION_LIST_COMMAND = 5
 };
+
+// The listing command, for plug-ins that answer 1 for
+// ZORVIK_ARCHIVER_FUNCTION_LIST_COMMAND (plug-ins without it are never asked):
+//   l "<archive>" [-from:<n>]
+// The output lists the archive's files, as an extraction keeping folders
+// would write them, in the archive's order and with '/' between folders:
+//   files: <count>        followed by count lines, one file each
+//   next: <n>             only when more files follow; ask again with -from:<n>
+// A failure returns non-zero with the output "error: <why>".
 
 // Runs a command line (UTF-8, zero-terminated). The plug-in writes its own
 // zero-terminated output text of at most outputSize bytes into output.

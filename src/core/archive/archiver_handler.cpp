@@ -1,7 +1,9 @@
 #include "core/archive/archiver_handler.h"
 
+#include <cstdint>
 #include <cstdio>
 
+#include "core/archive/listing_part.h"
 #include "core/platform/directory_listing.h"
 #include "core/platform/folders.h"
 #include "core/settings/ini_handler.h"
@@ -149,17 +151,57 @@ bool KelArchiverHandler::Extract(const std::string& destination) {
     if (!plugin.hasCommand()) {
         return false;
     }
-    std::string buffer(kOutputBufferSize, '\0');
-    const int result = plugin.RunCommand(ownerWindow_, commandLine, buffer.data(),
-                                         static_cast<int>(buffer.size()));
-    // A plug-in that fills the whole buffer still leaves a terminated text.
-    buffer.back() = '\0';
-    output_ = buffer.c_str();
-    if (result != 0) {
+    if (!runChosen(commandLine)) {
         std::printf("%s", output_.c_str());
         return false;
     }
     return true;
+}
+
+bool KelArchiverHandler::runChosen(const std::string& commandLine) {
+    std::string buffer(kOutputBufferSize, '\0');
+    const int result = plugins_[static_cast<std::size_t>(selected_)].RunCommand(
+        ownerWindow_, commandLine, buffer.data(), static_cast<int>(buffer.size()));
+    // A plug-in that fills the whole buffer still leaves a terminated text.
+    buffer.back() = '\0';
+    output_ = buffer.c_str();
+    return result == 0;
+}
+
+bool KelArchiverHandler::CanListEntries() const {
+    if (!open_ || selected_ < 0) {
+        return false;
+    }
+    const KelArchiveDLL& plugin = plugins_[static_cast<std::size_t>(selected_)];
+    return plugin.hasCommand() && plugin.hasQueryFunctionList() &&
+           plugin.QueryFunctionList(ZORVIK_ARCHIVER_FUNCTION_LIST_COMMAND) == 1;
+}
+
+bool KelArchiverHandler::ListEntries(std::vector<std::string>& names) {
+    names.clear();
+    // The path is quoted without escaping, as in the extraction's command line.
+    if (!CanListEntries() || archivePath_.find('"') != std::string::npos) {
+        return false;
+    }
+    std::uint64_t from = 0;
+    for (;;) {
+        if (!runChosen("l \"" + archivePath_ + "\" -from:" + std::to_string(from))) {
+            return false;
+        }
+        const auto part = parseListingPart(output_);
+        if (!part) {
+            return false;
+        }
+        names.insert(names.end(), part->names.begin(), part->names.end());
+        if (!part->next) {
+            return true;
+        }
+        // A plug-in that does not move on would be asked for ever.
+        if (*part->next <= from) {
+            return false;
+        }
+        from = *part->next;
+    }
 }
 
 void KelArchiverHandler::CloseArchive() {

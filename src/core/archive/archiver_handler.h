@@ -49,6 +49,11 @@ public:
     bool OpenArchive(const std::string& archivePath);
     // Runs the chosen plug-in's extraction of the open archive into destination.
     bool Extract(const std::string& destination);
+    // True when the chosen plug-in offers the listing command.
+    bool CanListEntries() const;
+    // The open archive's files ("kfm/kfm.def"), through the chosen plug-in's
+    // listing command; false when it has none or the listing failed.
+    bool ListEntries(std::vector<std::string>& names);
     // Forgets the open archive and the chosen plug-in.
     void CloseArchive();
 
@@ -65,6 +70,8 @@ private:
     // Adds the library of entry when it is usable; true when added.
     bool addPlugin(Kel_IniHandler& info, const platform::DirectoryEntry& entry);
     bool fitsCommandLine(const KelArchiveDLL& plugin, const std::string& destination) const;
+    // Runs a command line through the chosen plug-in; output() holds its text.
+    bool runChosen(const std::string& commandLine);
 
     std::vector<KelArchiveDLL> plugins_;
     std::string dllDir_;

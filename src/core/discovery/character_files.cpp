@@ -5,8 +5,6 @@
 
 namespace zorvik {
 
-namespace {
-
 std::vector<std::string> windowsPathComponents(const std::string& path) {
     std::vector<std::string> components;
     std::string current;
@@ -25,8 +23,6 @@ std::vector<std::string> windowsPathComponents(const std::string& path) {
     }
     return components;
 }
-
-} // namespace
 
 bool staysInsideFolder(const std::string& windowsPath) {
     int depth = 0;

@@ -9,6 +9,10 @@ namespace zorvik {
 // case ignored, subfolders never searched), in listing order.
 std::vector<std::string> findDefFiles(const std::string& folder);
 
+// The parts of a Windows path written in a character file: '\' and '/'
+// separate, empty parts are dropped.
+std::vector<std::string> windowsPathComponents(const std::string& path);
+
 // The file a .def file's sprite value names, relative to the character's
 // folder. The value is a Windows path: '\' separates and letter case does
 // not matter. When the path does not exist as written (an archive whose

@@ -8,6 +8,7 @@
 #include "core/discovery/candidate.h"
 #include "core/discovery/list_update_observer.h"
 #include "core/discovery/preparation_queue.h"
+#include "core/discovery/missing_characters.h"
 #include "core/discovery/registration.h"
 #include "core/platform/directory_listing.h"
 #include "core/platform/folders.h"
@@ -41,7 +42,7 @@ bool isCancelled(const ListUpdateJob& job) {
 }
 
 // The candidates of MainDir; none (after telling the user) when it cannot be listed.
-std::optional<std::vector<Candidate>> listCandidates(const ListUpdateJob& job) {
+std::optional<std::vector<Candidate>> listCandidates(const ListUpdateJob& job, bool& complete) {
     const std::string& mainDir = job.settings.MainDir;
     const platform::DirectoryListing listing = platform::listDirectory(mainDir);
     if (!listing.opened) {
@@ -51,6 +52,7 @@ std::optional<std::vector<Candidate>> listCandidates(const ListUpdateJob& job) {
     }
     platform::setCurrentFolder(mainDir.empty() ? "/" : mainDir);
     auto candidates = scanCandidates(listing, job.settings.RecognizeFileType, job.cancel);
+    complete = listing.errorCode == 0;
     if (listing.errorCode != 0 && !isCancelled(job)) {
         job.messages.show("何らかの異常な原因によりファイル検索が終了しました。\nエラーコード：" +
                           std::to_string(listing.errorCode));
@@ -109,12 +111,15 @@ private:
     }
 
     // Decides the candidates up to lookAhead_ past k and has the files of
-    // those to register read.
+    // those to register read. Two entries of one name (archives whose
+    // extensions differ in case) would share an extraction folder: the
+    // second is read only when the first is written.
     void readAhead(const std::vector<Candidate>& candidates, std::size_t k) {
         for (; decided_ < candidates.size() && decided_ < k + lookAhead_; ++decided_) {
-            decisions_[decided_] = decide(candidates[decided_]);
-            if (decisions_[decided_].registers) {
-                queue_.request(decided_, candidates[decided_]);
+            const Candidate& candidate = candidates[decided_];
+            decisions_[decided_] = decide(candidate);
+            if (decisions_[decided_].registers && inFlight_.insert(candidate.name).second) {
+                queue_.request(decided_, candidate);
             }
         }
     }
@@ -125,6 +130,9 @@ private:
         const Decision decision =
             written_.contains(candidate.name) ? decide(candidate) : decisions_[k];
         std::optional<PreparedCharacter> prepared = queue_.take(k);
+        if (prepared) {
+            inFlight_.erase(candidate.name);
+        }
         if (!decision.status) {
             reportLookupFailure(decision.status);
             return false;
@@ -161,10 +169,11 @@ private:
     std::vector<Decision> decisions_;
     std::size_t decided_ = 0;
     std::set<std::string> written_;
+    std::set<std::string> inFlight_; // names whose files are being read
 };
 
 void registerCandidates(const ListUpdateJob& job, const std::vector<Candidate>& candidates,
-                        ListUpdateOutcome& outcome) {
+                        bool listingComplete, ListUpdateOutcome& outcome) {
     job.observer.setLabel(std::to_string(candidates.size()) + "キャラを認識しました");
     job.observer.setProgressMaximum(static_cast<int>(candidates.size()));
     RegistrationRecords records(job.catalogue);
@@ -179,6 +188,9 @@ void registerCandidates(const ListUpdateJob& job, const std::vector<Candidate>& 
     {
         RegistrationLoop loop(job, outcome);
         ok = loop.run(candidates);
+    }
+    if (ok) {
+        ok = MarkMissingAfterUpdate(job, candidates, listingComplete && !isCancelled(job), outcome);
     }
     // Committed however the loop ended, so every row written so far stays.
     // A commit that fails is rolled back, so that no transaction stays open
@@ -217,13 +229,14 @@ ListUpdateOutcome RunListUpdate(const ListUpdateJob& given) {
                             given.cancel, given.pluginFolder, given.ownerWindow, given.workers};
     job.observer.setStatusText("更新処理中...");
     job.observer.setLabel(pattern + "を検索");
-    const auto candidates = listCandidates(job);
+    bool listingComplete = false;
+    const auto candidates = listCandidates(job, listingComplete);
     if (!candidates) {
         job.observer.closeDialog();
         return outcome;
     }
     outcome.listed = true;
-    registerCandidates(job, *candidates, outcome);
+    registerCandidates(job, *candidates, listingComplete, outcome);
     job.observer.closeDialog();
     if (outcome.changed()) {
         job.observer.reloadList();

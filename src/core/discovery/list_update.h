@@ -15,10 +15,12 @@ struct AppSettings;
 struct ListUpdateOutcome {
     int inserted = 0;
     int updated = 0;
+    int missing = 0;        // rows newly marked missing (DELETED = 2)
+    int returned = 0;       // rows marked missing whose entry is back
     bool listed = false;    // the character folder could be listed
     bool completed = false; // no catalogue error interrupted the update
 
-    bool changed() const { return inserted > 0 || updated > 0; }
+    bool changed() const { return inserted > 0 || updated > 0 || missing > 0 || returned > 0; }
     // "更新処理終了 : 新規追加データ 3件、 更新データ 0件でした。"
     std::string countsText() const;
 };
@@ -38,9 +40,10 @@ struct ListUpdateJob {
 // Brings the catalogue in line with the character folder: lists MainDir,
 // inserts new characters and (with CharUpdateCheck) re-reads those whose
 // entry date changed, all in one transaction that is committed however
-// the loop ends. Never deletes rows. Character files are read on worker
-// threads; the rows, their IDs, the counts and the messages are those of
-// one character after another in listing order.
+// the loop ends. Never deletes rows: after a complete listing, those whose
+// entry is gone are marked missing instead. Character files are read on
+// worker threads; the rows, their IDs, the counts and the messages are
+// those of one character after another in listing order.
 ListUpdateOutcome RunListUpdate(const ListUpdateJob& job);
 
 } // namespace zorvik

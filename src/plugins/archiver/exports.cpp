@@ -2,14 +2,18 @@
 // Nothing may leave these functions as an exception: the caller is C.
 
 #include <atomic>
+#include <cstring>
 #include <exception>
 #include <string>
 
 #include "core/archive/archiver_abi.h"
+#include "core/text/encoding.h"
 #include "plugins/archiver/archive_reader.h"
+#include "plugins/archiver/entry_lister.h"
 #include "plugins/archiver/extract_command.h"
 #include "plugins/archiver/extraction_report.h"
 #include "plugins/archiver/extractor.h"
+#include "plugins/archiver/list_command.h"
 #include "plugins/archiver/utf8_locale.h"
 
 namespace {
@@ -17,7 +21,7 @@ namespace {
 using zorvik::archiver::ExtractionReport;
 using zorvik::archiver::ExtractResult;
 
-constexpr int kVersion = 100;
+constexpr int kVersion = 101;
 
 std::atomic<int> runningCommands{0};
 
@@ -30,16 +34,42 @@ public:
     RunningCommand& operator=(const RunningCommand&) = delete;
 };
 
-ExtractResult runCommand(const char* commandLine, ExtractionReport& report) {
-    std::string error;
-    const auto command =
-        zorvik::archiver::parseExtractCommand(commandLine != nullptr ? commandLine : "", error);
-    if (!command) {
-        report.error(error);
-        return ExtractResult::BadCommand;
+ExtractResult runExtraction(const char* commandLine, char* output, int outputSize) {
+    ExtractionReport report;
+    ExtractResult result = ExtractResult::InternalError;
+    try {
+        std::string error;
+        const auto command = zorvik::archiver::parseExtractCommand(commandLine, error);
+        if (command) {
+            const zorvik::archiver::ScopedUtf8Locale utf8;
+            result = zorvik::archiver::Extractor(*command, report).run();
+        } else {
+            report.error(error);
+            result = ExtractResult::BadCommand;
+        }
+    } catch (const std::exception& failure) {
+        report.error(failure.what());
     }
-    zorvik::archiver::ScopedUtf8Locale utf8;
-    return zorvik::archiver::Extractor(*command, report).run();
+    report.copyTo(output, outputSize);
+    return result;
+}
+
+ExtractResult runListing(const char* commandLine, char* output, int outputSize) {
+    const std::size_t size = outputSize > 0 ? static_cast<std::size_t>(outputSize) : 0;
+    std::string text;
+    ExtractResult result = ExtractResult::BadCommand;
+    std::string error;
+    if (const auto command = zorvik::archiver::parseListCommand(commandLine, error)) {
+        const zorvik::archiver::ScopedUtf8Locale utf8;
+        result = zorvik::archiver::EntryLister(*command, size).run(text);
+    } else {
+        text = "error: " + error + "\n";
+    }
+    if (output != nullptr && size > 0) {
+        const std::string fitted = zorvik::text::fitToBuffer(text, size);
+        std::memcpy(output, fitted.c_str(), fitted.size() + 1);
+    }
+    return result;
 }
 
 } // namespace
@@ -48,16 +78,11 @@ ZORVIK_ARCHIVER_EXPORT int ZORVIK_ARCHIVER_CALL ZorvikArc(void* /*ownerWindow*/,
                                                           const char* commandLine, char* output,
                                                           int outputSize) {
     const RunningCommand running;
+    const char* line = commandLine != nullptr ? commandLine : "";
     try {
-        ExtractionReport report;
-        ExtractResult result = ExtractResult::InternalError;
-        try {
-            result = runCommand(commandLine, report);
-        } catch (const std::exception& failure) {
-            report.error(failure.what());
-        }
-        report.copyTo(output, outputSize);
-        return static_cast<int>(result);
+        return static_cast<int>(zorvik::archiver::isListCommand(line)
+                                    ? runListing(line, output, outputSize)
+                                    : runExtraction(line, output, outputSize));
     } catch (...) {
         if (output != nullptr && outputSize > 0) {
             output[0] = '\0';
@@ -81,7 +106,7 @@ ZORVIK_ARCHIVER_EXPORT int ZORVIK_ARCHIVER_CALL ZorvikArcCheckArchive(const char
 
 ZORVIK_ARCHIVER_EXPORT int ZORVIK_ARCHIVER_CALL ZorvikArcQueryFunctionList(int function) {
     return function >= ZORVIK_ARCHIVER_FUNCTION_COMMAND &&
-                   function <= ZORVIK_ARCHIVER_FUNCTION_QUERY_FUNCTION_LIST
+                   function <= ZORVIK_ARCHIVER_FUNCTION_LIST_COMMAND
                ? 1
                : 0;
 }

@@ -3,51 +3,11 @@
 #include <limits>
 
 #include "plugins/archiver/ascii_case.h"
+#include "plugins/archiver/command_words.h"
 
 namespace zorvik::archiver {
 
 namespace {
-
-struct Token {
-    std::string text;
-    bool quoted = false;
-};
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-// Splits at blanks outside double quotes. A backslash is an ordinary
-// character, so a quoted folder may end with one.
-std::optional<std::vector<Token>> splitTokens(std::string_view line) {
-    std::vector<Token> tokens;
-    Token current;
-    bool inToken = false;
-    bool inQuotes = false;
-    for (const char c : line) {
-        if (c == '"') {
-            inQuotes = !inQuotes;
-            current.quoted = true;
-            inToken = true;
-        } else if (!inQuotes && isBlank(c)) {
-            if (inToken) {
-                tokens.push_back(std::move(current));
-                current = Token();
-                inToken = false;
-            }
-        } else {
-            current.text += c;
-            inToken = true;
-        }
-    }
-    if (inQuotes) {
-        return std::nullopt;
-    }
-    if (inToken) {
-        tokens.push_back(std::move(current));
-    }
-    return tokens;
-}
 
 // "123", "64k", "512M", "2g": bytes, binary multiples.
 std::optional<std::uint64_t> parseSize(std::string_view text) {
@@ -73,18 +33,6 @@ std::optional<std::uint64_t> parseSize(std::string_view text) {
         return std::nullopt;
     }
     return value << shift;
-}
-
-bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (lowerAscii(text[i]) != prefix[i]) {
-            return false;
-        }
-    }
-    return true;
 }
 
 bool applySwitch(const std::string& text, ExtractCommand& command, std::string& error) {
@@ -128,7 +76,7 @@ bool applyOperand(const std::string& text, ExtractCommand& command, std::string&
 
 std::optional<ExtractCommand> parseExtractCommand(std::string_view commandLine,
                                                   std::string& error) {
-    const auto tokens = splitTokens(commandLine);
+    const auto tokens = splitCommandWords(commandLine);
     if (!tokens) {
         error = "unbalanced quotation mark";
         return std::nullopt;
@@ -142,7 +90,7 @@ std::optional<ExtractCommand> parseExtractCommand(std::string_view commandLine,
         return std::nullopt;
     }
     for (std::size_t i = 1; i < tokens->size(); ++i) {
-        const Token& token = (*tokens)[i];
+        const CommandWord& token = (*tokens)[i];
         const bool isSwitch = !token.quoted && !token.text.empty() && token.text[0] == '-';
         if (!(isSwitch ? applySwitch(token.text, command, error)
                        : applyOperand(token.text, command, error))) {

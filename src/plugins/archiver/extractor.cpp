@@ -7,50 +7,15 @@
 #include <cstring>
 #include <unistd.h>
 
-#include "core/text/encoding.h"
 #include "plugins/archiver/archive_reader.h"
 #include "plugins/archiver/ascii_case.h"
+#include "plugins/archiver/entry_info.h"
 #include "plugins/archiver/entry_path.h"
 #include "plugins/archiver/file_mask.h"
 
 namespace zorvik::archiver {
 
 namespace {
-
-// The entry's name as UTF-8; names stored by Japanese Windows tools are CP932.
-std::string entryName(archive_entry* entry) {
-    const char* name = archive_entry_pathname(entry);
-    if (name == nullptr) {
-        name = archive_entry_pathname_utf8(entry);
-    }
-    return name != nullptr ? text::decodeFileName(name) : std::string();
-}
-
-// Why an entry is never written, or nullptr for files and folders.
-const char* refusalReason(archive_entry* entry) {
-    if (archive_entry_is_encrypted(entry)) {
-        return "encrypted";
-    }
-    if (archive_entry_hardlink(entry) != nullptr) {
-        return "hard link";
-    }
-    switch (archive_entry_filetype(entry)) {
-    case AE_IFREG:
-    case AE_IFDIR:
-        return nullptr;
-    case AE_IFLNK:
-        return "symbolic link";
-    case AE_IFCHR:
-    case AE_IFBLK:
-        return "device file";
-    case AE_IFIFO:
-        return "FIFO";
-    case AE_IFSOCK:
-        return "socket";
-    default:
-        return "unknown entry type";
-    }
-}
 
 std::string foldedKey(const std::vector<std::string>& components) {
     std::string key;

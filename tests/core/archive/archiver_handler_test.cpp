@@ -162,6 +162,28 @@ TEST(KelArchiverHandler, ExtractFailsWithoutOpenArchiveCommandFunctionOrSuccess)
     EXPECT_EQ(handler.output(), std::string(8191, 'x'));
 }
 
+TEST(KelArchiverHandler, ListingNeedsAnOpenArchiveAndAListingAnswer) {
+    PluginFolder withoutCommand({"nocommand"});
+    KelArchiverHandler silent(withoutCommand.path());
+    std::vector<std::string> names = {"stale"};
+    EXPECT_FALSE(silent.CanListEntries());
+    ASSERT_TRUE(silent.OpenArchive("a.zip"));
+    EXPECT_FALSE(silent.CanListEntries());
+    EXPECT_FALSE(silent.ListEntries(names));
+    EXPECT_TRUE(names.empty());
+
+    // The stand-in claims every function but answers with an echo, which is no listing.
+    PluginFolder echoing({"alpha"});
+    KelArchiverHandler handler(echoing.path());
+    ASSERT_TRUE(handler.OpenArchive("my chara.zip"));
+    EXPECT_TRUE(handler.CanListEntries());
+    EXPECT_FALSE(handler.ListEntries(names));
+    EXPECT_EQ(handler.output(), echoed("alpha", nullptr, "l \"my chara.zip\" -from:0"));
+    handler.CloseArchive();
+    ASSERT_TRUE(handler.OpenArchive("quote\".zip"));
+    EXPECT_FALSE(handler.ListEntries(names));
+}
+
 TEST(KelArchiverHandler, TraceFollowsTheSteps) {
     PluginFolder folder({"abcdefghijklmnopq", "nocheck", "noquery", "refuses", "sixteen"});
     folder.writeInfo("[sixteen.so]\nPrefixStr=SixteenCharsPfxA\nCommandL=e\nCommandR=*.def\n");

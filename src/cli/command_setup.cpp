@@ -1,0 +1,55 @@
+#include "cli/command_setup.h"
+
+#include <csignal>
+
+#include "core/settings/app_settings.h"
+#include "core/settings/ini_handler.h"
+
+namespace zorvik::cli {
+
+namespace {
+
+std::atomic<bool> cancelRequested{false};
+
+extern "C" void requestCancel(int) {
+    cancelRequested.store(true);
+}
+
+bool parseSwitch(const std::string& text, bool& value) {
+    if (text == "1" || text == "on" || text == "yes" || text == "true") {
+        value = true;
+    } else if (text == "0" || text == "off" || text == "no" || text == "false") {
+        value = false;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool loadSettings(const CliArguments& arguments, AppSettings& settings, std::string& error) {
+    Kel_IniHandler store("Settings.ini");
+    readGeneralSettings(store, settings);
+    settings.MainDir = arguments.value("--main-dir").value_or(settings.MainDir);
+    settings.TempDir = arguments.value("--temp-dir").value_or(settings.TempDir);
+    if (const auto sprite = arguments.value("--register-sprite")) {
+        if (!parseSwitch(*sprite, settings.RegisterSprite)) {
+            error = "--register-sprite takes 0 or 1";
+            return false;
+        }
+    }
+    if (!fillTemporaryFolder(settings)) {
+        error = "一時ディレクトリを設定できません";
+        return false;
+    }
+    return true;
+}
+
+const std::atomic<bool>& cancelOnInterrupt() {
+    std::signal(SIGINT, requestCancel);
+    std::signal(SIGTERM, requestCancel);
+    return cancelRequested;
+}
+
+} // namespace zorvik::cli

@@ -1,0 +1,57 @@
+#include "core/check/archive_entry_index.h"
+
+#include "core/discovery/character_files.h"
+
+namespace zorvik {
+
+std::string foldAsciiCase(std::string path) {
+    for (char& c : path) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return path;
+}
+
+ArchiveEntryIndex::ArchiveEntryIndex(std::vector<std::string> names) : names_(std::move(names)) {
+    for (const std::string& name : names_) {
+        folded_.insert(foldAsciiCase(name));
+    }
+}
+
+std::optional<std::vector<std::string>>
+ArchiveEntryIndex::folderOf(const std::string& fileName) const {
+    const std::string wanted = foldAsciiCase(fileName);
+    for (const std::string& name : names_) {
+        const std::size_t slash = name.rfind('/');
+        const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
+        if (foldAsciiCase(name.substr(start)) == wanted) {
+            return windowsPathComponents(name.substr(0, start));
+        }
+    }
+    return std::nullopt;
+}
+
+bool ArchiveEntryIndex::contains(const std::vector<std::string>& folder,
+                                 const std::string& windowsPath) const {
+    std::vector<std::string> components = folder;
+    for (const std::string& component : windowsPathComponents(windowsPath)) {
+        if (component == "..") {
+            // Above the archive's top nothing of the archive can be found.
+            if (components.empty()) {
+                return false;
+            }
+            components.pop_back();
+        } else if (component != ".") {
+            components.push_back(component);
+        }
+    }
+    std::string path;
+    for (const std::string& component : components) {
+        path += path.empty() ? "" : "/";
+        path += component;
+    }
+    return !path.empty() && folded_.count(foldAsciiCase(path)) != 0;
+}
+
+} // namespace zorvik

@@ -1,0 +1,170 @@
+#include "core/check/collection_check.h"
+
+#include <optional>
+#include <unordered_map>
+#include <unordered_set>
+#include <utility>
+#include <vector>
+
+#include "core/archive/archiver_handler.h"
+#include "core/catalogue/character_db.h"
+#include "core/catalogue/status_rows.h"
+#include "core/check/archive_character_check.h"
+#include "core/check/broken_file_finder.h"
+#include "core/check/check_observer.h"
+#include "core/check/duplicate_finder.h"
+#include "core/check/folder_index.h"
+#include "core/discovery/candidate.h"
+#include "core/discovery/missing_characters.h"
+#include "core/platform/directory_listing.h"
+#include "core/settings/app_settings.h"
+
+namespace zorvik {
+
+namespace {
+
+// In large collections the step text changes every 32nd character only,
+// so that label updates do not slow the check.
+constexpr std::size_t kManyCharacters = 256;
+constexpr std::size_t kLabelStep = 32;
+
+// The character folder's entries by FILENAME, every kind; none when the
+// folder could not be listed completely.
+std::optional<std::unordered_map<std::string, Candidate>> listEntries(const std::string& mainDir) {
+    const auto listing = platform::listDirectory(mainDir, platform::ListingDetail::KindsOnly);
+    if (!listing.opened || listing.errorCode != 0) {
+        return std::nullopt;
+    }
+    std::unordered_map<std::string, Candidate> entries;
+    for (const platform::DirectoryEntry& entry : listing.entries) {
+        Candidate candidate;
+        if (candidateFromEntry(entry, 0, candidate)) {
+            std::string name = candidate.name;
+            entries.emplace(std::move(name), std::move(candidate));
+        }
+    }
+    return entries;
+}
+
+// A row found on disk, and its entry.
+struct OnDisk {
+    const StatusRow* row;
+    const Candidate* entry;
+};
+
+class CollectionCheck {
+public:
+    explicit CollectionCheck(const CollectionCheckJob& job)
+        : job_(job), table_(job.catalogue),
+          finder_(engineDataFolder(job.settings.MugenExeFile)) {}
+
+    CheckReport run() {
+        job_.observer.setLabel(job_.settings.MainDir + "を検索");
+        const auto entries = listEntries(job_.settings.MainDir);
+        if (!entries) {
+            return failed("キャラクターフォルダを検索できませんでした：" + job_.settings.MainDir);
+        }
+        const auto rows = table_.read();
+        if (!rows) {
+            return failed("DBの読み込みでエラーがありました：" + job_.catalogue.LastError());
+        }
+        std::vector<OnDisk> onDisk;
+        std::vector<StatusRow> present;
+        sortRows(*rows, *entries, onDisk, present);
+        if (!checkCharacters(onDisk)) {
+            return report_;
+        }
+        job_.observer.setLabel("重複を確認中");
+        report_.sameNameAndAuthor = groupSameNameAndAuthor(present);
+        auto samePortrait = groupSamePortrait(table_, present);
+        if (!samePortrait) {
+            return failed("DBの読み込みでエラーがありました：" + job_.catalogue.LastError());
+        }
+        report_.samePortrait = std::move(*samePortrait);
+        report_.completed = true;
+        return report_;
+    }
+
+private:
+    CheckReport failed(const std::string& error) {
+        report_.error = error;
+        return report_;
+    }
+
+    bool isCancelled() const { return job_.cancel.load(std::memory_order_relaxed); }
+
+    // Rows of a recognised kind whose entry is gone are missing; the others
+    // take part in the duplicates, and those on disk are checked.
+    void sortRows(const std::vector<StatusRow>& rows,
+                  const std::unordered_map<std::string, Candidate>& entries,
+                  std::vector<OnDisk>& onDisk, std::vector<StatusRow>& present) {
+        for (const StatusRow& row : rows) {
+            const auto entry = entries.find(row.fileName);
+            if (entry != entries.end()) {
+                onDisk.push_back({&row, &entry->second});
+            } else if (isRecognizedFileType(row.fileType, job_.settings.RecognizeFileType)) {
+                report_.missing.push_back({row.id, row.fileName, row.deleted == kMissingRow});
+                continue;
+            }
+            present.push_back(row);
+        }
+    }
+
+    // False when cancelled.
+    bool checkCharacters(const std::vector<OnDisk>& onDisk) {
+        job_.observer.setProgressMaximum(static_cast<int>(onDisk.size()));
+        const std::size_t step = onDisk.size() > kManyCharacters ? kLabelStep : 1;
+        for (std::size_t k = 0; k < onDisk.size(); ++k) {
+            if (isCancelled()) {
+                return false;
+            }
+            if (k % step == 0) {
+                job_.observer.setLabel("確認中：" + onDisk[k].row->fileName);
+            }
+            job_.observer.setProgressPosition(static_cast<int>(k));
+            checkCharacter(*onDisk[k].row, *onDisk[k].entry);
+        }
+        job_.observer.setProgressPosition(static_cast<int>(onDisk.size()));
+        return true;
+    }
+
+    void checkCharacter(const StatusRow& row, const Candidate& entry) {
+        const std::string path = job_.settings.MainDir + "/" + entry.diskName;
+        if (entry.fileType == kFolderCharacter) {
+            finder_.checkFolder(row, path, report_.broken);
+        } else if (!archives().check(row, path, report_.broken)) {
+            ++report_.archivesNotChecked;
+        }
+    }
+
+    // The plug-ins are loaded at the first archive, once per check.
+    ArchiveCharacterCheck& archives() {
+        if (!archiveCheck_) {
+            if (job_.pluginFolder.empty()) {
+                archiver_.emplace();
+            } else {
+                archiver_.emplace(job_.pluginFolder);
+            }
+            archiver_->SetOwnerWindow(job_.ownerWindow);
+            archiveCheck_.emplace(*archiver_, job_.settings.TempDir, finder_);
+        }
+        return *archiveCheck_;
+    }
+
+    const CollectionCheckJob& job_;
+    StatusRows table_;
+    BrokenFileFinder finder_;
+    std::optional<KelArchiverHandler> archiver_;
+    std::optional<ArchiveCharacterCheck> archiveCheck_;
+    CheckReport report_;
+};
+
+} // namespace
+
+CheckObserver::~CheckObserver() = default;
+
+CheckReport RunCollectionCheck(const CollectionCheckJob& job) {
+    return CollectionCheck(job).run();
+}
+
+} // namespace zorvik

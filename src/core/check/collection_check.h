@@ -1,0 +1,31 @@
+#pragma once
+
+#include <atomic>
+#include <string>
+
+#include "core/check/check_report.h"
+
+namespace zorvik {
+
+class CheckObserver;
+class Kel_CharacterDb;
+struct AppSettings;
+
+// Everything one collection check works with.
+struct CollectionCheckJob {
+    const AppSettings& settings; // MainDir, TempDir, MugenExeFile, RecognizeFileType
+    Kel_CharacterDb& catalogue;
+    CheckObserver& observer;
+    const std::atomic<bool>& cancel;
+    std::string pluginFolder;    // empty: ArchiverDLLs beside the executable
+    void* ownerWindow = nullptr; // handed to the archiver plug-ins
+};
+
+// Looks through the catalogue's rows that are not hidden by hand for
+// characters gone from the character folder, characters missing a file
+// their .def names, and duplicates (by NAME and AUTHOR, and by portrait).
+// Reads only: the catalogue is not changed. A cancelled check stops after
+// the character in hand and returns what it found, not completed.
+CheckReport RunCollectionCheck(const CollectionCheckJob& job);
+
+} // namespace zorvik

@@ -1,0 +1,78 @@
+#include "core/discovery/missing_characters.h"
+
+#include <string_view>
+#include <unordered_set>
+
+#include "core/catalogue/character_db.h"
+#include "core/catalogue/status_rows.h"
+#include "core/discovery/candidate.h"
+#include "core/discovery/list_update.h"
+#include "core/platform/user_messages.h"
+#include "core/settings/app_settings.h"
+
+namespace zorvik {
+
+bool isRecognizedFileType(int fileType, int recognizeFileType) {
+    switch (fileType) {
+    case kFolderCharacter:
+        return (recognizeFileType & kExcludeFolders) == 0;
+    case kZipCharacter:
+    case kSevenZipCharacter:
+    case kRarCharacter:
+        return (recognizeFileType & fileType) == 0;
+    default:
+        return false;
+    }
+}
+
+std::optional<MissingMarks> MarkMissingCharacters(Kel_CharacterDb& catalogue,
+                                                  const std::vector<Candidate>& listed,
+                                                  int recognizeFileType, bool listingComplete) {
+    StatusRows table(catalogue);
+    const auto rows = table.read();
+    if (!rows) {
+        return std::nullopt;
+    }
+    std::unordered_set<std::string_view> names;
+    for (const Candidate& candidate : listed) {
+        names.insert(candidate.name);
+    }
+    MissingMarks marks;
+    for (const StatusRow& row : *rows) {
+        const bool present = names.count(row.fileName) != 0;
+        if (present && row.deleted == kMissingRow) {
+            if (!table.setDeleted(row.id, kShownRow)) {
+                return std::nullopt;
+            }
+            ++marks.returned;
+        } else if (!present && listingComplete && row.deleted != kMissingRow &&
+                   isRecognizedFileType(row.fileType, recognizeFileType)) {
+            if (!table.setDeleted(row.id, kMissingRow)) {
+                return std::nullopt;
+            }
+            ++marks.newlyMissing;
+        }
+    }
+    return marks;
+}
+
+bool MarkMissingAfterUpdate(const ListUpdateJob& job, const std::vector<Candidate>& listed,
+                            bool listingComplete, ListUpdateOutcome& outcome) {
+    // Held until the error is read, so that it is this call's.
+    const ConnectionLock held = job.catalogue.lock();
+    const auto marks = MarkMissingCharacters(job.catalogue, listed,
+                                             job.settings.RecognizeFileType, listingComplete);
+    if (!marks) {
+        job.messages.show("DB所在確認処理でエラーがありました：" + job.catalogue.LastError());
+        return false;
+    }
+    outcome.missing = marks->newlyMissing;
+    outcome.returned = marks->returned;
+    return true;
+}
+
+std::string missingCountText(int newlyMissing) {
+    return "見つからなくなったデータ : " + std::to_string(newlyMissing) + "件";
+}
+
+} // namespace zorvik

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zorvik {
+
+class Kel_CharacterDb;
+struct Candidate;
+struct ListUpdateJob;
+struct ListUpdateOutcome;
+
+// True when RecognizeFileType lets the update list characters of this
+// FILETYPE (a set bit excludes a kind: 1 folders, 2 zip, 4 7z, 8 rar).
+bool isRecognizedFileType(int fileType, int recognizeFileType);
+
+// How many rows a marking changed.
+struct MissingMarks {
+    int newlyMissing = 0; // marked missing now
+    int returned = 0;     // marked missing before, listed again
+};
+
+// Brings the rows' missing marks in line with a listing of the character
+// folder: a row marked missing whose entry is listed again is shown again;
+// when the listing is complete (not cut short, not cancelled), every row
+// of a recognised kind whose FILENAME was not listed is marked missing.
+// Rows hidden by hand are never touched. None on a catalogue error.
+std::optional<MissingMarks> MarkMissingCharacters(Kel_CharacterDb& catalogue,
+                                                  const std::vector<Candidate>& listed,
+                                                  int recognizeFileType, bool listingComplete);
+
+// The list update's step before its COMMIT: marks as above, sets the
+// outcome's counts and tells the user of a catalogue error (false then).
+bool MarkMissingAfterUpdate(const ListUpdateJob& job, const std::vector<Candidate>& listed,
+                            bool listingComplete, ListUpdateOutcome& outcome);
+
+// "見つからなくなったデータ : 2件", the line beside the update's counts.
+std::string missingCountText(int newlyMissing);
+
+} // namespace zorvik

@@ -1,0 +1,136 @@
+#include "core/discovery/missing_characters.h"
+
+#include <filesystem>
+
+#include "list_update_fixture.h"
+#include "support/archive_writer.h"
+
+namespace zorvik::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class MissingMarks : public ListUpdateFixture {
+protected:
+    std::string deleted(const std::string& fileName) { return row(fileName).text.at("DELETED"); }
+
+    void rename(const std::string& from, const std::string& to) {
+        fs::rename(root.file("chars/" + from), root.file("chars/" + to));
+    }
+};
+
+TEST_F(MissingMarks, RenamedFolderIsMarkedAndComesBackUnchanged) {
+    addFolder("kfm", {}, "2012-03-03");
+    ASSERT_EQ(update().inserted, 1);
+    const std::int64_t id = row("kfm").id;
+
+    rename("kfm", "kfm2");
+    ListUpdateOutcome outcome = update();
+    EXPECT_EQ(outcome.inserted, 1);
+    EXPECT_EQ(outcome.missing, 1);
+    EXPECT_EQ(deleted("kfm"), "2");
+    EXPECT_EQ(deleted("kfm2"), "0");
+    EXPECT_EQ(row("kfm").id, id);
+
+    // Renaming does not change the folder's date, so the row is not re-read:
+    // only its mark goes back.
+    rename("kfm2", "kfm");
+    outcome = update();
+    EXPECT_EQ(outcome.inserted, 0);
+    EXPECT_EQ(outcome.updated, 0);
+    EXPECT_EQ(outcome.returned, 1);
+    EXPECT_EQ(outcome.missing, 1); // kfm2 now
+    EXPECT_EQ(deleted("kfm"), "0");
+    EXPECT_EQ(deleted("kfm2"), "2");
+    EXPECT_THAT(observer.calls, ::testing::Contains("reload"));
+
+    // Already marked rows are not counted again.
+    EXPECT_EQ(update().missing, 0);
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(MissingMarks, ChangedEntryThatComesBackIsReadAgain) {
+    const std::string folder = addFolder("kfm", {}, "2012-03-03");
+    update();
+    rename("kfm", "away");
+    update();
+    rename("away", "kfm");
+    stamp(folder, "2014-01-01");
+    const ListUpdateOutcome outcome = update();
+    EXPECT_EQ(outcome.updated, 1);
+    EXPECT_EQ(deleted("kfm"), "0");
+}
+
+TEST_F(MissingMarks, RowsHiddenByHandAreNeverTouched) {
+    addFolder("kfm");
+    addFolder("ryu");
+    update();
+    ASSERT_TRUE(executeBound(catalogue.statements(), "UPDATE CHARACTER_TABLE SET DELETED=1", {}));
+    fs::remove_all(root.file("chars/kfm"));
+    EXPECT_EQ(update().missing, 0);
+    EXPECT_EQ(deleted("kfm"), "1");
+    EXPECT_EQ(deleted("ryu"), "1");
+}
+
+TEST_F(MissingMarks, CancelledOrFailedListingMarksNothing) {
+    addFolder("kfm");
+    addFolder("ryu");
+    update();
+    fs::remove_all(root.file("chars/kfm"));
+
+    cancel = true;
+    EXPECT_EQ(update().missing, 0);
+    EXPECT_EQ(deleted("kfm"), "0");
+
+    cancel = false;
+    const std::string mainDir = settings.MainDir;
+    settings.MainDir = root.file("unreadable");
+    EXPECT_FALSE(update().listed);
+    EXPECT_EQ(deleted("kfm"), "0");
+    EXPECT_EQ(deleted("ryu"), "0");
+
+    settings.MainDir = mainDir;
+    EXPECT_EQ(update().missing, 1);
+    EXPECT_EQ(deleted("kfm"), "2");
+}
+
+TEST_F(MissingMarks, CancelDuringRegistrationMarksNothing) {
+    addFolder("kfm");
+    update();
+    fs::remove_all(root.file("chars/kfm"));
+    addFolder("ryu");
+    observer.onLabel = [&](const std::string& text) {
+        if (text.rfind("新規追加処理中", 0) == 0) {
+            cancel = true;
+        }
+    };
+    const ListUpdateOutcome outcome = update();
+    EXPECT_EQ(outcome.inserted, 1);
+    EXPECT_EQ(outcome.missing, 0);
+    EXPECT_EQ(deleted("kfm"), "0");
+}
+
+TEST_F(MissingMarks, OnlyRecognisedKindsAreMarked) {
+    addFolder("kfm");
+    writeArchive(root.file("chars/ryu.zip"), ArchiveFormat::Zip,
+                 {FixtureEntry::file("ryu.def", defText({}))});
+    ASSERT_EQ(update().inserted, 2);
+    fs::remove(root.file("chars/ryu.zip"));
+    fs::remove_all(root.file("chars/kfm"));
+    settings.RecognizeFileType = 16 | 2; // zip files are no longer listed
+    EXPECT_EQ(update().missing, 1);
+    EXPECT_EQ(deleted("kfm"), "2");
+    EXPECT_EQ(deleted("ryu.zip"), "0");
+}
+
+TEST(MissingCharacters, RecognisedKindsAndCountText) {
+    EXPECT_TRUE(isRecognizedFileType(0, 16));
+    EXPECT_FALSE(isRecognizedFileType(0, 1));
+    EXPECT_TRUE(isRecognizedFileType(8, 1 | 2 | 4));
+    EXPECT_FALSE(isRecognizedFileType(4, 4));
+    EXPECT_FALSE(isRecognizedFileType(16, 0)); // no such kind
+    EXPECT_EQ(missingCountText(3), "見つからなくなったデータ : 3件");
+}
+
+} // namespace
+} // namespace zorvik::test
