@@ -1,14 +1,17 @@
 // Takes a picture of the real main window for a person to look at: run it
 // in a virtual display (xvfb-run) from a folder holding db.sqlite3.
-//   zorvik_window_shot OUTPUT.png [PROGRAM_FOLDER] [about|update|ACTION]
+//   zorvik_window_shot OUTPUT.png [PROGRAM_FOLDER] [about|update|ACTION [TAB]]
 // The program folder (Settings.ini, ColumnName, FighterList) defaults to the
 // tool's own folder; "about" opens the About box first, "update" starts a
 // list update (a large MainDir keeps its progress dialog up for the picture),
-// any other word triggers the window's action of that object name. The screen is
-// grabbed around the window, so message boxes and dialogs over it show too.
+// any other word triggers the window's action of that object name (O1: the
+// settings dialog, whose tab TAB, counted from 1, is brought to the front).
+// The screen is grabbed around the window and the dialog over it, so
+// message boxes and dialogs show too.
 #include <QAction>
 #include <QApplication>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTimer>
 
 #include "gui/mainwindow/main_window.h"
@@ -21,7 +24,11 @@ namespace {
 constexpr int kSettleTime = 1500;
 
 bool grabAround(const QWidget& window, const QString& output) {
-    const QRect area = window.frameGeometry().adjusted(-8, -8, 8, 8);
+    QRect area = window.frameGeometry();
+    if (const QWidget* modal = QApplication::activeModalWidget()) {
+        area |= modal->frameGeometry();
+    }
+    area.adjust(-8, -8, 8, 8);
     QScreen* screen = QGuiApplication::primaryScreen();
     return screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(output);
 }
@@ -42,6 +49,7 @@ int main(int argc, char* argv[]) {
     const QString firstAction = mode == QStringLiteral("about")    ? QStringLiteral("V1")
                                 : mode == QStringLiteral("update") ? QStringLiteral("N1")
                                                                    : mode;
+    const int tab = arguments.size() > 4 ? arguments[4].toInt() : 0;
     zorvik::gui::MessageBoxes messages;
     zorvik::gui::DesktopShell shell;
     zorvik::gui::FileDialogs choosers;
@@ -64,6 +72,15 @@ int main(int argc, char* argv[]) {
                                    action->trigger();
                                }
                            });
+    }
+    if (tab > 0) {
+        QTimer::singleShot(kSettleTime * 3 / 4, &form, [tab] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                if (auto* tabs = dialog->findChild<QTabWidget*>(QStringLiteral("PageControl1"))) {
+                    tabs->setCurrentIndex(tab - 1);
+                }
+            }
+        });
     }
     form.show();
     QApplication::exec();

@@ -16,6 +16,7 @@ MainToolBar::MainToolBar(QWidget* parent) : QToolBar(parent) {
     setIconSize(QSize(24, 24));
     ToolButton1 = addButton(QStringLiteral("ToolButton1"), listUpdateIcon());
     ToolButton1->setToolTip(QStringLiteral("データリスト更新"));
+    ToolButton1->setAccessibleName(ToolButton1->toolTip());
     addSeparator();
     Label2 = new QLabel(QStringLiteral("対戦パラメータ"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -28,6 +29,8 @@ MainToolBar::MainToolBar(QWidget* parent) : QToolBar(parent) {
         QToolButton* button = addButton(QStringLiteral("ToolButton%1").arg(tag + 3),
                                         battleParameterIcon(letters[tag]));
         button->setCheckable(true);
+        // Named like their menu items; the hint, the set's text, is their description.
+        button->setAccessibleName(QStringLiteral("パラメータ") + letters[tag]);
         group->addButton(button, tag);
         battleButtons_[static_cast<std::size_t>(tag)] = button;
     }
