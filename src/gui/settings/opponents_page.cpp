@@ -26,8 +26,7 @@ OpponentsPage::OpponentsPage(QWidget* parent) : SettingsPage(parent) {
 }
 
 QGroupBox* OpponentsPage::buildOpponentsGroup() {
-    GroupBox3 = new QGroupBox(QStringLiteral("対戦相手"), this);
-    GroupBox3->setObjectName(QStringLiteral("GroupBox3"));
+    GroupBox3 = newGroupBox(this, "GroupBox3", QStringLiteral("対戦相手"));
     ListBox3 = newListBox(GroupBox3, "ListBox3", nullptr);
     ListBox3->setAccessibleName(GroupBox3->title());
     Button9 = newButton(GroupBox3, "Button9", QStringLiteral("削除"));

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -37,6 +38,10 @@ QPushButton* newButton(QWidget* parent, const char* objectName, const QString& c
 
 QCheckBox* newCheckBox(QWidget* parent, const char* objectName, const QString& caption) {
     return named(new QCheckBox(caption, parent), objectName);
+}
+
+QGroupBox* newGroupBox(QWidget* parent, const char* objectName, const QString& title) {
+    return named(new QGroupBox(title, parent), objectName);
 }
 
 QListWidget* newListBox(QWidget* parent, const char* objectName, QLabel* label) {

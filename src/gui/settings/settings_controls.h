@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class QCheckBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -22,6 +23,7 @@ QLabel* newLabel(QWidget* parent, const char* objectName, const QString& caption
 QLineEdit* newEdit(QWidget* parent, const char* objectName, QLabel* label);
 QPushButton* newButton(QWidget* parent, const char* objectName, const QString& caption);
 QCheckBox* newCheckBox(QWidget* parent, const char* objectName, const QString& caption);
+QGroupBox* newGroupBox(QWidget* parent, const char* objectName, const QString& title);
 // A single-selection list that its label names; none when a group names it.
 QListWidget* newListBox(QWidget* parent, const char* objectName, QLabel* label);
 // A read-only note of fixed lines.

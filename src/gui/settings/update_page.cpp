@@ -51,8 +51,7 @@ UpdatePage::UpdatePage(QWidget* parent) : SettingsPage(parent) {
 }
 
 QGroupBox* UpdatePage::buildUpdateGroup() {
-    GroupBox2 = new QGroupBox(QStringLiteral("リスト更新"), this);
-    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    GroupBox2 = newGroupBox(this, "GroupBox2", QStringLiteral("リスト更新"));
     CheckBox6 = newCheckBox(GroupBox2, "CheckBox6", QStringLiteral("リスト済キャラも更新確認する"));
     CheckBox5 = newCheckBox(GroupBox2, "CheckBox5", QStringLiteral("起動時にリストを更新する"));
     CheckBox7 = newCheckBox(GroupBox2, "CheckBox7", QStringLiteral("画像を登録する"));
@@ -81,8 +80,7 @@ QGroupBox* UpdatePage::buildUpdateGroup() {
 }
 
 QGroupBox* UpdatePage::buildListedKindsGroup() {
-    GroupBox1 = new QGroupBox(QStringLiteral("リストアップ対象"), this);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1 = newGroupBox(this, "GroupBox1", QStringLiteral("リストアップ対象"));
     CheckBox1 = newCheckBox(GroupBox1, "CheckBox1", QStringLiteral("フォルダ"));
     CheckBox2 = newCheckBox(GroupBox1, "CheckBox2", QStringLiteral("zip (.zip)"));
     CheckBox3 = newCheckBox(GroupBox1, "CheckBox3", QStringLiteral("7-zip (.7z)"));
