@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "gui/discovery/list_update_controller.h"
 #include "gui/settings/folders_page.h"
 #include "gui_support/settings_dialog_fixture.h"
 #include "support/character_fixture.h"
@@ -28,7 +29,11 @@ TEST_F(SettingsDialog, EverySettingIsShownInItsControl) {
                   "CharUpdateCheck=0\nUpdateListOnRun=1\nRegisterSprite=1\nRegisterGroup=12\n"
                   "RegisterImage=3\n");
     temp.write("program/FighterList", "kfm\r\nryu\r\n");
-    open();
+    form = std::make_unique<gui::TForm1>(messages, shell, choosers, programFolder);
+    // The update that the first paint starts has ended before the dialog opens.
+    QSignalSpy updates(&form->listUpdates(), &gui::ListUpdateController::updateFinished);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return updates.count() == 1; }));
     inSettings(Close::Cancel, [&] {
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("設定"));
         const auto* tabs = inDialog<QTabWidget>("PageControl1");
