@@ -1,14 +1,15 @@
 // Takes a picture of the real main window for a person to look at: run it
 // in a virtual display (xvfb-run) from a folder holding db.sqlite3.
-//   zorvik_window_shot OUTPUT.png [PROGRAM_FOLDER] [about|update|detail [ROW]|battle-menu|ACTION]
+//   zorvik_window_shot OUTPUT.png [PROGRAM_FOLDER] [about|update|detail [ROW]|battle-menu|ACTION [TAB]]
 // The program folder (Settings.ini, ColumnName, FighterList) defaults to the
 // tool's own folder; "about" opens the About box first, "update" starts a
 // list update (a large MainDir keeps its progress dialog up for the picture),
 // "detail" selects the list row ROW (0 when not given) and switches the
 // detailed view on, "battle-menu" right-clicks the first row and opens the
 // popup's battle submenu, any other word triggers the window's action of that
-// object name. The screen is grabbed around the window, so message boxes,
-// dialogs and menus over it show too.
+// object name (O1: the settings dialog, whose tab TAB, counted from 1, is
+// brought to the front). The screen is grabbed around the window and the
+// dialog over it, so message boxes, dialogs and menus show too.
 // The process's resident memory at the moment of the picture is printed.
 #include <cstdio>
 #include <fstream>
@@ -20,6 +21,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTimer>
 #include <QTreeView>
 
@@ -45,7 +47,11 @@ long residentKilobytes() {
 }
 
 bool grabAround(const QWidget& window, const QString& output) {
-    const QRect area = window.frameGeometry().adjusted(-8, -8, 8, 8);
+    QRect area = window.frameGeometry();
+    if (const QWidget* modal = QApplication::activeModalWidget()) {
+        area |= modal->frameGeometry();
+    }
+    area.adjust(-8, -8, 8, 8);
     QScreen* screen = QGuiApplication::primaryScreen();
     return screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(output);
 }
@@ -90,6 +96,7 @@ int main(int argc, char* argv[]) {
     const QString firstAction = mode == QStringLiteral("about")    ? QStringLiteral("V1")
                                 : mode == QStringLiteral("update") ? QStringLiteral("N1")
                                                                    : mode;
+    const int tab = arguments.size() > 4 ? arguments[4].toInt() : 0;
     zorvik::gui::MessageBoxes messages;
     zorvik::gui::DesktopShell shell;
     zorvik::gui::FileDialogs choosers;
@@ -115,6 +122,15 @@ int main(int argc, char* argv[]) {
         QTimer::singleShot(kSettleTime / 2, &form, [&] {
             if (auto* action = form.findChild<QAction*>(firstAction)) {
                 action->trigger();
+            }
+        });
+    }
+    if (tab > 0) {
+        QTimer::singleShot(kSettleTime * 3 / 4, &form, [tab] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                if (auto* tabs = dialog->findChild<QTabWidget*>(QStringLiteral("PageControl1"))) {
+                    tabs->setCurrentIndex(tab - 1);
+                }
             }
         });
     }

@@ -18,7 +18,7 @@ public:
 
     QMenu* Commands1 = nullptr;
     QAction* N1 = nullptr; // list update, F5
-    QAction* O1 = nullptr; // the settings dialog; not available yet
+    QAction* O1 = nullptr; // the settings dialog
     QMenu* B1 = nullptr;
     QMenu* N9 = nullptr;
     std::array<QAction*, 3> battleParameterItems{}; // M_ParamA, M_ParamB, M_ParamC

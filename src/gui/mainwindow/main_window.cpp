@@ -28,6 +28,7 @@
 #include "gui/mainwindow/search_bar.h"
 #include "gui/mainwindow/status_bar.h"
 #include "gui/mainwindow/window_placement.h"
+#include "gui/settings/settings_form.h"
 
 namespace zorvik::gui {
 
@@ -95,6 +96,7 @@ void TForm1::connectCommands() {
     connect(D1->updateListItem(), &QAction::triggered, this, &TForm1::Update1Click);
     connect(D1->completeDeletionItem(), &QAction::triggered, battleActions_,
             &BattleActions::N10Click);
+    connect(menu_->O1, &QAction::triggered, this, &TForm1::O1Click);
     connect(menu_->V1, &QAction::triggered, this, &TForm1::V1Click);
     auto* quit = new QAction(this);
     quit->setObjectName(QStringLiteral("QuitAction"));
@@ -249,6 +251,16 @@ void TForm1::N1Click() {
 
 void TForm1::Update1Click() {
     UpdateCharList();
+}
+
+void TForm1::O1Click() {
+    TForm2 Form2(settings_.settings(), programFolder_, messages_, choosers_, this);
+    if (Form2.exec() != QDialog::Accepted) {
+        return;
+    }
+    AppSettings changed = settings_.settings();
+    Form2.storeInto(changed);
+    settings_.store(changed);
 }
 
 void TForm1::V1Click() {

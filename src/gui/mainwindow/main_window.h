@@ -64,6 +64,9 @@ public slots:
     void CallForm31Click();
     void N1Click();
     void Update1Click();
+    // The settings dialog: on OK its settings replace the window's, and the
+    // panes refresh themselves from them; Cancel changes nothing.
+    void O1Click();
     void V1Click();
 
 protected:

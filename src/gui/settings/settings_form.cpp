@@ -1,0 +1,85 @@
+#include "gui/settings/settings_form.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "gui/app/designed_font.h"
+#include "gui/settings/column_layout_page.h"
+#include "gui/settings/column_names_page.h"
+#include "gui/settings/folders_page.h"
+#include "gui/settings/opponents_page.h"
+#include "gui/settings/update_page.h"
+
+namespace zorvik::gui {
+
+TForm2::TForm2(const AppSettings& settings, std::string programFolder, UserMessages& messages,
+               Choosers& choosers, QWidget* parent)
+    : QDialog(parent), copy_(settings), programFolder_(std::move(programFolder)) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("設定"));
+    setFont(designedFont());
+    buildPages(messages, choosers);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(PageControl1);
+    layout->addLayout(buildButtons());
+    // A fixed dialog border: the dialog is as large as its contents need.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TForm2::buildPages(UserMessages& messages, Choosers& choosers) {
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    const std::vector<std::pair<SettingsPage*, QString>> tabs = {
+        {new FoldersPage(messages, choosers, this), QStringLiteral("ディレクトリ")},
+        {new UpdatePage(this), QStringLiteral("検索/更新")},
+        {new ColumnNamesPage(this), QStringLiteral("カラム")},
+        {new ColumnLayoutPage(this), QStringLiteral("一覧")},
+        {new OpponentsPage(this), QStringLiteral("対戦相手")}};
+    for (const auto& [page, caption] : tabs) {
+        PageControl1->addTab(page, caption);
+        pages_.push_back(page);
+    }
+    PageControl1->setCurrentIndex(0);
+}
+
+QLayout* TForm2::buildButtons() {
+    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setDefault(true);
+    Button2 = new QPushButton(QStringLiteral("キャンセル"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    auto* layout = new QHBoxLayout;
+    layout->addStretch(1);
+    layout->addWidget(Button1);
+    layout->addWidget(Button2);
+    return layout;
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        FormShow();
+    }
+    QDialog::showEvent(event);
+}
+
+void TForm2::FormShow() {
+    if (copy_.MainDir.empty()) {
+        copy_.MainDir = programFolder_ + "/";
+    }
+    for (SettingsPage* page : pages_) {
+        page->load(copy_);
+    }
+}
+
+void TForm2::storeInto(AppSettings& settings) const {
+    for (const SettingsPage* page : pages_) {
+        page->store(settings);
+    }
+}
+
+} // namespace zorvik::gui

@@ -1,0 +1,146 @@
+#include "gui/settings/update_page.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "core/settings/integer_text.h"
+#include "gui/settings/settings_controls.h"
+
+namespace zorvik::gui {
+
+using namespace settings_controls;
+
+namespace {
+
+// Taken when the number boxes hold no decimal integer.
+constexpr int kFallbackGroup = 9000;
+constexpr int kFallbackImage = 1;
+// Room for a sprite number.
+constexpr int kNumberEditChars = 8;
+
+int numberOrFallback(const QLineEdit& edit, int fallback) {
+    return parseWholeInt(edit.text().toStdString()).value_or(fallback);
+}
+
+// In use: the colours of an edit. Not in use: the button face, grey text.
+void showInUse(QLineEdit& edit, bool inUse) {
+    const QPalette standard = QApplication::palette(&edit);
+    QPalette palette = edit.palette();
+    palette.setColor(QPalette::Base, standard.color(inUse ? QPalette::Base : QPalette::Button));
+    palette.setColor(QPalette::Text, inUse ? standard.color(QPalette::Text)
+                                           : standard.color(QPalette::Disabled, QPalette::Text));
+    edit.setPalette(palette);
+}
+
+} // namespace
+
+UpdatePage::UpdatePage(QWidget* parent) : SettingsPage(parent) {
+    setObjectName(QStringLiteral("TabSheet2"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildUpdateGroup());
+    layout->addWidget(buildListedKindsGroup());
+    layout->addStretch(1);
+    connect(CheckBox7, &QCheckBox::toggled, this, &UpdatePage::CheckBox7Click);
+}
+
+QGroupBox* UpdatePage::buildUpdateGroup() {
+    GroupBox2 = newGroupBox(this, "GroupBox2", QStringLiteral("リスト更新"));
+    CheckBox6 = newCheckBox(GroupBox2, "CheckBox6", QStringLiteral("リスト済キャラも更新確認する"));
+    CheckBox5 = newCheckBox(GroupBox2, "CheckBox5", QStringLiteral("起動時にリストを更新する"));
+    CheckBox7 = newCheckBox(GroupBox2, "CheckBox7", QStringLiteral("画像を登録する"));
+    Label10 = newLabel(GroupBox2, "Label10", QStringLiteral("Group"));
+    Edit7 = newEdit(GroupBox2, "Edit7", Label10);
+    Label11 = newLabel(GroupBox2, "Label11", QStringLiteral("Image"));
+    Edit8 = newEdit(GroupBox2, "Edit8", Label11);
+    QLabel* note = newNote(GroupBox2, "SpriteNote", {QStringLiteral("注：SFFv2は処理対象外です")});
+    note->setForegroundRole(QPalette::Highlight);
+    auto* numbers = new QHBoxLayout;
+    // Indented under CheckBox7, whose setting they belong to.
+    numbers->addSpacing(CheckBox7->style()->pixelMetric(QStyle::PM_IndicatorWidth) * 2);
+    for (const auto& [label, edit] : {std::pair{Label10, Edit7}, std::pair{Label11, Edit8}}) {
+        edit->setMaximumWidth(edit->fontMetrics().averageCharWidth() * kNumberEditChars + 12);
+        numbers->addWidget(label);
+        numbers->addWidget(edit);
+    }
+    numbers->addWidget(note);
+    numbers->addStretch(1);
+    auto* layout = new QVBoxLayout(GroupBox2);
+    layout->addWidget(CheckBox6);
+    layout->addWidget(CheckBox5);
+    layout->addWidget(CheckBox7);
+    layout->addLayout(numbers);
+    return GroupBox2;
+}
+
+QGroupBox* UpdatePage::buildListedKindsGroup() {
+    GroupBox1 = newGroupBox(this, "GroupBox1", QStringLiteral("リストアップ対象"));
+    CheckBox1 = newCheckBox(GroupBox1, "CheckBox1", QStringLiteral("フォルダ"));
+    CheckBox2 = newCheckBox(GroupBox1, "CheckBox2", QStringLiteral("zip (.zip)"));
+    CheckBox3 = newCheckBox(GroupBox1, "CheckBox3", QStringLiteral("7-zip (.7z)"));
+    CheckBox4 = newCheckBox(GroupBox1, "CheckBox4", QStringLiteral("RAR (.rar)"));
+    QLabel* note = newNote(GroupBox1, "ListedKindsNote",
+                           {QStringLiteral("一つのフォルダ、圧縮ファイルで"),
+                            QStringLiteral("認識できるキャラは1体のみ。"), QString(),
+                            QStringLiteral("圧縮ファイルの場合、書庫中に"),
+                            QStringLiteral("全く同じ名前のファイルが複数あると"),
+                            QStringLiteral("不具合を起こすことがあります。")});
+    auto* boxes = new QVBoxLayout;
+    for (QCheckBox* box : kindBoxes()) {
+        box->setChecked(true);
+        boxes->addWidget(box);
+    }
+    boxes->addStretch(1);
+    auto* layout = new QHBoxLayout(GroupBox1);
+    layout->addLayout(boxes);
+    layout->addSpacing(layout->spacing() * 4);
+    layout->addWidget(note);
+    layout->addStretch(1);
+    return GroupBox1;
+}
+
+std::array<QCheckBox*, 4> UpdatePage::kindBoxes() const {
+    return {CheckBox1, CheckBox2, CheckBox3, CheckBox4};
+}
+
+void UpdatePage::load(const AppSettings& settings) {
+    const std::array<QCheckBox*, 4> boxes = kindBoxes();
+    for (std::size_t bit = 0; bit < boxes.size(); ++bit) {
+        boxes[bit]->setChecked((settings.RecognizeFileType & (1 << bit)) == 0);
+    }
+    CheckBox6->setChecked(settings.CharUpdateCheck);
+    CheckBox5->setChecked(settings.UpdateListOnRun);
+    CheckBox7->setChecked(settings.RegisterSprite);
+    // Also when the box kept its state and so sent no toggle.
+    CheckBox7Click();
+    Edit7->setText(QString::number(settings.RegisterGroup));
+    Edit8->setText(QString::number(settings.RegisterImage));
+}
+
+void UpdatePage::store(AppSettings& settings) const {
+    // Only the four kinds' bits: any other bit, such as 16, is dropped.
+    int excluded = 0;
+    const std::array<QCheckBox*, 4> boxes = kindBoxes();
+    for (std::size_t bit = 0; bit < boxes.size(); ++bit) {
+        excluded |= boxes[bit]->isChecked() ? 0 : (1 << bit);
+    }
+    settings.RecognizeFileType = excluded;
+    settings.CharUpdateCheck = CheckBox6->isChecked();
+    settings.UpdateListOnRun = CheckBox5->isChecked();
+    settings.RegisterSprite = CheckBox7->isChecked();
+    settings.RegisterGroup = numberOrFallback(*Edit7, kFallbackGroup);
+    settings.RegisterImage = numberOrFallback(*Edit8, kFallbackImage);
+}
+
+void UpdatePage::CheckBox7Click() {
+    showInUse(*Edit7, CheckBox7->isChecked());
+    showInUse(*Edit8, CheckBox7->isChecked());
+}
+
+} // namespace zorvik::gui
