@@ -1,14 +1,15 @@
 // Takes a picture of the real main window for a person to look at: run it
 // in a virtual display (xvfb-run) from a folder holding db.sqlite3.
-//   zorvik_window_shot OUTPUT.png [PROGRAM_FOLDER] [about|update|detail [ROW]|battle-menu|ACTION]
+//   zorvik_window_shot OUTPUT.png [PROGRAM_FOLDER] [about|update|detail [ROW]|battle-menu|ACTION [accept]]
 // The program folder (Settings.ini, ColumnName, FighterList) defaults to the
 // tool's own folder; "about" opens the About box first, "update" starts a
 // list update (a large MainDir keeps its progress dialog up for the picture),
 // "detail" selects the list row ROW (0 when not given) and switches the
 // detailed view on, "battle-menu" right-clicks the first row and opens the
 // popup's battle submenu, any other word triggers the window's action of that
-// object name. The screen is grabbed around the window, so message boxes,
-// dialogs and menus over it show too.
+// object name; "accept" after it then presses the default button of the
+// dialog the action opened (to see what follows it). The screen is grabbed
+// around the window, so message boxes, dialogs and menus over it show too.
 // The process's resident memory at the moment of the picture is printed.
 #include <cstdio>
 #include <fstream>
@@ -19,6 +20,7 @@
 #include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QTreeView>
@@ -74,6 +76,20 @@ void openBattleMenu(QWidget& form) {
     QApplication::sendEvent(popup, &right);
 }
 
+// The default button of the dialog that is up, as Enter would press it.
+void acceptModal() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) {
+        return;
+    }
+    for (QPushButton* button : modal->findChildren<QPushButton*>()) {
+        if (button->isDefault()) {
+            button->click();
+            return;
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -117,6 +133,9 @@ int main(int argc, char* argv[]) {
                 action->trigger();
             }
         });
+        if (arguments.size() > 4 && arguments[4] == QStringLiteral("accept")) {
+            QTimer::singleShot(kSettleTime * 3 / 4, &form, acceptModal);
+        }
     }
     form.show();
     QApplication::exec();

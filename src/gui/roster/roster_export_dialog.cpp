@@ -174,7 +174,8 @@ void RosterExportDialog::fill(const RosterOptions& initial) {
 
 RosterOptions RosterExportDialog::options() const {
     RosterOptions options;
-    options.target = TargetEdit->text().toStdString();
+    // Blanks at either end are typing slips: Windows allows no file name to end in one.
+    options.target = TargetEdit->text().trimmed().toStdString();
     options.stage = StageFixed->isChecked()    ? RosterStage::Fixed
                     : StageRandom->isChecked() ? RosterStage::Random
                                                : RosterStage::None;

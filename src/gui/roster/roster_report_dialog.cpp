@@ -52,6 +52,7 @@ RosterReportDialog::RosterReportDialog(const RosterReport& report, QWidget* pare
     summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
     summary->setFixedWidth(kReportWidth);
     layout->addWidget(summary);
+    layout->addSpacing(6);
     addList(QStringLiteral("ArchivesList"),
             QStringLiteral("アーカイブのキャラクター (エンジンはアーカイブから読めません)(&A)"),
             report.archivesLeftOut);
