@@ -1,6 +1,6 @@
 // Takes a picture of the real main window for a person to look at: run it
 // in a virtual display (xvfb-run) from a folder holding db.sqlite3.
-//   zorvik_window_shot OUTPUT.png [PROGRAM_FOLDER] [about|update|detail [ROW]|battle-menu|ACTION [TAB]]
+//   zorvik_window_shot OUTPUT.png [PROGRAM_FOLDER] [about|update|detail [ROW]|battle-menu|ACTION [TAB|accept]]
 // The program folder (Settings.ini, ColumnName, FighterList) defaults to the
 // tool's own folder; "about" opens the About box first, "update" starts a
 // list update (a large MainDir keeps its progress dialog up for the picture),
@@ -8,8 +8,10 @@
 // detailed view on, "battle-menu" right-clicks the first row and opens the
 // popup's battle submenu, any other word triggers the window's action of that
 // object name (O1: the settings dialog, whose tab TAB, counted from 1, is
-// brought to the front). The screen is grabbed around the window and the
-// dialog over it, so message boxes, dialogs and menus show too.
+// brought to the front); "accept" after it then presses the default button
+// of the dialog the action opened (to see what follows it). The screen is
+// grabbed around the window and the dialog over it, so message boxes,
+// dialogs and menus show too.
 // The process's resident memory at the moment of the picture is printed.
 #include <cstdio>
 #include <fstream>
@@ -20,6 +22,7 @@
 #include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
@@ -80,6 +83,20 @@ void openBattleMenu(QWidget& form) {
     QApplication::sendEvent(popup, &right);
 }
 
+// The default button of the dialog that is up, as Enter would press it.
+void acceptModal() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) {
+        return;
+    }
+    for (QPushButton* button : modal->findChildren<QPushButton*>()) {
+        if (button->isDefault()) {
+            button->click();
+            return;
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -124,6 +141,9 @@ int main(int argc, char* argv[]) {
                 action->trigger();
             }
         });
+        if (arguments.size() > 4 && arguments[4] == QStringLiteral("accept")) {
+            QTimer::singleShot(kSettleTime * 3 / 4, &form, acceptModal);
+        }
     }
     if (tab > 0) {
         QTimer::singleShot(kSettleTime * 3 / 4, &form, [tab] {

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "core/catalogue/character_list_query.h"
+#include "core/roster/roster_export.h"
 
 class QItemSelection;
 class QSplitter;
@@ -52,6 +53,9 @@ public:
     // The ID of a list row (CharListResult's column 0); none for a row
     // outside the result or while there is no result.
     std::optional<std::int64_t> idOfRow(int row) const;
+
+    // The list as shown, its search and its sort, for the roster export.
+    RosterSelection rosterSelection() const { return {FilterClause, OrderClause}; }
 
     SearchBar* searchBar() const { return Panel2; }
     // ListView1, for the panes that add to what the list offers (its popup menu).

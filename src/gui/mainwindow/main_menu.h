@@ -23,6 +23,7 @@ public:
     QMenu* N9 = nullptr;
     std::array<QAction*, 3> battleParameterItems{}; // M_ParamA, M_ParamB, M_ParamC
     QMenu* Tools1 = nullptr; // the collection tools, beside the designed menus
+    QAction* SelectDef1 = nullptr; // the roster export: the engine's select.def
     QMenu* Help1 = nullptr;
     QAction* V1 = nullptr; // the About box
 

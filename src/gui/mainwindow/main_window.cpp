@@ -28,6 +28,7 @@
 #include "gui/mainwindow/search_bar.h"
 #include "gui/mainwindow/status_bar.h"
 #include "gui/mainwindow/window_placement.h"
+#include "gui/roster/roster_export_action.h"
 #include "gui/settings/settings_form.h"
 
 namespace zorvik::gui {
@@ -87,6 +88,8 @@ void TForm1::buildFrame() {
                                              ToolBar1->battleParameterButtons(), this);
     listUpdates_ =
         new ListUpdateController(*this, settings_.settings(), CharacterDb, messages_, this);
+    rosterExport_ =
+        new RosterExportAction(CharacterDb, *Panel1, settings_, messages_, choosers_, this);
 }
 
 void TForm1::connectCommands() {
@@ -98,6 +101,8 @@ void TForm1::connectCommands() {
             &BattleActions::N10Click);
     connect(menu_->O1, &QAction::triggered, this, &TForm1::O1Click);
     connect(menu_->V1, &QAction::triggered, this, &TForm1::V1Click);
+    connect(menu_->SelectDef1, &QAction::triggered, rosterExport_,
+            &RosterExportAction::SelectDef1Click);
     auto* quit = new QAction(this);
     quit->setObjectName(QStringLiteral("QuitAction"));
     // Ctrl+Q on every platform (the platform's own Quit sequence is empty on Windows).

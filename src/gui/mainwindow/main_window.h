@@ -28,6 +28,7 @@ class DebugMenu;
 class MainMenu;
 class MainToolBar;
 class RightPane;
+class RosterExportAction;
 class Shell;
 class StatusBar;
 
@@ -117,6 +118,7 @@ private:
     BattleActions* battleActions_ = nullptr;
     BattleParameters* battleParameters_ = nullptr;
     ListUpdateController* listUpdates_ = nullptr;
+    RosterExportAction* rosterExport_ = nullptr;
 };
 
 } // namespace zorvik::gui

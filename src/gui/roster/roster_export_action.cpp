@@ -1,0 +1,71 @@
+#include "gui/roster/roster_export_action.h"
+
+#include <QAbstractItemModel>
+#include <QGuiApplication>
+#include <QTreeView>
+
+#include "core/platform/user_messages.h"
+#include "core/roster/roster_export.h"
+#include "gui/app/settings_owner.h"
+#include "gui/mainwindow/character_list_pane.h"
+#include "gui/roster/roster_export_dialog.h"
+#include "gui/roster/roster_report_dialog.h"
+
+namespace zorvik::gui {
+
+namespace {
+
+// The wait cursor while the export reads every character folder of the list.
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+} // namespace
+
+RosterExportAction::RosterExportAction(Kel_CharacterDb& db, const CharacterListPane& list,
+                                       const SettingsOwner& settings, UserMessages& messages,
+                                       Choosers& choosers, QWidget* window)
+    : QObject(window), db_(db), list_(list), settings_(settings), messages_(messages),
+      choosers_(choosers), window_(window) {}
+
+RosterOptions RosterExportAction::initialOptions() const {
+    RosterOptions options = last_;
+    if (options.target.empty()) {
+        options.target = defaultRosterTarget(settings_.settings().MugenExeFile);
+    }
+    return options;
+}
+
+void RosterExportAction::SelectDef1Click() {
+    RosterExportDialog dialog(choosers_, initialOptions(), list_.listView()->model()->rowCount(),
+                              window_);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    last_ = dialog.options();
+    RosterReport report;
+    {
+        const WaitCursor wait;
+        report = ExportRoster(db_, settings_.settings().MainDir, list_.rosterSelection(), last_);
+    }
+    if (!report.succeeded()) {
+        messages_.show("select.defを書き出せませんでした。\n" + report.errorText);
+        return;
+    }
+    showReport(report);
+}
+
+void RosterExportAction::showReport(const RosterReport& report) {
+    if (!leftOutAny(report)) {
+        messages_.show(rosterSummary(report));
+        return;
+    }
+    RosterReportDialog dialog(report, window_);
+    dialog.exec();
+}
+
+} // namespace zorvik::gui

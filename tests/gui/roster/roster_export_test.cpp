@@ -1,0 +1,235 @@
+#include "gui/roster/roster_export_dialog.h"
+
+#include <filesystem>
+#include <functional>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "core/discovery/candidate.h"
+#include "gui/mainwindow/character_list_pane.h"
+#include "gui/mainwindow/search_bar.h"
+#include "gui_support/main_window_fixture.h"
+#include "gui_support/modal.h"
+#include "support/character_fixture.h"
+
+namespace zorvik::test {
+namespace {
+
+// A window over a character folder MainDir and an engine in mugen/, with
+// the export dialog driven as a user drives it.
+class RosterExportWindow : public MainWindowFixture {
+protected:
+    void SetUp() override { temp.makeFolder("mugen/data"); }
+
+    void addFolder(const std::string& folder, const std::string& defFile,
+                   const std::string& name) {
+        DefFields fields;
+        fields.name = name;
+        temp.write("chars/" + folder + "/" + defFile, defText(fields));
+        addStoredCharacter(name, folder, kFolderCharacter);
+    }
+
+    void openWindow() {
+        writeSettings("[General]\nFirstRun=0\nMainDir=" + temp.file("chars") +
+                      "\nMugenExeFile=" + temp.file("mugen/mugen.exe") + "\n");
+        open();
+    }
+
+    using Answer = std::function<void(gui::RosterExportDialog&)>;
+
+    // Opens the dialog from the ツール menu; answer sets it up and closes it.
+    void runDialog(const Answer& answer) {
+        whenModalShows([answer](QWidget* modal) {
+            auto* dialog = qobject_cast<gui::RosterExportDialog*>(modal);
+            ASSERT_NE(dialog, nullptr) << modal->objectName().toStdString();
+            answer(*dialog);
+        });
+        find<QAction>("SelectDef1")->trigger();
+    }
+
+    // Sets the dialog up with choose, then clicks 書き出す; afterwards is
+    // given the report dialog when the export shows one.
+    void exportWith(const Answer& choose, std::function<void(QWidget*)> afterwards = {}) {
+        runDialog([choose, afterwards](gui::RosterExportDialog& dialog) {
+            choose(dialog);
+            if (afterwards) {
+                whenModalShows(afterwards);
+            }
+            button(dialog, "ExportButton")->click();
+        });
+    }
+
+    template <typename Widget> static Widget* part(const QWidget& dialog, const char* name) {
+        auto* widget = dialog.findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    static QPushButton* button(const QWidget& dialog, const char* name) {
+        return part<QPushButton>(dialog, name);
+    }
+    static QLineEdit* targetEdit(const QWidget& dialog) {
+        return part<QLineEdit>(dialog, "TargetEdit");
+    }
+
+    std::string selectDef() const { return temp.file("mugen/data/select.def"); }
+};
+
+TEST_F(RosterExportWindow, TheDialogOffersTheEnginesSelectDefAndCancelWritesNothing) {
+    // The engine's folders as a Windows user named them: found ignoring case.
+    std::filesystem::remove(temp.file("mugen/data"));
+    temp.write("mugen/Data/Select.def", "[Characters]\r\nsandbag\r\n");
+    addFolder("kfm", "kfm.def", "Kung Fu Man");
+    openWindow();
+    const std::string other = temp.file("other/select.def");
+    choosers.answer(QString::fromStdString(other));
+    choosers.cancelNext();
+    QString offered;
+    QString afterChoice;
+    QString rowsLine;
+    runDialog([&](gui::RosterExportDialog& dialog) {
+        offered = targetEdit(dialog)->text();
+        rowsLine = part<QLabel>(dialog, "RowCountLabel")->text();
+        button(dialog, "TargetButton")->click();
+        afterChoice = targetEdit(dialog)->text();
+        button(dialog, "TargetButton")->click(); // cancelled: the choice stays
+        EXPECT_EQ(targetEdit(dialog)->text(), afterChoice);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    EXPECT_EQ(offered.toStdString(), temp.file("mugen/Data/Select.def"));
+    EXPECT_EQ(afterChoice.toStdString(), other);
+    EXPECT_TRUE(rowsLine.contains(QStringLiteral(" 1 件")));
+    ASSERT_EQ(choosers.calls().size(), 2u);
+    EXPECT_EQ(choosers.calls()[0].kind, ScriptedChoosers::Kind::FileToSave);
+    EXPECT_EQ(choosers.calls()[0].start, offered);
+    EXPECT_EQ(choosers.calls()[0].filter,
+              QStringLiteral("select.def|select.def;*.def|全てのファイル(*.*)|*.*"));
+    EXPECT_EQ(choosers.calls()[1].start, afterChoice);
+    EXPECT_EQ(readFile(temp.file("mugen/Data/Select.def")), "[Characters]\r\nsandbag\r\n");
+    EXPECT_FALSE(std::filesystem::exists(temp.file("mugen/Data/Select.def.bak")));
+    EXPECT_FALSE(std::filesystem::exists(other));
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(RosterExportWindow, WritesTheSearchedAndSortedListAndReportsTheArchives) {
+    addFolder("kfm", "kfm.def", "Kung Fu Man");
+    addFolder("ryu", "ryu.def", "Ryu");
+    addFolder("kfg", "girl.def", "Kung Fu Girl");
+    addStoredCharacter("Kung Fu Zip", "kfz.zip", kZipCharacter);
+    addStoredCharacter("Kung Fu Ghost", "ghost", kFolderCharacter); // its folder is gone
+    openWindow();
+    find<QComboBox>("ComboBox1")->setCurrentIndex(1); // NAME
+    find<QLineEdit>("Edit1")->setText(QStringLiteral("Kung"));
+    find<gui::SearchBar>("Panel2")->Timer1Timer();
+    form->listPane().ListView1ColumnClick(0); // NAME ascending
+    form->listPane().ListView1ColumnClick(0); // descending
+    ASSERT_EQ(rowCaptions(), Texts({"Kung Fu Zip", "Kung Fu Man", "Kung Fu Girl", "Kung Fu Ghost"}));
+    selectRow(1);
+    QStringList archives;
+    QStringList notFound;
+    QString summary;
+    QString archivesName;
+    exportWith(
+        [](gui::RosterExportDialog& dialog) {
+            part<QRadioButton>(dialog, "StageRandom")->click();
+            part<QComboBox>(dialog, "OrderBox")->setCurrentText(QStringLiteral("3"));
+        },
+        [&](QWidget* report) {
+            summary = part<QLabel>(*report, "SummaryLabel")->text();
+            for (const auto& [name, texts] : {std::pair{"ArchivesList", &archives},
+                                              std::pair{"DefNotFoundList", &notFound}}) {
+                const auto* list = part<QListWidget>(*report, name);
+                for (int row = 0; list != nullptr && row < list->count(); ++row) {
+                    *texts << list->item(row)->text();
+                }
+            }
+            archivesName = part<QListWidget>(*report, "ArchivesList")->accessibleName();
+            EXPECT_EQ(report->findChild<QListWidget*>(QStringLiteral("NotNameableList")), nullptr);
+            report->close();
+        });
+    EXPECT_EQ(readFile(selectDef()),
+              "[Characters]\r\nkfm, random, order=3\r\nkfg/girl.def, random, order=3\r\n");
+    EXPECT_EQ(archives, QStringList{QStringLiteral("Kung Fu Zip (kfz.zip)")});
+    EXPECT_EQ(notFound, QStringList{QStringLiteral("Kung Fu Ghost (ghost)")});
+    EXPECT_TRUE(summary.contains(QStringLiteral(" 2 行を書き出しました")));
+    EXPECT_TRUE(archivesName.startsWith(QStringLiteral("アーカイブ")));
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(form->listPane().selectedRow(), 1); // the list's selection stays
+}
+
+TEST_F(RosterExportWindow, MergeKeepsOtherCharactersLinesAndReplaceDropsThem) {
+    addFolder("kfm", "kfm.def", "Kung Fu Man");
+    const std::string rest = "\r\n[ExtraStages]\r\nstages/x.def\r\n";
+    temp.write("mugen/data/select.def",
+               "; my roster\r\n[Characters]\r\nsandbag\r\nKFM, stages/old.def\r\n" + rest);
+    openWindow();
+    exportWith([](gui::RosterExportDialog& dialog) {
+        part<QRadioButton>(dialog, "MergeButton")->click();
+    });
+    const std::string merged = "; my roster\r\n[Characters]\r\nsandbag\r\nkfm\r\n" + rest;
+    EXPECT_EQ(readFile(selectDef()), merged);
+    ASSERT_EQ(messages.shown().size(), 1u);
+    const std::string mergeReport = messages.shown()[0];
+    EXPECT_NE(mergeReport.find("1 行を書き出しました"), std::string::npos) << mergeReport;
+    EXPECT_NE(mergeReport.find("以前の行を 1 行残しました"), std::string::npos) << mergeReport;
+    EXPECT_NE(mergeReport.find(selectDef() + ".bak"), std::string::npos) << mergeReport;
+
+    // The dialog offers the last choices again; replace is picked by hand.
+    bool offeredMerge = false;
+    exportWith([&](gui::RosterExportDialog& dialog) {
+        offeredMerge = part<QRadioButton>(dialog, "MergeButton")->isChecked();
+        part<QRadioButton>(dialog, "ReplaceButton")->click();
+    });
+    EXPECT_TRUE(offeredMerge);
+    EXPECT_EQ(readFile(selectDef()), "; my roster\r\n[Characters]\r\nkfm\r\n" + rest);
+    EXPECT_EQ(readFile(selectDef() + ".bak"), merged);
+}
+
+TEST_F(RosterExportWindow, AnUnwritableTargetIsReportedAndNothingIsLost) {
+    addFolder("kfm", "kfm.def", "Kung Fu Man");
+    // A file where the folder should be: refused even to a user who may write anywhere.
+    const std::string blocker = temp.write("blocker", "not a folder");
+    openWindow();
+    exportWith([&](gui::RosterExportDialog& dialog) {
+        targetEdit(dialog)->setText(QString::fromStdString(blocker + "/select.def"));
+    });
+    ASSERT_EQ(messages.shown().size(), 1u);
+    const std::string text = messages.shown()[0];
+    EXPECT_EQ(text.rfind("select.defを書き出せませんでした。\n", 0), 0u) << text;
+    EXPECT_NE(text.find(blocker), std::string::npos) << text;
+    EXPECT_EQ(readFile(blocker), "not a folder");
+    EXPECT_FALSE(std::filesystem::exists(selectDef()));
+}
+
+TEST_F(RosterExportWindow, WritingNeedsRowsATargetAndAStagePath) {
+    addFolder("kfm", "kfm.def", "Kung Fu Man");
+    openWindow();
+    std::vector<bool> enabled;
+    runDialog([&](gui::RosterExportDialog& dialog) {
+        QPushButton* ok = button(dialog, "ExportButton");
+        enabled.push_back(ok->isEnabled() && ok->isDefault());
+        part<QRadioButton>(dialog, "StageFixed")->click();
+        enabled.push_back(ok->isEnabled()); // no stage path yet
+        part<QLineEdit>(dialog, "StagePathEdit")->setText(QStringLiteral("stages/kfm.def"));
+        enabled.push_back(ok->isEnabled());
+        targetEdit(dialog)->clear();
+        enabled.push_back(ok->isEnabled());
+        dialog.reject();
+    });
+    find<QLineEdit>("Edit1")->setText(QStringLiteral("nobody"));
+    find<gui::SearchBar>("Panel2")->Timer1Timer();
+    runDialog([&](gui::RosterExportDialog& dialog) {
+        enabled.push_back(button(dialog, "ExportButton")->isEnabled());
+        dialog.reject();
+    });
+    EXPECT_EQ(enabled, (std::vector<bool>{true, false, true, false, false}));
+    EXPECT_FALSE(std::filesystem::exists(selectDef()));
+}
+
+} // namespace
+} // namespace zorvik::test
