@@ -59,7 +59,7 @@ QGroupBox* UpdatePage::buildUpdateGroup() {
     Edit7 = newEdit(GroupBox2, "Edit7", Label10);
     Label11 = newLabel(GroupBox2, "Label11", QStringLiteral("Image"));
     Edit8 = newEdit(GroupBox2, "Edit8", Label11);
-    QLabel* note = newNote(GroupBox2, "SpriteNote", {QStringLiteral("注：SFFv2は処理対象外です")});
+    QLabel* note = newNote(GroupBox2, "SpriteNote", {QStringLiteral("注：SFFv1とSFFv2（v2.00/v2.01）を処理します")});
     note->setForegroundRole(QPalette::Highlight);
     auto* numbers = new QHBoxLayout;
     // Indented under CheckBox7, whose setting they belong to.
