@@ -140,14 +140,3 @@ BENCHMARK(UpdateCharListAgainstSelect)
     ->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
