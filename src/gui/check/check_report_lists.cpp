@@ -20,9 +20,12 @@ QTreeWidgetItem* entryItem(std::int64_t id, const QStringList& texts) {
     return item;
 }
 
+// Wide enough for their texts, with room between one column and the next.
 void resizeColumns(QTreeWidget& list) {
+    constexpr int kColumnGap = 16;
     for (int column = 0; column + 1 < list.columnCount(); ++column) {
         list.resizeColumnToContents(column);
+        list.setColumnWidth(column, list.columnWidth(column) + kColumnGap);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -121,6 +122,13 @@ void CheckReportWindow::setReport(const CheckReport& report) {
                QStringLiteral("ポートレートが同じ %1 組").arg(report.samePortrait.size()));
     deleteMissing_->setEnabled(std::any_of(report.missing.begin(), report.missing.end(),
                                            [](const MissingCharacter& entry) { return entry.marked; }));
+}
+
+void CheckReportWindow::placeBeside(const QWidget& window) {
+    const QRect beside = window.frameGeometry();
+    const QRect screen = window.screen()->availableGeometry();
+    const int right = std::min(beside.right() + 1, screen.right() + 1 - frameGeometry().width());
+    move(std::max(screen.left(), right), beside.top() + beside.height() / 8);
 }
 
 void CheckReportWindow::setCaption(int tab, const QString& caption) {

@@ -26,6 +26,10 @@ public:
     // Shows report in place of what was shown.
     void setReport(const CheckReport& report);
 
+    // Moves the window beside window (to its right when the screen has
+    // room, else over its right edge), so that the list stays in sight.
+    void placeBeside(const QWidget& window);
+
 signals:
     // An entry standing for the catalogue row id was activated.
     void entryActivated(qint64 id);

@@ -45,6 +45,7 @@ void CollectionCheckAction::showReport() {
                 &CollectionCheckAction::selectEntry);
         connect(reportWindow_, &CheckReportWindow::deleteMissingRequested, this,
                 &CollectionCheckAction::DeleteMissingClick);
+        reportWindow_->placeBeside(*window_);
     }
     reportWindow_->setReport(report_);
     reportWindow_->show();
