@@ -26,8 +26,8 @@ const QStringList& memberHeaders() {
     return headers;
 }
 
-} // namespace
-
+// The report's first line: whether the check ran to its end, whether it
+// found anything, and the archives it could not look into.
 QString checkSummary(const CheckReport& report) {
     QString text = !report.completed
                        ? QStringLiteral("検査は途中で止められました。それまでに見つかったものです。")
@@ -41,6 +41,8 @@ QString checkSummary(const CheckReport& report) {
     return text;
 }
 
+} // namespace
+
 CheckReportWindow::CheckReportWindow(QWidget* parent)
     : QDialog(parent), summary_(new QLabel(this)), tabs_(new QTabWidget(this)) {
     setObjectName(QStringLiteral("CheckReportWindow"));
@@ -51,14 +53,15 @@ CheckReportWindow::CheckReportWindow(QWidget* parent)
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     tabs_->setObjectName(QStringLiteral("CheckTabs"));
     tabs_->addTab(missingPage(), {});
-    broken_ = addList(QStringLiteral("BrokenList"),
-                      {QStringLiteral("ID"), QStringLiteral("ファイル名"), QStringLiteral("問題"),
-                       QStringLiteral(".def"), QStringLiteral("キー"), QStringLiteral("値")});
-    tabs_->addTab(broken_, {});
-    sameName_ = addList(QStringLiteral("SameNameList"), memberHeaders());
-    tabs_->addTab(sameName_, {});
-    samePortrait_ = addList(QStringLiteral("SamePortraitList"), memberHeaders());
-    tabs_->addTab(samePortrait_, {});
+    lists_[kBrokenTab] =
+        addList(QStringLiteral("BrokenList"),
+                {QStringLiteral("ID"), QStringLiteral("ファイル名"), QStringLiteral("問題"),
+                 QStringLiteral(".def"), QStringLiteral("キー"), QStringLiteral("値")});
+    lists_[kSameNameTab] = addList(QStringLiteral("SameNameList"), memberHeaders());
+    lists_[kSamePortraitTab] = addList(QStringLiteral("SamePortraitList"), memberHeaders());
+    for (const int tab : {kBrokenTab, kSameNameTab, kSamePortraitTab}) {
+        tabs_->addTab(lists_[static_cast<std::size_t>(tab)], {});
+    }
     auto* hint = new QLabel(
         QStringLiteral("項目をダブルクリックすると、メインウィンドウのリストでそのキャラクターを選びます。"),
         this);
@@ -90,8 +93,10 @@ QTreeWidget* CheckReportWindow::addList(const QString& objectName, const QString
 
 QWidget* CheckReportWindow::missingPage() {
     auto* page = new QWidget(this);
-    missing_ = addList(QStringLiteral("MissingList"),
-                       {QStringLiteral("ID"), QStringLiteral("ファイル名"), QStringLiteral("状態")});
+    QTreeWidget* missing = addList(
+        QStringLiteral("MissingList"),
+        {QStringLiteral("ID"), QStringLiteral("ファイル名"), QStringLiteral("状態")});
+    lists_[kMissingTab] = missing;
     auto* note = new QLabel(QStringLiteral("削除できるのは「リスト更新で記録済み」のキャラです。"
                                            "未記録のものは、キャラクターリストを更新すると記録されます。"),
                             page);
@@ -102,7 +107,7 @@ QWidget* CheckReportWindow::missingPage() {
     deleteMissing_->setAutoDefault(false);
     connect(deleteMissing_, &QPushButton::clicked, this, &CheckReportWindow::deleteMissingRequested);
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(missing_, 1);
+    layout->addWidget(missing, 1);
     layout->addWidget(note);
     layout->addWidget(deleteMissing_, 0, Qt::AlignRight);
     return page;
@@ -110,10 +115,10 @@ QWidget* CheckReportWindow::missingPage() {
 
 void CheckReportWindow::setReport(const CheckReport& report) {
     summary_->setText(checkSummary(report));
-    fillMissingList(*missing_, report.missing);
-    fillBrokenList(*broken_, report.broken);
-    fillDuplicateList(*sameName_, report.sameNameAndAuthor);
-    fillDuplicateList(*samePortrait_, report.samePortrait);
+    fillMissingList(*lists_[kMissingTab], report.missing);
+    fillBrokenList(*lists_[kBrokenTab], report.broken);
+    fillDuplicateList(*lists_[kSameNameTab], report.sameNameAndAuthor);
+    fillDuplicateList(*lists_[kSamePortraitTab], report.samePortrait);
     setCaption(kMissingTab, QStringLiteral("見つからないキャラ %1 件").arg(report.missing.size()));
     setCaption(kBrokenTab, QStringLiteral("壊れたキャラ %1 件").arg(report.broken.size()));
     setCaption(kSameNameTab,
@@ -134,9 +139,7 @@ void CheckReportWindow::placeBeside(const QWidget& window) {
 void CheckReportWindow::setCaption(int tab, const QString& caption) {
     tabs_->setTabText(tab, caption);
     // The list is named as its tab reads; a screen reader then says what it holds.
-    QWidget* page = tabs_->widget(tab);
-    QTreeWidget* list = tab == kMissingTab ? missing_ : qobject_cast<QTreeWidget*>(page);
-    list->setAccessibleName(caption);
+    lists_[static_cast<std::size_t>(tab)]->setAccessibleName(caption);
 }
 
 void CheckReportWindow::activate(QTreeWidgetItem* item) {

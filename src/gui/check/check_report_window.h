@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include <QDialog>
 
 #include "core/check/check_report.h"
@@ -43,15 +45,9 @@ private:
 
     QLabel* summary_;
     QTabWidget* tabs_;
-    QTreeWidget* missing_ = nullptr;
-    QTreeWidget* broken_ = nullptr;
-    QTreeWidget* sameName_ = nullptr;
-    QTreeWidget* samePortrait_ = nullptr;
+    // The list of each tab, in tab order.
+    std::array<QTreeWidget*, 4> lists_{};
     QPushButton* deleteMissing_ = nullptr;
 };
-
-// The report's first line: whether the check ran to its end, whether it
-// found anything, and the archives it could not look into.
-QString checkSummary(const CheckReport& report);
 
 } // namespace zorvik::gui
