@@ -1,5 +1,7 @@
 #include "gui/check/check_report_window.h"
 
+#include <memory>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +17,7 @@
 #include "gui/mainwindow/search_bar.h"
 #include "gui/mainwindow/status_bar.h"
 #include "gui_support/main_window_fixture.h"
+#include "gui_support/modal.h"
 #include "support/catalogue_probe.h"
 
 namespace zorvik::test {
@@ -162,6 +165,25 @@ TEST_F(CheckWindow, ASecondCheckRefreshesTheOpenReport) {
     EXPECT_EQ(runCheck(), window);
     EXPECT_EQ(tabCaptions()[1], "壊れたキャラ 0 件");
     EXPECT_EQ(reportList("BrokenList")->topLevelItemCount(), 0);
+}
+
+TEST_F(CheckWindow, EscapeStopsTheCheckAndTheReportSaysSo) {
+    // The worker waits for the catalogue, held here, until Escape was pressed.
+    std::unique_ptr<ConnectionLock> held(new ConnectionLock(form->characterDb().lock()));
+    QString progressTitle;
+    whenModalShows([&held, &progressTitle](QWidget* modal) {
+        progressTitle = modal->windowTitle();
+        QTest::keyClick(modal, Qt::Key_Escape);
+        held.reset();
+    });
+    runCheck();
+    EXPECT_EQ(progressTitle, QStringLiteral("コレクションを検査中"));
+    EXPECT_EQ(reportPart<QLabel>("SummaryLabel")->text(),
+              QStringLiteral("検査は途中で止められました。それまでに見つかったものです。"));
+    // The rows gone were sorted out before the first character was checked.
+    EXPECT_EQ(tabCaptions(), (Texts{"見つからないキャラ 2 件", "壊れたキャラ 0 件",
+                                    "名前と作者が同じ 0 組", "ポートレートが同じ 0 組"}));
+    EXPECT_TRUE(messages.shown().empty());
 }
 
 TEST_F(CheckWindow, AFolderThatCannotBeListedIsToldAndOpensNoReport) {
