@@ -34,7 +34,8 @@ void printRows(const std::vector<int>& columns, const Kel_QueryResult& rows) {
     std::printf("%s\n", line.c_str());
     for (std::size_t row = 0; row < rows.rowCount(); ++row) {
         line = std::to_string(rows.integerAt(0, row));
-        for (std::size_t column = 1; column < rows.columnCount(); ++column) {
+        // Result column k + 1 is shown column k; the row's DELETED after them is not printed.
+        for (std::size_t column = 1; column <= columns.size(); ++column) {
             line += "\t" + lineField(rows.textAt(column, row));
         }
         std::printf("%s\n", line.c_str());

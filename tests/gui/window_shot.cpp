@@ -8,10 +8,11 @@
 // detailed view on, "battle-menu" right-clicks the first row and opens the
 // popup's battle submenu, any other word triggers the window's action of that
 // object name (O1: the settings dialog, whose tab TAB, counted from 1, is
-// brought to the front); "accept" after it then presses the default button
-// of the dialog the action opened (to see what follows it). The screen is
-// grabbed around the window and the dialog over it, so message boxes,
-// dialogs and menus show too.
+// brought to the front; Check1: the collection check, whose report's tab
+// TAB is); "accept" after it then presses the default button of the
+// dialog the action opened (to see what follows it). The screen is grabbed
+// around the window and every window shown over it, so message boxes,
+// dialogs, the check's report and menus show too.
 // The process's resident memory at the moment of the picture is printed.
 #include <cstdio>
 #include <fstream>
@@ -51,8 +52,11 @@ long residentKilobytes() {
 
 bool grabAround(const QWidget& window, const QString& output) {
     QRect area = window.frameGeometry();
-    if (const QWidget* modal = QApplication::activeModalWidget()) {
-        area |= modal->frameGeometry();
+    // Dialogs over the window, modal or not (the check's report stays open beside it).
+    for (const QWidget* other : QApplication::topLevelWidgets()) {
+        if (other->isVisible() && other->isWindow()) {
+            area |= other->frameGeometry();
+        }
     }
     area.adjust(-8, -8, 8, 8);
     QScreen* screen = QGuiApplication::primaryScreen();
@@ -147,9 +151,11 @@ int main(int argc, char* argv[]) {
     }
     if (tab > 0) {
         QTimer::singleShot(kSettleTime * 3 / 4, &form, [tab] {
-            if (QWidget* dialog = QApplication::activeModalWidget()) {
-                if (auto* tabs = dialog->findChild<QTabWidget*>(QStringLiteral("PageControl1"))) {
-                    tabs->setCurrentIndex(tab - 1);
+            for (QWidget* dialog : QApplication::topLevelWidgets()) {
+                for (const char* name : {"PageControl1", "CheckTabs"}) {
+                    if (auto* tabs = dialog->findChild<QTabWidget*>(QString::fromLatin1(name))) {
+                        tabs->setCurrentIndex(tab - 1);
+                    }
                 }
             }
         });

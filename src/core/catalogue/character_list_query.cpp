@@ -50,6 +50,9 @@ CharacterListQuery makeCharacterListQuery(const std::vector<int>& columns, const
         query.sql += sqlName(column);
         query.columnTypes.push_back(kTextColumn);
     }
+    query.deletedColumn = query.columnTypes.size();
+    query.sql += std::string(",") + sqlName(kDeletedColumn);
+    query.columnTypes.push_back(kIntegerColumn);
     query.sql += " FROM CHARACTER_TABLE WHERE DELETED != 1 ";
     query.sql += filter.clause;
     query.sql += orderClause;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -29,6 +30,9 @@ struct CharacterListQuery {
     std::string sql;
     std::vector<std::int32_t> columnTypes;
     std::vector<BoundValue> parameters;
+    // The result column holding the row's DELETED (0 shown, 2 missing),
+    // after the shown columns; the list draws missing rows differently.
+    std::size_t deletedColumn = 0;
 };
 
 // The search over column (a column index) for a text in a match mode;
@@ -42,9 +46,11 @@ std::string makeOrderClause(int column, std::string_view direction);
 // the separator (at most 16); entries that name no column are passed over.
 std::vector<int> shownColumns(const ColumnOrderArray& order);
 
-// "SELECT ID", ",COLUMN" per shown column, " FROM CHARACTER_TABLE WHERE
-// DELETED != 1 ", the filter clause, the order clause and ";"; result
-// column 0 is the integer ID, the others text.
+// "SELECT ID", ",COLUMN" per shown column, ",DELETED", " FROM
+// CHARACTER_TABLE WHERE DELETED != 1 ", the filter clause, the order clause
+// and ";"; result column 0 is the integer ID, then the shown columns as
+// text, then DELETED as an integer. DELETED is part of both list indexes,
+// so the statement still reads an index only.
 CharacterListQuery makeCharacterListQuery(const std::vector<int>& columns, const ListFilter& filter,
                                           std::string_view orderClause);
 

@@ -1,18 +1,17 @@
 #pragma once
 
-#include <atomic>
-#include <thread>
-
 #include <QObject>
 
 namespace zorvik {
 class Kel_CharacterDb;
 class UserMessages;
 struct AppSettings;
+struct ListUpdateOutcome;
 } // namespace zorvik
 
 namespace zorvik::gui {
 
+class DialogWorker;
 class ListUpdateHost;
 class TForm3;
 
@@ -24,7 +23,6 @@ public:
     // settings are read when an update starts; the update works on a copy.
     ListUpdateController(ListUpdateHost& host, const AppSettings& settings,
                          Kel_CharacterDb& catalogue, UserMessages& messages, QObject* parent);
-    ~ListUpdateController() override;
 
     TForm3& dialog() { return *Form3; }
 
@@ -37,25 +35,16 @@ signals:
     // An update has ended and the UI shows its outcome.
     void updateFinished();
 
-private slots:
-    // Nothing to do: its arrival wakes the wait for the worker.
-    void workerFinished() {}
-
 private:
-    bool startWorker();
     // The worker thread's body.
-    void runJob(AppSettings settings, void* ownerWindow);
-    // Waits for the worker while the UI thread keeps serving the worker's
-    // queued calls and message boxes.
-    void waitForWorker();
+    ListUpdateOutcome runJob(const AppSettings& settings, void* ownerWindow);
 
     ListUpdateHost& host_;
     const AppSettings& settings_;
     Kel_CharacterDb& catalogue_;
     UserMessages& messages_;
     TForm3* Form3;
-    std::thread worker_;
-    std::atomic<bool> workerDone_{false};
+    DialogWorker* worker_;
     bool running_ = false;
 };
 

@@ -13,19 +13,21 @@ namespace zorvik::gui {
 
 // The character list's rows, read straight from the last list query's
 // result (CharListResult): list row r is result row r, list column k is
-// result column k + 1 (result column 0 holds the row's ID). Cells become
-// texts only when the view asks for them, so a large catalogue costs no
-// more than its result.
+// result column k + 1 (result column 0 holds the row's ID; the row's
+// DELETED follows the shown columns and is not shown). Cells become texts
+// only when the view asks for them, so a large catalogue costs no more
+// than its result. Rows whose file is gone from the character folder are
+// drawn greyed, with a tool tip that says so.
 class CharacterListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     explicit CharacterListModel(QObject* parent);
 
     // Replaces the columns (catalogue column indices, with their captions)
-    // and the rows with those of query's result. The previous result is
-    // released before the query runs. A query that gives none leaves the
-    // list without rows.
-    void rebuild(std::vector<int> columns, QStringList captions,
+    // and the rows with those of query's result, whose column deletedColumn
+    // holds each row's DELETED. The previous result is released before the
+    // query runs. A query that gives none leaves the list without rows.
+    void rebuild(std::vector<int> columns, QStringList captions, std::size_t deletedColumn,
                  const std::function<std::unique_ptr<Kel_QueryResult>()>& query);
 
     const Kel_QueryResult* result() const { return result_.get(); }
@@ -38,7 +40,10 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    bool isMissing(int row) const;
+
     std::vector<int> columns_;
+    std::size_t deletedColumn_ = 0;
     QStringList captions_;
     std::unique_ptr<Kel_QueryResult> result_;
 };

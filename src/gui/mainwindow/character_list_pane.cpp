@@ -93,7 +93,7 @@ QStringList CharacterListPane::captionsOf(const std::vector<int>& columns) const
 void CharacterListPane::UpdateCharList() {
     const std::vector<int> columns = shownColumns(settings_.settings().ColumnOrder);
     const CharacterListQuery query = makeCharacterListQuery(columns, FilterClause, OrderClause);
-    model_->rebuild(columns, captionsOf(columns),
+    model_->rebuild(columns, captionsOf(columns), query.deletedColumn,
                     [&] { return db_.Select(query.sql, query.columnTypes, query.parameters); });
     for (std::size_t k = 0; k < columns.size(); ++k) {
         ListView1->header()->resizeSection(
@@ -127,6 +127,18 @@ std::optional<std::int64_t> CharacterListPane::idOfRow(int row) const {
         return std::nullopt;
     }
     return result->integerAt(0, static_cast<std::size_t>(row));
+}
+
+bool CharacterListPane::selectRowOfId(std::int64_t id) {
+    for (int row = 0; row < model_->rowCount(); ++row) {
+        if (idOfRow(row) == id) {
+            const QModelIndex first = model_->index(row, 0);
+            ListView1->setCurrentIndex(first);
+            ListView1->scrollTo(first);
+            return true;
+        }
+    }
+    return false;
 }
 
 void CharacterListPane::ListView1ColumnClick(int section) {

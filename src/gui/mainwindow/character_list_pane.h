@@ -54,6 +54,10 @@ public:
     // outside the result or while there is no result.
     std::optional<std::int64_t> idOfRow(int row) const;
 
+    // Selects the row whose ID is id and scrolls to it; false when the list
+    // as shown has no such row (its search leaves it out, or it is gone).
+    bool selectRowOfId(std::int64_t id);
+
     // The list as shown, its search and its sort, for the roster export.
     RosterSelection rosterSelection() const { return {FilterClause, OrderClause}; }
 

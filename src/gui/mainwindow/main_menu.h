@@ -24,6 +24,7 @@ public:
     std::array<QAction*, 3> battleParameterItems{}; // M_ParamA, M_ParamB, M_ParamC
     QMenu* Tools1 = nullptr; // the collection tools, beside the designed menus
     QAction* SelectDef1 = nullptr; // the roster export: the engine's select.def
+    QAction* Check1 = nullptr;     // the collection check and its report
     QMenu* Help1 = nullptr;
     QAction* V1 = nullptr; // the About box
 

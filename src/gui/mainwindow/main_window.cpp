@@ -10,11 +10,13 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "core/discovery/missing_characters.h"
 #include "core/platform/user_messages.h"
 #include "core/settings/ini_handler.h"
 #include "core/settings/line_list.h"
 #include "gui/app/designed_font.h"
 #include "gui/app/version_form.h"
+#include "gui/check/collection_check_action.h"
 #include "gui/discovery/list_update_controller.h"
 #include "gui/mainwindow/battle_actions.h"
 #include "gui/mainwindow/battle_parameters.h"
@@ -90,6 +92,8 @@ void TForm1::buildFrame() {
         new ListUpdateController(*this, settings_.settings(), CharacterDb, messages_, this);
     rosterExport_ =
         new RosterExportAction(CharacterDb, *Panel1, settings_, messages_, choosers_, this);
+    collectionCheck_ =
+        new CollectionCheckAction(CharacterDb, *Panel1, settings_, messages_, *StatusBar1, this);
 }
 
 void TForm1::connectCommands() {
@@ -103,6 +107,8 @@ void TForm1::connectCommands() {
     connect(menu_->V1, &QAction::triggered, this, &TForm1::V1Click);
     connect(menu_->SelectDef1, &QAction::triggered, rosterExport_,
             &RosterExportAction::SelectDef1Click);
+    connect(menu_->Check1, &QAction::triggered, collectionCheck_,
+            &CollectionCheckAction::Check1Click);
     auto* quit = new QAction(this);
     quit->setObjectName(QStringLiteral("QuitAction"));
     // Ctrl+Q on every platform (the platform's own Quit sequence is empty on Windows).
@@ -248,6 +254,11 @@ void TForm1::showStatusText(const QString& text) {
 
 void TForm1::startStatusBlink() {
     StatusBar1->startBlink();
+}
+
+void TForm1::showMissingCount(std::optional<int> newlyMissing) {
+    StatusBar1->setOtherPanelText(
+        newlyMissing ? QString::fromStdString(missingCountText(*newlyMissing)) : QString());
 }
 
 void TForm1::N1Click() {

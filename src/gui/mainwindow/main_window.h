@@ -23,6 +23,7 @@ class BattleActions;
 class BattleParameters;
 class CharacterListPane;
 class Choosers;
+class CollectionCheckAction;
 class ListUpdateController;
 class DebugMenu;
 class MainMenu;
@@ -52,6 +53,7 @@ public:
     CharacterListPane& listPane() { return *Panel1; }
     BattleActions& battleActions() { return *battleActions_; }
     ListUpdateController& listUpdates() { return *listUpdates_; }
+    CollectionCheckAction& collectionCheck() { return *collectionCheck_; }
     StatusBar& statusBar1() { return *StatusBar1; }
 
     // Rebuilds the character list (CharListResult is the list pane's).
@@ -92,6 +94,7 @@ private:
     void showStatusText(const QString& text) override;
     void startStatusBlink() override;
     void reloadList() override { UpdateCharList(); }
+    void showMissingCount(std::optional<int> newlyMissing) override;
 
     std::string programFile(const char* name) const;
     Kel_IniHandler openSettingsStore() const;
@@ -119,6 +122,7 @@ private:
     BattleParameters* battleParameters_ = nullptr;
     ListUpdateController* listUpdates_ = nullptr;
     RosterExportAction* rosterExport_ = nullptr;
+    CollectionCheckAction* collectionCheck_ = nullptr;
 };
 
 } // namespace zorvik::gui

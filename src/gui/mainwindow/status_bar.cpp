@@ -13,7 +13,8 @@ StatusBar::StatusBar(QWidget* parent)
     setObjectName(QStringLiteral("StatusBar1"));
     setFixedHeight(19);
     panel1_->setObjectName(QStringLiteral("StatusPanel1"));
-    panel1_->setFixedWidth(50);
+    // 50 wide as designed while empty; a text widens it.
+    panel1_->setMinimumWidth(50);
     panel1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     addWidget(panel0_);
     addWidget(panel1_);
@@ -28,6 +29,14 @@ void StatusBar::setPanelText(const QString& text) {
 
 QString StatusBar::panelText() const {
     return panel0_->text();
+}
+
+void StatusBar::setOtherPanelText(const QString& text) {
+    panel1_->setText(text);
+}
+
+QString StatusBar::otherPanelText() const {
+    return panel1_->text();
 }
 
 void StatusBar::ShowStatusMessage(const QString& text) {

@@ -10,7 +10,8 @@ namespace zorvik::gui {
 class StatusPanel;
 
 // StatusBar1: panel 0 carries the status texts and blinks three times for
-// a new message (Timer2, 250 ms); panel 1 is a plain panel nothing writes.
+// a new message (Timer2, 250 ms); panel 1, a plain panel, says how many
+// rows the last list update marked missing.
 class StatusBar : public QStatusBar {
     Q_OBJECT
 public:
@@ -22,6 +23,10 @@ public:
     // Panel 0's text, without a blink.
     void setPanelText(const QString& text);
     QString panelText() const;
+
+    // Panel 1's text; it widens to hold it.
+    void setOtherPanelText(const QString& text);
+    QString otherPanelText() const;
 
     // Panel 0's text with three flashes, starting again from the first phase.
     void ShowStatusMessage(const QString& text);

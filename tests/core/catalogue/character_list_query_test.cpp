@@ -12,11 +12,14 @@ namespace {
 const std::array<int, 17> kDefaultOrder = {1,  2,  3,  4,  5,  6,  7,  8, 9,
                                            -1, 11, 12, 13, 14, 15, 16, 0};
 
+// The designed statement with one addition: DELETED after the shown
+// columns, so that the list can grey the rows marked missing.
 TEST(CharacterListQuery, DefaultOrderWithoutSearchOrSortGivesTheDesignedStatement) {
     const auto query = makeCharacterListQuery(shownColumns(kDefaultOrder), {}, "");
     EXPECT_EQ(query.sql, "SELECT ID,NAME,NAME2,AUTHOR,AI_AUTHOR,SPECIAL1,SPECIAL2,SUPPORTED_VER,"
-                         "COMMENT,UPDATE_DATE FROM CHARACTER_TABLE WHERE DELETED != 1 ;");
-    EXPECT_EQ(query.columnTypes, (std::vector<std::int32_t>{1, 4, 4, 4, 4, 4, 4, 4, 4, 4}));
+                         "COMMENT,UPDATE_DATE,DELETED FROM CHARACTER_TABLE WHERE DELETED != 1 ;");
+    EXPECT_EQ(query.columnTypes, (std::vector<std::int32_t>{1, 4, 4, 4, 4, 4, 4, 4, 4, 4, 1}));
+    EXPECT_EQ(query.deletedColumn, 10u);
     EXPECT_TRUE(query.parameters.empty());
 }
 
@@ -28,8 +31,9 @@ TEST(CharacterListQuery, SearchAndSortFollowTheFixedCondition) {
     const auto query =
         makeCharacterListQuery(shownColumns(order), makeListFilter(1, "abc", MatchMode::Contains),
                                makeOrderClause(3, "DESC"));
-    EXPECT_EQ(query.sql, "SELECT ID,AUTHOR,NAME FROM CHARACTER_TABLE WHERE DELETED != 1 "
+    EXPECT_EQ(query.sql, "SELECT ID,AUTHOR,NAME,DELETED FROM CHARACTER_TABLE WHERE DELETED != 1 "
                          "AND NAME LIKE ? ORDER BY AUTHOR DESC;");
+    EXPECT_EQ(query.deletedColumn, 3u);
     ASSERT_EQ(query.parameters.size(), 1u);
     EXPECT_EQ(query.parameters[0].bytes, "%abc%");
 }
@@ -87,6 +91,23 @@ TEST_F(CharacterListSearch, WildcardsKeepTheirMeaningAndJapaneseMatches) {
     EXPECT_EQ(names("a_c", MatchMode::Exact), (std::vector<std::string>{"aXc", "abc"}));
     EXPECT_EQ(names("リュ", MatchMode::BeginsWith), (std::vector<std::string>{"リュウ"}));
     EXPECT_EQ(names("ン", MatchMode::EndsWith), (std::vector<std::string>{"ケン"}));
+}
+
+TEST_F(CharacterListSearch, MissingRowsAreListedWithTheirStateAndHiddenOnesAreNot) {
+    ASSERT_TRUE(executeBound(catalogue.statements(), "UPDATE CHARACTER_TABLE SET DELETED=? WHERE ID=?",
+                             {BoundValue::ofInt(2), BoundValue::ofInt(3)}));
+    ASSERT_TRUE(executeBound(catalogue.statements(), "UPDATE CHARACTER_TABLE SET DELETED=? WHERE ID=?",
+                             {BoundValue::ofInt(1), BoundValue::ofInt(4)}));
+    const auto query = makeCharacterListQuery({2, 1}, {}, "");
+    const auto result = catalogue.Select(query.sql, query.columnTypes, query.parameters);
+    ASSERT_TRUE(result);
+    ASSERT_EQ(result->rowCount(), 5u);
+    std::vector<std::int32_t> states;
+    for (std::size_t row = 0; row < result->rowCount(); ++row) {
+        states.push_back(result->integerAt(query.deletedColumn, row));
+    }
+    EXPECT_EQ(states, (std::vector<std::int32_t>{0, 0, 2, 0, 0}));
+    EXPECT_EQ(result->textAt(2, 2), "abc");
 }
 
 } // namespace

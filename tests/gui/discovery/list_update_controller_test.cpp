@@ -1,6 +1,8 @@
 #include "gui/discovery/list_update_controller.h"
 
+#include <filesystem>
 #include <future>
+#include <optional>
 
 #include <QLabel>
 #include <QSignalSpy>
@@ -25,9 +27,13 @@ public:
     void showStatusText(const QString& text) override { statusTexts << text; }
     void startStatusBlink() override { ++blinks; }
     void reloadList() override { ++reloads; }
+    void showMissingCount(std::optional<int> newlyMissing) override {
+        missingCounts.push_back(newlyMissing);
+    }
 
     QWidget window;
     QStringList statusTexts;
+    std::vector<std::optional<int>> missingCounts;
     int blinks = 0;
     int reloads = 0;
 };
@@ -62,6 +68,16 @@ TEST(ListUpdateController, RunsOneUpdateForAnyHostAndReportsThroughIt) {
     EXPECT_EQ(host.statusTexts.last(),
               QStringLiteral("更新処理終了 : 新規追加データ 0件、 更新データ 0件でした。"));
     EXPECT_TRUE(messages.shown().empty());
+
+    // The folder gone: its row is marked, the list reloads, the host hears
+    // of it once the counts are shown; an unlistable folder tells of none.
+    std::filesystem::remove_all(temp.file("chars/kfm"));
+    controller.runOneUpdate();
+    EXPECT_EQ(host.reloads, 2);
+    settings.MainDir = temp.file("absent");
+    controller.runOneUpdate();
+    EXPECT_EQ(host.missingCounts,
+              (std::vector<std::optional<int>>{0, 0, 1, std::nullopt}));
 }
 
 class ListUpdateWindow : public MainWindowFixture {
@@ -99,6 +115,29 @@ TEST_F(ListUpdateWindow, F5RegistersReloadsAndReportsTheCounts) {
     EXPECT_TRUE(messages.shown().empty());
 }
 
+TEST_F(ListUpdateWindow, ARenamedFolderIsCountedBesideTheCountsAndItsOldRowGreyed) {
+    addFolderCharacter("kfm", "Kung Fu Man");
+    addFolderCharacter("ryu", "リュウ");
+    openOnCharacters();
+    const gui::StatusBar& status = form->statusBar1();
+    EXPECT_TRUE(status.otherPanelText().isEmpty()); // nothing before the first update
+    form->CallForm31Click();
+    EXPECT_EQ(status.otherPanelText(), QStringLiteral("見つからなくなったデータ : 0件"));
+    std::filesystem::rename(temp.file("chars/ryu"), temp.file("chars/ryu2"));
+    form->CallForm31Click();
+    EXPECT_EQ(status.panelText(),
+              QStringLiteral("更新処理終了 : 新規追加データ 1件、 更新データ 0件でした。"));
+    EXPECT_EQ(status.otherPanelText(), QStringLiteral("見つからなくなったデータ : 1件"));
+    EXPECT_EQ(rowCaptions(), (Texts{"Kung Fu Man", "リュウ", "リュウ"}));
+    const QAbstractItemModel* model = list()->model();
+    EXPECT_FALSE(model->index(1, 0).data(Qt::ToolTipRole).toString().isEmpty()); // ryu
+    EXPECT_TRUE(model->index(2, 0).data(Qt::ToolTipRole).isNull());              // ryu2
+    // The panel widened to show the whole text.
+    const auto* panel = find<QLabel>("StatusPanel1");
+    const int textWidth = panel->fontMetrics().horizontalAdvance(panel->text());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return panel->width() >= textWidth; }));
+}
+
 TEST_F(ListUpdateWindow, WorkerMessagesReachTheUserAndTheDialogCloses) {
     writeSettings("[General]\nFirstRun=0\nMainDir=" + temp.file("missing") + "\n");
     open();
@@ -108,6 +147,7 @@ TEST_F(ListUpdateWindow, WorkerMessagesReachTheUserAndTheDialogCloses) {
                                        "メインディレクトリの設定が正しいか確認してください。"});
     EXPECT_FALSE(form->listUpdates().dialog().isVisible());
     EXPECT_EQ(form->statusBar1().panelText(), QStringLiteral("更新処理中..."));
+    EXPECT_TRUE(form->statusBar1().otherPanelText().isEmpty());
 }
 
 // Holds the worker in its first message until the test lets it go on.

@@ -1,6 +1,8 @@
 #include "gui/mainwindow/character_list_pane.h"
 
 #include <QAbstractItemModelTester>
+#include <QBrush>
+#include <QGuiApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -149,6 +151,28 @@ TEST_F(CharacterList, ResultRowsCarryTheirIdsInColumnZero) {
     EXPECT_EQ(result->integerAt(0, 0), 1);
     EXPECT_EQ(result->integerAt(0, 3), 4);
     EXPECT_EQ(list()->currentIndex().row(), -1); // the first show's rebuild drops the selection
+}
+
+TEST_F(CharacterList, RowsMarkedMissingAreGreyedWithATipAndTheRestAreNot) {
+    insertRow("UPDATE CHARACTER_TABLE SET DELETED=2 WHERE NAME=?", {BoundValue::ofText("Ken")});
+    form->UpdateCharList();
+    ASSERT_EQ(rowCaptions(), Texts({"Ryu", "Ken", "Saki \"the quote\"", "NAME"}));
+    const QAbstractItemModel* model = list()->model();
+    const QColor grey = QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text);
+    ASSERT_NE(grey, QGuiApplication::palette().color(QPalette::Active, QPalette::Text));
+    for (int column = 0; column < model->columnCount(); ++column) {
+        const QModelIndex ken = model->index(1, column);
+        EXPECT_EQ(ken.data(Qt::ForegroundRole).value<QBrush>().color(), grey);
+        EXPECT_EQ(ken.data(Qt::ToolTipRole).toString(),
+                  QStringLiteral("このキャラクターのフォルダまたはファイルはキャラクターフォルダから"
+                                 "無くなっています"));
+        EXPECT_EQ(ken.data(Qt::AccessibleDescriptionRole), ken.data(Qt::ToolTipRole));
+        EXPECT_FALSE(model->index(0, column).data(Qt::ForegroundRole).isValid());
+        EXPECT_FALSE(model->index(0, column).data(Qt::ToolTipRole).isValid());
+    }
+    // The state is not a column of its own.
+    EXPECT_EQ(model->columnCount(), 9);
+    EXPECT_EQ(model->index(1, 8).data().toString(), QString()); // UPDATE_DATE, not DELETED
 }
 
 TEST_F(CharacterList, PanesRefreshThemselvesWhenTheSettingsChange) {

@@ -1,0 +1,151 @@
+#include "gui/check/check_report_window.h"
+
+#include <algorithm>
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "gui/app/designed_font.h"
+#include "gui/check/check_report_lists.h"
+
+namespace zorvik::gui {
+
+namespace {
+
+enum Tab : int { kMissingTab, kBrokenTab, kSameNameTab, kSamePortraitTab };
+
+const QStringList& memberHeaders() {
+    static const QStringList headers = {QStringLiteral("ID"), QStringLiteral("ファイル名"),
+                                        QStringLiteral("名前"), QStringLiteral("作者")};
+    return headers;
+}
+
+// The report's first line: whether the check ran to its end, whether it
+// found anything, and the archives it could not look into.
+QString checkSummary(const CheckReport& report) {
+    QString text = !report.completed
+                       ? QStringLiteral("検査は途中で止められました。それまでに見つかったものです。")
+                   : report.problemsFound() ? QStringLiteral("検査が終わりました。")
+                                            : QStringLiteral("問題は見つかりませんでした。");
+    if (report.archivesNotChecked > 0) {
+        text += QStringLiteral("\nアーカイブ %1 件は、プラグインが中のファイルの一覧を出せないため、"
+                               "ファイルを確かめていません。")
+                    .arg(report.archivesNotChecked);
+    }
+    return text;
+}
+
+} // namespace
+
+CheckReportWindow::CheckReportWindow(QWidget* parent)
+    : QDialog(parent), summary_(new QLabel(this)), tabs_(new QTabWidget(this)) {
+    setObjectName(QStringLiteral("CheckReportWindow"));
+    setWindowTitle(QStringLiteral("コレクションの検査"));
+    setFont(designedFont());
+    summary_->setObjectName(QStringLiteral("SummaryLabel"));
+    summary_->setWordWrap(true);
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    tabs_->setObjectName(QStringLiteral("CheckTabs"));
+    tabs_->addTab(missingPage(), {});
+    lists_[kBrokenTab] =
+        addList(QStringLiteral("BrokenList"),
+                {QStringLiteral("ID"), QStringLiteral("ファイル名"), QStringLiteral("問題"),
+                 QStringLiteral(".def"), QStringLiteral("キー"), QStringLiteral("値")});
+    lists_[kSameNameTab] = addList(QStringLiteral("SameNameList"), memberHeaders());
+    lists_[kSamePortraitTab] = addList(QStringLiteral("SamePortraitList"), memberHeaders());
+    for (const int tab : {kBrokenTab, kSameNameTab, kSamePortraitTab}) {
+        tabs_->addTab(lists_[static_cast<std::size_t>(tab)], {});
+    }
+    auto* hint = new QLabel(
+        QStringLiteral("項目をダブルクリックすると、メインウィンドウのリストでそのキャラクターを選びます。"),
+        this);
+    hint->setWordWrap(true);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("閉じる"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(summary_);
+    layout->addWidget(tabs_, 1);
+    layout->addWidget(hint);
+    layout->addWidget(buttons);
+    resize(680, 440);
+}
+
+QTreeWidget* CheckReportWindow::addList(const QString& objectName, const QStringList& headers) {
+    auto* list = new QTreeWidget(this);
+    list->setObjectName(objectName);
+    list->setHeaderLabels(headers);
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setAllColumnsShowFocus(true);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->header()->setStretchLastSection(true);
+    connect(list, &QTreeWidget::itemActivated, this, &CheckReportWindow::activate);
+    return list;
+}
+
+QWidget* CheckReportWindow::missingPage() {
+    auto* page = new QWidget(this);
+    QTreeWidget* missing = addList(
+        QStringLiteral("MissingList"),
+        {QStringLiteral("ID"), QStringLiteral("ファイル名"), QStringLiteral("状態")});
+    lists_[kMissingTab] = missing;
+    auto* note = new QLabel(QStringLiteral("削除できるのは「リスト更新で記録済み」のキャラです。"
+                                           "未記録のものは、キャラクターリストを更新すると記録されます。"),
+                            page);
+    note->setWordWrap(true);
+    deleteMissing_ =
+        new QPushButton(QStringLiteral("見つからないキャラをカタログから削除(&D)..."), page);
+    deleteMissing_->setObjectName(QStringLiteral("DeleteMissingButton"));
+    deleteMissing_->setAutoDefault(false);
+    connect(deleteMissing_, &QPushButton::clicked, this, &CheckReportWindow::deleteMissingRequested);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(missing, 1);
+    layout->addWidget(note);
+    layout->addWidget(deleteMissing_, 0, Qt::AlignRight);
+    return page;
+}
+
+void CheckReportWindow::setReport(const CheckReport& report) {
+    summary_->setText(checkSummary(report));
+    fillMissingList(*lists_[kMissingTab], report.missing);
+    fillBrokenList(*lists_[kBrokenTab], report.broken);
+    fillDuplicateList(*lists_[kSameNameTab], report.sameNameAndAuthor);
+    fillDuplicateList(*lists_[kSamePortraitTab], report.samePortrait);
+    setCaption(kMissingTab, QStringLiteral("見つからないキャラ %1 件").arg(report.missing.size()));
+    setCaption(kBrokenTab, QStringLiteral("壊れたキャラ %1 件").arg(report.broken.size()));
+    setCaption(kSameNameTab,
+               QStringLiteral("名前と作者が同じ %1 組").arg(report.sameNameAndAuthor.size()));
+    setCaption(kSamePortraitTab,
+               QStringLiteral("ポートレートが同じ %1 組").arg(report.samePortrait.size()));
+    deleteMissing_->setEnabled(std::any_of(report.missing.begin(), report.missing.end(),
+                                           [](const MissingCharacter& entry) { return entry.marked; }));
+}
+
+void CheckReportWindow::placeBeside(const QWidget& window) {
+    const QRect beside = window.frameGeometry();
+    const QRect screen = window.screen()->availableGeometry();
+    const int right = std::min(beside.right() + 1, screen.right() + 1 - frameGeometry().width());
+    move(std::max(screen.left(), right), beside.top() + beside.height() / 8);
+}
+
+void CheckReportWindow::setCaption(int tab, const QString& caption) {
+    tabs_->setTabText(tab, caption);
+    // The list is named as its tab reads; a screen reader then says what it holds.
+    lists_[static_cast<std::size_t>(tab)]->setAccessibleName(caption);
+}
+
+void CheckReportWindow::activate(QTreeWidgetItem* item) {
+    if (const auto id = entryId(*item)) {
+        emit entryActivated(*id);
+    }
+}
+
+} // namespace zorvik::gui

@@ -1,0 +1,104 @@
+#include "gui/check/collection_check_action.h"
+
+#include <algorithm>
+#include <string>
+
+#include "core/catalogue/missing_rows.h"
+#include "core/platform/user_messages.h"
+#include "gui/app/settings_owner.h"
+#include "gui/check/check_controller.h"
+#include "gui/check/check_report_window.h"
+#include "gui/mainwindow/character_list_pane.h"
+#include "gui/mainwindow/status_bar.h"
+
+namespace zorvik::gui {
+
+CollectionCheckAction::CollectionCheckAction(Kel_CharacterDb& db, CharacterListPane& list,
+                                             const SettingsOwner& settings,
+                                             UserMessages& messages, StatusBar& status,
+                                             QWidget* window)
+    : QObject(window), db_(db), list_(list), settings_(settings), messages_(messages),
+      status_(status), window_(window), controller_(new CheckController(db, messages, window)) {}
+
+CheckReportWindow* CollectionCheckAction::reportWindow() const {
+    return reportWindow_;
+}
+
+void CollectionCheckAction::Check1Click() {
+    std::optional<CheckReport> report = controller_->run(settings_.settings());
+    if (!report) {
+        return;
+    }
+    if (!report->error.empty()) {
+        messages_.show(report->error);
+        return;
+    }
+    report_ = std::move(*report);
+    showReport();
+}
+
+void CollectionCheckAction::showReport() {
+    if (reportWindow_ == nullptr) {
+        reportWindow_ = new CheckReportWindow(window_);
+        reportWindow_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(reportWindow_, &CheckReportWindow::entryActivated, this,
+                &CollectionCheckAction::selectEntry);
+        connect(reportWindow_, &CheckReportWindow::deleteMissingRequested, this,
+                &CollectionCheckAction::DeleteMissingClick);
+        reportWindow_->placeBeside(*window_);
+    }
+    reportWindow_->setReport(report_);
+    reportWindow_->show();
+    reportWindow_->raise();
+    reportWindow_->activateWindow();
+}
+
+void CollectionCheckAction::selectEntry(qint64 id) {
+    if (!list_.selectRowOfId(id)) {
+        status_.ShowStatusMessage(
+            QStringLiteral("ID %1 のキャラクターは表示中のリストにありません"
+                           " (検索で絞り込まれているか、カタログにありません)")
+                .arg(id));
+    }
+}
+
+void CollectionCheckAction::DeleteMissingClick() {
+    MissingRows rows(db_);
+    const MissingRowIds marked = rows.readIds();
+    if (!marked.status) {
+        messages_.show("DBの読み込みでエラーがありました：" + marked.status.error);
+        return;
+    }
+    if (marked.ids.empty()) {
+        messages_.show("リスト更新で見つからないと記録されたキャラはありません。");
+        return;
+    }
+    const std::string count = std::to_string(marked.ids.size());
+    if (!messages_.askYesNo("リスト更新で見つからないと記録されたキャラ " + count +
+                                " 件をカタログから削除します。\n"
+                                "フォルダやファイルには触れません。よろしいですか？",
+                            "確認")) {
+        return;
+    }
+    const MissingRowRemoval removal = rows.deleteMarked(marked.ids);
+    if (!removal.status) {
+        messages_.show("削除処理でエラーがありました：" + removal.status.error);
+        return;
+    }
+    list_.UpdateCharList();
+    dropMissing(marked.ids);
+    status_.ShowStatusMessage(
+        QStringLiteral("見つからないキャラ %1 件をカタログから削除しました").arg(removal.deleted));
+}
+
+void CollectionCheckAction::dropMissing(const std::vector<std::int64_t>& ids) {
+    // The IDs come in ID order.
+    std::erase_if(report_.missing, [&ids](const MissingCharacter& entry) {
+        return std::binary_search(ids.begin(), ids.end(), entry.id);
+    });
+    if (reportWindow_ != nullptr) {
+        reportWindow_->setReport(report_);
+    }
+}
+
+} // namespace zorvik::gui

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+
+#include <QObject>
+#include <QPointer>
+
+#include "core/check/check_report.h"
+
+class QWidget;
+
+namespace zorvik {
+class Kel_CharacterDb;
+class UserMessages;
+} // namespace zorvik
+
+namespace zorvik::gui {
+
+class CharacterListPane;
+class CheckController;
+class CheckReportWindow;
+class SettingsOwner;
+class StatusBar;
+
+// The ツール menu's collection check: runs the check with its progress
+// dialog, shows the report beside the main window, selects a reported
+// character's row in the list, and removes the rows marked missing once
+// the user has agreed to their number.
+class CollectionCheckAction : public QObject {
+    Q_OBJECT
+public:
+    CollectionCheckAction(Kel_CharacterDb& db, CharacterListPane& list,
+                          const SettingsOwner& settings, UserMessages& messages, StatusBar& status,
+                          QWidget* window);
+
+    CheckController& controller() { return *controller_; }
+    // The report window, while one is open.
+    CheckReportWindow* reportWindow() const;
+
+public slots:
+    void Check1Click();
+    // Selects the row of id in the main list, or says why it cannot.
+    void selectEntry(qint64 id);
+    void DeleteMissingClick();
+
+private:
+    void showReport();
+    // The report without the entries of rows that were deleted.
+    void dropMissing(const std::vector<std::int64_t>& ids);
+
+    Kel_CharacterDb& db_;
+    CharacterListPane& list_;
+    const SettingsOwner& settings_;
+    UserMessages& messages_;
+    StatusBar& status_;
+    QWidget* window_;
+    CheckController* controller_;
+    QPointer<CheckReportWindow> reportWindow_;
+    CheckReport report_;
+};
+
+} // namespace zorvik::gui

@@ -1,0 +1,259 @@
+#include "gui/check/check_report_window.h"
+
+#include <memory>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "core/discovery/candidate.h"
+#include "gui/check/check_controller.h"
+#include "gui/check/collection_check_action.h"
+#include "gui/discovery/progress_dialog.h"
+#include "gui/mainwindow/character_list_pane.h"
+#include "gui/mainwindow/search_bar.h"
+#include "gui/mainwindow/status_bar.h"
+#include "gui_support/main_window_fixture.h"
+#include "gui_support/modal.h"
+#include "support/catalogue_probe.h"
+
+namespace zorvik::test {
+namespace {
+
+// A .def with a name, an author and a [Files] section naming one .cns.
+std::string defNaming(const std::string& name, const std::string& cns) {
+    return "[Info]\r\nname = \"" + name + "\"\r\nauthor = \"Elecbyte\"\r\n\r\n[Files]\r\ncns = " +
+           cns + "\r\n";
+}
+
+// A collection with one problem of each kind planted, registered as the
+// list update leaves it, and the check run from the ツール menu.
+//   1 kfm     sound
+//   2 broken  its .def names an absent .cns
+//   3 ryu     same name and author as 4, same portrait as 1
+//   4 ryu2
+//   5 ghost   folder gone, marked missing by an update
+//   6 gone    folder gone, not marked yet
+class CheckWindow : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        addFolder("kfm", "Kung Fu Man", "Elecbyte", "kfm.cns");
+        temp.write("chars/kfm/KFM.CNS", "x"); // found ignoring case
+        addFolder("broken", "Broken", "Elecbyte", "absent.cns");
+        addFolder("ryu", "Ryu", "Capcom", "");
+        addFolder("ryu2", "ryu ", " CAPCOM", "");
+        addRow("Ghost", "", "ghost", 2);
+        addRow("Gone", "", "gone", 0);
+        for (const char* fileName : {"kfm", "ryu"}) {
+            insertRow("UPDATE CHARACTER_TABLE SET IMAGE=? WHERE FILENAME=?",
+                      {BoundValue::ofBlob("same portrait"), BoundValue::ofText(fileName)});
+        }
+        writeSettings("[General]\nFirstRun=0\nMainDir=" + temp.file("chars") + "\n");
+        open();
+    }
+
+    void addFolder(const std::string& folder, const std::string& name, const std::string& author,
+                   const std::string& cns) {
+        temp.write("chars/" + folder + "/" + folder + ".def",
+                   cns.empty() ? defText(name) : defNaming(name, cns));
+        addRow(name, author, folder, 0);
+    }
+    static std::string defText(const std::string& name) {
+        return "[Info]\r\nname = \"" + name + "\"\r\n";
+    }
+    void addRow(const std::string& name, const std::string& author, const std::string& fileName,
+                int deleted) {
+        insertRow("INSERT INTO CHARACTER_TABLE(NAME, AUTHOR, FILENAME, FILETYPE, DELETED) "
+                  "VALUES(?, ?, ?, ?, ?)",
+                  {BoundValue::ofText(name), BoundValue::ofText(author),
+                   BoundValue::ofText(fileName), BoundValue::ofInt(kFolderCharacter),
+                   BoundValue::ofInt(deleted)});
+    }
+
+    gui::CheckReportWindow* runCheck() {
+        find<QAction>("Check1")->trigger();
+        return form->collectionCheck().reportWindow();
+    }
+
+    template <typename Widget> Widget* reportPart(const char* name) const {
+        auto* window = form->collectionCheck().reportWindow();
+        return window ? window->findChild<Widget*>(QString::fromLatin1(name)) : nullptr;
+    }
+    QTreeWidget* reportList(const char* name) const { return reportPart<QTreeWidget>(name); }
+
+    // Each top-level row of a list as its columns' texts, joined by "|";
+    // a group's members follow their heading, indented.
+    static Texts rows(const QTreeWidget& list) {
+        Texts texts;
+        for (int k = 0; k < list.topLevelItemCount(); ++k) {
+            const QTreeWidgetItem* item = list.topLevelItem(k);
+            texts.push_back(join(*item));
+            for (int child = 0; child < item->childCount(); ++child) {
+                texts.push_back("  " + join(*item->child(child)));
+            }
+        }
+        return texts;
+    }
+    static std::string join(const QTreeWidgetItem& item) {
+        QStringList columns;
+        for (int column = 0; column < item.columnCount(); ++column) {
+            columns << item.text(column);
+        }
+        while (!columns.isEmpty() && columns.last().isEmpty()) {
+            columns.removeLast();
+        }
+        return columns.join(QLatin1Char('|')).toStdString();
+    }
+
+    Texts tabCaptions() const {
+        auto* tabs = reportPart<QTabWidget>("CheckTabs");
+        Texts captions;
+        for (int k = 0; k < tabs->count(); ++k) {
+            captions.push_back(tabs->tabText(k).toStdString());
+        }
+        return captions;
+    }
+
+    // Brings the list's tab to the front, then double-clicks the item.
+    void doubleClick(QTreeWidget& list, QTreeWidgetItem* item) {
+        auto* tabs = reportPart<QTabWidget>("CheckTabs");
+        QWidget* page = &list;
+        while (tabs->indexOf(page) < 0) {
+            page = page->parentWidget();
+        }
+        tabs->setCurrentWidget(page);
+        list.scrollToItem(item);
+        const QPoint at = list.visualItemRect(item).center();
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
+    }
+
+    std::optional<std::int64_t> selectedId() const {
+        return form->listPane().idOfRow(form->listPane().selectedRow());
+    }
+};
+
+TEST_F(CheckWindow, TheReportListsEveryPlantedProblemWithItsCount) {
+    gui::CheckReportWindow* window = runCheck();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(form->collectionCheck().controller().dialog().isVisible());
+    EXPECT_EQ(tabCaptions(), (Texts{"見つからないキャラ 2 件", "壊れたキャラ 1 件",
+                                    "名前と作者が同じ 1 組", "ポートレートが同じ 1 組"}));
+    EXPECT_EQ(rows(*reportList("MissingList")),
+              (Texts{"5|ghost|リスト更新で記録済み", "6|gone|未記録 (次のリスト更新で記録)"}));
+    EXPECT_EQ(rows(*reportList("BrokenList")),
+              (Texts{"2|broken|ファイルが見つかりません|broken.def|cns|absent.cns"}));
+    EXPECT_EQ(rows(*reportList("SameNameList")),
+              (Texts{"グループ 1 (2 件)", "  3|ryu|Ryu|Capcom", "  4|ryu2|ryu | CAPCOM"}));
+    EXPECT_EQ(rows(*reportList("SamePortraitList")),
+              (Texts{"グループ 1 (2 件)", "  1|kfm|Kung Fu Man|Elecbyte", "  3|ryu|Ryu|Capcom"}));
+    EXPECT_EQ(reportList("BrokenList")->accessibleName(), QStringLiteral("壊れたキャラ 1 件"));
+    EXPECT_EQ(reportPart<QLabel>("SummaryLabel")->text(),
+              QStringLiteral("検査が終わりました。"));
+    EXPECT_TRUE(messages.shown().empty());
+    // The check only read: nothing was marked.
+    EXPECT_EQ(catalogueNames(temp.file("db.sqlite3")).size(), 6u);
+}
+
+TEST_F(CheckWindow, ASecondCheckRefreshesTheOpenReport) {
+    gui::CheckReportWindow* window = runCheck();
+    temp.write("chars/broken/absent.cns", "x");
+    EXPECT_EQ(runCheck(), window);
+    EXPECT_EQ(tabCaptions()[1], "壊れたキャラ 0 件");
+    EXPECT_EQ(reportList("BrokenList")->topLevelItemCount(), 0);
+}
+
+TEST_F(CheckWindow, EscapeStopsTheCheckAndTheReportSaysSo) {
+    // The worker waits for the catalogue, held here, until Escape was pressed.
+    std::unique_ptr<ConnectionLock> held(new ConnectionLock(form->characterDb().lock()));
+    QString progressTitle;
+    whenModalShows([&held, &progressTitle](QWidget* modal) {
+        progressTitle = modal->windowTitle();
+        QTest::keyClick(modal, Qt::Key_Escape);
+        held.reset();
+    });
+    runCheck();
+    EXPECT_EQ(progressTitle, QStringLiteral("コレクションを検査中"));
+    EXPECT_EQ(reportPart<QLabel>("SummaryLabel")->text(),
+              QStringLiteral("検査は途中で止められました。それまでに見つかったものです。"));
+    // The rows gone were sorted out before the first character was checked.
+    EXPECT_EQ(tabCaptions(), (Texts{"見つからないキャラ 2 件", "壊れたキャラ 0 件",
+                                    "名前と作者が同じ 0 組", "ポートレートが同じ 0 組"}));
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(CheckWindow, AFolderThatCannotBeListedIsToldAndOpensNoReport) {
+    writeSettings("[General]\nFirstRun=0\nMainDir=" + temp.file("absent") + "\n");
+    open();
+    EXPECT_EQ(runCheck(), nullptr);
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0], "キャラクターフォルダを検索できませんでした：" + temp.file("absent"));
+}
+
+TEST_F(CheckWindow, DoubleClickSelectsTheRowInTheListOrSaysWhyNot) {
+    runCheck();
+    QTreeWidget* sameName = reportList("SameNameList");
+    doubleClick(*sameName, sameName->topLevelItem(0)->child(1));
+    EXPECT_EQ(selectedId(), 4);
+    QTreeWidget* missing = reportList("MissingList");
+    doubleClick(*missing, missing->topLevelItem(0));
+    EXPECT_EQ(selectedId(), 5); // a missing row is still in the list
+    doubleClick(*sameName, sameName->topLevelItem(0)); // a heading stands for no row
+    EXPECT_EQ(selectedId(), 5);
+
+    // Searched for Kung Fu Man only: ryu2 is not shown.
+    find<QLineEdit>("Edit1")->setText(QStringLiteral("Kung"));
+    find<gui::SearchBar>("Panel2")->Timer1Timer();
+    ASSERT_EQ(rowCaptions(), Texts({"Kung Fu Man"}));
+    doubleClick(*sameName, sameName->topLevelItem(0)->child(1));
+    EXPECT_EQ(selectedId(), std::nullopt);
+    EXPECT_EQ(form->statusBar1().panelText(),
+              QStringLiteral("ID 4 のキャラクターは表示中のリストにありません"
+                             " (検索で絞り込まれているか、カタログにありません)"));
+    EXPECT_TRUE(form->statusBar1().blinkTimer()->isActive());
+}
+
+TEST_F(CheckWindow, DeletingTheMissingRowsAsksWithTheirNumberAndDeletesOnlyThem) {
+    runCheck();
+    auto* button = reportPart<QPushButton>("DeleteMissingButton");
+    ASSERT_TRUE(button->isEnabled());
+    messages.queueAnswer(false);
+    button->click();
+    ASSERT_EQ(messages.asked().size(), 1u);
+    EXPECT_EQ(messages.asked()[0].text,
+              "リスト更新で見つからないと記録されたキャラ 1 件をカタログから削除します。\n"
+              "フォルダやファイルには触れません。よろしいですか？");
+    EXPECT_EQ(messages.asked()[0].caption, "確認");
+    EXPECT_EQ(rowCaptions().size(), 6u);
+
+    messages.queueAnswer(true);
+    button->click();
+    // Only ghost was marked: gone waits for a list update to mark it.
+    EXPECT_EQ(catalogueNames(temp.file("db.sqlite3")),
+              (Texts{"Kung Fu Man", "Broken", "Ryu", "ryu ", "Gone"}));
+    EXPECT_EQ(rowCaptions(), (Texts{"Kung Fu Man", "Broken", "Ryu", "ryu ", "Gone"}));
+    EXPECT_EQ(rows(*reportList("MissingList")), (Texts{"6|gone|未記録 (次のリスト更新で記録)"}));
+    EXPECT_EQ(tabCaptions()[0], "見つからないキャラ 1 件");
+    EXPECT_FALSE(button->isEnabled());
+    EXPECT_EQ(form->statusBar1().panelText(),
+              QStringLiteral("見つからないキャラ 1 件をカタログから削除しました"));
+
+    // Marked by an update after the check: the action reads the catalogue, not the report.
+    insertRow("UPDATE CHARACTER_TABLE SET DELETED=2 WHERE FILENAME=?", {BoundValue::ofText("gone")});
+    messages.queueAnswer(true);
+    form->collectionCheck().DeleteMissingClick();
+    EXPECT_EQ(messages.asked().back().text.rfind("リスト更新で見つからないと記録されたキャラ 1 件", 0),
+              0u);
+    EXPECT_EQ(rowCaptions().size(), 4u);
+    EXPECT_TRUE(reportList("MissingList")->topLevelItemCount() == 0);
+    form->collectionCheck().DeleteMissingClick();
+    EXPECT_EQ(messages.shown().back(), "リスト更新で見つからないと記録されたキャラはありません。");
+    EXPECT_EQ(messages.asked().size(), 3u);
+}
+
+} // namespace
+} // namespace zorvik::test
