@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "cli_sandbox.h"
+#include "support/archive_writer.h"
 #include "support/catalogue_probe.h"
 #include "support/character_fixture.h"
 
@@ -98,6 +99,10 @@ TEST_F(CrashSafety, AFullDiskIsReportedAndLosesNothingCommitted) {
     addCharacters("early", kEarly, "", 1);
     fs::copy(characters, root.file("first"), fs::copy_options::recursive);
     addCharacters("late", 200, "", 1);
+    // Listed first, so that its extraction meets the full disk too.
+    writeArchive(
+        root.file("chars/000.zip"), ArchiveFormat::Zip,
+        {FixtureEntry::file("c.def", defText({})), FixtureEntry::file("kfm.sff", portraitSff())});
     const std::string disk = root.makeFolder("disk");
     const auto update = [&](const std::string& name, const std::string& folder) {
         return quote(program) + " update --register-sprite 1 --main-dir " + quote(folder) +

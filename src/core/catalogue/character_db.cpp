@@ -51,7 +51,9 @@ void Kel_CharacterDb::open(const std::string& path) {
     if (sqlite3_open_v2(path.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
         appendText("オープン不可\n");
     }
-    sqlite3_busy_timeout(db_, kBusyTimeoutMs);
+    if (db_ != nullptr) {
+        sqlite3_busy_timeout(db_, kBusyTimeoutMs);
+    }
     statements_ = std::make_unique<StatementCache>(db_);
     if (!EnsureTable(kCharacterTable, kCharacterColumns)) {
         return;
