@@ -12,10 +12,12 @@
 #include "core/text/encoding.h"
 #include "support/archive_writer.h"
 #include "support/character_fixture.h"
+#include "support/drawn_portrait.h"
 #include "support/hostile_files.h"
 #include "support/pcx_writer.h"
 #include "support/rar4_writer.h"
 #include "support/rar5_writer.h"
+#include "support/sff_v2_writer.h"
 #include "support/sff_writer.h"
 #include "support/temp_folder.h"
 
@@ -112,6 +114,40 @@ Seeds archiveSeeds() {
             {"bomb.zip", zipBomb("kfm.sff", std::size_t{4} << 20)}};
 }
 
+Seeds sffV2Seeds() {
+    const PcxPicture face = drawnPortrait(24, 20);
+    SffV2File formats;
+    formats.palettes.push_back(SffV2Palette::of(face.palette));
+    formats.sprites = {SffV2Sprite::indexed(9000, 1, face, 4), SffV2Sprite::indexed(9000, 2, face, 10),
+                       SffV2Sprite::indexed(0, 0, face, 2), SffV2Sprite::indexed(0, 1, face, 3),
+                       SffV2Sprite::indexed(0, 2, face, 0), SffV2Sprite::link(0, 3, 0)};
+    formats.sprites[2].inTdata = true;
+    SffV2File linkedPalette = formats;
+    linkedPalette.palettes.push_back(SffV2Palette::link(0));
+    linkedPalette.sprites[0].paletteIndex = 1;
+    return {{"formats.sff", formats.bytes()}, {"linked-palette.sff", linkedPalette.bytes()}};
+}
+
+Seeds selectDefSeeds() {
+    const std::string stock = "; Character select definition\r\n[Characters]\r\n"
+                              "; kfm, stages/kfm.def\r\nkfm, stages/kfm.def\r\nsuave, random\r\n"
+                              "\r\n[ExtraStages]\r\nstages/stage0.def\r\n\r\n[Options]\r\n"
+                              "arcade.maxmatches = 6,1,1,0,0,0,0,0,0,0\r\n";
+    const std::string japanese = "[Characters]\nカンフーマン/kfm.def\n\n[ExtraStages]\n";
+    return {{"stock.def", stock},
+            {"shift-jis.def", zorvik::text::utf8ToCp932(japanese).value()},
+            {"no-section.def", "[Options]\nteam.1vs2life = 1.5\n"}};
+}
+
+Seeds filesCheckSeeds() {
+    const std::string files = "[Info]\r\nname = \"Kung Fu Man\"\r\n[Files]\r\n"
+                              "cmd = kfm.cmd\r\ncns = KFM.CNS\r\nst = st\\kfm.cns\r\n"
+                              "stcommon = common1.cns\r\nsprite = ..\\kfm.sff\r\n"
+                              "anim = \"kfm.air\" ; quoted\r\nsound = kfm.snd\r\n"
+                              "pal1 = ./kfm1.act\r\nst9 = /absolute.st\r\n";
+    return {{"kfm.def", files}, {"registration.def", defText(DefFields{})}};
+}
+
 void writeSeeds(const fs::path& folder, const Seeds& seeds) {
     fs::create_directories(folder);
     for (const auto& [name, bytes] : seeds) {
@@ -134,5 +170,8 @@ int main(int argc, char** argv) {
     writeSeeds(corpus / "def_file", defSeeds());
     writeSeeds(corpus / "archiver_command", commandSeeds());
     writeSeeds(corpus / "archive_extract", archiveSeeds());
+    writeSeeds(corpus / "sff_v2", sffV2Seeds());
+    writeSeeds(corpus / "select_def", selectDefSeeds());
+    writeSeeds(corpus / "files_check", filesCheckSeeds());
     return 0;
 }
