@@ -26,6 +26,13 @@ void prepare(QFileDialog& dialog, const QString& filter) {
     dialog.setSizeGripEnabled(true);
 }
 
+std::optional<QString> run(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
 } // namespace
 
 std::optional<QString> FileDialogs::chooseFolder(QWidget* parent, const QString& title,
@@ -57,13 +64,6 @@ std::optional<QString> FileDialogs::chooseFileToSave(QWidget* parent, const QStr
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.selectFile(startPath);
     return run(dialog);
-}
-
-std::optional<QString> FileDialogs::run(QFileDialog& dialog) {
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
-    return dialog.selectedFiles().constFirst();
 }
 
 } // namespace zorvik::gui

@@ -4,8 +4,6 @@
 
 #include "gui/platform/choosers.h"
 
-class QFileDialog;
-
 namespace zorvik::gui {
 
 // The program's Choosers: Qt's own file dialog, the same on every desktop.
@@ -19,9 +17,6 @@ public:
     std::optional<QString> chooseFileToSave(QWidget* parent, const QString& title,
                                             const QString& startPath,
                                             const QString& filter) override;
-
-private:
-    static std::optional<QString> run(QFileDialog& dialog);
 };
 
 // Qt's name filters for a Windows filter: "Image|*.bmp;*.png;|all|*.*"
