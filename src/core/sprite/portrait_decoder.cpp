@@ -32,7 +32,7 @@ std::optional<DecodedPortrait> decodeVersion1(const std::string& spritePath, std
         return portrait;
     }
     if (auto pixels = sff.GetSprite(group, image, info)) {
-        portrait.emplace(std::in_place_type<DecodedBitmap>, info, std::move(*pixels));
+        portrait.emplace(std::in_place_type<DecodedBitmap>, DecodedBitmap{info, std::move(*pixels)});
     }
     return portrait;
 }
