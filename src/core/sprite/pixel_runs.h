@@ -39,8 +39,9 @@ inline std::uint8_t* copyBack(std::uint8_t* out, const std::uint8_t* outEnd, std
     const auto room = static_cast<std::size_t>(outEnd - out);
     // From at least a word back, each word read was written before it.
     if (distance >= kWordBytes && room >= length + kWordBytes - 1) {
+        const std::uint8_t* from = out - distance;
         for (std::size_t i = 0; i < length; i += kWordBytes) {
-            std::memcpy(out + i, out + i - distance, kWordBytes);
+            std::memcpy(out + i, from + i, kWordBytes);
         }
         return out + length;
     }
@@ -48,8 +49,9 @@ inline std::uint8_t* copyBack(std::uint8_t* out, const std::uint8_t* outEnd, std
     if (distance == 1) {
         std::memset(out, out[-1], count);
     } else {
+        const std::uint8_t* from = out - distance;
         for (std::size_t i = 0; i < count; ++i) {
-            out[i] = out[i - distance];
+            out[i] = from[i];
         }
     }
     return out + count;
