@@ -164,8 +164,6 @@ void report(const char* what, double subject, const char* baselineName, double b
                 baselineName, baseline, subject / baseline, target);
 }
 
-} // namespace
-
 // (b) on a collection of folder characters made elsewhere, such as
 // make_collection.py's; its archives are left out (no plug-ins).
 int firstRegistrationOf(const std::string& collection, const std::string& db,
@@ -181,6 +179,8 @@ int firstRegistrationOf(const std::string& collection, const std::string& db,
     report("    files read by one worker", oneWorker, "read .def + .sff", readOnce, "-");
     return 0;
 }
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     // "collection_bench a" or "b" repeats only that part, for profiling;
