@@ -15,7 +15,7 @@
 #include "core/catalogue/character_db.h"
 #include "core/catalogue/character_list_query.h"
 #include "gui/app/settings_owner.h"
-#include "gui/mainwindow/character_list_pane.h"
+#include "gui/list/character_list_pane.h"
 #include "scale_catalogue.h"
 #include "support/recording_messages.h"
 

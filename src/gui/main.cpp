@@ -1,10 +1,10 @@
 #include <QApplication>
 
-#include "gui/app/termination_signals.h"
-#include "gui/mainwindow/main_window.h"
 #include "gui/platform/desktop_shell.h"
 #include "gui/platform/file_dialogs.h"
 #include "gui/platform/message_boxes.h"
+#include "gui/platform/termination_signals.h"
+#include "gui/window/main_window.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

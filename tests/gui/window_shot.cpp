@@ -29,10 +29,10 @@
 #include <QTimer>
 #include <QTreeView>
 
-#include "gui/mainwindow/main_window.h"
 #include "gui/platform/desktop_shell.h"
 #include "gui/platform/file_dialogs.h"
 #include "gui/platform/message_boxes.h"
+#include "gui/window/main_window.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include "core/check/collection_check.h"
 #include "core/settings/app_settings.h"
 #include "gui/check/queued_check_observer.h"
-#include "gui/discovery/dialog_worker.h"
-#include "gui/discovery/progress_dialog.h"
+#include "gui/jobs/dialog_worker.h"
+#include "gui/jobs/progress_dialog.h"
 
 namespace zorvik::gui {
 

@@ -6,16 +6,16 @@
 #include "core/catalogue/missing_rows.h"
 #include "core/platform/user_messages.h"
 #include "gui/app/settings_owner.h"
+#include "gui/app/status_messages.h"
 #include "gui/check/check_controller.h"
 #include "gui/check/check_report_window.h"
-#include "gui/mainwindow/character_list_pane.h"
-#include "gui/mainwindow/status_bar.h"
+#include "gui/list/character_list_pane.h"
 
 namespace zorvik::gui {
 
 CollectionCheckAction::CollectionCheckAction(Kel_CharacterDb& db, CharacterListPane& list,
                                              const SettingsOwner& settings,
-                                             UserMessages& messages, StatusBar& status,
+                                             UserMessages& messages, StatusMessages& status,
                                              QWidget* window)
     : QObject(window), db_(db), list_(list), settings_(settings), messages_(messages),
       status_(status), window_(window), controller_(new CheckController(db, messages, window)) {}

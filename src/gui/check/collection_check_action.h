@@ -20,7 +20,7 @@ class CharacterListPane;
 class CheckController;
 class CheckReportWindow;
 class SettingsOwner;
-class StatusBar;
+class StatusMessages;
 
 // The ツール menu's collection check: runs the check with its progress
 // dialog, shows the report beside the main window, selects a reported
@@ -30,7 +30,7 @@ class CollectionCheckAction : public QObject {
     Q_OBJECT
 public:
     CollectionCheckAction(Kel_CharacterDb& db, CharacterListPane& list,
-                          const SettingsOwner& settings, UserMessages& messages, StatusBar& status,
+                          const SettingsOwner& settings, UserMessages& messages, StatusMessages& status,
                           QWidget* window);
 
     CheckController& controller() { return *controller_; }
@@ -52,7 +52,7 @@ private:
     CharacterListPane& list_;
     const SettingsOwner& settings_;
     UserMessages& messages_;
-    StatusBar& status_;
+    StatusMessages& status_;
     QWidget* window_;
     CheckController* controller_;
     QPointer<CheckReportWindow> reportWindow_;

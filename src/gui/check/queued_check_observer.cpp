@@ -2,7 +2,7 @@
 
 #include <QMetaObject>
 
-#include "gui/discovery/progress_dialog.h"
+#include "gui/jobs/progress_dialog.h"
 
 namespace zorvik::gui {
 

@@ -7,7 +7,7 @@
 #include "core/platform/user_messages.h"
 #include "core/roster/roster_export.h"
 #include "gui/app/settings_owner.h"
-#include "gui/mainwindow/character_list_pane.h"
+#include "gui/list/character_list_pane.h"
 #include "gui/roster/roster_export_dialog.h"
 #include "gui/roster/roster_report_dialog.h"
 

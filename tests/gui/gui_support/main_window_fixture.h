@@ -10,10 +10,10 @@
 
 #include "core/catalogue/character_db.h"
 #include "core/platform/folders.h"
-#include "gui/mainwindow/main_window.h"
-#include "support/recording_messages.h"
+#include "gui/window/main_window.h"
 #include "gui_support/recording_shell.h"
 #include "gui_support/scripted_choosers.h"
+#include "support/recording_messages.h"
 #include "support/temp_folder.h"
 
 namespace zorvik::test {

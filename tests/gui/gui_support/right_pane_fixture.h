@@ -9,10 +9,10 @@
 #include <QLineEdit>
 
 #include "core/catalogue/character_records.h"
-#include "gui/mainwindow/detail_grid.h"
-#include "gui/mainwindow/detail_grid_model.h"
-#include "gui/mainwindow/detail_pane.h"
-#include "gui/mainwindow/portrait_pane.h"
+#include "gui/detail/detail_grid.h"
+#include "gui/detail/detail_grid_model.h"
+#include "gui/detail/detail_pane.h"
+#include "gui/portrait/portrait_pane.h"
 #include "gui_support/main_window_fixture.h"
 
 namespace zorvik::test {

@@ -12,8 +12,8 @@
 #include <QTest>
 
 #include "core/discovery/candidate.h"
-#include "gui/mainwindow/character_list_pane.h"
-#include "gui/mainwindow/search_bar.h"
+#include "gui/list/character_list_pane.h"
+#include "gui/list/search_bar.h"
 #include "gui_support/main_window_fixture.h"
 #include "gui_support/modal.h"
 #include "support/character_fixture.h"

@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "gui/discovery/list_update_controller.h"
+#include "gui/jobs/list_update_controller.h"
 #include "gui/settings/folders_page.h"
 #include "gui_support/settings_dialog_fixture.h"
 #include "support/character_fixture.h"

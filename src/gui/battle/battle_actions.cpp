@@ -1,0 +1,186 @@
+#include "gui/battle/battle_actions.h"
+
+#include <filesystem>
+
+#include <QMenu>
+#include <QTreeView>
+#include <QUrl>
+
+#include "core/catalogue/columns.h"
+#include "core/platform/directory_listing.h"
+#include "core/platform/user_messages.h"
+#include "gui/app/settings_owner.h"
+#include "gui/app/status_messages.h"
+#include "gui/list/character_list_pane.h"
+#include "gui/list/list_context_menu_events.h"
+#include "gui/platform/shell.h"
+
+namespace zorvik::gui {
+
+namespace {
+
+// The buffers the texts were read into: a name for a battle or an
+// opponent, a name for a folder to open, the storage kind.
+constexpr std::size_t kBattleNameSize = 1024;
+constexpr std::size_t kFolderNameSize = 512;
+constexpr std::size_t kFileTypeSize = 32;
+
+const char* const kFailed = "失敗しました";
+
+// MainDir as a folder path without a trailing separator (the root stays "/").
+std::string characterFolder(std::string mainDir) {
+    while (mainDir.size() > 1 && mainDir.back() == '/') {
+        mainDir.pop_back();
+    }
+    return mainDir;
+}
+
+// A file URL of the path's exact bytes, so that a name kept in Windows'
+// Shift-JIS reaches the file manager as it is on disk.
+QUrl folderUrl(const std::filesystem::path& folder) {
+    const QByteArray bytes = QByteArray::fromStdString(folder.string());
+    return QUrl::fromEncoded(QByteArrayLiteral("file://") + bytes.toPercentEncoding("/"));
+}
+
+} // namespace
+
+BattleActions::BattleActions(Kel_CharacterDb& db, CharacterListPane& list, SettingsOwner& settings,
+                             UserMessages& messages, Shell& shell, StatusMessages& status,
+                             QWidget* window)
+    : QObject(window), records_(db), list_(list), settings_(settings), messages_(messages),
+      shell_(shell), status_(status), engine_(settings, messages, shell) {
+    buildPopupMenu(window);
+    listEvents_ = new ListContextMenuEvents(*list_.listView());
+    connect(listEvents_, &ListContextMenuEvents::requested, this,
+            &BattleActions::ListView1ContextPopup);
+    connect(&settings_, &SettingsOwner::changed, this, &BattleActions::BuildBattleMenu);
+    connect(&settings_, &SettingsOwner::fightersChanged, this, &BattleActions::BuildBattleMenu);
+}
+
+void BattleActions::buildPopupMenu(QWidget* window) {
+    PopupMenu3 = new QMenu(window);
+    PopupMenu3->setObjectName(QStringLiteral("PopupMenu3"));
+    Open1 = PopupMenu3->addAction(QStringLiteral("開く(&O)"));
+    Open1->setObjectName(QStringLiteral("Open1"));
+    connect(Open1, &QAction::triggered, this, &BattleActions::Open1Click);
+    N8 = PopupMenu3->addMenu(QStringLiteral("対戦"));
+    N8->setObjectName(QStringLiteral("N8"));
+    connect(N8, &QMenu::triggered, this, &BattleActions::BattleSubMenuClick);
+    N6 = PopupMenu3->addSeparator();
+    N6->setObjectName(QStringLiteral("N6"));
+    N7 = PopupMenu3->addAction(QStringLiteral("対戦キャラに登録(&R)"));
+    N7->setObjectName(QStringLiteral("N7"));
+    connect(N7, &QAction::triggered, this, &BattleActions::N7Click);
+}
+
+std::optional<std::string> BattleActions::GetSelectedColumnText(int column, std::size_t size) {
+    const auto id = list_.idOfRow(list_.selectedRow());
+    if (!id) {
+        return std::nullopt;
+    }
+    std::optional<std::string> text = records_.columnText(*id, column);
+    if (!text || text->size() + 1 > size) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+std::optional<std::string> BattleActions::battleName() {
+    auto fileName = GetSelectedColumnText(kFileNameColumn, kBattleNameSize);
+    if (!fileName) {
+        messages_.show(kFailed);
+    }
+    return fileName;
+}
+
+void BattleActions::BuildBattleMenu() {
+    N8->clear();
+    const std::vector<std::string>& fighters = settings_.settings().FighterList;
+    for (std::size_t i = 0; i < fighters.size(); ++i) {
+        // A name's "&" is shown as it is, not taken as an access key.
+        const QString name =
+            QString::fromStdString(fighters[i]).replace(u'&', QStringLiteral("&&"));
+        QAction* item = N8->addAction(name + QStringLiteral(" と対戦"));
+        item->setData(static_cast<qulonglong>(i));
+    }
+    N8->menuAction()->setEnabled(!fighters.empty());
+}
+
+void BattleActions::ListView1ContextPopup(const QPoint& listPos, const QPoint& globalPos) {
+    if (list_.selectedRow() < 0 || listPos.y() < listEvents_->headerBand()) {
+        return;
+    }
+    PopupMenu3->popup(globalPos);
+}
+
+void BattleActions::N7Click() {
+    if (list_.selectedRow() < 0) {
+        messages_.show("何も起りません");
+        return;
+    }
+    const auto fileName = battleName();
+    if (!fileName) {
+        return;
+    }
+    // The settings owner announces the new line, and N8 is rebuilt from it.
+    settings_.addFighter(*fileName);
+    status_.ShowStatusMessage(QStringLiteral("対戦相手リストに追加しました : ") +
+                              QString::fromStdString(*fileName));
+}
+
+void BattleActions::BattleSubMenuClick(QAction* sender) {
+    if (!engine_.engineExists()) {
+        messages_.show("MUGENファイルが見つかりません\n設定を確認してください");
+        return;
+    }
+    const auto fileName = battleName();
+    if (!fileName) {
+        return;
+    }
+    const std::vector<std::string>& fighters = settings_.settings().FighterList;
+    const auto opponent = static_cast<std::size_t>(sender->data().toULongLong());
+    if (opponent < fighters.size()) {
+        engine_.startBattle(*fileName, fighters[opponent]);
+    }
+}
+
+void BattleActions::Open1Click() {
+    const auto fileName = GetSelectedColumnText(kFileNameColumn, kFolderNameSize);
+    const auto fileType =
+        fileName ? GetSelectedColumnText(kFileTypeColumn, kFileTypeSize) : std::nullopt;
+    if (!fileName || !fileType) {
+        messages_.show(kFailed);
+        return;
+    }
+    // FILETYPE 0 is a character kept as a folder; the others are archives.
+    if (*fileType != "0") {
+        messages_.show("開けるのはフォルダのみです");
+        return;
+    }
+    openFolder(*fileName);
+}
+
+void BattleActions::openFolder(const std::string& fileName) {
+    const std::string folder = characterFolder(settings_.settings().MainDir);
+    // The folder as it is on disk: its name may differ in letter case or be kept in Shift-JIS.
+    std::error_code error;
+    const std::filesystem::path onDisk =
+        std::filesystem::absolute(platform::resolveInFolder(folder, fileName), error);
+    if (error || !std::filesystem::is_directory(onDisk, error) || !shell_.open(folderUrl(onDisk))) {
+        messages_.show("フォルダを開けませんでした\n" + folder + "/" + fileName);
+    }
+}
+
+void BattleActions::N10Click() {
+    const auto id = list_.idOfRow(list_.selectedRow());
+    if (!id) {
+        return;
+    }
+    if (!records_.deleteRecord(*id)) {
+        messages_.show("データ削除失敗");
+        return;
+    }
+    list_.UpdateCharList();
+}
+
+} // namespace zorvik::gui

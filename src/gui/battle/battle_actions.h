@@ -1,0 +1,79 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+#include <QObject>
+
+#include "core/catalogue/character_records.h"
+#include "gui/battle/engine_starter.h"
+
+class QAction;
+class QMenu;
+class QPoint;
+class QWidget;
+
+namespace zorvik {
+class Kel_CharacterDb;
+class UserMessages;
+} // namespace zorvik
+
+namespace zorvik::gui {
+
+class CharacterListPane;
+class ListContextMenuEvents;
+class SettingsOwner;
+class Shell;
+class StatusMessages;
+
+// What the user does with the selected character besides viewing it: the
+// list's popup menu PopupMenu3 opens its folder, starts a battle against a
+// registered opponent (the submenu N8 mirrors FighterList) and registers it
+// as an opponent; the hidden debug item N10 deletes its row for good.
+class BattleActions : public QObject {
+    Q_OBJECT
+public:
+    BattleActions(Kel_CharacterDb& db, CharacterListPane& list, SettingsOwner& settings,
+                  UserMessages& messages, Shell& shell, StatusMessages& status, QWidget* window);
+
+    // One column of the selected row's record as text; none when no row is
+    // selected, the record cannot be read, or the text with its terminator
+    // does not fit size bytes.
+    std::optional<std::string> GetSelectedColumnText(int column, std::size_t size);
+
+    QMenu* popupMenu() const { return PopupMenu3; }
+
+public slots:
+    // N8 gets one item per FighterList line; it is disabled when there is none.
+    void BuildBattleMenu();
+    // Opens PopupMenu3 unless no row is selected or the point is in the header band.
+    void ListView1ContextPopup(const QPoint& listPos, const QPoint& globalPos);
+    void N7Click();
+    void BattleSubMenuClick(QAction* sender);
+    void Open1Click();
+    void N10Click();
+
+private:
+    void buildPopupMenu(QWidget* window);
+    // The selected row's FILENAME as a battle or an opponent takes it; none
+    // (after the failure message) when it cannot be read.
+    std::optional<std::string> battleName();
+    void openFolder(const std::string& fileName);
+
+    CharacterRecords records_;
+    CharacterListPane& list_;
+    SettingsOwner& settings_;
+    UserMessages& messages_;
+    Shell& shell_;
+    StatusMessages& status_;
+    EngineStarter engine_;
+    ListContextMenuEvents* listEvents_ = nullptr;
+    QMenu* PopupMenu3 = nullptr;
+    QAction* Open1 = nullptr;
+    QMenu* N8 = nullptr;
+    QAction* N6 = nullptr;
+    QAction* N7 = nullptr;
+};
+
+} // namespace zorvik::gui

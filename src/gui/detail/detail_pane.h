@@ -1,0 +1,85 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include <QWidget>
+
+#include "core/catalogue/character_records.h"
+
+class QCheckBox;
+class QFrame;
+class QPushButton;
+
+namespace zorvik {
+class Kel_CharacterDb;
+class UserMessages;
+} // namespace zorvik
+
+namespace zorvik::gui {
+
+class CharacterListPane;
+class DetailGrid;
+class DetailGridModel;
+class PortraitPane;
+class SettingsOwner;
+class StatusMessages;
+
+// The lower half of Panel4: the detail grid DGrid in its frame Panel3, the
+// detailed view switch CheckBox1 and the write-back button Button2. It
+// follows the list's selection, loads the selected record's fields here
+// and its portrait into the portrait box, and writes the eight editable
+// fields back. A change of the settings renames the row labels.
+class DetailPane : public QWidget {
+    Q_OBJECT
+public:
+    // The most bytes (UTF-8) that all 20 values may hold together.
+    static constexpr std::size_t kMaxValueBytes = 3500;
+
+    DetailPane(Kel_CharacterDb& db, const SettingsOwner& settings, UserMessages& messages,
+               StatusMessages& statusBar, PortraitPane& portrait, QWidget* parent);
+
+    // Loads each row the list selects; a rebuilt list has new rows.
+    void followList(const CharacterListPane& list);
+
+    // Row labels from the column display names.
+    void BuildDetailLabels();
+    // The window's start-up: the comment row four rows tall, the basic view.
+    void setUpGrid();
+
+    // The record's fields into the values, then its portrait; true when both were read.
+    bool LoadCharDetail(std::int64_t id);
+
+    DetailGridModel& detailTexts() const { return *model_; }
+
+public slots:
+    // Runs whether a row gained or lost the selection; loads the list's
+    // selected row unless the row reported is the one last reported.
+    void ListView1SelectItem(int row, bool selected);
+    void CheckBox1Click();
+    void Button2Click();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    EditableFields editedFields() const;
+    std::size_t valueBytes() const;
+
+    CharacterRecords records_;
+    const SettingsOwner& settings_;
+    UserMessages& messages_;
+    StatusMessages& statusBar_;
+    PortraitPane& portrait_;
+    const CharacterListPane* list_ = nullptr;
+    // The row index of the item last reported by the list; none after a rebuild.
+    std::optional<int> LastSelectedItem;
+
+    DetailGridModel* model_ = nullptr;
+    QFrame* Panel3 = nullptr;
+    DetailGrid* DGrid = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QPushButton* Button2 = nullptr;
+};
+
+} // namespace zorvik::gui

@@ -1,0 +1,62 @@
+#include "gui/jobs/dialog_worker.h"
+
+#include <system_error>
+
+#include <QCoreApplication>
+
+#include "core/platform/user_messages.h"
+#include "gui/jobs/progress_dialog.h"
+
+namespace zorvik::gui {
+
+DialogWorker::DialogWorker(TForm3& dialog, UserMessages& messages, QObject* parent)
+    : QObject(parent), dialog_(dialog), messages_(messages) {}
+
+DialogWorker::~DialogWorker() {
+    if (worker_.joinable()) {
+        worker_.join();
+    }
+}
+
+bool DialogWorker::run(std::function<void()> job) {
+    dialog_.prepareForUpdate();
+    if (!startWorker(std::move(job))) {
+        return false;
+    }
+    dialog_.runModal();
+    // Dismissed otherwise (the program is being closed): the job stops
+    // after the item in hand.
+    if (!workerDone_) {
+        dialog_.Button1Click();
+    }
+    waitForWorker();
+    return true;
+}
+
+bool DialogWorker::startWorker(std::function<void()> job) {
+    workerDone_ = false;
+    try {
+        worker_ = std::thread([this, job = std::move(job)] {
+            job();
+            workerDone_ = true;
+            // Wakes the UI thread's wait.
+            QMetaObject::invokeMethod(this, &DialogWorker::workerFinished, Qt::QueuedConnection);
+        });
+    } catch (const std::system_error&) {
+        messages_.show("_beginthread failed.");
+        return false;
+    }
+    return true;
+}
+
+void DialogWorker::waitForWorker() {
+    while (!workerDone_) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    worker_.join();
+    // What the worker queued last (for an update: the reload, the counts,
+    // the blink) takes effect now.
+    QCoreApplication::processEvents();
+}
+
+} // namespace zorvik::gui

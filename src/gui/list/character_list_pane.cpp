@@ -1,0 +1,168 @@
+#include "gui/list/character_list_pane.h"
+
+#include <array>
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QSplitter>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "core/catalogue/character_db.h"
+#include "core/platform/user_messages.h"
+#include "gui/app/pane_splitter.h"
+#include "gui/app/settings_owner.h"
+#include "gui/list/character_list_model.h"
+#include "gui/list/grid_line_delegate.h"
+#include "gui/list/search_bar.h"
+
+namespace zorvik::gui {
+
+namespace {
+
+// List column widths by column index; a width the user drags lasts until the next rebuild.
+constexpr std::array<int, kColumnCount> kDefaultColumnWidths = {80,  130, 130, 90, 90, 80,  80, 70,
+                                                                120, 70,  60,  30, 20, 200, 10, 0};
+
+} // namespace
+
+CharacterListPane::CharacterListPane(Kel_CharacterDb& db, const SettingsOwner& settings,
+                                     UserMessages& messages, QWidget* parent)
+    : QWidget(parent), db_(db), settings_(settings), messages_(messages) {
+    setObjectName(QStringLiteral("Panel1"));
+    connect(&settings_, &SettingsOwner::changed, this, &CharacterListPane::UpdateCharList);
+    Panel2 = new SearchBar(this);
+    connect(Panel2, &SearchBar::searchApplied, this, &CharacterListPane::applySearch);
+    buildListView();
+    Splitter1 =
+        makePaneSplitter(Qt::Vertical, QStringLiteral("Splitter1"), Panel2, ListView1, 1, this);
+    Splitter1->setSizes({SearchBar::kDesignedHeight, 1000});
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Splitter1);
+}
+
+void CharacterListPane::buildListView() {
+    ListView1 = new QTreeView(this);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    model_ = new CharacterListModel(ListView1);
+    ListView1->setModel(model_);
+    ListView1->setItemDelegate(new GridLineDelegate(ListView1));
+    ListView1->setRootIsDecorated(false);
+    ListView1->setItemsExpandable(false);
+    ListView1->setUniformRowHeights(true);
+    ListView1->setAllColumnsShowFocus(true);
+    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Rows are not edited in place (ListView1Editing refuses), and never sorted by the view.
+    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView1->setSortingEnabled(false);
+    QHeaderView* header = ListView1->header();
+    header->setSectionsMovable(false);
+    header->setSectionsClickable(true);
+    header->setStretchLastSection(false);
+    connect(header, &QHeaderView::sectionClicked, this, &CharacterListPane::ListView1ColumnClick);
+    connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CharacterListPane::reportSelectionChange);
+}
+
+void CharacterListPane::reportSelectionChange(const QItemSelection& selected,
+                                              const QItemSelection& deselected) {
+    // Whole rows are selected, so each range stands for the rows it spans.
+    for (const QItemSelectionRange& range : deselected) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            emit rowSelectionChanged(row, false);
+        }
+    }
+    for (const QItemSelectionRange& range : selected) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            emit rowSelectionChanged(row, true);
+        }
+    }
+}
+
+QStringList CharacterListPane::captionsOf(const std::vector<int>& columns) const {
+    QStringList captions;
+    for (const int column : columns) {
+        captions << QString::fromStdString(
+            settings_.settings().ColumnNames[static_cast<std::size_t>(column)]);
+    }
+    return captions;
+}
+
+void CharacterListPane::UpdateCharList() {
+    const std::vector<int> columns = shownColumns(settings_.settings().ColumnOrder);
+    const CharacterListQuery query = makeCharacterListQuery(columns, FilterClause, OrderClause);
+    model_->rebuild(columns, captionsOf(columns), query.deletedColumn,
+                    [&] { return db_.Select(query.sql, query.columnTypes, query.parameters); });
+    for (std::size_t k = 0; k < columns.size(); ++k) {
+        ListView1->header()->resizeSection(
+            static_cast<int>(k), kDefaultColumnWidths[static_cast<std::size_t>(columns[k])]);
+    }
+    // The box comes after the rebuild, so that the list behind it is already empty.
+    if (model_->result() == nullptr) {
+        messages_.show(db_.text());
+    }
+    emit listRebuilt();
+}
+
+const Kel_QueryResult* CharacterListPane::CharListResult() const {
+    return model_->result();
+}
+
+void CharacterListPane::selectFirstRow() {
+    if (model_->rowCount() > 0) {
+        ListView1->setCurrentIndex(model_->index(0, 0));
+    }
+}
+
+int CharacterListPane::selectedRow() const {
+    const QModelIndexList rows = ListView1->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.constFirst().row();
+}
+
+std::optional<std::int64_t> CharacterListPane::idOfRow(int row) const {
+    const Kel_QueryResult* result = model_->result();
+    if (result == nullptr || row < 0 || row >= model_->rowCount()) {
+        return std::nullopt;
+    }
+    return result->integerAt(0, static_cast<std::size_t>(row));
+}
+
+bool CharacterListPane::selectRowOfId(std::int64_t id) {
+    for (int row = 0; row < model_->rowCount(); ++row) {
+        if (idOfRow(row) == id) {
+            const QModelIndex first = model_->index(row, 0);
+            ListView1->setCurrentIndex(first);
+            ListView1->scrollTo(first);
+            return true;
+        }
+    }
+    return false;
+}
+
+void CharacterListPane::ListView1ColumnClick(int section) {
+    const int column = model_->columnTag(section);
+    if (column == SortColumn) {
+        if (SortDirection != "ASC") {
+            // The third click switches the sort off; the direction is left as it was.
+            OrderClause.clear();
+            SortColumn = -1;
+            UpdateCharList();
+            return;
+        }
+        SortDirection = "DESC";
+    } else {
+        SortDirection = "ASC";
+    }
+    OrderClause = makeOrderClause(column, SortDirection);
+    SortColumn = column;
+    UpdateCharList();
+}
+
+void CharacterListPane::applySearch(const ListFilter& filter) {
+    FilterClause = filter;
+    UpdateCharList();
+}
+
+} // namespace zorvik::gui

@@ -1,0 +1,40 @@
+#include "gui/list/list_context_menu_events.h"
+
+#include <QAbstractItemView>
+#include <QContextMenuEvent>
+
+namespace zorvik::gui {
+
+ListContextMenuEvents::ListContextMenuEvents(QAbstractItemView& list)
+    : QObject(&list), list_(list) {
+    // A right-click on the rows reaches the viewport; one on the headers, and
+    // the menu key, reach the list itself.
+    list_.viewport()->installEventFilter(this);
+    list_.installEventFilter(this);
+}
+
+int ListContextMenuEvents::headerBand() const {
+    return list_.viewport()->geometry().top();
+}
+
+bool ListContextMenuEvents::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ContextMenu) {
+        return false;
+    }
+    const auto* menuEvent = static_cast<const QContextMenuEvent*>(event);
+    QPoint listPos = menuEvent->pos();
+    if (menuEvent->reason() == QContextMenuEvent::Keyboard) {
+        listPos = currentRowPoint();
+    } else if (watched == list_.viewport()) {
+        listPos = list_.viewport()->mapTo(&list_, listPos);
+    }
+    emit requested(listPos, list_.mapToGlobal(listPos));
+    return true;
+}
+
+QPoint ListContextMenuEvents::currentRowPoint() const {
+    const QRect row = list_.visualRect(list_.currentIndex());
+    return list_.viewport()->mapTo(&list_, row.isValid() ? row.center() : QPoint(0, 0));
+}
+
+} // namespace zorvik::gui

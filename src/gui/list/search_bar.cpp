@@ -1,0 +1,157 @@
+#include "gui/list/search_bar.h"
+
+#include <algorithm>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
+#include <QToolButton>
+
+#include "gui/list/find_box.h"
+
+namespace zorvik::gui {
+
+namespace {
+
+// Positions as designed in a bar 341 pixels wide: the box and its edit
+// stretch with the bar, the other controls keep their distance to its right.
+constexpr int kDesignedWidth = 341;
+
+struct Placement {
+    int left, top, width, height;
+    enum { Stretch, KeepRight } anchor;
+};
+
+void place(QWidget* control, const Placement& at, int barWidth) {
+    const int shift = barWidth - kDesignedWidth;
+    const int height = at.height > 0 ? at.height : control->sizeHint().height();
+    const int width = at.width > 0 ? at.width : control->sizeHint().width();
+    if (at.anchor == Placement::Stretch) {
+        control->setGeometry(at.left, at.top, std::max(0, width + shift), height);
+    } else {
+        control->setGeometry(at.left + shift, at.top, width, height);
+    }
+}
+
+} // namespace
+
+SearchBar::SearchBar(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Panel2"));
+    resize(kDesignedWidth, kDesignedHeight);
+    buildControls();
+    buildPopupMenu();
+}
+
+void SearchBar::buildControls() {
+    FindTB = new FindBox(this);
+    connect(FindTB, &FindBox::clearMarkClicked, this, &SearchBar::FindTBClearClick);
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setFrame(false);
+    connect(Edit1, &QLineEdit::textChanged, this, &SearchBar::Edit1Change);
+    SpeedButton1 = new QToolButton(this);
+    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
+    SpeedButton1->setAutoRaise(true);
+    SpeedButton1->setText(QStringLiteral("に一致"));
+    connect(SpeedButton1, &QToolButton::clicked, this, &SearchBar::SpeedButton1Click);
+    Label1 = new QLabel(QStringLiteral("検索対象"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    for (std::size_t i = 0; i < kSearchColumnCount; ++i) {
+        ComboBox1->addItem(QString::fromLatin1(ColumnSqlNames[i]));
+    }
+    // Only the user's choice applies the search; setting the item from the settings does not.
+    connect(ComboBox1, &QComboBox::activated, this, &SearchBar::ComboBox1Change);
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(kSearchDelay);
+    connect(Timer1, &QTimer::timeout, this, &SearchBar::Timer1Timer);
+}
+
+void SearchBar::buildPopupMenu() {
+    PopupMenu2 = new QMenu(this);
+    PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
+    addModeItem(QStringLiteral("N2"), QStringLiteral("に一致(&C)"), MatchMode::Exact);
+    addModeItem(QStringLiteral("N3"), QStringLiteral("で始まる(&B)"), MatchMode::BeginsWith);
+    addModeItem(QStringLiteral("N4"), QStringLiteral("で終わる(&E)"), MatchMode::EndsWith);
+    N5 = addModeItem(QStringLiteral("N5"), QStringLiteral("を含む(&P)"), MatchMode::Contains);
+}
+
+QAction* SearchBar::addModeItem(const QString& objectName, const QString& caption, MatchMode mode) {
+    QAction* item = PopupMenu2->addAction(caption);
+    item->setObjectName(objectName);
+    item->setData(static_cast<int>(mode));
+    connect(item, &QAction::triggered, this, [this, item] { N5Click(item); });
+    return item;
+}
+
+void SearchBar::setColumnNames(const std::array<std::string, kColumnCount>& names) {
+    for (int i = 0; i < ComboBox1->count(); ++i) {
+        ComboBox1->setItemText(i, QString::fromStdString(names[static_cast<std::size_t>(i)]));
+    }
+}
+
+void SearchBar::setSearchColumn(int index) {
+    ComboBox1->setCurrentIndex(index);
+}
+
+int SearchBar::searchColumn() const {
+    return ComboBox1->currentIndex();
+}
+
+void SearchBar::Edit1Change() {
+    if (Edit1->text().isEmpty()) {
+        Timer1Timer();
+        return;
+    }
+    // A running delay is not restarted: the search follows the burst's first change by one second.
+    if (!Timer1->isActive()) {
+        Timer1->start();
+    }
+}
+
+void SearchBar::ComboBox1Change() {
+    Timer1Timer();
+}
+
+void SearchBar::N5Click(QAction* sender) {
+    const auto mode = static_cast<MatchMode>(sender->data().toInt());
+    if (mode == matchMode_) {
+        return;
+    }
+    matchMode_ = mode;
+    // The caption loses its accelerator suffix such as "(&P)".
+    SpeedButton1->setText(sender->text().chopped(4));
+    Timer1Timer();
+}
+
+void SearchBar::SpeedButton1Click() {
+    PopupMenu2->popup(SpeedButton1->mapToGlobal(SpeedButton1->rect().bottomLeft()));
+}
+
+void SearchBar::FindTBClearClick() {
+    if (!Edit1->text().isEmpty()) {
+        Edit1->clear();
+    }
+}
+
+void SearchBar::Timer1Timer() {
+    const ListFilter filter =
+        makeListFilter(ComboBox1->currentIndex(), Edit1->text().toStdString(), matchMode_);
+    Timer1->stop();
+    emit searchApplied(filter);
+}
+
+void SearchBar::resizeEvent(QResizeEvent*) {
+    const int w = width();
+    place(FindTB, {8, 16, 263, 25, Placement::Stretch}, w);
+    place(Edit1, {12, 20, 221, 18, Placement::Stretch}, w);
+    place(SpeedButton1, {272, 16, 65, 26, Placement::KeepRight}, w);
+    place(Label1, {128, 52, 0, 0, Placement::KeepRight}, w);
+    place(ComboBox1, {184, 48, 145, 0, Placement::KeepRight}, w);
+}
+
+} // namespace zorvik::gui

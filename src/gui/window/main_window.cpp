@@ -1,0 +1,287 @@
+#include "gui/window/main_window.h"
+
+#include <cstdlib>
+#include <limits>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QTimer>
+#include <QToolButton>
+
+#include "core/discovery/missing_characters.h"
+#include "core/platform/user_messages.h"
+#include "core/settings/ini_handler.h"
+#include "core/settings/line_list.h"
+#include "gui/app/designed_font.h"
+#include "gui/app/pane_splitter.h"
+#include "gui/app/version_form.h"
+#include "gui/battle/battle_actions.h"
+#include "gui/battle/battle_parameters.h"
+#include "gui/check/collection_check_action.h"
+#include "gui/detail/detail_pane.h"
+#include "gui/jobs/list_update_controller.h"
+#include "gui/list/character_list_pane.h"
+#include "gui/list/search_bar.h"
+#include "gui/roster/roster_export_action.h"
+#include "gui/settings/settings_form.h"
+#include "gui/window/debug_menu.h"
+#include "gui/window/main_menu.h"
+#include "gui/window/main_tool_bar.h"
+#include "gui/window/right_pane.h"
+#include "gui/window/status_bar.h"
+#include "gui/window/window_placement.h"
+
+namespace zorvik::gui {
+
+namespace {
+
+// The designed left edge of Splitter2, which is also Panel4's width when
+// Settings.ini has none.
+constexpr int kDesignedSplitter2Left = 341;
+
+// FindType is kept as the absolute value; one with no absolute value selects nothing.
+int searchColumnFromFindType(int findType) {
+    return findType == std::numeric_limits<int>::min() ? -1 : std::abs(findType);
+}
+
+} // namespace
+
+TForm1::TForm1(UserMessages& messages, Shell& shell, Choosers& choosers, std::string programFolder,
+               QWidget* parent)
+    : QMainWindow(parent), messages_(messages), shell_(shell), choosers_(choosers),
+      programFolder_(std::move(programFolder)) {
+    // The catalogue is open (by its relative name, in the folder the program
+    // was started from); from here on the program's folder is current.
+    platform::setCurrentFolder(programFolder_);
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Zorvik"));
+    setFont(designedFont());
+    move(173, 79);
+    resize(755, 591);
+    buildFrame();
+    connectCommands();
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::buildFrame() {
+    ToolBar1 = new MainToolBar(this);
+    addToolBar(Qt::TopToolBarArea, ToolBar1);
+    StatusBar1 = new StatusBar(this);
+    setStatusBar(StatusBar1);
+    // Built before the list: a change of the settings renames the grid's labels first.
+    Panel4 = new RightPane(CharacterDb, settings_, messages_, choosers_, *StatusBar1,
+                           programFolder_, this);
+    Panel1 = new CharacterListPane(CharacterDb, settings_, messages_, this);
+    Panel4->followList(*Panel1);
+    // The list pane takes what the window gains; Panel4 keeps its width.
+    Splitter2 =
+        makePaneSplitter(Qt::Horizontal, QStringLiteral("Splitter2"), Panel1, Panel4, 0, this);
+    setCentralWidget(Splitter2);
+    D1 = new DebugMenu(CharacterDb, messages_, *StatusBar1, this);
+    menu_ = std::make_unique<MainMenu>(*menuBar(), *D1);
+    // After the list and before the tool tips, in the order a settings change refreshes them.
+    battleActions_ =
+        new BattleActions(CharacterDb, *Panel1, settings_, messages_, shell_, *StatusBar1, this);
+    battleParameters_ = new BattleParameters(settings_, menu_->battleParameterItems,
+                                             ToolBar1->battleParameterButtons(), this);
+    listUpdates_ =
+        new ListUpdateController(*this, settings_.settings(), CharacterDb, messages_, this);
+    rosterExport_ =
+        new RosterExportAction(CharacterDb, *Panel1, settings_, messages_, choosers_, this);
+    collectionCheck_ =
+        new CollectionCheckAction(CharacterDb, *Panel1, settings_, messages_, *StatusBar1, this);
+}
+
+void TForm1::connectCommands() {
+    connect(menu_->N1, &QAction::triggered, this, &TForm1::N1Click);
+    connect(ToolBar1->listUpdateButton(), &QToolButton::clicked, this, &TForm1::CallForm31Click);
+    connect(D1->listUpdateItem(), &QAction::triggered, this, &TForm1::CallForm31Click);
+    connect(D1->updateListItem(), &QAction::triggered, this, &TForm1::Update1Click);
+    connect(D1->completeDeletionItem(), &QAction::triggered, battleActions_,
+            &BattleActions::N10Click);
+    connect(menu_->O1, &QAction::triggered, this, &TForm1::O1Click);
+    connect(menu_->V1, &QAction::triggered, this, &TForm1::V1Click);
+    connect(menu_->SelectDef1, &QAction::triggered, rosterExport_,
+            &RosterExportAction::SelectDef1Click);
+    connect(menu_->Check1, &QAction::triggered, collectionCheck_,
+            &CollectionCheckAction::Check1Click);
+    auto* quit = new QAction(this);
+    quit->setObjectName(QStringLiteral("QuitAction"));
+    // Ctrl+Q on every platform (the platform's own Quit sequence is empty on Windows).
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    addAction(quit);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+}
+
+std::string TForm1::programFile(const char* name) const {
+    return programFolder_ + "/" + name;
+}
+
+Kel_IniHandler TForm1::openSettingsStore() const {
+    Kel_IniHandler store;
+    store.SetFileName(programFile("Settings.ini"), false);
+    return store;
+}
+
+void TForm1::FormCreate() {
+    Kel_IniHandler store = openSettingsStore();
+    loadListFiles();
+    Panel4->detailPane()->BuildDetailLabels();
+    AppSettings& settings = settings_.values();
+    readGeneralSettings(store, settings);
+    restoreWindowPlacement(*this, store, settings.Maximized);
+    restorePanel4Width(store);
+    battleParameters_->showParameterTexts();
+    battleParameters_->showSelection();
+    fixTemporaryFolder();
+    store.SetSection("PreviousStatus");
+    Panel1->searchBar()->setSearchColumn(searchColumnFromFindType(store.GetInt("FindType", 1)));
+    readColumnOrder(store, settings.ColumnOrder);
+    StatusBar1->setPanelText(QString::fromStdString(CharacterDb.text()));
+    Panel4->detailPane()->setUpGrid();
+    Update1Click();
+    // Selecting the first row loads it into the detail pane.
+    Panel1->selectFirstRow();
+}
+
+void TForm1::loadListFiles() {
+    AppSettings& settings = settings_.values();
+    if (const auto fighters = readLineList(programFile("FighterList"))) {
+        settings.FighterList = *fighters;
+    }
+    const auto names = readLineList(programFile("ColumnName"));
+    settings.ColumnNames = columnNamesFromLines(names ? &*names : nullptr);
+    // The search column keeps these names until the next start, whatever the settings dialog does.
+    Panel1->searchBar()->setColumnNames(settings.ColumnNames);
+}
+
+void TForm1::restorePanel4Width(Kel_IniHandler& store) {
+    const int width = store.GetInt("Splitter2Left", kDesignedSplitter2Left);
+    // Panel1 stretches, so its size here only has to leave Panel4 its width.
+    Splitter2->setSizes({1, width});
+}
+
+void TForm1::fixTemporaryFolder() {
+    if (fillTemporaryFolder(settings_.values())) {
+        return;
+    }
+    messages_.show("一時ディレクトリを設定できません");
+    // Closed from the event loop, through FormClose like any other close.
+    closeRequested_ = true;
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous()) {
+        FormShow();
+    }
+}
+
+void TForm1::FormShow() {
+    SearchBar* search = Panel1->searchBar();
+    search->N5Click(search->containsModeItem());
+    Panel4->detailPane()->CheckBox1Click();
+    battleActions_->BuildBattleMenu();
+    // A box here would run the pending close inside the window's show, and
+    // the program would go on without a window.
+    if (settings_.settings().FirstRun && !closeRequested_) {
+        messages_.show("Zorvikをご使用いただき有難うございます。\n"
+                       "キャラクターリストを更新する前に、設定をご確認下さい。");
+    }
+}
+
+void TForm1::paintEvent(QPaintEvent* event) {
+    FormPaint();
+    QMainWindow::paintEvent(event);
+}
+
+void TForm1::FormPaint() {
+    if (!firstPaintPending_ || !settings_.settings().UpdateListOnRun) {
+        return;
+    }
+    firstPaintPending_ = false;
+    // Started from the event loop: the update's modal dialog must not run inside a paint.
+    QTimer::singleShot(0, this, &TForm1::N1Click);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+}
+
+void TForm1::FormClose() {
+    Kel_IniHandler store = openSettingsStore();
+    store.DeferWrites();
+    const AppSettings& settings = settings_.settings();
+    writeGeneralSettings(store, settings);
+    saveWindowPlacement(*this, store);
+    store.WriteInt("Splitter2Left", Panel4->width());
+    store.SetSection("PreviousStatus");
+    store.WriteInt("FindType", Panel1->searchBar()->searchColumn());
+    writeColumnOrder(store, settings.ColumnOrder);
+    store.FlushWrites();
+    saveListFiles();
+}
+
+void TForm1::saveListFiles() const {
+    const AppSettings& settings = settings_.settings();
+    setCurrentFolderToProgramFolder();
+    writeLineList(programFile("FighterList"), settings.FighterList);
+    writeLineList(programFile("ColumnName"), std::vector<std::string>(settings.ColumnNames.begin(),
+                                                                      settings.ColumnNames.end()));
+}
+
+bool TForm1::setCurrentFolderToProgramFolder() const {
+    return platform::setCurrentFolder(programFolder_);
+}
+
+void TForm1::UpdateCharList() {
+    Panel1->UpdateCharList();
+}
+
+void TForm1::CallForm31Click() {
+    listUpdates_->runOneUpdate();
+}
+
+void TForm1::showStatusText(const QString& text) {
+    StatusBar1->setPanelText(text);
+}
+
+void TForm1::startStatusBlink() {
+    StatusBar1->startBlink();
+}
+
+void TForm1::showMissingCount(std::optional<int> newlyMissing) {
+    StatusBar1->setOtherPanelText(
+        newlyMissing ? QString::fromStdString(missingCountText(*newlyMissing)) : QString());
+}
+
+void TForm1::N1Click() {
+    CallForm31Click();
+}
+
+void TForm1::Update1Click() {
+    UpdateCharList();
+}
+
+void TForm1::O1Click() {
+    TForm2 Form2(settings_.settings(), programFolder_, messages_, choosers_, this);
+    if (Form2.exec() != QDialog::Accepted) {
+        return;
+    }
+    AppSettings changed = settings_.settings();
+    Form2.storeInto(changed);
+    settings_.store(changed);
+}
+
+void TForm1::V1Click() {
+    TVersionForm box(shell_, this);
+    box.exec();
+}
+
+} // namespace zorvik::gui

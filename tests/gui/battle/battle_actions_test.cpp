@@ -1,0 +1,157 @@
+#include "gui/battle/battle_actions.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QMenu>
+#include <QTimer>
+
+#include "gui/app/settings_owner.h"
+#include "gui/window/status_bar.h"
+#include "gui_support/main_window_fixture.h"
+
+namespace zorvik::test {
+namespace {
+
+class BattleActions : public MainWindowFixture {
+protected:
+    QMenu* popup() const { return find<QMenu>("PopupMenu3"); }
+    QMenu* battleMenu() const { return find<QMenu>("N8"); }
+
+    Texts battleItems() const {
+        Texts captions;
+        for (const QAction* item : battleMenu()->actions()) {
+            captions.push_back(item->text().toStdString());
+        }
+        return captions;
+    }
+
+    // A right-click (or the menu key) at pos of the widget, delivered as the window system does.
+    bool
+    rightClickOpensThePopup(QWidget* widget, const QPoint& pos,
+                            QContextMenuEvent::Reason reason = QContextMenuEvent::Mouse) const {
+        QContextMenuEvent click(reason, pos, widget->mapToGlobal(pos));
+        QApplication::sendEvent(widget, &click);
+        const bool opened = popup()->isVisible();
+        popup()->hide();
+        return opened;
+    }
+};
+
+TEST_F(BattleActions, ThePopupOpensOnlyOnASelectedRowAndNotInTheHeaderBand) {
+    addStoredCharacter("Alpha", "alpha", 0);
+    open();
+    selectRow(0);
+    const QStringList captions = {QStringLiteral("開く(&O)"), QStringLiteral("対戦"), QString(),
+                                  QStringLiteral("対戦キャラに登録(&R)")};
+    QStringList shown;
+    for (const QAction* item : popup()->actions()) {
+        shown << item->text();
+    }
+    EXPECT_EQ(shown, captions);
+    EXPECT_TRUE(popup()->actions()[2]->isSeparator());
+
+    const QPoint onTheRow = list()->visualRect(list()->model()->index(0, 0)).center();
+    EXPECT_TRUE(rightClickOpensThePopup(list()->viewport(), onTheRow));
+    // The headers pass the click on to the list, where it lands in the band at the top.
+    EXPECT_FALSE(rightClickOpensThePopup(list()->header(), QPoint(10, 5)));
+    // The menu key opens it at the selected row, wherever the event says.
+    EXPECT_TRUE(rightClickOpensThePopup(list(), QPoint(0, 0), QContextMenuEvent::Keyboard));
+    list()->selectionModel()->clearSelection();
+    EXPECT_FALSE(rightClickOpensThePopup(list()->viewport(), onTheRow));
+}
+
+TEST_F(BattleActions, RegisteringTheSameCharacterTwiceGivesTwoEqualOpponents) {
+    addStoredCharacter("Alpha", "alpha", 0);
+    open();
+    EXPECT_FALSE(battleMenu()->menuAction()->isEnabled());
+    EXPECT_TRUE(battleItems().empty());
+
+    selectRow(0);
+    find<QAction>("N7")->trigger();
+    find<QAction>("N7")->trigger();
+    EXPECT_EQ(form->settings().settings().FighterList, Texts({"alpha", "alpha"}));
+    EXPECT_EQ(battleItems(), Texts({"alpha と対戦", "alpha と対戦"}));
+    EXPECT_TRUE(battleMenu()->menuAction()->isEnabled());
+    EXPECT_EQ(form->statusBar1().panelText().toStdString(), "対戦相手リストに追加しました : alpha");
+    EXPECT_TRUE(form->statusBar1().blinkTimer()->isActive());
+    EXPECT_EQ(messages.shown().size(), 1u); // the first-run message only
+    form->close();
+    EXPECT_EQ(readFile(programFolder + "/FighterList"), "alpha\r\nalpha\r\n");
+}
+
+TEST_F(BattleActions, RegisteringNeedsASelectedRowAndANameThatFitsItsBuffer) {
+    addStoredCharacter("Long", std::string(1024, 'x'), 0);
+    addStoredCharacter("Longest that fits", std::string(1023, 'y'), 0);
+    open();
+    find<QAction>("N7")->trigger();
+    EXPECT_EQ(messages.shown().back(), "何も起りません");
+    selectRow(0);
+    find<QAction>("N7")->trigger();
+    EXPECT_EQ(messages.shown().back(), "失敗しました");
+    selectRow(1);
+    find<QAction>("N7")->trigger();
+    EXPECT_EQ(form->settings().settings().FighterList, Texts({std::string(1023, 'y')}));
+
+    EXPECT_EQ(messages.shown().size(), 3u);
+}
+
+TEST_F(BattleActions, TheOpponentsMenuFollowsTheSettingsAtStartAndAfterAChange) {
+    temp.write("program/FighterList", "kfm\r\nryu.zip\r\n");
+    open();
+    EXPECT_EQ(battleItems(), Texts({"kfm と対戦", "ryu.zip と対戦"}));
+    AppSettings changed = form->settings().settings();
+    changed.FighterList = {"sagat", "R&D"};
+    form->settings().store(changed);
+    // An "&" in a name is doubled, so that the menu shows it.
+    EXPECT_EQ(battleItems(), Texts({"sagat と対戦", "R&&D と対戦"}));
+    changed.FighterList.clear();
+    form->settings().store(changed);
+    EXPECT_FALSE(battleMenu()->menuAction()->isEnabled());
+}
+
+TEST_F(BattleActions, OpenShowsAFolderCharacterAsItIsOnDiskAndRefusesArchives) {
+    const std::string chars = temp.makeFolder("chars");
+    temp.makeFolder("chars/Alpha");
+    writeSettings("[General]\nMainDir=" + chars + "/\n");
+    addStoredCharacter("Alpha", "alpha", 0);
+    addStoredCharacter("Beta", "beta.zip", 1);
+    addStoredCharacter("Gone", "gone", 0);
+    open();
+    selectRow(0);
+    // The folder is found ignoring letter case, as on Windows.
+    find<QAction>("Open1")->trigger();
+    ASSERT_EQ(shell.opened.size(), 1);
+    EXPECT_EQ(shell.opened[0].toLocalFile().toStdString(), chars + "/Alpha");
+
+    selectRow(1);
+    find<QAction>("Open1")->trigger();
+    EXPECT_EQ(messages.shown().back(), "開けるのはフォルダのみです");
+    selectRow(2);
+    find<QAction>("Open1")->trigger();
+    EXPECT_EQ(messages.shown().back(), "フォルダを開けませんでした\n" + chars + "/gone");
+    EXPECT_EQ(shell.opened.size(), 1);
+}
+
+TEST_F(BattleActions, CompleteDeletionRemovesTheRowAndRebuildsTheList) {
+    addCharacter("Ryu");
+    addCharacter("Ken");
+    open();
+    selectRow(1);
+    find<QAction>("N10")->trigger();
+    EXPECT_EQ(rowCaptions(), Texts({"Ryu"}));
+    list()->selectionModel()->clearSelection();
+    find<QAction>("N10")->trigger(); // nothing selected: nothing happens
+    EXPECT_EQ(rowCaptions(), Texts({"Ryu"}));
+
+    messages.queueAnswer(true);
+    find<QAction>("DROPTABLECHARACTERTABLE1")->trigger();
+    selectRow(0);
+    find<QAction>("N10")->trigger();
+    EXPECT_EQ(messages.shown().back(), "データ削除失敗");
+    EXPECT_EQ(rowCaptions(), Texts({"Ryu"}));
+}
+
+} // namespace
+} // namespace zorvik::test

@@ -1,0 +1,223 @@
+#include "gui/jobs/list_update_controller.h"
+
+#include <filesystem>
+#include <future>
+#include <optional>
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include "core/settings/app_settings.h"
+#include "gui/jobs/list_update_host.h"
+#include "gui/jobs/progress_dialog.h"
+#include "gui/window/status_bar.h"
+#include "gui_support/main_window_fixture.h"
+#include "gui_support/modal.h"
+#include "support/character_fixture.h"
+
+namespace zorvik::test {
+namespace {
+
+// Records what the controller asks of its window.
+class FakeHost : public gui::ListUpdateHost {
+public:
+    QWidget* ownerWindow() override { return &window; }
+    void showStatusText(const QString& text) override { statusTexts << text; }
+    void startStatusBlink() override { ++blinks; }
+    void reloadList() override { ++reloads; }
+    void showMissingCount(std::optional<int> newlyMissing) override {
+        missingCounts.push_back(newlyMissing);
+    }
+
+    QWidget window;
+    QStringList statusTexts;
+    std::vector<std::optional<int>> missingCounts;
+    int blinks = 0;
+    int reloads = 0;
+};
+
+TEST(ListUpdateController, RunsOneUpdateForAnyHostAndReportsThroughIt) {
+    TempFolder temp;
+    DefFields fields;
+    fields.name = "Kung Fu Man";
+    temp.write("chars/kfm/kfm.def", defText(fields));
+    AppSettings settings;
+    settings.MainDir = temp.file("chars");
+    settings.TempDir = temp.file("");
+    Kel_CharacterDb catalogue(temp.file("db.sqlite3"));
+    RecordingMessages messages;
+    FakeHost host;
+    gui::ListUpdateController controller(host, settings, catalogue, messages, nullptr);
+    QSignalSpy finished(&controller, &gui::ListUpdateController::updateFinished);
+
+    controller.runOneUpdate();
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(host.statusTexts,
+              (QStringList{QStringLiteral("更新処理中..."),
+                           QStringLiteral("更新処理終了 : 新規追加データ 1件、 更新データ 0件でした。")}));
+    EXPECT_EQ(host.reloads, 1);
+    EXPECT_EQ(host.blinks, 1);
+    EXPECT_EQ(controller.dialog().parentWidget(), &host.window);
+    EXPECT_FALSE(controller.dialog().isVisible());
+
+    // Unchanged: no reload this time.
+    controller.runOneUpdate();
+    EXPECT_EQ(host.reloads, 1);
+    EXPECT_EQ(host.statusTexts.last(),
+              QStringLiteral("更新処理終了 : 新規追加データ 0件、 更新データ 0件でした。"));
+    EXPECT_TRUE(messages.shown().empty());
+
+    // The folder gone: its row is marked, the list reloads, the host hears
+    // of it once the counts are shown; an unlistable folder tells of none.
+    std::filesystem::remove_all(temp.file("chars/kfm"));
+    controller.runOneUpdate();
+    EXPECT_EQ(host.reloads, 2);
+    settings.MainDir = temp.file("absent");
+    controller.runOneUpdate();
+    EXPECT_EQ(host.missingCounts,
+              (std::vector<std::optional<int>>{0, 0, 1, std::nullopt}));
+}
+
+class ListUpdateWindow : public MainWindowFixture {
+protected:
+    ListUpdateWindow() : charactersFolder(temp.makeFolder("chars")) {}
+
+    void addFolderCharacter(const std::string& folder, const std::string& name) {
+        DefFields fields;
+        fields.name = name;
+        temp.write("chars/" + folder + "/" + folder + ".def", defText(fields));
+    }
+
+    gui::TForm1& openOnCharacters() {
+        writeSettings("[General]\nFirstRun=0\nMainDir=" + charactersFolder + "\n");
+        return open();
+    }
+
+    std::string charactersFolder;
+};
+
+TEST_F(ListUpdateWindow, F5RegistersReloadsAndReportsTheCounts) {
+    addFolderCharacter("kfm", "Kung Fu Man");
+    addFolderCharacter("ryu", "リュウ");
+    openOnCharacters();
+    EXPECT_TRUE(rowCaptions().empty());
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QTest::keyClick(form.get(), Qt::Key_F5);
+    EXPECT_EQ(rowCaptions(), (Texts{"Kung Fu Man", "リュウ"}));
+    const gui::StatusBar& status = form->statusBar1();
+    EXPECT_EQ(status.panelText(),
+              QStringLiteral("更新処理終了 : 新規追加データ 2件、 更新データ 0件でした。"));
+    EXPECT_TRUE(status.blinkTimer()->isActive());
+    EXPECT_FALSE(form->listUpdates().dialog().isVisible());
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(ListUpdateWindow, ARenamedFolderIsCountedBesideTheCountsAndItsOldRowGreyed) {
+    addFolderCharacter("kfm", "Kung Fu Man");
+    addFolderCharacter("ryu", "リュウ");
+    openOnCharacters();
+    const gui::StatusBar& status = form->statusBar1();
+    EXPECT_TRUE(status.otherPanelText().isEmpty()); // nothing before the first update
+    form->CallForm31Click();
+    EXPECT_EQ(status.otherPanelText(), QStringLiteral("見つからなくなったデータ : 0件"));
+    std::filesystem::rename(temp.file("chars/ryu"), temp.file("chars/ryu2"));
+    form->CallForm31Click();
+    EXPECT_EQ(status.panelText(),
+              QStringLiteral("更新処理終了 : 新規追加データ 1件、 更新データ 0件でした。"));
+    EXPECT_EQ(status.otherPanelText(), QStringLiteral("見つからなくなったデータ : 1件"));
+    EXPECT_EQ(rowCaptions(), (Texts{"Kung Fu Man", "リュウ", "リュウ"}));
+    const QAbstractItemModel* model = list()->model();
+    EXPECT_FALSE(model->index(1, 0).data(Qt::ToolTipRole).toString().isEmpty()); // ryu
+    EXPECT_TRUE(model->index(2, 0).data(Qt::ToolTipRole).isNull());              // ryu2
+    // The panel widened to show the whole text.
+    const auto* panel = find<QLabel>("StatusPanel1");
+    const int textWidth = panel->fontMetrics().horizontalAdvance(panel->text());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return panel->width() >= textWidth; }));
+}
+
+TEST_F(ListUpdateWindow, WorkerMessagesReachTheUserAndTheDialogCloses) {
+    writeSettings("[General]\nFirstRun=0\nMainDir=" + temp.file("missing") + "\n");
+    open();
+    form->CallForm31Click();
+    EXPECT_EQ(messages.shown(),
+              std::vector<std::string>{"ファイル検索を開始できませんでした。\n"
+                                       "メインディレクトリの設定が正しいか確認してください。"});
+    EXPECT_FALSE(form->listUpdates().dialog().isVisible());
+    EXPECT_EQ(form->statusBar1().panelText(), QStringLiteral("更新処理中..."));
+    EXPECT_TRUE(form->statusBar1().otherPanelText().isEmpty());
+}
+
+// Holds the worker in its first message until the test lets it go on.
+class GateMessages : public RecordingMessages {
+public:
+    void show(const std::string& text) override {
+        RecordingMessages::show(text);
+        opened_.wait();
+    }
+    void open() { gate_.set_value(); }
+
+private:
+    std::promise<void> gate_;
+    std::shared_future<void> opened_ = gate_.get_future().share();
+};
+
+// A window whose first update stops in its first message (a.zip comes
+// first and its extraction folder is left over) until the gate opens.
+class HeldUpdateWindow : public ListUpdateWindow {
+protected:
+    HeldUpdateWindow() {
+        temp.write("chars/a.zip", "PK");
+        temp.makeFolder("work/a.zip");
+        addFolderCharacter("c1", "First");
+        addFolderCharacter("c2", "Second");
+        writeSettings("[General]\nFirstRun=0\nMainDir=" + charactersFolder +
+                      "\nTempDir=" + temp.file("work/") + "\n");
+        platform::setCurrentFolder(temp.path());
+        form = std::make_unique<gui::TForm1>(gate, shell, choosers, programFolder);
+        form->show();
+    }
+
+    std::vector<std::string> heldMessage() const {
+        return {temp.file("work/a.zip/") + "を作れませんでした"};
+    }
+
+    GateMessages gate;
+};
+
+TEST_F(HeldUpdateWindow, CancelKeepsWhatWasRegisteredSoFar) {
+    whenModalShows([this](QWidget* modal) {
+        QTest::keyClick(modal, Qt::Key_Escape);
+        gate.open();
+    });
+    form->CallForm31Click();
+    EXPECT_EQ(gate.shown(), heldMessage());
+    EXPECT_TRUE(rowCaptions().empty());
+    EXPECT_EQ(form->statusBar1().panelText(),
+              QStringLiteral("更新処理終了 : 新規追加データ 0件、 更新データ 0件でした。"));
+    // Nothing was lost: the next update registers the rest.
+    form->CallForm31Click();
+    EXPECT_EQ(rowCaptions(), (Texts{"First", "Second"}));
+}
+
+TEST_F(HeldUpdateWindow, ClosingTheWindowDuringAnUpdateStopsItAndSaves) {
+    // As on SIGTERM: the modal dialog is hidden, then the window closes; the
+    // worker goes on only once the dialog's loop has ended.
+    whenModalShows([this](QWidget* modal) {
+        modal->hide();
+        QTimer::singleShot(0, form.get(), &QWidget::close);
+        QTimer::singleShot(0, form.get(), [this] { gate.open(); });
+    });
+    QSignalSpy finished(&form->listUpdates(), &gui::ListUpdateController::updateFinished);
+    form->CallForm31Click();
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(gate.shown(), heldMessage());
+    EXPECT_TRUE(rowCaptions().empty()); // stopped after the character in hand
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->isVisible(); }));
+    EXPECT_NE(settingsText().find("FirstRun=0"), std::string::npos);
+}
+
+} // namespace
+} // namespace zorvik::test

@@ -1,0 +1,180 @@
+#include "gui/portrait/portrait_pane.h"
+
+#include <unistd.h>
+
+#include <QTest>
+
+#include "core/catalogue/columns.h"
+#include "core/platform/folders.h"
+#include "gui_support/right_pane_fixture.h"
+
+namespace zorvik::test {
+namespace {
+
+const QColor kCanvas(1, 2, 3);
+
+class PortraitPane : public RightPaneFixture {
+protected:
+    // The box painted over a canvas of a colour it never draws in.
+    QImage painted() const {
+        QImage canvas(img().size(), QImage::Format_ARGB32);
+        canvas.fill(kCanvas);
+        img().render(&canvas, QPoint(), QRegion(), QWidget::DrawChildren);
+        return canvas;
+    }
+
+    // Where the box drew anything.
+    QRect drawnArea() const {
+        const QImage canvas = painted();
+        QRect area;
+        for (int y = 0; y < canvas.height(); ++y) {
+            for (int x = 0; x < canvas.width(); ++x) {
+                if (canvas.pixelColor(x, y) != kCanvas) {
+                    area |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        return area;
+    }
+
+    bool showsNoImage() const {
+        const QImage canvas = painted();
+        const QPalette& colours = img().palette();
+        return !img().HasImage() && canvas.pixelColor(0, 0) == colours.color(QPalette::Highlight) &&
+               canvas.pixelColor(3, 3) == colours.color(QPalette::Base);
+    }
+};
+
+TEST_F(PortraitPane, ImagesAreFittedIntoTheBoxFromItsTopLeftCorner) {
+    const std::vector<std::pair<QSize, QSize>> drawnAt = {
+        {{120, 100}, {120, 100}}, // fits: its own size
+        {{200, 280}, {100, 140}}, // too tall: 140 * 200 / 280
+        {{400, 100}, {289, 72}},  // too wide: 289 * 100 / 400 = 72.25, cut
+        {{600, 400}, {289, 140}}, // too large both ways: stretched
+        {{289, 140}, {289, 140}}, // exactly the box
+    };
+    for (std::size_t i = 0; i < drawnAt.size(); ++i) {
+        const QSize image = drawnAt[i].first;
+        addRecord({static_cast<std::int64_t>(i + 1), "c" + std::to_string(i), "",
+                   encodedImage(image.width(), image.height())});
+    }
+    open();
+    EXPECT_EQ(img().size(), QSize(289, 140));
+    for (std::size_t i = 0; i < drawnAt.size(); ++i) {
+        selectRow(static_cast<int>(i));
+        EXPECT_EQ(drawnArea(), QRect(QPoint(0, 0), drawnAt[i].second)) << "image " << i;
+    }
+}
+
+TEST_F(PortraitPane, NullEmptyAndUndecodableValues) {
+    addRecord({1, "with image", "", encodedImage(50, 50)});
+    addRecord({2, "null image", "", std::nullopt});
+    addRecord({3, "empty image", "", std::string()});
+    addRecord({4, "broken image", "", std::string("\x89PNG not really")});
+    open();
+    EXPECT_TRUE(img().HasImage());
+
+    EXPECT_FALSE(detail().LoadCharDetail(2));
+    EXPECT_TRUE(showsNoImage());
+    EXPECT_EQ(value(0), "null image"); // the fields are shown all the same
+
+    EXPECT_TRUE(detail().LoadCharDetail(1));
+    EXPECT_TRUE(detail().LoadCharDetail(3));
+    EXPECT_TRUE(showsNoImage());
+
+    // Bytes no plug-in decodes: neither an image nor "No Image".
+    EXPECT_TRUE(detail().LoadCharDetail(4));
+    EXPECT_TRUE(img().HasImage());
+    EXPECT_TRUE(drawnArea().isEmpty());
+    EXPECT_EQ(messages.shown().size(), 1u); // the first-run text only
+}
+
+// A window on a record with a 120 x 100 portrait, whose temporary folder is "scratch".
+class ReplacePortrait : public PortraitPane {
+protected:
+    void SetUp() override {
+        scratch = temp.makeFolder("scratch");
+        writeSettings("[General]\nTempDir=" + scratch + "/\n");
+        addRecord({1, "Ryu", "", original});
+        addRecord({2, "Ken", "", std::nullopt});
+        open();
+        selectRow(0);
+    }
+
+    void clickImg() { QTest::mouseClick(&img(), Qt::LeftButton); }
+    bool temporaryFileLeft() const {
+        return access((scratch + "/tempimage.png").c_str(), F_OK) == 0 ||
+               access((programFolder + "/tempimage.png").c_str(), F_OK) == 0;
+    }
+    std::string storedImage(std::int64_t id) { return stored(id, kImageColumn).value_or(""); }
+
+    const std::string original = encodedImage(120, 100);
+    std::string scratch;
+};
+
+TEST_F(ReplacePortrait, NothingHappensWithoutASelectedRowOrWhenTheChooserIsCancelled) {
+    list()->selectionModel()->clearSelection();
+    clickImg();
+    EXPECT_TRUE(choosers.calls().empty());
+
+    selectRow(0);
+    choosers.cancelNext();
+    clickImg();
+    QTest::keyClick(&img(), Qt::Key_Space); // the keyboard's way to the same chooser
+    ASSERT_EQ(choosers.calls().size(), 2u);
+    EXPECT_EQ(choosers.calls()[0].kind, ScriptedChoosers::Kind::FileToOpen);
+    EXPECT_EQ(choosers.calls()[0].filter.toStdString(),
+              "Image|*.bmp;*.png;*.jpg;*.tif;*.emf;*.gif;|all|*.*");
+    EXPECT_TRUE(img().HasImage());
+    EXPECT_EQ(img().PortraitImage().size(), QSize(120, 100));
+    EXPECT_EQ(storedImage(1), original);
+}
+
+TEST_F(ReplacePortrait, AFileThatIsNoImageIsRefusedAndTheStoredPortraitStays) {
+    choosers.answer(QString::fromStdString(temp.write("notes.tif", "plain text, not a picture")));
+    clickImg();
+    EXPECT_EQ(messages.shown().back(), "ファイルの読み込みに失敗しました。");
+    EXPECT_TRUE(showsNoImage());
+    EXPECT_EQ(storedImage(1), original);
+    EXPECT_FALSE(temporaryFileLeft());
+}
+
+TEST_F(ReplacePortrait, AChosenImageIsStoredAsPngThroughTheTemporaryFolder) {
+    selectRow(1);
+    choosers.answer(QString::fromStdString(
+        temp.write("portrait.tif", encodedImage(200, 280, "TIFF", Qt::blue))));
+    clickImg();
+    const std::string png = storedImage(2);
+    EXPECT_EQ(png.substr(0, 4), "\x89PNG");
+    EXPECT_EQ(QImage::fromData(QByteArray::fromStdString(png)).size(), QSize(200, 280));
+    EXPECT_EQ(storedImage(1), original);
+    EXPECT_EQ(drawnArea(), QRect(0, 0, 100, 140));
+    EXPECT_FALSE(temporaryFileLeft());
+    EXPECT_EQ(platform::currentFolder(), programFolder);
+    EXPECT_EQ(messages.shown().size(), 1u);
+}
+
+TEST_F(ReplacePortrait, AFailedWriteIsReportedAndTheNewImageStaysOnShow) {
+    execute("DROP TABLE CHARACTER_TABLE");
+    choosers.answer(QString::fromStdString(temp.write("new.png", encodedImage(60, 60))));
+    clickImg();
+    EXPECT_EQ(messages.shown().back().rfind("書き込みに失敗しました : ", 0), 0u);
+    EXPECT_NE(messages.shown().back().find("CHARACTER_TABLE"), std::string::npos);
+    EXPECT_EQ(img().PortraitImage().size(), QSize(60, 60));
+    EXPECT_FALSE(temporaryFileLeft());
+    EXPECT_EQ(platform::currentFolder(), programFolder);
+}
+
+TEST_F(ReplacePortrait, ATemporaryFolderThatCannotBeEnteredStoresNothingAnywhere) {
+    form->settings().values().TempDir = temp.file("missing") + "/";
+    choosers.answer(QString::fromStdString(temp.write("new.png", encodedImage(60, 60))));
+    clickImg();
+    EXPECT_EQ(messages.shown().size(), 1u);
+    EXPECT_FALSE(img().HasImage());
+    EXPECT_EQ(storedImage(1), original);
+    EXPECT_FALSE(temporaryFileLeft());
+    EXPECT_EQ(platform::currentFolder(), programFolder);
+}
+
+} // namespace
+} // namespace zorvik::test
