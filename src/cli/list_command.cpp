@@ -61,9 +61,8 @@ int runList(const std::vector<std::string>& words) {
         std::fputs(listHelp().c_str(), stdout);
         return kExitOk;
     }
-    ListFilter filter;
-    std::string order;
-    if (!readListSelection(arguments, filter, order, error)) {
+    ListCriteria criteria;
+    if (!readListSelection(arguments, criteria, error)) {
         return usage(error);
     }
     if (!arguments.positional().empty()) {
@@ -72,15 +71,14 @@ int runList(const std::vector<std::string>& words) {
     AppSettings settings;
     Kel_IniHandler store("Settings.ini");
     readColumnOrder(store, settings.ColumnOrder);
-    const std::vector<int> columns = shownColumns(settings.ColumnOrder);
-    const CharacterListQuery query = makeCharacterListQuery(columns, filter, order);
+    criteria.shownColumns = shownColumns(settings.ColumnOrder);
     Kel_CharacterDb catalogue(arguments.value("--db").value_or(Kel_CharacterDb::kFileName));
-    const auto rows = catalogue.Select(query.sql, query.columnTypes, query.parameters);
+    const auto rows = catalogue.SelectCharacterList(criteria);
     if (!rows) {
         std::fprintf(stderr, "zorvik-cli list: %s\n", catalogue.text().c_str());
         return kExitFailure;
     }
-    printRows(columns, *rows);
+    printRows(criteria.shownColumns, *rows);
     return kExitOk;
 }
 

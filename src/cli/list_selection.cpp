@@ -41,8 +41,7 @@ std::optional<MatchMode> modeFromText(const std::string& text) {
 
 } // namespace
 
-bool readListSelection(const CliArguments& arguments, ListFilter& filter, std::string& orderClause,
-                       std::string& error) {
+bool readListSelection(const CliArguments& arguments, ListCriteria& criteria, std::string& error) {
     const auto column = columnFromText(arguments.value("--column").value_or("NAME"));
     const auto mode = modeFromText(arguments.value("--mode").value_or("contains"));
     const auto sort = arguments.value("--sort");
@@ -51,10 +50,10 @@ bool readListSelection(const CliArguments& arguments, ListFilter& filter, std::s
         error = "bad column or mode";
         return false;
     }
-    filter = makeListFilter(*column, arguments.value("--search").value_or(""), *mode);
-    orderClause = sortColumn
-                      ? makeOrderClause(*sortColumn, arguments.has(kSelectionFlag) ? "DESC" : "ASC")
-                      : "";
+    criteria.search = {*column, *mode, arguments.value("--search").value_or("")};
+    criteria.sort = {sortColumn.value_or(-1), arguments.has(kSelectionFlag)
+                                                  ? SortDirection::Descending
+                                                  : SortDirection::Ascending};
     return true;
 }
 

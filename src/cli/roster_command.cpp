@@ -98,10 +98,9 @@ int runRoster(const std::vector<std::string>& words) {
         std::fputs(rosterHelp().c_str(), stdout);
         return kExitOk;
     }
-    RosterSelection selection;
+    ListCriteria criteria;
     RosterOptions options;
-    if (!readListSelection(arguments, selection.filter, selection.orderClause, error) ||
-        !readExtras(arguments, options, error)) {
+    if (!readListSelection(arguments, criteria, error) || !readExtras(arguments, options, error)) {
         return usage(error);
     }
     if (arguments.positional().size() > 1) {
@@ -117,7 +116,7 @@ int runRoster(const std::vector<std::string>& words) {
     }
     Kel_CharacterDb catalogue(arguments.value("--db").value_or(Kel_CharacterDb::kFileName));
     const RosterReport report = ExportRoster(
-        catalogue, arguments.value("--main-dir").value_or(settings.MainDir), selection, options);
+        catalogue, arguments.value("--main-dir").value_or(settings.MainDir), criteria, options);
     if (!report.succeeded()) {
         std::fprintf(stderr, "zorvik-cli roster: %s\n", report.errorText.c_str());
         return report.error == RosterError::BadOptions ? kExitUsage : kExitFailure;

@@ -46,6 +46,26 @@ TEST_F(Cli, UsageAndHelp) {
     EXPECT_EQ(run({"check", "extra"}).exitCode, 2);
 }
 
+TEST_F(Cli, ListSortsEitherWayAndSearchesTextThatLooksLikeSqlAsText) {
+    addCharacter("kfm", "Kung Fu Man");
+    addCharacter("ryu", "Ryu");
+    ASSERT_EQ(run({"update", "--main-dir", characters}).exitCode, 0);
+    const auto firstRow = [](const CliRun& listed) {
+        const std::size_t start = listed.out.find('\n') + 1;
+        return listed.out.substr(start, listed.out.find('\n', start) - start);
+    };
+    EXPECT_THAT(firstRow(run({"list", "--sort", "name"})), HasSubstr("\tKung Fu Man\t"));
+    EXPECT_THAT(firstRow(run({"list", "--sort", "1", "--desc"})), HasSubstr("\tRyu\t"));
+    EXPECT_EQ(run({"list", "--sort", "IMAGE"}).exitCode, 2); // not a column a list may sort by
+    EXPECT_EQ(run({"list", "--column", "15", "--search", "x"}).exitCode, 2);
+
+    const CliRun injected = run({"list", "--search", "x' OR '1'='1", "--mode", "exact"});
+    EXPECT_EQ(injected.exitCode, 0) << injected.err;
+    EXPECT_EQ(std::count(injected.out.begin(), injected.out.end(), '\n'), 1); // the header only
+    const CliRun named = run({"list", "--search", "NAME", "--column", "NAME", "--mode", "exact"});
+    EXPECT_EQ(std::count(named.out.begin(), named.out.end(), '\n'), 1);
+}
+
 TEST_F(Cli, UpdatePrintsTheCountsAndListPrintsTheCatalogue) {
     addCharacter("kfm", "Kung Fu Man");
     addCharacter("ryu", "Say \"Hi\"");

@@ -131,13 +131,13 @@ std::string defaultRosterTarget(const std::string& mugenExeFile) {
 }
 
 RosterReport ExportRoster(Kel_CharacterDb& catalogue, const std::string& mainDir,
-                          const RosterSelection& selection, const RosterOptions& options) {
+                          const ListCriteria& criteria, const RosterOptions& options) {
     RosterReport report;
     RosterTarget target;
     if (!checkOptions(options, mainDir, report) || !openTarget(options, target, report)) {
         return report;
     }
-    const RosterRows rows = readRosterRows(catalogue, selection.filter, selection.orderClause);
+    const RosterRows rows = readRosterRows(catalogue, criteria);
     if (!rows.ok) {
         fail(report, RosterError::CatalogueRead, "カタログを読めません: " + rows.error);
         return report;

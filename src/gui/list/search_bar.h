@@ -5,7 +5,8 @@
 
 #include <QWidget>
 
-#include "core/catalogue/character_list_query.h"
+#include "core/catalogue/columns.h"
+#include "core/catalogue/list_criteria.h"
 
 class QAction;
 class QComboBox;
@@ -50,7 +51,8 @@ public slots:
     void Timer1Timer();
 
 signals:
-    void searchApplied(const zorvik::ListFilter& filter);
+    // The search as the bar holds it now: column, match mode and text.
+    void searchApplied(const zorvik::ListSearch& search);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

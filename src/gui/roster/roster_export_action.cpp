@@ -50,7 +50,7 @@ void RosterExportAction::SelectDef1Click() {
     RosterReport report;
     {
         const WaitCursor wait;
-        report = ExportRoster(db_, settings_.settings().MainDir, list_.rosterSelection(), last_);
+        report = ExportRoster(db_, settings_.settings().MainDir, list_.criteria(), last_);
     }
     if (!report.succeeded()) {
         messages_.show("select.defを書き出せませんでした。\n" + report.errorText);

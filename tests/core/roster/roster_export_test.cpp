@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "core/catalogue/character_db.h"
+#include "core/catalogue/columns.h"
 #include "core/catalogue/statement.h"
 #include "core/discovery/candidate.h"
 #include "support/character_fixture.h"
@@ -38,9 +39,9 @@ protected:
         addRow(folder, name);
     }
 
-    RosterReport exportTo(const std::string& target, const RosterSelection& selection = {}) {
+    RosterReport exportTo(const std::string& target, const ListCriteria& criteria = {}) {
         options.target = target;
-        return ExportRoster(catalogue, temp.file("chars"), selection, options);
+        return ExportRoster(catalogue, temp.file("chars"), criteria, options);
     }
 
     std::string target() const { return temp.file("mugen/data/select.def"); }
@@ -85,9 +86,10 @@ TEST_F(RosterExport, TheListsSearchAndSortChooseAndOrderTheLines) {
     addFolder("a-kfm", "a-kfm.def", "Kung Fu Man");
     addFolder("b-kfg", "b-kfg.def", "Kung Fu Girl");
     addFolder("c-ryu", "c-ryu.def", "Ryu");
-    const RosterSelection selection{makeListFilter(1, "Kung", MatchMode::BeginsWith),
-                                    makeOrderClause(1, "ASC")};
-    ASSERT_TRUE(exportTo(target(), selection).succeeded());
+    const ListCriteria criteria{{kNameColumn},
+                                {kNameColumn, MatchMode::BeginsWith, "Kung"},
+                                {kNameColumn, SortDirection::Ascending}};
+    ASSERT_TRUE(exportTo(target(), criteria).succeeded());
     EXPECT_EQ(test::readFile(target()), "[Characters]\r\nb-kfg\r\na-kfm\r\n");
 }
 
