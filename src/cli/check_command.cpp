@@ -1,5 +1,4 @@
 #include <cstdio>
-#include <unistd.h>
 
 #include "cli/check_report_format.h"
 #include "cli/cli_arguments.h"

@@ -1,6 +1,5 @@
 #include <atomic>
 #include <cstdio>
-#include <unistd.h>
 
 #include "cli/cli_arguments.h"
 #include "cli/command_setup.h"

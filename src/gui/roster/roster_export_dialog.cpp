@@ -151,7 +151,8 @@ QLabel* RosterExportDialog::makeRowCountLabel(int shownRows) {
         shownRows > 0
             ? QStringLiteral("一覧に表示中の %1 件を、今の検索と並び順のまま書き出します。\n"
                              "アーカイブのキャラクターはエンジンが読めないため書き出しません。\n"
-                             "元のファイルは .bak に残し、[Characters] の外は書き換えません。")
+                             "元のファイルは最初は .bak に、以降は日時付きの .bak に残し、\n"
+                             "[Characters] の外は書き換えません。")
                   .arg(shownRows)
             : QStringLiteral("一覧にキャラクターがありません。検索を変えてから書き出してください。");
     auto* label = new QLabel(text, this);

@@ -9,6 +9,7 @@
 #include "core/catalogue/character_db.h"
 #include "core/catalogue/statement.h"
 #include "core/discovery/candidate.h"
+#include "core/roster/roster_backups.h"
 #include "support/character_fixture.h"
 #include "support/temp_folder.h"
 
@@ -108,15 +109,18 @@ TEST_F(RosterExport, AnExistingFileIsBackedUpAndMergeKeepsLinesOfOtherCharacters
     const RosterReport replaced = exportTo(target());
     EXPECT_EQ(test::readFile(target()), "[Characters]\nkfm, , order=3\n[Options]\n");
     EXPECT_EQ(replaced.linesKept, 0u);
-    EXPECT_EQ(test::readFile(target() + ".bak"),
+    // The first backup keeps the user's own file; the second export's backup is dated.
+    EXPECT_EQ(test::readFile(target() + ".bak"), old);
+    EXPECT_NE(replaced.backupPath, target() + ".bak");
+    EXPECT_EQ(test::readFile(replaced.backupPath),
               "[Characters]\nsandbag\nkfm, , order=3\n[Options]\n");
 
-    // The same roster again writes nothing, so the backup of the older file stays.
+    // The same roster again writes nothing, so no backup is added.
     const RosterReport again = exportTo(target());
     EXPECT_TRUE(again.succeeded());
     EXPECT_TRUE(again.unchanged);
-    EXPECT_EQ(test::readFile(target() + ".bak"),
-              "[Characters]\nsandbag\nkfm, , order=3\n[Options]\n");
+    EXPECT_TRUE(again.backupPath.empty());
+    EXPECT_EQ(RosterBackups(target()).dated(), std::vector<std::string>{replaced.backupPath});
 }
 
 TEST_F(RosterExport, AShiftJisFileGetsShiftJisLinesAndNamesWithoutAFormAreReported) {
