@@ -58,7 +58,9 @@ RosterError RosterTarget::resolve(const std::string& path, std::string& errorTex
     case platform::PathKind::Other:
         break;
     }
-    return failWith(RosterError::TargetRead, path_ + " はファイルではありません。", errorText);
+    const std::string leadsTo = found.isLink ? " (リンク先 " + path_ + ")" : std::string();
+    return failWith(RosterError::TargetRead,
+                    path + leadsTo + " はファイルではありません。" + kNothingChanged, errorText);
 }
 
 std::string RosterTarget::folder() const {

@@ -31,8 +31,9 @@ QRadioButton* makeRadio(QWidget& parent, const QString& objectName, const QStrin
 } // namespace
 
 RosterExportDialog::RosterExportDialog(Choosers& choosers, const RosterOptions& initial,
-                                       int shownRows, QWidget* parent)
-    : QDialog(parent), choosers_(choosers), shownRows_(shownRows) {
+                                       int shownRows, Export exportRoster, QWidget* parent)
+    : QDialog(parent), choosers_(choosers), shownRows_(shownRows),
+      export_(std::move(exportRoster)) {
     setObjectName(QStringLiteral("RosterExportDialog"));
     setWindowTitle(QStringLiteral("select.defを書き出す"));
     setFont(designedFont());
@@ -74,9 +75,15 @@ QDialogButtonBox* RosterExportDialog::makeButtons() {
     QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
     cancel->setObjectName(QStringLiteral("CancelButton"));
     cancel->setText(QStringLiteral("キャンセル"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, &RosterExportDialog::exportAndClose);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     return buttons;
+}
+
+void RosterExportDialog::exportAndClose() {
+    if (export_(options())) {
+        accept();
+    }
 }
 
 QWidget* RosterExportDialog::makeTargetRow() {

@@ -1,16 +1,14 @@
 #include "core/platform/file_io.h"
 
-#include <atomic>
-#include <chrono>
-#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <set>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 
+#include "core/platform/random_access_file.h"
 #include "support/temp_folder.h"
+#include "support/waiting_fifo.h"
 
 namespace zorvik::platform {
 namespace {
@@ -121,24 +119,16 @@ TEST(FileIo, InspectingAPathTellsLinksThatLeadNowhere) {
     EXPECT_EQ(inspectPath(temp.path()).kind, PathKind::Folder);
 }
 
-// A FIFO shows whether a reader opened it: a writer waiting in open() is let go.
 TEST(FileIo, ReadersRefuseADeviceOrFifoBehindALinkWithoutOpeningIt) {
     test::TempFolder temp;
-    const std::string fifo = temp.file("pipe");
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
-    std::filesystem::create_symlink(fifo, temp.file("kfm.def"));
-    std::atomic<bool> writerLetGo = false;
-    std::thread writer([&] {
-        const int fd = open(fifo.c_str(), O_WRONLY);
-        writerLetGo = true;
-        close(fd);
-    });
+    const test::WaitingFifo fifo(temp.file("pipe"));
+    std::filesystem::create_symlink(fifo.path(), temp.file("kfm.def"));
+    std::filesystem::create_symlink(fifo.path(), temp.file("kfm.sff"));
     std::string bytes;
     EXPECT_FALSE(readWholeFile(temp.file("kfm.def"), bytes));
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    EXPECT_FALSE(writerLetGo);
-    close(open(fifo.c_str(), O_RDONLY | O_NONBLOCK)); // lets the writer go to end the test
-    writer.join();
+    RandomAccessFile sprite;
+    EXPECT_FALSE(sprite.Open(temp.file("kfm.sff")));
+    EXPECT_FALSE(fifo.wasOpened());
     std::filesystem::create_symlink("/dev/zero", temp.file("zero.def"));
     EXPECT_FALSE(readWholeFile(temp.file("zero.def"), bytes));
 }
