@@ -158,9 +158,8 @@ Seeds filesCheckSeeds() {
                                  "cmd = ..\\..\\kfm.cmd\r\ncns = st/../../kfm.cns\r\n"
                                  "sprite = kfm\\..\\..\\..\\x.sff\r\n"
                                  "anim = ./st\\../../kfm.air\r\n";
-    return {{"kfm.def", files},
-            {"registration.def", defText(DefFields{})},
-            {"climbing.def", climbing}};
+    return {
+        {"kfm.def", files}, {"registration.def", defText(DefFields{})}, {"climbing.def", climbing}};
 }
 
 void writeSeeds(const fs::path& folder, const Seeds& seeds) {

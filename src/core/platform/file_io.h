@@ -40,8 +40,8 @@ enum class PathKind { Missing, File, Folder, Other, DanglingLink, LoopingLink, U
 
 struct PathInspection {
     PathKind kind = PathKind::Missing;
-    std::string real;     // the path itself, or the file a link leads to (an absolute path)
-    bool isLink = false;  // the path's last part is a symbolic link
+    std::string real;    // the path itself, or the file a link leads to (an absolute path)
+    bool isLink = false; // the path's last part is a symbolic link
 };
 
 // Looks path up without opening it, so that a device is never opened by mistake.

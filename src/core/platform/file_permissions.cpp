@@ -52,8 +52,7 @@ ProcessIdentity currentProcess() {
     if (count > 0) {
         std::vector<gid_t> groups(static_cast<std::size_t>(count));
         const int got = getgroups(count, groups.data());
-        who.groups.insert(who.groups.end(), groups.begin(),
-                          groups.begin() + std::max(got, 0));
+        who.groups.insert(who.groups.end(), groups.begin(), groups.begin() + std::max(got, 0));
     }
     return who;
 }

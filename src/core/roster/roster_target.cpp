@@ -107,8 +107,9 @@ RosterError RosterTarget::lockAndRead(std::string& errorText) {
     }
     if (looksLikeUtf16(bytes_)) {
         return failWith(RosterError::TargetRead,
-                        path_ + " は UTF-16 で書かれています。UTF-16 の select.def には対応して"
-                                "いません (UTF-8 か Shift-JIS で保存してください)。" +
+                        path_ +
+                            " は UTF-16 で書かれています。UTF-16 の select.def には対応して"
+                            "いません (UTF-8 か Shift-JIS で保存してください)。" +
                             kNothingChanged,
                         errorText);
     }
@@ -130,7 +131,8 @@ RosterError RosterTarget::replace(std::string_view bytes, std::string& backupPat
         if (first != platform::PathKind::Missing && first != platform::PathKind::File) {
             return failWith(RosterError::BackupWrite,
                             "バックアップ " + backups.firstPath() +
-                                " の場所にファイルでないものがあります。" + path_ + " は元のままです。",
+                                " の場所にファイルでないものがあります。" + path_ +
+                                " は元のままです。",
                             errorText);
         }
         const std::string backup = backups.nextPath(std::time(nullptr));
@@ -145,11 +147,12 @@ RosterError RosterTarget::replace(std::string_view bytes, std::string& backupPat
         backups.prune();
     }
     if (!platform::writeFileAtomically(path_, bytes, sameMode)) {
-        return failWith(RosterError::TargetWrite,
-                        path_ + " を書けませんでした。" +
-                            (exists() ? "元のファイルはそのまま残り、" + backupPath + " にも写してあります。"
-                                      : std::string("何も書いていません。")),
-                        errorText);
+        return failWith(
+            RosterError::TargetWrite,
+            path_ + " を書けませんでした。" +
+                (exists() ? "元のファイルはそのまま残り、" + backupPath + " にも写してあります。"
+                          : std::string("何も書いていません。")),
+            errorText);
     }
     return RosterError::None;
 }

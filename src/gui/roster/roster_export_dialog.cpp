@@ -132,9 +132,9 @@ QWidget* RosterExportDialog::makeModeGroup() {
     auto* group = new QGroupBox(QStringLiteral("[Characters] の書き方"), this);
     auto* layout = new QVBoxLayout(group);
     layout->setSpacing(2);
-    ReplaceButton =
-        addExplainedRadio(*group, QStringLiteral("ReplaceButton"), QStringLiteral("置き換える(&R)"),
-                          QStringLiteral("[Characters] を、今回書き出すキャラクターの行だけにします。"));
+    ReplaceButton = addExplainedRadio(
+        *group, QStringLiteral("ReplaceButton"), QStringLiteral("置き換える(&R)"),
+        QStringLiteral("[Characters] を、今回書き出すキャラクターの行だけにします。"));
     MergeButton = addExplainedRadio(
         *group, QStringLiteral("MergeButton"), QStringLiteral("残して加える(&M)"),
         QStringLiteral("今回書き出さないキャラクター (カタログにないものなど) の行は残します。"));
@@ -161,7 +161,8 @@ QLabel* RosterExportDialog::makeRowCountLabel(int shownRows) {
                              "元のファイルは最初は .bak に、以降は日時付きの .bak に残し、\n"
                              "[Characters] の外は書き換えません。")
                   .arg(shownRows)
-            : QStringLiteral("一覧にキャラクターがありません。検索を変えてから書き出してください。");
+            : QStringLiteral(
+                  "一覧にキャラクターがありません。検索を変えてから書き出してください。");
     auto* label = new QLabel(text, this);
     label->setObjectName(QStringLiteral("RowCountLabel"));
     return label;

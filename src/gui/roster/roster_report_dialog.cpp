@@ -22,10 +22,10 @@ std::string lineCount(std::size_t lines) {
 } // namespace
 
 std::string rosterSummary(const RosterReport& report) {
-    std::string text = report.unchanged
-                           ? report.target + " はすでにこの内容です。何も書き換えていません。"
-                           : report.target + " に " + lineCount(report.linesWritten) +
-                                 "を書き出しました。";
+    std::string text =
+        report.unchanged
+            ? report.target + " はすでにこの内容です。何も書き換えていません。"
+            : report.target + " に " + lineCount(report.linesWritten) + "を書き出しました。";
     if (!report.linkPath.empty()) {
         text += "\n" + report.linkPath + " はリンクなので、リンク先のファイルを書き換えました。";
     }

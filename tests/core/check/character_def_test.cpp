@@ -50,7 +50,8 @@ TEST(CharacterDef, TheFirstDefWithANameIsTaken) {
     test::TempFolder temp;
     const std::string noName = temp.write("a.def", "[Info]\nname =\n[Files]\ncns = a.cns\n");
     const std::string nameElsewhere = temp.write("b.def", "[Other]\nname = x\n");
-    const std::string sjis = temp.write("c.def", "[Info]\nname = \x93\xfa\n[Files]\ncns = \x93\xfa.cns\n");
+    const std::string sjis =
+        temp.write("c.def", "[Info]\nname = \x93\xfa\n[Files]\ncns = \x93\xfa.cns\n");
     const auto read = readCharacterDef({temp.file("absent.def"), noName, nameElsewhere, sjis});
     ASSERT_TRUE(read);
     EXPECT_EQ(read->path, sjis);

@@ -84,18 +84,17 @@ TEST(FileIo, OnlyTemporaryFilesNamedAsTheWriterNamesThemAreRemoved) {
         temp.write(name, "x");
     }
     temp.makeFolder("select.def.zorvik-tmp-folder");
-    std::filesystem::create_symlink(temp.file("select.def"), temp.file("select.def.zorvik-tmp-link00"));
+    std::filesystem::create_symlink(temp.file("select.def"),
+                                    temp.file("select.def.zorvik-tmp-link00"));
     removeStaleTemporaries(temp.path(), "select.def");
     std::set<std::string> left;
     for (const auto& entry : std::filesystem::directory_iterator(temp.path())) {
         left.insert(entry.path().filename().string());
     }
-    EXPECT_EQ(left, (std::set<std::string>{"select.def", "select.def.backup",
-                                           "select.def.zorvik-tmp-abc12",
-                                           "select.def.zorvik-tmp-abc-12",
-                                           "other.def.zorvik-tmp-abc123",
-                                           "select.def.zorvik-tmp-folder",
-                                           "select.def.zorvik-tmp-link00"}));
+    EXPECT_EQ(left, (std::set<std::string>{
+                        "select.def", "select.def.backup", "select.def.zorvik-tmp-abc12",
+                        "select.def.zorvik-tmp-abc-12", "other.def.zorvik-tmp-abc123",
+                        "select.def.zorvik-tmp-folder", "select.def.zorvik-tmp-link00"}));
 }
 
 TEST(FileIo, InspectingAPathTellsLinksThatLeadNowhere) {

@@ -365,9 +365,10 @@ TEST(RosterBackupNames, OnlyDatedNamesOfTheFileCount) {
     EXPECT_EQ(parsed->stamp, "20240131-235959");
     EXPECT_EQ(parsed->counter, 3u);
     EXPECT_EQ(parseDatedBackupName("select.def.20240131-235959.bak", "select.def")->counter, 1u);
-    for (const char* other : {"select.def.bak", "select.def.notes.bak", "other.def.20240131-235959.bak",
-                              "select.def.20240131-23595.bak", "select.def.20240131-235959-1.bak",
-                              "select.def.20240131-235959-x.bak", "select.def.20240131-235959"}) {
+    for (const char* other :
+         {"select.def.bak", "select.def.notes.bak", "other.def.20240131-235959.bak",
+          "select.def.20240131-23595.bak", "select.def.20240131-235959-1.bak",
+          "select.def.20240131-235959-x.bak", "select.def.20240131-235959"}) {
         EXPECT_FALSE(parseDatedBackupName(other, "select.def")) << other;
     }
     // Within one second the counter orders them.

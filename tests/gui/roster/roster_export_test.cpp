@@ -28,8 +28,7 @@ class RosterExportWindow : public MainWindowFixture {
 protected:
     void SetUp() override { temp.makeFolder("mugen/data"); }
 
-    void addFolder(const std::string& folder, const std::string& defFile,
-                   const std::string& name) {
+    void addFolder(const std::string& folder, const std::string& defFile, const std::string& name) {
         DefFields fields;
         fields.name = name;
         temp.write("chars/" + folder + "/" + defFile, defText(fields));
@@ -129,7 +128,8 @@ TEST_F(RosterExportWindow, WritesTheSearchedAndSortedListAndReportsTheArchives) 
     find<gui::SearchBar>("Panel2")->Timer1Timer();
     form->listPane().ListView1ColumnClick(0); // NAME ascending
     form->listPane().ListView1ColumnClick(0); // descending
-    ASSERT_EQ(rowCaptions(), Texts({"Kung Fu Zip", "Kung Fu Man", "Kung Fu Girl", "Kung Fu Ghost"}));
+    ASSERT_EQ(rowCaptions(),
+              Texts({"Kung Fu Zip", "Kung Fu Man", "Kung Fu Girl", "Kung Fu Ghost"}));
     selectRow(1);
     QStringList archives;
     QStringList notFound;
@@ -142,8 +142,8 @@ TEST_F(RosterExportWindow, WritesTheSearchedAndSortedListAndReportsTheArchives) 
         },
         [&](QWidget* report) {
             summary = part<QLabel>(*report, "SummaryLabel")->text();
-            for (const auto& [name, texts] : {std::pair{"ArchivesList", &archives},
-                                              std::pair{"DefNotFoundList", &notFound}}) {
+            for (const auto& [name, texts] :
+                 {std::pair{"ArchivesList", &archives}, std::pair{"DefNotFoundList", &notFound}}) {
                 const auto* list = part<QListWidget>(*report, name);
                 for (int row = 0; list != nullptr && row < list->count(); ++row) {
                     *texts << list->item(row)->text();
@@ -224,15 +224,14 @@ TEST_F(RosterExportWindow, AfterAMissingDataFolderTheDialogStaysOpenWithTheChoic
     std::vector<bool> open;
     QString targetAfterFailure;
     bool randomAfterFailure = false;
-    exportWith(
-        [&](gui::RosterExportDialog& dialog) {
-            part<QRadioButton>(dialog, "StageRandom")->click();
-            button(dialog, "ExportButton")->click(); // no data folder yet
-            open.push_back(dialog.isVisible());
-            targetAfterFailure = targetEdit(dialog)->text();
-            randomAfterFailure = part<QRadioButton>(dialog, "StageRandom")->isChecked();
-            temp.makeFolder("mugen/data"); // mended: the second click writes
-        });
+    exportWith([&](gui::RosterExportDialog& dialog) {
+        part<QRadioButton>(dialog, "StageRandom")->click();
+        button(dialog, "ExportButton")->click(); // no data folder yet
+        open.push_back(dialog.isVisible());
+        targetAfterFailure = targetEdit(dialog)->text();
+        randomAfterFailure = part<QRadioButton>(dialog, "StageRandom")->isChecked();
+        temp.makeFolder("mugen/data"); // mended: the second click writes
+    });
     ASSERT_EQ(messages.shown().size(), 2u);
     EXPECT_NE(messages.shown()[0].find("mugen/data"), std::string::npos) << messages.shown()[0];
     EXPECT_EQ(open, std::vector<bool>{true});
