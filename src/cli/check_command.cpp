@@ -1,5 +1,4 @@
 #include <cstdio>
-#include <unistd.h>
 
 #include "cli/check_report_format.h"
 #include "cli/cli_arguments.h"
@@ -69,7 +68,8 @@ int runCheck(const std::vector<std::string>& words) {
     {
         // Standard output carries only the report.
         const platform::StdoutRedirect redirect(
-            arguments.has("--trace") ? STDERR_FILENO : platform::StdoutRedirect::kDiscard);
+            arguments.has("--trace") ? platform::StdoutRedirect::kStandardError
+                                     : platform::StdoutRedirect::kDiscard);
         report = RunCollectionCheck({settings, catalogue, observer, cancel, {}, nullptr});
         observer.closeDialog();
     }

@@ -19,9 +19,17 @@ std::string rosterHelp() {
                        "Writes the engine's character roster, the [Characters] section of its\n"
                        "select.def, from the catalogue: one line per folder character, for the\n"
                        "characters the list shows with the given search and sort. The rest of\n"
-                       "FILE stays as it was, in its encoding and line endings; the old file is\n"
-                       "kept as FILE.bak. Archive characters are left out and listed.\n"
-                       "FILE defaults to data/select.def beside MugenExeFile (Settings.ini).\n"
+                       "FILE stays as it was, in its encoding (UTF-8 or Shift-JIS; UTF-16 is\n"
+                       "not supported), line endings and mode. Archive characters are left out\n"
+                       "and listed. FILE defaults to data/select.def beside MugenExeFile\n"
+                       "(Settings.ini).\n"
+                       "\n"
+                       "Backups: the first export keeps the old file as FILE.bak, which is never\n"
+                       "replaced; later exports keep it as FILE.YYYYMMDD-HHMMSS.bak, the 10\n"
+                       "newest of them. When FILE is a symbolic link, the file it leads to is\n"
+                       "replaced and its backups lie beside that file, not beside the link; the\n"
+                       "report names both. A read-only FILE or folder is refused, also for root.\n"
+                       "An export waits up to 5 s for another one writing the same file.\n"
                        "\n"
                        "options:\n") +
            kSelectionHelp +
@@ -72,6 +80,10 @@ void printReport(const RosterReport& report) {
         std::printf("%s already holds this roster: nothing written\n", report.target.c_str());
     } else {
         std::printf("wrote %zu lines to %s\n", report.linesWritten, report.target.c_str());
+    }
+    if (!report.linkPath.empty()) {
+        std::printf("%s is a link to %s: that file was %s\n", report.linkPath.c_str(),
+                    report.target.c_str(), report.unchanged ? "read" : "replaced");
     }
     if (report.linesKept > 0) {
         std::printf("kept %zu old lines\n", report.linesKept);

@@ -1,7 +1,6 @@
 #include "cli/terminal_observer.h"
 
-#include <unistd.h>
-
+#include "core/platform/terminal.h"
 #include "core/text/encoding.h"
 
 namespace zorvik::cli {
@@ -14,7 +13,7 @@ constexpr std::size_t kLabelBytes = 40;
 } // namespace
 
 TerminalObserver::TerminalObserver(std::FILE* out)
-    : out_(out), terminal_(isatty(fileno(out)) != 0) {}
+    : out_(out), terminal_(platform::isTerminal(out)) {}
 
 void TerminalObserver::setStatusText(const std::string& text) {
     breakLine();

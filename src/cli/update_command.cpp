@@ -1,6 +1,5 @@
 #include <atomic>
 #include <cstdio>
-#include <unistd.h>
 
 #include "cli/cli_arguments.h"
 #include "cli/command_setup.h"
@@ -66,7 +65,8 @@ int runUpdate(const std::vector<std::string>& words) {
         // Standard output carries only the counts line; the plug-ins' trace
         // goes to standard error when asked for, else nowhere.
         const platform::StdoutRedirect redirect(
-            arguments.has("--trace") ? STDERR_FILENO : platform::StdoutRedirect::kDiscard);
+            arguments.has("--trace") ? platform::StdoutRedirect::kStandardError
+                                     : platform::StdoutRedirect::kDiscard);
         outcome =
             RunListUpdate({settings, catalogue, messages, observer, cancel, {}, nullptr});
     }

@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "cli_sandbox.h"
 #include "support/character_fixture.h"
@@ -180,6 +181,26 @@ TEST_F(Cli, RosterWritesTheListsCharactersIntoTheEnginesSelectDef) {
     const CliRun failed = run({"roster", root.file("missing/select.def")});
     EXPECT_EQ(failed.exitCode, 1);
     EXPECT_THAT(failed.err, HasSubstr("missing"));
+}
+
+TEST_F(Cli, RosterRefusesAReadOnlyFileWhoeverRunsItAndTellsWhereALinkLed) {
+    addCharacter("kfm", "Kung Fu Man");
+    ASSERT_EQ(run({"update", "--main-dir", characters}).exitCode, 0);
+    const std::string readOnly = root.write("mugen/data/select.def", "[Characters]\r\nold\r\n");
+    chmod(readOnly.c_str(), 0444);
+    const CliRun refused = run({"roster", "--main-dir", characters, readOnly});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_THAT(refused.err, HasSubstr("読み取り専用"));
+    EXPECT_EQ(readFile(readOnly), "[Characters]\r\nold\r\n");
+
+    const std::string real = root.write("elsewhere/select.def", "[Characters]\n");
+    fs::create_symlink(real, root.file("link.def"));
+    const CliRun linked = run({"roster", "--main-dir", characters, root.file("link.def")});
+    EXPECT_EQ(linked.exitCode, 0) << linked.err;
+    const std::string realPath = fs::canonical(real).string();
+    EXPECT_THAT(linked.out, HasSubstr(root.file("link.def") + " is a link to " + realPath));
+    EXPECT_THAT(linked.out, HasSubstr("old file kept as " + realPath + ".bak"));
+    EXPECT_THAT(run({"roster", "--help"}).out, HasSubstr("FILE.YYYYMMDD-HHMMSS.bak"));
 }
 
 // A character whose .def names only files that are there.

@@ -14,8 +14,10 @@ constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 std::vector<std::string_view> splitLines(std::string_view bytes) {
     std::vector<std::string_view> lines;
     while (!bytes.empty()) {
-        const std::size_t end = bytes.find('\n');
-        const std::size_t length = end == std::string_view::npos ? bytes.size() : end + 1;
+        const std::size_t end = bytes.find_first_of("\r\n");
+        const std::size_t length = end == std::string_view::npos
+                                       ? bytes.size()
+                                       : end + lineEndingLength(bytes.substr(end));
         lines.push_back(bytes.substr(0, length));
         bytes.remove_prefix(length);
     }
@@ -76,7 +78,7 @@ public:
 
     void addLines(const std::vector<std::string>& lines) {
         // A last line without an ending gets one before anything follows it.
-        if (!lines.empty() && !bytes_.empty() && bytes_.back() != '\n') {
+        if (!lines.empty() && !bytes_.empty() && bytes_.back() != '\n' && bytes_.back() != '\r') {
             bytes_ += lineEnding_;
         }
         for (const std::string& line : lines) {

@@ -41,22 +41,25 @@ RosterOptions RosterExportAction::initialOptions() const {
 }
 
 void RosterExportAction::SelectDef1Click() {
-    RosterExportDialog dialog(choosers_, initialOptions(), list_.listView()->model()->rowCount(),
-                              window_);
-    if (dialog.exec() != QDialog::Accepted) {
-        return;
-    }
-    last_ = dialog.options();
     RosterReport report;
-    {
-        const WaitCursor wait;
-        report = ExportRoster(db_, settings_.settings().MainDir, list_.criteria(), last_);
+    const auto exportRoster = [this, &report](const RosterOptions& options) {
+        last_ = options;
+        report = exportWith(options);
+        if (!report.succeeded()) {
+            messages_.show("select.defを書き出せませんでした。\n" + report.errorText);
+        }
+        return report.succeeded();
+    };
+    RosterExportDialog dialog(choosers_, initialOptions(), list_.listView()->model()->rowCount(),
+                              exportRoster, window_);
+    if (dialog.exec() == QDialog::Accepted) {
+        showReport(report);
     }
-    if (!report.succeeded()) {
-        messages_.show("select.defを書き出せませんでした。\n" + report.errorText);
-        return;
-    }
-    showReport(report);
+}
+
+RosterReport RosterExportAction::exportWith(const RosterOptions& options) const {
+    const WaitCursor wait;
+    return ExportRoster(db_, settings_.settings().MainDir, list_.criteria(), options);
 }
 
 void RosterExportAction::showReport(const RosterReport& report) {
