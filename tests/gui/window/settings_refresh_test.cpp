@@ -53,8 +53,7 @@ protected:
     void SetUp() override {
         addCharacter("Ryu");
         open();
-        const gui::DetailGridModel& details =
-            form->findChild<gui::DetailPane*>("DetailPane")->detailTexts();
+        const gui::DetailGridModel& details = find<gui::DetailPane>("DetailPane")->detailTexts();
         QObject::connect(&details, &QAbstractItemModel::dataChanged, &recorder,
                          [this](const QModelIndex& from) {
                              if (from.column() == gui::DetailGridModel::kLabelColumn) {
