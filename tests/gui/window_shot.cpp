@@ -123,7 +123,7 @@ int main(int argc, char* argv[]) {
     zorvik::gui::DesktopShell shell;
     zorvik::gui::FileDialogs choosers;
     zorvik::gui::TForm1 form(messages, shell, choosers,
-                            zorvik::SettingsFolders{folder, zorvik::platform::currentFolder()});
+                             zorvik::SettingsFolders{folder, zorvik::platform::currentFolder()});
     bool saved = false;
     // An update is caught while its dialog is up, shortly after it starts.
     const int grabTime = mode == QStringLiteral("update") ? kSettleTime / 2 + 200 : kSettleTime;

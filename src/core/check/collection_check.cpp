@@ -56,8 +56,7 @@ struct OnDisk {
 class CollectionCheck {
 public:
     explicit CollectionCheck(const CollectionCheckJob& job)
-        : job_(job), table_(job.catalogue),
-          finder_(engineDataFolder(job.settings.MugenExeFile)),
+        : job_(job), table_(job.catalogue), finder_(engineDataFolder(job.settings.MugenExeFile)),
           temporaryFolder_(temporaryFolderInUse(job.settings)) {}
 
     CheckReport run() {

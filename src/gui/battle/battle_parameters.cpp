@@ -20,8 +20,7 @@ BattleParameters::BattleParameters(SettingsOwner& settings, const std::array<QAc
     }
     new TextFieldKeys(*window, keys);
     connect(&settings_, &SettingsOwner::changed, this, &BattleParameters::showParameterTexts);
-    connect(&settings_, &SettingsOwner::battleParamChanged, this,
-            &BattleParameters::showSelection);
+    connect(&settings_, &SettingsOwner::battleParamChanged, this, &BattleParameters::showSelection);
 }
 
 void BattleParameters::showParameterTexts() {

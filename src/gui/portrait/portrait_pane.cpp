@@ -142,8 +142,7 @@ std::optional<std::string> PortraitPane::saveTemporaryPng() const {
         messages_.show("一時ディレクトリを設定できません");
         return std::nullopt;
     }
-    const std::string path =
-        *folder + (folder->back() == '/' ? "" : "/") + kTemporaryFileName;
+    const std::string path = *folder + (folder->back() == '/' ? "" : "/") + kTemporaryFileName;
     // A temporary folder that cannot be written gets no file anywhere else.
     if (!portraitImage_.save(QString::fromStdString(path), "PNG")) {
         messages_.show("書き込みに失敗しました : " + path);

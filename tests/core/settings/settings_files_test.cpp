@@ -18,17 +18,6 @@ protected:
     std::string settingsFolder;
 };
 
-TEST_F(SettingsFilesTest, NoFilesGiveTheDefaults) {
-    const AppSettings settings = files().load();
-    EXPECT_TRUE(settings.FirstRun);
-    EXPECT_TRUE(settings.TempDirFromSystem);
-    EXPECT_TRUE(settings.FighterList.empty());
-    EXPECT_EQ(settings.ColumnNames[0], "ID"); // no ColumnName file: the SQL names
-    EXPECT_EQ(settings.ColumnOrder[9], -1);
-    EXPECT_EQ(files().catalogueFile(), temp.file("data/db.sqlite3"));
-    EXPECT_EQ(files().settingsFile(), settingsFolder + "/Settings.ini");
-}
-
 TEST_F(SettingsFilesTest, WhatIsSavedIsLoadedAgainFromTheGivenFolder) {
     AppSettings settings = files().load();
     settings.MainDir = "/chars";
@@ -37,6 +26,8 @@ TEST_F(SettingsFilesTest, WhatIsSavedIsLoadedAgainFromTheGivenFolder) {
     settings.ColumnNames[1] = "名前";
     settings.ColumnOrder[0] = 4;
     ASSERT_TRUE(files().save(settings));
+    // A folder that cannot be written fails the save.
+    EXPECT_FALSE(SettingsFiles({temp.file("missing/deeper"), temp.path()}).save(settings));
 
     const AppSettings loaded = files().load();
     EXPECT_EQ(loaded.MainDir, "/chars");
@@ -78,11 +69,6 @@ TEST_F(SettingsFilesTest, RelativeFoldersAreFixedWhenTheObjectIsMade) {
     settings.MainDir = "/elsewhere";
     ASSERT_TRUE(relative->save(settings));
     EXPECT_EQ(files().load().MainDir, "/elsewhere");
-}
-
-TEST_F(SettingsFilesTest, AFolderThatCannotBeWrittenFailsTheSave) {
-    const SettingsFiles missing({temp.file("missing/deeper"), temp.path()});
-    EXPECT_FALSE(missing.save(AppSettings{}));
 }
 
 } // namespace

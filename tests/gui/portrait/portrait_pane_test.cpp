@@ -207,17 +207,5 @@ TEST_F(ReplacePortrait, AnEmptyTempDirGoesThroughTheSystemsTemporaryFolder) {
     EXPECT_EQ(access("/tempimage.png", F_OK), -1);
 }
 
-// A relative TempDir is taken from the folder the program was started
-// from (here one where nothing can be written, to see the path).
-TEST_F(ReplacePortrait, ARelativeTempDirIsTakenFromTheStartFolder) {
-    storeTempDir("relative");
-    choosers.answer(QString::fromStdString(temp.write("new.png", encodedImage(30, 30))));
-    clickImg();
-    EXPECT_EQ(messages.shown().back(),
-              "書き込みに失敗しました : " + temp.path() + "/relative/tempimage.png");
-    EXPECT_EQ(storedImage(1), original);
-    EXPECT_EQ(platform::currentFolder(), temp.path());
-}
-
 } // namespace
 } // namespace zorvik::test
