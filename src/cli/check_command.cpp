@@ -61,7 +61,7 @@ int runCheck(const std::vector<std::string>& words) {
         std::fprintf(stderr, "zorvik-cli check: %s\n", error.c_str());
         return kExitUsage;
     }
-    Kel_CharacterDb catalogue(arguments.value("--db").value_or(Kel_CharacterDb::kFileName));
+    Kel_CharacterDb catalogue(catalogueFile(arguments));
     TerminalObserver observer(stderr);
     const std::atomic<bool>& cancel = cancelOnInterrupt();
     CheckReport report;

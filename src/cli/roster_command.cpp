@@ -1,12 +1,12 @@
 #include <cstdio>
 
 #include "cli/cli_arguments.h"
+#include "cli/command_setup.h"
 #include "cli/commands.h"
 #include "cli/list_selection.h"
 #include "core/catalogue/character_db.h"
 #include "core/roster/roster_export.h"
 #include "core/settings/app_settings.h"
-#include "core/settings/ini_handler.h"
 #include "core/settings/integer_text.h"
 
 namespace zorvik::cli {
@@ -118,15 +118,13 @@ int runRoster(const std::vector<std::string>& words) {
     if (arguments.positional().size() > 1) {
         return usage("expected at most one FILE");
     }
-    AppSettings settings;
-    Kel_IniHandler store("Settings.ini");
-    readGeneralSettings(store, settings);
+    const AppSettings settings = programFiles().load();
     options.target = arguments.positional().empty() ? defaultRosterTarget(settings.MugenExeFile)
                                                     : arguments.positional()[0];
     if (options.target.empty()) {
         return usage("no FILE given and no MugenExeFile in Settings.ini");
     }
-    Kel_CharacterDb catalogue(arguments.value("--db").value_or(Kel_CharacterDb::kFileName));
+    Kel_CharacterDb catalogue(catalogueFile(arguments));
     const RosterReport report = ExportRoster(
         catalogue, arguments.value("--main-dir").value_or(settings.MainDir), criteria, options);
     if (!report.succeeded()) {

@@ -55,7 +55,7 @@ int runUpdate(const std::vector<std::string>& words) {
         std::fprintf(stderr, "zorvik-cli update: %s\n", error.c_str());
         return kExitUsage;
     }
-    Kel_CharacterDb catalogue(arguments.value("--db").value_or(Kel_CharacterDb::kFileName));
+    Kel_CharacterDb catalogue(catalogueFile(arguments));
     TerminalObserver observer(stderr);
     StderrMessages messages(observer);
     // Ctrl+C stops the update after the character in hand; what was written stays.

@@ -29,6 +29,7 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include "core/platform/folders.h"
 #include "gui/platform/desktop_shell.h"
 #include "gui/platform/file_dialogs.h"
 #include "gui/platform/message_boxes.h"
@@ -121,7 +122,8 @@ int main(int argc, char* argv[]) {
     zorvik::gui::MessageBoxes messages;
     zorvik::gui::DesktopShell shell;
     zorvik::gui::FileDialogs choosers;
-    zorvik::gui::TForm1 form(messages, shell, choosers, folder);
+    zorvik::gui::TForm1 form(messages, shell, choosers,
+                             zorvik::SettingsFolders{folder, zorvik::platform::currentFolder()});
     bool saved = false;
     // An update is caught while its dialog is up, shortly after it starts.
     const int grabTime = mode == QStringLiteral("update") ? kSettleTime / 2 + 200 : kSettleTime;

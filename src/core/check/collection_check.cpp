@@ -1,6 +1,7 @@
 #include "core/check/collection_check.h"
 
 #include <optional>
+#include <string>
 #include <unordered_map>
 #include <unordered_set>
 #include <utility>
@@ -55,8 +56,8 @@ struct OnDisk {
 class CollectionCheck {
 public:
     explicit CollectionCheck(const CollectionCheckJob& job)
-        : job_(job), table_(job.catalogue),
-          finder_(engineDataFolder(job.settings.MugenExeFile)) {}
+        : job_(job), table_(job.catalogue), finder_(engineDataFolder(job.settings.MugenExeFile)),
+          temporaryFolder_(temporaryFolderInUse(job.settings)) {}
 
     CheckReport run() {
         job_.observer.setLabel(job_.settings.MainDir + "を検索");
@@ -132,7 +133,7 @@ private:
         const std::string path = job_.settings.MainDir + "/" + entry.diskName;
         if (entry.fileType == kFolderCharacter) {
             finder_.checkFolder(row, path, report_.broken);
-        } else if (!archives().check(row, path, report_.broken)) {
+        } else if (!temporaryFolder_ || !archives().check(row, path, report_.broken)) {
             ++report_.archivesNotChecked;
         }
     }
@@ -146,7 +147,7 @@ private:
                 archiver_.emplace(job_.pluginFolder);
             }
             archiver_->SetOwnerWindow(job_.ownerWindow);
-            archiveCheck_.emplace(*archiver_, job_.settings.TempDir, finder_);
+            archiveCheck_.emplace(*archiver_, *temporaryFolder_, finder_);
         }
         return *archiveCheck_;
     }
@@ -154,6 +155,8 @@ private:
     const CollectionCheckJob& job_;
     StatusRows table_;
     BrokenFileFinder finder_;
+    // Archives are extracted here; without it they are not checked.
+    std::optional<std::string> temporaryFolder_;
     std::optional<KelArchiverHandler> archiver_;
     std::optional<ArchiveCharacterCheck> archiveCheck_;
     CheckReport report_;

@@ -50,7 +50,6 @@ std::optional<std::vector<Candidate>> listCandidates(const ListUpdateJob& job, b
                           "メインディレクトリの設定が正しいか確認してください。");
         return std::nullopt;
     }
-    platform::setCurrentFolder(mainDir.empty() ? "/" : mainDir);
     auto candidates = scanCandidates(listing, job.settings.RecognizeFileType, job.cancel);
     complete = listing.errorCode == 0;
     if (listing.errorCode != 0 && !isCancelled(job)) {
@@ -219,12 +218,17 @@ ListUpdateOutcome RunListUpdate(const ListUpdateJob& given) {
         given.observer.closeDialog();
         return outcome;
     }
-    // The listing makes MainDir the current folder, and registration runs
-    // on several threads: its folders are made absolute first, so that
-    // nothing relies on the current folder.
+    // Registration runs on several threads: its folders are made absolute
+    // first, and the temporary folder is the one in use.
+    const auto temporaryFolder = temporaryFolderInUse(given.settings);
+    if (!temporaryFolder) {
+        given.messages.show("一時ディレクトリを設定できません");
+        given.observer.closeDialog();
+        return outcome;
+    }
     AppSettings settings = given.settings;
     settings.MainDir = platform::absolutePath(settings.MainDir);
-    settings.TempDir = platform::absolutePath(settings.TempDir);
+    settings.TempDir = *temporaryFolder;
     const ListUpdateJob job{settings,     given.catalogue,    given.messages,    given.observer,
                             given.cancel, given.pluginFolder, given.ownerWindow, given.workers};
     job.observer.setStatusText("更新処理中...");

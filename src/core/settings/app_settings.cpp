@@ -43,7 +43,7 @@ void writeGeneralSettings(Kel_IniHandler& store, const AppSettings& settings) {
     store.SetSection("General");
     store.WriteString("MainDir", settings.MainDir);
     store.WriteInt("RecognizeFileType", settings.RecognizeFileType);
-    if (!settings.TempDirFromSystem) {
+    if (!settings.TempDirFromSystem || !settings.TempDir.empty()) {
         store.WriteString("TempDir", settings.TempDir);
     }
     store.WriteString("MugenExeFile", settings.MugenExeFile);
@@ -90,16 +90,12 @@ std::array<std::string, kColumnCount> columnNamesFromLines(const std::vector<std
     return names;
 }
 
-bool fillTemporaryFolder(AppSettings& settings) {
-    if (!settings.TempDir.empty()) {
-        return true;
+std::optional<std::string> temporaryFolderInUse(const AppSettings& settings) {
+    if (settings.TempDir.empty()) {
+        return platform::temporaryFolder();
     }
-    const auto folder = platform::temporaryFolder();
-    if (!folder) {
-        return false;
-    }
-    settings.TempDir = text::fitToBuffer(*folder, kPathSettingSize);
-    return true;
+    // Relative to the folder the program was started from, which never changes.
+    return platform::absolutePath(settings.TempDir);
 }
 
 } // namespace zorvik

@@ -26,7 +26,8 @@ public:
 
     // The tool buttons' hints become the three parameter texts.
     void showParameterTexts();
-    // Marks the item and presses the button of the set in DefaultBattleParam.
+    // Marks the item and presses the button of the set in DefaultBattleParam
+    // (also whenever the set changes).
     void showSelection();
 
 public slots:

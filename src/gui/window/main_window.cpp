@@ -13,7 +13,6 @@
 #include "core/discovery/missing_characters.h"
 #include "core/platform/user_messages.h"
 #include "core/settings/ini_handler.h"
-#include "core/settings/line_list.h"
 #include "gui/app/designed_font.h"
 #include "gui/app/pane_splitter.h"
 #include "gui/app/version_form.h"
@@ -48,13 +47,10 @@ int searchColumnFromFindType(int findType) {
 
 } // namespace
 
-TForm1::TForm1(UserMessages& messages, Shell& shell, Choosers& choosers, std::string programFolder,
-               QWidget* parent)
-    : QMainWindow(parent), messages_(messages), shell_(shell), choosers_(choosers),
-      programFolder_(std::move(programFolder)) {
-    // The catalogue is open (by its relative name, in the folder the program
-    // was started from); from here on the program's folder is current.
-    platform::setCurrentFolder(programFolder_);
+TForm1::TForm1(UserMessages& messages, Shell& shell, Choosers& choosers,
+               const SettingsFolders& folders, QWidget* parent)
+    : QMainWindow(parent), files_(folders), CharacterDb(files_.catalogueFile()),
+      messages_(messages), shell_(shell), choosers_(choosers), settings_(files_.load()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Zorvik"));
     setFont(designedFont());
@@ -73,8 +69,7 @@ void TForm1::buildFrame() {
     StatusBar1 = new StatusBar(this);
     setStatusBar(StatusBar1);
     // Built before the list: a change of the settings renames the grid's labels first.
-    Panel4 = new RightPane(CharacterDb, settings_, messages_, choosers_, *StatusBar1,
-                           programFolder_, this);
+    Panel4 = new RightPane(CharacterDb, settings_, messages_, choosers_, *StatusBar1, this);
     Panel1 = new CharacterListPane(CharacterDb, settings_, messages_, this);
     Panel4->followList(*Panel1);
     // The list pane takes what the window gains; Panel4 keeps its width.
@@ -117,46 +112,25 @@ void TForm1::connectCommands() {
     connect(quit, &QAction::triggered, this, &QWidget::close);
 }
 
-std::string TForm1::programFile(const char* name) const {
-    return programFolder_ + "/" + name;
-}
-
-Kel_IniHandler TForm1::openSettingsStore() const {
-    Kel_IniHandler store;
-    store.SetFileName(programFile("Settings.ini"), false);
-    return store;
-}
-
 void TForm1::FormCreate() {
-    Kel_IniHandler store = openSettingsStore();
-    loadListFiles();
+    const AppSettings& settings = settings_.settings();
+    // The search column keeps these names until the next start, whatever the settings dialog does.
+    Panel1->searchBar()->setColumnNames(settings.ColumnNames);
     Panel4->detailPane()->BuildDetailLabels();
-    AppSettings& settings = settings_.values();
-    readGeneralSettings(store, settings);
+    Kel_IniHandler store = files_.openStore();
+    store.SetSection("General");
     restoreWindowPlacement(*this, store, settings.Maximized);
     restorePanel4Width(store);
     battleParameters_->showParameterTexts();
     battleParameters_->showSelection();
-    fixTemporaryFolder();
+    checkTemporaryFolder();
     store.SetSection("PreviousStatus");
     Panel1->searchBar()->setSearchColumn(searchColumnFromFindType(store.GetInt("FindType", 1)));
-    readColumnOrder(store, settings.ColumnOrder);
     StatusBar1->setPanelText(QString::fromStdString(CharacterDb.text()));
     Panel4->detailPane()->setUpGrid();
     Update1Click();
     // Selecting the first row loads it into the detail pane.
     Panel1->selectFirstRow();
-}
-
-void TForm1::loadListFiles() {
-    AppSettings& settings = settings_.values();
-    if (const auto fighters = readLineList(programFile("FighterList"))) {
-        settings.FighterList = *fighters;
-    }
-    const auto names = readLineList(programFile("ColumnName"));
-    settings.ColumnNames = columnNamesFromLines(names ? &*names : nullptr);
-    // The search column keeps these names until the next start, whatever the settings dialog does.
-    Panel1->searchBar()->setColumnNames(settings.ColumnNames);
 }
 
 void TForm1::restorePanel4Width(Kel_IniHandler& store) {
@@ -165,8 +139,8 @@ void TForm1::restorePanel4Width(Kel_IniHandler& store) {
     Splitter2->setSizes({1, width});
 }
 
-void TForm1::fixTemporaryFolder() {
-    if (fillTemporaryFolder(settings_.values())) {
+void TForm1::checkTemporaryFolder() {
+    if (temporaryFolderInUse(settings_.settings())) {
         return;
     }
     messages_.show("一時ディレクトリを設定できません");
@@ -215,29 +189,15 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::FormClose() {
-    Kel_IniHandler store = openSettingsStore();
-    store.DeferWrites();
-    const AppSettings& settings = settings_.settings();
-    writeGeneralSettings(store, settings);
+    files_.save(settings_.settings(), [this](Kel_IniHandler& store) { saveWindowKeys(store); });
+}
+
+// Written in section General after the settings' own keys.
+void TForm1::saveWindowKeys(Kel_IniHandler& store) const {
     saveWindowPlacement(*this, store);
     store.WriteInt("Splitter2Left", Panel4->width());
     store.SetSection("PreviousStatus");
     store.WriteInt("FindType", Panel1->searchBar()->searchColumn());
-    writeColumnOrder(store, settings.ColumnOrder);
-    store.FlushWrites();
-    saveListFiles();
-}
-
-void TForm1::saveListFiles() const {
-    const AppSettings& settings = settings_.settings();
-    setCurrentFolderToProgramFolder();
-    writeLineList(programFile("FighterList"), settings.FighterList);
-    writeLineList(programFile("ColumnName"), std::vector<std::string>(settings.ColumnNames.begin(),
-                                                                      settings.ColumnNames.end()));
-}
-
-bool TForm1::setCurrentFolderToProgramFolder() const {
-    return platform::setCurrentFolder(programFolder_);
 }
 
 void TForm1::UpdateCharList() {
@@ -270,7 +230,7 @@ void TForm1::Update1Click() {
 }
 
 void TForm1::O1Click() {
-    TForm2 Form2(settings_.settings(), programFolder_, messages_, choosers_, this);
+    TForm2 Form2(settings_.settings(), files_.folders().settings, messages_, choosers_, this);
     if (Form2.exec() != QDialog::Accepted) {
         return;
     }

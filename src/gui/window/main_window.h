@@ -1,12 +1,11 @@
 #pragma once
 
 #include <memory>
-#include <string>
 
 #include <QMainWindow>
 
 #include "core/catalogue/character_db.h"
-#include "core/platform/folders.h"
+#include "core/settings/settings_files.h"
 #include "gui/app/settings_owner.h"
 #include "gui/jobs/list_update_host.h"
 
@@ -34,18 +33,18 @@ class Shell;
 class StatusBar;
 
 // TForm1, the main window "Zorvik". It opens the catalogue, holds the
-// settings while the program runs (read in FormCreate, written in
+// settings while the program runs (loaded as it is made, saved in
 // FormClose), and owns the panes: the tool bar, the list pane with its
 // search bar, the right-hand panel Panel4, the status bar and the battle
 // and file actions.
 class TForm1 : public QMainWindow, private ListUpdateHost {
     Q_OBJECT
 public:
-    // The catalogue db.sqlite3 is opened in the current folder; then
-    // programFolder (where Settings.ini, FighterList and ColumnName live)
-    // becomes the current folder and FormCreate runs.
+    // Opens the catalogue db.sqlite3 in folders.catalogue, loads the
+    // settings from folders.settings (Settings.ini, FighterList and
+    // ColumnName) and runs FormCreate. The current folder is never changed.
     TForm1(UserMessages& messages, Shell& shell, Choosers& choosers,
-           std::string programFolder = platform::executableFolder(), QWidget* parent = nullptr);
+           const SettingsFolders& folders = SettingsFolders::portable(), QWidget* parent = nullptr);
     ~TForm1() override;
 
     Kel_CharacterDb& characterDb() { return CharacterDb; }
@@ -58,8 +57,6 @@ public:
 
     // Rebuilds the character list (CharListResult is the list pane's).
     void UpdateCharList();
-    // Makes the program's folder the current folder again.
-    bool setCurrentFolderToProgramFolder() const;
 
 public slots:
     // Every way of starting a list update ends here: F5 and N1 (through
@@ -81,13 +78,12 @@ private:
     void buildFrame();
     void connectCommands();
     void FormCreate();
-    void loadListFiles();
     void restorePanel4Width(Kel_IniHandler& store);
-    void fixTemporaryFolder();
+    void checkTemporaryFolder();
     void FormShow();
     void FormPaint();
     void FormClose();
-    void saveListFiles() const;
+    void saveWindowKeys(Kel_IniHandler& store) const;
 
     // What a list update needs of the window.
     QWidget* ownerWindow() override { return this; }
@@ -96,15 +92,12 @@ private:
     void reloadList() override { UpdateCharList(); }
     void showMissingCount(std::optional<int> newlyMissing) override;
 
-    std::string programFile(const char* name) const;
-    Kel_IniHandler openSettingsStore() const;
-
-    // First member: the catalogue opens before anything changes the current folder.
+    // Made first: the catalogue's path and the settings come from it.
+    SettingsFiles files_;
     Kel_CharacterDb CharacterDb;
     UserMessages& messages_;
     Shell& shell_;
     Choosers& choosers_;
-    std::string programFolder_;
     SettingsOwner settings_;
     // Cleared by the first paint that starts the automatic list update.
     bool firstPaintPending_ = true;

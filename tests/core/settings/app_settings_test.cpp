@@ -32,8 +32,7 @@ TEST_F(AppSettingsTest, FreshFileGivesTheDefaultsAndCloseWritesNoTempDir) {
     EXPECT_EQ(settings.ColumnOrder,
               (std::array<int, 17>{1, 2, 3, 4, 5, 6, 7, 8, 9, -1, 11, 12, 13, 14, 15, 16, 0}));
 
-    ASSERT_TRUE(fillTemporaryFolder(settings));
-    EXPECT_FALSE(settings.TempDir.empty());
+    EXPECT_TRUE(settings.TempDir.empty());
     writeGeneralSettings(handler, settings);
     writeColumnOrder(handler, settings.ColumnOrder);
     const std::string file = test::readFile(temp.file("Settings.ini"));
@@ -53,6 +52,40 @@ TEST_F(AppSettingsTest, OutOfRangeBattleParamIsSetA) {
     writeGeneralSettings(handler, settings);
     EXPECT_EQ(handler.GetInt("DefaultBattleParam"), 0);
     EXPECT_EQ(handler.GetString("TempDir", 512), "/t/");
+}
+
+TEST_F(AppSettingsTest, ATempDirChosenAfterAnEmptyStartIsKeptAndAClearedOneIsCleared) {
+    Kel_IniHandler handler = store();
+    AppSettings settings;
+    readGeneralSettings(handler, settings);
+    settings.TempDir = "/chosen/";
+    writeGeneralSettings(handler, settings);
+    EXPECT_EQ(handler.GetString("TempDir", 512), "/chosen/");
+
+    Kel_IniHandler again = store();
+    readGeneralSettings(again, settings);
+    EXPECT_FALSE(settings.TempDirFromSystem);
+    settings.TempDir.clear();
+    writeGeneralSettings(again, settings);
+    EXPECT_NE(test::readFile(temp.file("Settings.ini")).find("TempDir=\r\n"), std::string::npos);
+}
+
+TEST_F(AppSettingsTest, TheTemporaryFolderInUseIsTempDirOrTheSystemsOne) {
+    const test::ScopedEnvironment tmpdir("TMPDIR", temp.makeFolder("system"));
+    AppSettings settings;
+    EXPECT_EQ(temporaryFolderInUse(settings), temp.file("system/"));
+    settings.TempDir = "/given/";
+    EXPECT_EQ(temporaryFolderInUse(settings), "/given/");
+    {
+        const test::ScopedCurrentFolder started(temp.path());
+        settings.TempDir = "work";
+        EXPECT_EQ(temporaryFolderInUse(settings), temp.file("work"));
+    }
+    // No system folder: an empty TempDir has none, a given one is kept.
+    const test::ScopedEnvironment missing("TMPDIR", temp.file("missing"));
+    EXPECT_TRUE(temporaryFolderInUse(settings).has_value());
+    settings.TempDir.clear();
+    EXPECT_EQ(temporaryFolderInUse(settings), std::nullopt);
 }
 
 TEST_F(AppSettingsTest, PartialColumnOrderFallsBackToTheDefault) {

@@ -46,8 +46,7 @@ protected:
 
     // The same on the real shell, which starts programs.
     void openOnTheDesktop() {
-        platform::setCurrentFolder(temp.path());
-        form = std::make_unique<gui::TForm1>(messages, desktop, choosers, programFolder);
+        form = std::make_unique<gui::TForm1>(messages, desktop, choosers, folders());
         form->show();
         selectRow(0);
     }

@@ -1,17 +1,23 @@
 #include "gui/jobs/list_update_controller.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <future>
 #include <optional>
 
+#include <QImage>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
+#include "core/catalogue/character_records.h"
+#include "core/catalogue/columns.h"
 #include "core/settings/app_settings.h"
 #include "gui/jobs/list_update_host.h"
 #include "gui/jobs/progress_dialog.h"
+#include "gui/portrait/portrait_pane.h"
 #include "gui/window/status_bar.h"
 #include "gui_support/main_window_fixture.h"
 #include "gui_support/modal.h"
@@ -150,12 +156,15 @@ TEST_F(ListUpdateWindow, WorkerMessagesReachTheUserAndTheDialogCloses) {
     EXPECT_TRUE(form->statusBar1().otherPanelText().isEmpty());
 }
 
-// Holds the worker in its first message until the test lets it go on.
+// Holds the worker in its first message until the test lets it go on
+// (the window's own messages never wait).
 class GateMessages : public RecordingMessages {
 public:
     void show(const std::string& text) override {
         RecordingMessages::show(text);
-        opened_.wait();
+        if (QThread::currentThread() != QCoreApplication::instance()->thread()) {
+            opened_.wait();
+        }
     }
     void open() { gate_.set_value(); }
 
@@ -175,8 +184,7 @@ protected:
         addFolderCharacter("c2", "Second");
         writeSettings("[General]\nFirstRun=0\nMainDir=" + charactersFolder +
                       "\nTempDir=" + temp.file("work/") + "\n");
-        platform::setCurrentFolder(temp.path());
-        form = std::make_unique<gui::TForm1>(gate, shell, choosers, programFolder);
+        form = std::make_unique<gui::TForm1>(gate, shell, choosers, folders());
         form->show();
     }
 
@@ -217,6 +225,38 @@ TEST_F(HeldUpdateWindow, ClosingTheWindowDuringAnUpdateStopsItAndSaves) {
     EXPECT_TRUE(rowCaptions().empty()); // stopped after the character in hand
     EXPECT_TRUE(QTest::qWaitFor([&] { return !form->isVisible(); }));
     EXPECT_NE(settingsText().find("FirstRun=0"), std::string::npos);
+}
+
+// The window replaces a portrait while the update's worker is in the
+// middle of its work: the PNG goes through the temporary folder into the
+// catalogue, the update registers the rest, and the current folder stays.
+TEST_F(HeldUpdateWindow, APortraitReplacedDuringAnUpdateAndTheUpdateBothLandWhereTheyShould) {
+    addCharacter("Ryu");
+    form->UpdateCharList();
+    selectRow(0);
+    QImage chosen(40, 30, QImage::Format_RGB32);
+    chosen.fill(Qt::green);
+    ASSERT_TRUE(chosen.save(QString::fromStdString(temp.file("chosen.png"))));
+    choosers.answer(QString::fromStdString(temp.file("chosen.png")));
+    whenModalShows([this](QWidget*) {
+        find<gui::PortraitPane>("Img")->ImgClick();
+        gate.open();
+    });
+    form->CallForm31Click();
+    EXPECT_EQ(gate.shown(), heldMessage());
+
+    Texts captions = rowCaptions();
+    std::sort(captions.begin(), captions.end());
+    EXPECT_EQ(captions, (Texts{"First", "Ryu", "Second"}));
+    Kel_CharacterDb catalogue(temp.file("db.sqlite3"));
+    const auto png = CharacterRecords(catalogue).columnText(1, kImageColumn);
+    ASSERT_TRUE(png.has_value());
+    EXPECT_EQ(QImage::fromData(QByteArray::fromStdString(*png)).size(), QSize(40, 30));
+    for (const std::string& folder :
+         {temp.file("work"), charactersFolder, temp.path(), programFolder}) {
+        EXPECT_FALSE(std::filesystem::exists(folder + "/tempimage.png")) << folder;
+    }
+    EXPECT_EQ(platform::currentFolder(), temp.path());
 }
 
 } // namespace

@@ -103,8 +103,20 @@ protected:
 
     void clickImg() { QTest::mouseClick(&img(), Qt::LeftButton); }
     bool temporaryFileLeft() const {
-        return access((scratch + "/tempimage.png").c_str(), F_OK) == 0 ||
-               access((programFolder + "/tempimage.png").c_str(), F_OK) == 0;
+        for (const std::string& folder : {scratch, programFolder, temp.path()}) {
+            if (access((folder + "/tempimage.png").c_str(), F_OK) == 0) {
+                return true;
+            }
+        }
+        return false;
+    }
+    // The settings with another TempDir, as the settings dialog's OK
+    // stores them; the list is rebuilt, so row 0 is selected again.
+    void storeTempDir(const std::string& folder) {
+        AppSettings changed = form->settings().settings();
+        changed.TempDir = folder;
+        form->settings().store(changed);
+        selectRow(0);
     }
     std::string storedImage(std::int64_t id) { return stored(id, kImageColumn).value_or(""); }
 
@@ -150,7 +162,7 @@ TEST_F(ReplacePortrait, AChosenImageIsStoredAsPngThroughTheTemporaryFolder) {
     EXPECT_EQ(storedImage(1), original);
     EXPECT_EQ(drawnArea(), QRect(0, 0, 100, 140));
     EXPECT_FALSE(temporaryFileLeft());
-    EXPECT_EQ(platform::currentFolder(), programFolder);
+    EXPECT_EQ(platform::currentFolder(), temp.path());
     EXPECT_EQ(messages.shown().size(), 1u);
 }
 
@@ -162,18 +174,37 @@ TEST_F(ReplacePortrait, AFailedWriteIsReportedAndTheNewImageStaysOnShow) {
     EXPECT_NE(messages.shown().back().find("CHARACTER_TABLE"), std::string::npos);
     EXPECT_EQ(img().PortraitImage().size(), QSize(60, 60));
     EXPECT_FALSE(temporaryFileLeft());
-    EXPECT_EQ(platform::currentFolder(), programFolder);
+    EXPECT_EQ(platform::currentFolder(), temp.path());
 }
 
 TEST_F(ReplacePortrait, ATemporaryFolderThatCannotBeEnteredStoresNothingAnywhere) {
-    form->settings().values().TempDir = temp.file("missing") + "/";
+    storeTempDir(temp.file("missing") + "/");
     choosers.answer(QString::fromStdString(temp.write("new.png", encodedImage(60, 60))));
     clickImg();
-    EXPECT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown().back(),
+              "書き込みに失敗しました : " + temp.file("missing") + "/tempimage.png");
     EXPECT_FALSE(img().HasImage());
     EXPECT_EQ(storedImage(1), original);
     EXPECT_FALSE(temporaryFileLeft());
-    EXPECT_EQ(platform::currentFolder(), programFolder);
+    EXPECT_EQ(platform::currentFolder(), temp.path());
+}
+
+// An emptied TempDir means the system's temporary folder (TMPDIR here),
+// at once, not from the next start on.
+TEST_F(ReplacePortrait, AnEmptyTempDirGoesThroughTheSystemsTemporaryFolder) {
+    const std::string system = temp.makeFolder("system");
+    const ScopedEnvironment tmpdir("TMPDIR", system);
+    storeTempDir("");
+    const std::string file = temp.write("new.png", encodedImage(60, 60, "PNG", Qt::green));
+    choosers.answer(QString::fromStdString(file));
+    clickImg();
+    EXPECT_EQ(messages.shown().size(), 1u); // the first-run text only
+    const std::string png = storedImage(1);
+    EXPECT_EQ(QImage::fromData(QByteArray::fromStdString(png)).pixelColor(0, 0), QColor(Qt::green));
+    EXPECT_TRUE(img().HasImage());
+    EXPECT_EQ(access((system + "/tempimage.png").c_str(), F_OK), -1);
+    EXPECT_FALSE(temporaryFileLeft());
+    EXPECT_EQ(access("/tempimage.png", F_OK), -1);
 }
 
 } // namespace

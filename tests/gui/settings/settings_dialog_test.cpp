@@ -29,7 +29,7 @@ TEST_F(SettingsDialog, EverySettingIsShownInItsControl) {
                   "CharUpdateCheck=0\nUpdateListOnRun=1\nRegisterSprite=1\nRegisterGroup=12\n"
                   "RegisterImage=3\n");
     temp.write("program/FighterList", "kfm\r\nryu\r\n");
-    form = std::make_unique<gui::TForm1>(messages, shell, choosers, programFolder);
+    form = std::make_unique<gui::TForm1>(messages, shell, choosers, folders());
     // The update that the first paint starts has ended before the dialog opens.
     QSignalSpy updates(&form->listUpdates(), &gui::ListUpdateController::updateFinished);
     form->show();
