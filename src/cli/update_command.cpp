@@ -58,7 +58,6 @@ int runUpdate(const std::vector<std::string>& words) {
     }
     Kel_CharacterDb catalogue(arguments.value("--db").value_or(Kel_CharacterDb::kFileName));
     TerminalObserver observer(stderr);
-    StderrMessages messages(observer);
     // Ctrl+C stops the update after the character in hand; what was written stays.
     const std::atomic<bool>& cancel = cancelOnInterrupt();
     ListUpdateOutcome outcome;
@@ -67,8 +66,7 @@ int runUpdate(const std::vector<std::string>& words) {
         // goes to standard error when asked for, else nowhere.
         const platform::StdoutRedirect redirect(
             arguments.has("--trace") ? STDERR_FILENO : platform::StdoutRedirect::kDiscard);
-        outcome =
-            RunListUpdate({settings, catalogue, messages, observer, cancel, {}, nullptr});
+        outcome = RunListUpdate({settings, catalogue, observer, observer, cancel, {}, nullptr});
     }
     if (!outcome.listed) {
         return kExitFailure;
