@@ -57,6 +57,7 @@ int runUpdate(const std::vector<std::string>& words) {
         return kExitUsage;
     }
     Kel_CharacterDb catalogue(arguments.value("--db").value_or(Kel_CharacterDb::kFileName));
+    // Shows the progress, and the messages and questions too.
     TerminalObserver observer(stderr);
     // Ctrl+C stops the update after the character in hand; what was written stays.
     const std::atomic<bool>& cancel = cancelOnInterrupt();

@@ -3,33 +3,15 @@
 #include <QWidget>
 
 #include "core/discovery/list_update.h"
-#include "core/discovery/list_update_observer.h"
 #include "core/discovery/missing_characters.h"
 #include "core/settings/app_settings.h"
 #include "gui/app/status_messages.h"
 #include "gui/jobs/dialog_worker.h"
 #include "gui/jobs/job_panes.h"
 #include "gui/jobs/progress_dialog.h"
-#include "gui/jobs/queued_observer.h"
+#include "gui/jobs/queued_list_update_observer.h"
 
 namespace zorvik::gui {
-
-namespace {
-
-// The update's own calls join the others in the queue.
-class QueuedListUpdateObserver final : public QueuedObserver<ListUpdateObserver> {
-public:
-    using QueuedObserver::QueuedObserver;
-
-    void reloadList() override {
-        post([reload = panes().reloadList] { reload(); });
-    }
-    void startBlink() override {
-        post([status = &panes().status] { status->startBlink(); });
-    }
-};
-
-} // namespace
 
 ListUpdateController::ListUpdateController(const JobPanes& panes, DialogWorker& worker,
                                            const AppSettings& settings, Kel_CharacterDb& catalogue,
@@ -53,7 +35,8 @@ void ListUpdateController::runOneUpdate() {
 
 ListUpdateOutcome ListUpdateController::runJob(const AppSettings& settings, void* ownerWindow) {
     QueuedListUpdateObserver observer(*this, *Form3, panes_, messages_);
-    // The plug-ins come from ArchiverDLLs beside the executable.
+    // The observer carries the messages and questions too. The plug-ins
+    // come from ArchiverDLLs beside the executable.
     const ListUpdateJob job{settings, catalogue_, observer, observer, Form3->cancelFlag(),
                             {},       ownerWindow};
     return RunListUpdate(job);

@@ -1,4 +1,4 @@
-#include "gui/jobs/queued_observer.h"
+#include "gui/jobs/queued_list_update_observer.h"
 
 #include <thread>
 
@@ -8,7 +8,6 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
-#include "core/discovery/list_update_observer.h"
 #include "gui/app/status_messages.h"
 #include "support/recording_messages.h"
 
@@ -32,18 +31,6 @@ public:
     bool onUiThread = true;
 };
 
-// As the list update extends the observer.
-class QueuedUpdateObserver : public gui::QueuedObserver<ListUpdateObserver> {
-public:
-    using QueuedObserver::QueuedObserver;
-    void reloadList() override {
-        post([reload = panes().reloadList] { reload(); });
-    }
-    void startBlink() override {
-        post([status = &panes().status] { status->startBlink(); });
-    }
-};
-
 class QueuedObserverTest : public ::testing::Test {
 protected:
     template <typename Child> Child* child(const char* name) {
@@ -55,7 +42,7 @@ protected:
     RecordingStatus status;
     gui::JobPanes panes{nullptr, status, [this] { status.record(QStringLiteral("reload")); }};
     RecordingMessages messages;
-    QueuedUpdateObserver observer{context, dialog, panes, messages};
+    gui::QueuedListUpdateObserver observer{context, dialog, panes, messages};
 };
 
 TEST_F(QueuedObserverTest, CallsFromTheWorkerTakeEffectOnTheUiThreadInTheirOrder) {
