@@ -261,14 +261,5 @@ TEST_F(HeldUpdateWindow, TheCloseButtonStopsTheUpdateKeepsWhatWasRegisteredAndCl
     EXPECT_NE(settingsText().find("FirstRun=0"), std::string::npos);
 }
 
-TEST_F(ListUpdateWindow, AClosedWindowWithoutAnUpdateClosesAtOnce) {
-    openOnCharacters();
-    form->CallForm31Click();
-    QCloseEvent close;
-    QApplication::sendEvent(form.get(), &close);
-    EXPECT_TRUE(close.isAccepted());
-    EXPECT_NE(settingsText().find("FirstRun=0"), std::string::npos);
-}
-
 } // namespace
 } // namespace zorvik::test
