@@ -71,7 +71,6 @@ int runCheck(const std::vector<std::string>& words) {
             arguments.has("--trace") ? platform::StdoutRedirect::kStandardError
                                      : platform::StdoutRedirect::kDiscard);
         report = RunCollectionCheck({settings, catalogue, observer, cancel, {}, nullptr});
-        observer.closeDialog();
     }
     if (!report.error.empty()) {
         std::fprintf(stderr, "zorvik-cli check: %s\n", report.error.c_str());

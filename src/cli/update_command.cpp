@@ -56,8 +56,8 @@ int runUpdate(const std::vector<std::string>& words) {
         return kExitUsage;
     }
     Kel_CharacterDb catalogue(catalogueFile(arguments));
+    // Shows the progress, and the messages and questions too.
     TerminalObserver observer(stderr);
-    StderrMessages messages(observer);
     // Ctrl+C stops the update after the character in hand; what was written stays.
     const std::atomic<bool>& cancel = cancelOnInterrupt();
     ListUpdateOutcome outcome;
@@ -67,8 +67,7 @@ int runUpdate(const std::vector<std::string>& words) {
         const platform::StdoutRedirect redirect(
             arguments.has("--trace") ? platform::StdoutRedirect::kStandardError
                                      : platform::StdoutRedirect::kDiscard);
-        outcome =
-            RunListUpdate({settings, catalogue, messages, observer, cancel, {}, nullptr});
+        outcome = RunListUpdate({settings, catalogue, observer, observer, cancel, {}, nullptr});
     }
     if (!outcome.listed) {
         return kExitFailure;

@@ -102,6 +102,25 @@ TEST_F(Cli, UpdatePrintsTheCountsAndListPrintsTheCatalogue) {
               "見つからなくなったデータ : 1件\n");
 }
 
+TEST_F(Cli, OnATerminalTheUpdateShowsItsCountsOnce) {
+    addCharacter("kfm", "Kung Fu Man");
+    const CliRun update = runOnTerminal({"update", "--main-dir", characters});
+    EXPECT_EQ(update.exitCode, 0) << update.out;
+    const std::string counts = "更新処理終了 : 新規追加データ 1件、 更新データ 0件でした。";
+    const std::size_t first = update.out.find(counts);
+    ASSERT_NE(first, std::string::npos) << update.out;
+    EXPECT_EQ(update.out.find(counts, first + 1), std::string::npos) << update.out;
+    EXPECT_THAT(update.out, HasSubstr("] 1/1 ")); // the bar, which a terminal gets
+    EXPECT_THAT(update.out, HasSubstr("見つからなくなったデータ : 0件"));
+}
+
+TEST_F(Cli, WithoutATerminalTheStatusTextsAreLinesOnStandardError) {
+    addCharacter("kfm", "Kung Fu Man");
+    const CliRun update = run({"update", "--main-dir", characters});
+    EXPECT_EQ(update.err, "更新処理中...\n"
+                          "更新処理終了 : 新規追加データ 1件、 更新データ 0件でした。\n");
+}
+
 TEST_F(Cli, UpdateOfAMissingFolderFails) {
     const CliRun update = run({"update", "--main-dir", root.file("missing")});
     EXPECT_EQ(update.exitCode, 1);

@@ -12,11 +12,11 @@
 #include "core/catalogue/status_rows.h"
 #include "core/check/archive_character_check.h"
 #include "core/check/broken_file_finder.h"
-#include "core/check/check_observer.h"
 #include "core/check/duplicate_finder.h"
 #include "core/check/folder_index.h"
 #include "core/discovery/candidate.h"
 #include "core/discovery/missing_characters.h"
+#include "core/platform/job_observer.h"
 #include "core/platform/directory_listing.h"
 #include "core/settings/app_settings.h"
 
@@ -164,10 +164,10 @@ private:
 
 } // namespace
 
-CheckObserver::~CheckObserver() = default;
-
 CheckReport RunCollectionCheck(const CollectionCheckJob& job) {
-    return CollectionCheck(job).run();
+    CheckReport report = CollectionCheck(job).run();
+    job.observer.done();
+    return report;
 }
 
 } // namespace zorvik

@@ -215,7 +215,7 @@ ListUpdateOutcome RunListUpdate(const ListUpdateJob& given) {
     ListUpdateOutcome outcome;
     const std::string pattern = given.settings.MainDir + "/*.*";
     if (pattern.size() >= kPatternLimit) {
-        given.observer.closeDialog();
+        given.observer.done();
         return outcome;
     }
     // Registration runs on several threads: its folders are made absolute
@@ -236,12 +236,12 @@ ListUpdateOutcome RunListUpdate(const ListUpdateJob& given) {
     bool listingComplete = false;
     const auto candidates = listCandidates(job, listingComplete);
     if (!candidates) {
-        job.observer.closeDialog();
+        job.observer.done();
         return outcome;
     }
     outcome.listed = true;
     registerCandidates(job, *candidates, listingComplete, outcome);
-    job.observer.closeDialog();
+    job.observer.done();
     if (outcome.changed()) {
         job.observer.reloadList();
     }

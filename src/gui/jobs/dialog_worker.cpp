@@ -9,8 +9,8 @@
 
 namespace zorvik::gui {
 
-DialogWorker::DialogWorker(TForm3& dialog, UserMessages& messages, QObject* parent)
-    : QObject(parent), dialog_(dialog), messages_(messages) {}
+DialogWorker::DialogWorker(UserMessages& messages, QObject* parent)
+    : QObject(parent), messages_(messages) {}
 
 DialogWorker::~DialogWorker() {
     if (worker_.joinable()) {
@@ -18,19 +18,31 @@ DialogWorker::~DialogWorker() {
     }
 }
 
-bool DialogWorker::run(std::function<void()> job) {
-    dialog_.prepareForUpdate();
+bool DialogWorker::run(TForm3& dialog, std::function<void()> job) {
+    if (isRunning()) {
+        return false;
+    }
+    dialog.prepareForUpdate();
     if (!startWorker(std::move(job))) {
         return false;
     }
-    dialog_.runModal();
+    dialog_ = &dialog;
+    dialog.runModal();
     // Dismissed otherwise (the program is being closed): the job stops
     // after the item in hand.
     if (!workerDone_) {
-        dialog_.Button1Click();
+        stop();
     }
     waitForWorker();
+    dialog_ = nullptr;
+    emit finished();
     return true;
+}
+
+void DialogWorker::stop() {
+    if (dialog_ != nullptr) {
+        dialog_->Button1Click();
+    }
 }
 
 bool DialogWorker::startWorker(std::function<void()> job) {

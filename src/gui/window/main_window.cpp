@@ -10,7 +10,6 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "core/discovery/missing_characters.h"
 #include "core/platform/user_messages.h"
 #include "core/settings/ini_handler.h"
 #include "gui/app/designed_font.h"
@@ -20,6 +19,8 @@
 #include "gui/battle/battle_parameters.h"
 #include "gui/check/collection_check_action.h"
 #include "gui/detail/detail_pane.h"
+#include "gui/jobs/dialog_worker.h"
+#include "gui/jobs/job_panes.h"
 #include "gui/jobs/list_update_controller.h"
 #include "gui/list/character_list_pane.h"
 #include "gui/list/search_bar.h"
@@ -83,12 +84,15 @@ void TForm1::buildFrame() {
         new BattleActions(CharacterDb, *Panel1, settings_, messages_, shell_, *StatusBar1, this);
     battleParameters_ = new BattleParameters(settings_, menu_->battleParameterItems,
                                              ToolBar1->battleParameterButtons(), this);
-    listUpdates_ =
-        new ListUpdateController(*this, settings_.settings(), CharacterDb, messages_, this);
+    jobPanes_ =
+        std::make_unique<JobPanes>(this, *StatusBar1, [list = Panel1] { list->UpdateCharList(); });
+    jobs_ = new DialogWorker(messages_, this);
+    listUpdates_ = new ListUpdateController(*jobPanes_, *jobs_, settings_.settings(), CharacterDb,
+                                            messages_, this);
     rosterExport_ =
         new RosterExportAction(CharacterDb, *Panel1, settings_, messages_, choosers_, this);
     collectionCheck_ =
-        new CollectionCheckAction(CharacterDb, *Panel1, settings_, messages_, *StatusBar1, this);
+        new CollectionCheckAction(CharacterDb, *Panel1, settings_, messages_, *jobPanes_, *jobs_);
 }
 
 void TForm1::connectCommands() {
@@ -104,6 +108,8 @@ void TForm1::connectCommands() {
             &RosterExportAction::SelectDef1Click);
     connect(menu_->Check1, &QAction::triggered, collectionCheck_,
             &CollectionCheckAction::Check1Click);
+    // Queued: whoever ran the job finishes showing its outcome first.
+    connect(jobs_, &DialogWorker::finished, this, &TForm1::closeAfterJob, Qt::QueuedConnection);
     auto* quit = new QAction(this);
     quit->setObjectName(QStringLiteral("QuitAction"));
     // Ctrl+Q on every platform (the platform's own Quit sequence is empty on Windows).
@@ -184,8 +190,23 @@ void TForm1::FormPaint() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    // A long job stops as its cancel button stops it, keeping what it did;
+    // the window closes once the job has ended.
+    if (jobs_->isRunning()) {
+        closeAfterJob_ = true;
+        jobs_->stop();
+        event->ignore();
+        return;
+    }
     FormClose();
     event->accept();
+}
+
+void TForm1::closeAfterJob() {
+    if (closeAfterJob_) {
+        closeAfterJob_ = false;
+        close();
+    }
 }
 
 void TForm1::FormClose() {
@@ -206,19 +227,6 @@ void TForm1::UpdateCharList() {
 
 void TForm1::CallForm31Click() {
     listUpdates_->runOneUpdate();
-}
-
-void TForm1::showStatusText(const QString& text) {
-    StatusBar1->setPanelText(text);
-}
-
-void TForm1::startStatusBlink() {
-    StatusBar1->startBlink();
-}
-
-void TForm1::showMissingCount(std::optional<int> newlyMissing) {
-    StatusBar1->setOtherPanelText(
-        newlyMissing ? QString::fromStdString(missingCountText(*newlyMissing)) : QString());
 }
 
 void TForm1::N1Click() {

@@ -7,7 +7,6 @@
 #include "core/catalogue/character_db.h"
 #include "core/settings/settings_files.h"
 #include "gui/app/settings_owner.h"
-#include "gui/jobs/list_update_host.h"
 
 class QSplitter;
 
@@ -23,6 +22,7 @@ class BattleParameters;
 class CharacterListPane;
 class Choosers;
 class CollectionCheckAction;
+class DialogWorker;
 class ListUpdateController;
 class DebugMenu;
 class MainMenu;
@@ -31,13 +31,14 @@ class RightPane;
 class RosterExportAction;
 class Shell;
 class StatusBar;
+struct JobPanes;
 
 // TForm1, the main window "Zorvik". It opens the catalogue, holds the
 // settings while the program runs (loaded as it is made, saved in
 // FormClose), and owns the panes: the tool bar, the list pane with its
 // search bar, the right-hand panel Panel4, the status bar and the battle
 // and file actions.
-class TForm1 : public QMainWindow, private ListUpdateHost {
+class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     // Opens the catalogue db.sqlite3 in folders.catalogue, loads the
@@ -85,12 +86,8 @@ private:
     void FormClose();
     void saveWindowKeys(Kel_IniHandler& store) const;
 
-    // What a list update needs of the window.
-    QWidget* ownerWindow() override { return this; }
-    void showStatusText(const QString& text) override;
-    void startStatusBlink() override;
-    void reloadList() override { UpdateCharList(); }
-    void showMissingCount(std::optional<int> newlyMissing) override;
+    // A close asked for while a job ran, now that it has ended.
+    void closeAfterJob();
 
     // Made first: the catalogue's path and the settings come from it.
     SettingsFiles files_;
@@ -103,6 +100,8 @@ private:
     bool firstPaintPending_ = true;
     // Set when start-up failed and the window is about to close.
     bool closeRequested_ = false;
+    // Set when the window was asked to close while a long job ran.
+    bool closeAfterJob_ = false;
 
     MainToolBar* ToolBar1 = nullptr;
     StatusBar* StatusBar1 = nullptr;
@@ -113,6 +112,9 @@ private:
     std::unique_ptr<MainMenu> menu_;
     BattleActions* battleActions_ = nullptr;
     BattleParameters* battleParameters_ = nullptr;
+    // What every long job reaches of the window, and the one worker they share.
+    std::unique_ptr<JobPanes> jobPanes_;
+    DialogWorker* jobs_ = nullptr;
     ListUpdateController* listUpdates_ = nullptr;
     RosterExportAction* rosterExport_ = nullptr;
     CollectionCheckAction* collectionCheck_ = nullptr;

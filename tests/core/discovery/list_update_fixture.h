@@ -33,7 +33,13 @@ public:
     }
     void setProgressMaximum(int maximum) override { record("max:" + std::to_string(maximum)); }
     void setProgressPosition(int position) override { lastPosition = position; }
-    void closeDialog() override { record("close"); }
+    void done() override { record("close"); }
+    // The update's messages go to its own UserMessages, never here.
+    void show(const std::string& text) override { record("message:" + text); }
+    bool askYesNo(const std::string& text, const std::string&) override {
+        record("question:" + text);
+        return false;
+    }
     void reloadList() override { record("reload"); }
     void startBlink() override { record("blink"); }
 

@@ -5,6 +5,7 @@
 #include <future>
 #include <optional>
 
+#include <QCloseEvent>
 #include <QImage>
 #include <QLabel>
 #include <QSignalSpy>
@@ -15,36 +16,41 @@
 #include "core/catalogue/character_records.h"
 #include "core/catalogue/columns.h"
 #include "core/settings/app_settings.h"
-#include "gui/jobs/list_update_host.h"
+#include "gui/app/status_messages.h"
+#include "gui/jobs/dialog_worker.h"
+#include "gui/jobs/job_panes.h"
 #include "gui/jobs/progress_dialog.h"
 #include "gui/portrait/portrait_pane.h"
 #include "gui/window/status_bar.h"
+#include "gui_support/job_dialog.h"
 #include "gui_support/main_window_fixture.h"
-#include "gui_support/modal.h"
 #include "support/character_fixture.h"
 
 namespace zorvik::test {
 namespace {
 
-// Records what the controller asks of its window.
-class FakeHost : public gui::ListUpdateHost {
+// Records what an update shows in the status bar.
+class FakeStatus : public gui::StatusMessages {
 public:
-    QWidget* ownerWindow() override { return &window; }
-    void showStatusText(const QString& text) override { statusTexts << text; }
-    void startStatusBlink() override { ++blinks; }
-    void reloadList() override { ++reloads; }
-    void showMissingCount(std::optional<int> newlyMissing) override {
-        missingCounts.push_back(newlyMissing);
-    }
+    void setPanelText(const QString& text) override { statusTexts << text; }
+    void ShowStatusMessage(const QString& text) override { statusTexts << text; }
+    void startBlink() override { ++blinks; }
+    void setOtherPanelText(const QString& text) override { otherTexts << text; }
 
-    QWidget window;
     QStringList statusTexts;
-    std::vector<std::optional<int>> missingCounts;
+    QStringList otherTexts;
     int blinks = 0;
-    int reloads = 0;
 };
 
-TEST(ListUpdateController, RunsOneUpdateForAnyHostAndReportsThroughIt) {
+// The panes of a window that is not the main window.
+struct FakePanes {
+    QWidget window;
+    FakeStatus status;
+    int reloads = 0;
+    gui::JobPanes panes{&window, status, [this] { ++reloads; }};
+};
+
+TEST(ListUpdateController, RunsOneUpdateForAnyPanesAndReportsToThem) {
     TempFolder temp;
     DefFields fields;
     fields.name = "Kung Fu Man";
@@ -54,36 +60,42 @@ TEST(ListUpdateController, RunsOneUpdateForAnyHostAndReportsThroughIt) {
     settings.TempDir = temp.file("");
     Kel_CharacterDb catalogue(temp.file("db.sqlite3"));
     RecordingMessages messages;
-    FakeHost host;
-    gui::ListUpdateController controller(host, settings, catalogue, messages, nullptr);
+    FakePanes fake;
+    gui::DialogWorker worker(messages, nullptr);
+    gui::ListUpdateController controller(fake.panes, worker, settings, catalogue, messages,
+                                         nullptr);
     QSignalSpy finished(&controller, &gui::ListUpdateController::updateFinished);
 
     controller.runOneUpdate();
     EXPECT_EQ(finished.count(), 1);
-    EXPECT_EQ(host.statusTexts,
-              (QStringList{QStringLiteral("更新処理中..."),
-                           QStringLiteral("更新処理終了 : 新規追加データ 1件、 更新データ 0件でした。")}));
-    EXPECT_EQ(host.reloads, 1);
-    EXPECT_EQ(host.blinks, 1);
-    EXPECT_EQ(controller.dialog().parentWidget(), &host.window);
+    EXPECT_EQ(fake.status.statusTexts,
+              (QStringList{
+                  QStringLiteral("更新処理中..."),
+                  QStringLiteral("更新処理終了 : 新規追加データ 1件、 更新データ 0件でした。")}));
+    EXPECT_EQ(fake.reloads, 1);
+    EXPECT_EQ(fake.status.blinks, 1);
+    EXPECT_EQ(controller.dialog().parentWidget(), &fake.window);
     EXPECT_FALSE(controller.dialog().isVisible());
 
     // Unchanged: no reload this time.
     controller.runOneUpdate();
-    EXPECT_EQ(host.reloads, 1);
-    EXPECT_EQ(host.statusTexts.last(),
+    EXPECT_EQ(fake.reloads, 1);
+    EXPECT_EQ(fake.status.statusTexts.last(),
               QStringLiteral("更新処理終了 : 新規追加データ 0件、 更新データ 0件でした。"));
     EXPECT_TRUE(messages.shown().empty());
 
-    // The folder gone: its row is marked, the list reloads, the host hears
-    // of it once the counts are shown; an unlistable folder tells of none.
+    // The folder gone: its row is marked, the list reloads, the second
+    // panel counts it once the counts are shown; an unlistable folder
+    // clears the count.
     std::filesystem::remove_all(temp.file("chars/kfm"));
     controller.runOneUpdate();
-    EXPECT_EQ(host.reloads, 2);
+    EXPECT_EQ(fake.reloads, 2);
     settings.MainDir = temp.file("absent");
     controller.runOneUpdate();
-    EXPECT_EQ(host.missingCounts,
-              (std::vector<std::optional<int>>{0, 0, 1, std::nullopt}));
+    EXPECT_EQ(fake.status.otherTexts,
+              (QStringList{QStringLiteral("見つからなくなったデータ : 0件"),
+                           QStringLiteral("見つからなくなったデータ : 0件"),
+                           QStringLiteral("見つからなくなったデータ : 1件"), QString()}));
 }
 
 class ListUpdateWindow : public MainWindowFixture {
@@ -196,8 +208,8 @@ protected:
 };
 
 TEST_F(HeldUpdateWindow, CancelKeepsWhatWasRegisteredSoFar) {
-    whenModalShows([this](QWidget* modal) {
-        QTest::keyClick(modal, Qt::Key_Escape);
+    whenJobDialogShows([this](gui::TForm3* dialog) {
+        QTest::keyClick(dialog, Qt::Key_Escape);
         gate.open();
     });
     form->CallForm31Click();
@@ -213,8 +225,8 @@ TEST_F(HeldUpdateWindow, CancelKeepsWhatWasRegisteredSoFar) {
 TEST_F(HeldUpdateWindow, ClosingTheWindowDuringAnUpdateStopsItAndSaves) {
     // As on SIGTERM: the modal dialog is hidden, then the window closes; the
     // worker goes on only once the dialog's loop has ended.
-    whenModalShows([this](QWidget* modal) {
-        modal->hide();
+    whenJobDialogShows([this](gui::TForm3* dialog) {
+        dialog->hide();
         QTimer::singleShot(0, form.get(), &QWidget::close);
         QTimer::singleShot(0, form.get(), [this] { gate.open(); });
     });
@@ -257,6 +269,36 @@ TEST_F(HeldUpdateWindow, APortraitReplacedDuringAnUpdateAndTheUpdateBothLandWher
         EXPECT_FALSE(std::filesystem::exists(folder + "/tempimage.png")) << folder;
     }
     EXPECT_EQ(platform::currentFolder(), temp.path());
+}
+
+TEST_F(HeldUpdateWindow, TheCloseButtonStopsTheUpdateKeepsWhatWasRegisteredAndCloses) {
+    addFolderCharacter("0first", "Zero"); // registered before the update is held
+    bool modalDuringUpdate = true;
+    bool closedAtOnce = true;
+    QString stepText;
+    whenJobDialogShows([&](gui::TForm3* dialog) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !gate.shown().empty(); }));
+        // No modal window is up, so the window system lets the close box
+        // reach the window; what it sends is this.
+        modalDuringUpdate = QApplication::activeModalWidget() != nullptr;
+        QCloseEvent close;
+        QApplication::sendEvent(form.get(), &close);
+        closedAtOnce = close.isAccepted();
+        stepText = dialog->findChild<QLabel*>(QStringLiteral("Label1"))->text();
+        gate.open();
+    });
+    QSignalSpy finished(&form->listUpdates(), &gui::ListUpdateController::updateFinished);
+    form->CallForm31Click();
+    EXPECT_FALSE(modalDuringUpdate);
+    EXPECT_FALSE(closedAtOnce); // not while the update runs
+    // Stopped as キャンセル stops it.
+    EXPECT_EQ(stepText, QStringLiteral("処理停止中……お待ち下さい"));
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(rowCaptions(), (Texts{"Zero"})); // kept; the rest was not read
+    EXPECT_EQ(form->statusBar1().panelText(),
+              QStringLiteral("更新処理終了 : 新規追加データ 1件、 更新データ 0件でした。"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->isVisible(); }));
+    EXPECT_NE(settingsText().find("FirstRun=0"), std::string::npos);
 }
 
 } // namespace
