@@ -81,6 +81,23 @@ TEST_F(Cli, UpdatePrintsTheCountsAndListPrintsTheCatalogue) {
               "見つからなくなったデータ : 1件\n");
 }
 
+TEST_F(Cli, UpdateOfAnEmptiedFolderMarksNothingAndSaysSo) {
+    addCharacter("kfm", "Kung Fu Man");
+    ASSERT_EQ(run({"update", "--main-dir", characters}).exitCode, 0);
+    fs::remove_all(characters + "/kfm");
+    const CliRun update = run({"update", "--main-dir", characters});
+    EXPECT_EQ(update.exitCode, 0) << update.err;
+    EXPECT_EQ(update.out, "更新処理終了 : 新規追加データ 0件、 更新データ 0件でした。\n"
+                          "見つからなくなったデータ : 0件\n"
+                          "キャラクターが一つも見つかりませんでした (フォルダが空か、"
+                          "ドライブが接続されていません)。見つからなくなった印は付けていません\n");
+    const CliRun check = run({"check", "--json", "--main-dir", characters});
+    const auto report = parseJson(check.out);
+    ASSERT_TRUE(report);
+    ASSERT_EQ((*report)["missing"].items.size(), 1u);
+    EXPECT_FALSE((*report)["missing"].items[0]["marked"].boolean);
+}
+
 TEST_F(Cli, UpdateOfAMissingFolderFails) {
     const CliRun update = run({"update", "--main-dir", root.file("missing")});
     EXPECT_EQ(update.exitCode, 1);

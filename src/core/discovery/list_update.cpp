@@ -6,6 +6,7 @@
 
 #include "core/catalogue/registration_records.h"
 #include "core/discovery/candidate.h"
+#include "core/discovery/collection_scan.h"
 #include "core/discovery/list_update_observer.h"
 #include "core/discovery/preparation_queue.h"
 #include "core/discovery/missing_characters.h"
@@ -51,13 +52,14 @@ std::optional<std::vector<Candidate>> listCandidates(const ListUpdateJob& job, b
         return std::nullopt;
     }
     platform::setCurrentFolder(mainDir.empty() ? "/" : mainDir);
-    auto candidates = scanCandidates(listing, job.settings.RecognizeFileType, job.cancel);
-    complete = listing.errorCode == 0;
+    CollectionScan scan = scanCollection(
+        mainDir, listing, {job.settings.RecognizeFileType, job.settings.SearchSubfolders}, job.cancel);
+    complete = listing.errorCode == 0 && scan.complete;
     if (listing.errorCode != 0 && !isCancelled(job)) {
         job.messages.show("何らかの異常な原因によりファイル検索が終了しました。\nエラーコード：" +
                           std::to_string(listing.errorCode));
     }
-    return candidates;
+    return std::move(scan.candidates);
 }
 
 // Whether a candidate is to be registered, from the catalogue's row for it.

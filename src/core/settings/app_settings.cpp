@@ -29,6 +29,7 @@ void readGeneralSettings(Kel_IniHandler& store, AppSettings& settings) {
     settings.BattleParamB = store.GetString("BattleParamB", kBattleParamSize, "");
     settings.BattleParamC = store.GetString("BattleParamC", kBattleParamSize, "");
     settings.CharUpdateCheck = readBool(store, "CharUpdateCheck", true);
+    settings.SearchSubfolders = readBool(store, "SearchSubfolders", false);
     settings.UpdateListOnRun = readBool(store, "UpdateListOnRun", false);
     settings.RegisterSprite = readBool(store, "RegisterSprite", false);
     settings.RegisterGroup = store.GetInt("RegisterGroup", 9000);
@@ -51,6 +52,7 @@ void writeGeneralSettings(Kel_IniHandler& store, const AppSettings& settings) {
     store.WriteString("BattleParamB", settings.BattleParamB);
     store.WriteString("BattleParamC", settings.BattleParamC);
     writeBool(store, "CharUpdateCheck", settings.CharUpdateCheck);
+    writeBool(store, "SearchSubfolders", settings.SearchSubfolders);
     writeBool(store, "UpdateListOnRun", settings.UpdateListOnRun);
     store.WriteInt("DefaultBattleParam", settings.DefaultBattleParam);
     writeBool(store, "RegisterSprite", settings.RegisterSprite);

@@ -21,6 +21,7 @@ struct AppSettings {
     std::string BattleParamC;
     int RecognizeFileType = 16;
     bool CharUpdateCheck = true;
+    bool SearchSubfolders = false; // group folders of the character folder are searched too
     bool UpdateListOnRun = false;
     bool RegisterSprite = false;
     int RegisterGroup = 9000;

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "core/discovery/list_update.h"
+#include "core/discovery/missing_characters.h"
 #include "core/settings/app_settings.h"
 #include "gui/jobs/dialog_worker.h"
 #include "gui/jobs/list_update_host.h"
@@ -33,6 +34,10 @@ void ListUpdateController::runOneUpdate() {
     ListUpdateOutcome outcome;
     if (worker_->run([&] { outcome = runJob(settings, ownerWindow); })) {
         host_.showMissingCount(outcome.listed ? std::optional(outcome.missing) : std::nullopt);
+        if (outcome.nothingListed) {
+            host_.showStatusText(QString::fromStdString(outcome.countsText() + " " +
+                                                        nothingListedText()));
+        }
     }
     running_ = false;
     emit updateFinished();

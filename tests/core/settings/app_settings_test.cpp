@@ -25,6 +25,7 @@ TEST_F(AppSettingsTest, FreshFileGivesTheDefaultsAndCloseWritesNoTempDir) {
     readColumnOrder(handler, settings.ColumnOrder);
     EXPECT_EQ(settings.RecognizeFileType, 16);
     EXPECT_TRUE(settings.CharUpdateCheck);
+    EXPECT_FALSE(settings.SearchSubfolders);
     EXPECT_EQ(settings.RegisterGroup, 9000);
     EXPECT_EQ(settings.RegisterImage, 1);
     EXPECT_TRUE(settings.FirstRun);
@@ -53,6 +54,21 @@ TEST_F(AppSettingsTest, OutOfRangeBattleParamIsSetA) {
     writeGeneralSettings(handler, settings);
     EXPECT_EQ(handler.GetInt("DefaultBattleParam"), 0);
     EXPECT_EQ(handler.GetString("TempDir", 512), "/t/");
+}
+
+TEST_F(AppSettingsTest, SearchSubfoldersIsAGeneralKeyKeptAcrossAWrite) {
+    temp.write("Settings.ini", "[General]\nSearchSubfolders=1\n[Other]\nSearchSubfolders=0\n");
+    Kel_IniHandler handler = store();
+    AppSettings settings;
+    readGeneralSettings(handler, settings);
+    EXPECT_TRUE(settings.SearchSubfolders);
+    settings.SearchSubfolders = false;
+    writeGeneralSettings(handler, settings);
+    AppSettings again;
+    readGeneralSettings(handler, again);
+    EXPECT_FALSE(again.SearchSubfolders);
+    EXPECT_NE(test::readFile(temp.file("Settings.ini")).find("SearchSubfolders=0\r\n"),
+              std::string::npos);
 }
 
 TEST_F(AppSettingsTest, PartialColumnOrderFallsBackToTheDefault) {
