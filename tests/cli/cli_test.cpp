@@ -143,6 +143,35 @@ TEST_F(Cli, RegisterSpriteTakesPortraitsFromVersion1AndVersion2Files) {
               std::vector<std::uint8_t>(drawn.palette.begin(), drawn.palette.end()));
 }
 
+TEST_F(Cli, SubfoldersOptionSearchesGroupFoldersForUpdateCheckAndRoster) {
+    addCharacter("kfm", "Kung Fu Man");
+    root.write("chars/KOF/kyo/kyo.def", "[Info]\r\nname = Kyo\r\n");
+    EXPECT_EQ(run({"update", "--main-dir", characters, "--subfolders", "maybe"}).exitCode, 2);
+    EXPECT_EQ(run({"check", "--subfolders", "2"}).exitCode, 2);
+    EXPECT_EQ(run({"roster", "--subfolders", "x", root.file("s.def")}).exitCode, 2);
+
+    // Off, as by default: the group folder is a folder without a .def.
+    EXPECT_THAT(run({"update", "--main-dir", characters, "--subfolders", "0"}).out,
+                HasSubstr("新規追加データ 1件"));
+    EXPECT_THAT(run({"update", "--main-dir", characters, "--subfolders", "1"}).out,
+                HasSubstr("新規追加データ 1件"));
+    EXPECT_THAT(run({"list", "--search", "KOF/kyo", "--column", "FILENAME"}).out,
+                HasSubstr("\tKyo\t"));
+
+    const CliRun nested = run({"check", "--json", "--main-dir", characters, "--subfolders", "1"});
+    const auto report = parseJson(nested.out);
+    ASSERT_TRUE(report) << nested.out;
+    EXPECT_TRUE((*report)["missing"].items.empty());
+    const CliRun topOnly = run({"check", "--json", "--main-dir", characters});
+    EXPECT_EQ((*parseJson(topOnly.out))["missing"].items.size(), 1u);
+
+    const std::string selectDef = root.file("select.def");
+    const CliRun roster =
+        run({"roster", "--main-dir", characters, "--subfolders", "1", "--sort", "NAME", selectDef});
+    EXPECT_EQ(roster.exitCode, 0) << roster.err;
+    EXPECT_EQ(readFile(selectDef), "[Characters]\r\nkfm\r\nKOF/kyo/kyo.def\r\n");
+}
+
 TEST_F(Cli, DbOptionChoosesTheCatalogue) {
     addCharacter("kfm", "Kung Fu Man");
     const std::string db = root.file("elsewhere.sqlite3");
