@@ -57,7 +57,7 @@ TEST_F(AppSettingsTest, OutOfRangeBattleParamIsSetA) {
 }
 
 TEST_F(AppSettingsTest, SearchSubfoldersIsAGeneralKeyKeptAcrossAWrite) {
-    temp.write("Settings.ini", "[General]\nSearchSubfolders=1\n[Other]\nSearchSubfolders=0\n");
+    temp.write("Settings.ini", "[General]\nSearchSubfolders=1\n[Other]\nSearchSubfolders=1\n");
     Kel_IniHandler handler = store();
     AppSettings settings;
     readGeneralSettings(handler, settings);
@@ -67,8 +67,9 @@ TEST_F(AppSettingsTest, SearchSubfoldersIsAGeneralKeyKeptAcrossAWrite) {
     AppSettings again;
     readGeneralSettings(handler, again);
     EXPECT_FALSE(again.SearchSubfolders);
-    EXPECT_NE(test::readFile(temp.file("Settings.ini")).find("SearchSubfolders=0\r\n"),
-              std::string::npos);
+    const std::string file = test::readFile(temp.file("Settings.ini"));
+    EXPECT_NE(file.find("[General]\nSearchSubfolders=0\n"), std::string::npos) << file;
+    EXPECT_NE(file.find("[Other]\nSearchSubfolders=1\n"), std::string::npos) << file;
 }
 
 TEST_F(AppSettingsTest, PartialColumnOrderFallsBackToTheDefault) {
