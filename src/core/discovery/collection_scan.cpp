@@ -1,6 +1,7 @@
 #include "core/discovery/collection_scan.h"
 
 #include <filesystem>
+#include <optional>
 #include <set>
 #include <system_error>
 

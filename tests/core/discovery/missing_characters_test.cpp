@@ -173,16 +173,6 @@ TEST_F(MissingMarks, EmptyListingIsOrdinaryWhenNoShownRowIsOfAListedKind) {
     EXPECT_EQ(outcome.missing, 0);
 }
 
-TEST_F(MissingMarks, OneCharacterLeftIsEnoughToMarkTheOthers) {
-    addFolder("kfm");
-    addFolder("ryu");
-    update();
-    fs::remove_all(root.file("chars/kfm"));
-    const ListUpdateOutcome outcome = update();
-    EXPECT_FALSE(outcome.nothingListed);
-    EXPECT_EQ(outcome.missing, 1);
-}
-
 TEST(MissingCharacters, RecognisedKindsAndCountText) {
     EXPECT_TRUE(isRecognizedFileType(0, 16));
     EXPECT_FALSE(isRecognizedFileType(0, 1));
