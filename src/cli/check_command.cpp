@@ -28,6 +28,8 @@ constexpr const char* kCheckHelp =
     "  --json           print the report as one JSON object\n"
     "  --main-dir DIR   the character folder (instead of MainDir)\n"
     "  --temp-dir DIR   where archives' .def files are extracted (instead of TempDir)\n"
+    "  --subfolders 0|1 search group folders below the character folder\n"
+    "                   (instead of SearchSubfolders)\n"
     "  --db FILE        the catalogue file (instead of ./db.sqlite3)\n"
     "  --trace          show the archiver plug-ins' trace on standard error\n"
     "  --help           this text\n"
@@ -45,7 +47,8 @@ int usage(const std::string& error) {
 int runCheck(const std::vector<std::string>& words) {
     CliArguments arguments;
     std::string error;
-    if (!arguments.parse(words, {"--main-dir", "--temp-dir", "--db"}, {"--help", "--json", "--trace"},
+    if (!arguments.parse(words, {"--main-dir", "--temp-dir", "--subfolders", "--db"},
+                         {"--help", "--json", "--trace"},
                          error)) {
         return usage(error);
     }

@@ -45,8 +45,21 @@ bool loadSettings(const CliArguments& arguments, AppSettings& settings, std::str
             return false;
         }
     }
+    if (!readSubfoldersOption(arguments, settings, error)) {
+        return false;
+    }
     if (!temporaryFolderInUse(settings)) {
         error = "一時ディレクトリを設定できません";
+        return false;
+    }
+    return true;
+}
+
+bool readSubfoldersOption(const CliArguments& arguments, AppSettings& settings,
+                          std::string& error) {
+    const auto subfolders = arguments.value("--subfolders");
+    if (subfolders && !parseSwitch(*subfolders, settings.SearchSubfolders)) {
+        error = "--subfolders takes 0 or 1";
         return false;
     }
     return true;

@@ -38,6 +38,9 @@ std::string rosterHelp() {
            "  --merge           keep the old lines of characters this export does not\n"
            "                    write (otherwise the section holds the export alone)\n"
            "  --main-dir DIR    the character folder (instead of MainDir)\n"
+           "  --subfolders 0|1  as update and check take it (instead of SearchSubfolders);\n"
+           "                    a character in a group folder is always written by\n"
+           "                    its .def's path below the character folder\n"
            "  --db FILE         the catalogue file (instead of ./db.sqlite3)\n"
            "  --help            this text\n"
            "\n"
@@ -102,7 +105,7 @@ int runRoster(const std::vector<std::string>& words) {
     CliArguments arguments;
     std::string error;
     std::set<std::string> valueOptions = kSelectionValueOptions;
-    valueOptions.insert({"--stage", "--order", "--main-dir", "--db"});
+    valueOptions.insert({"--stage", "--order", "--main-dir", "--subfolders", "--db"});
     if (!arguments.parse(words, valueOptions, {kSelectionFlag, "--merge", "--help"}, error)) {
         return usage(error);
     }
@@ -118,7 +121,10 @@ int runRoster(const std::vector<std::string>& words) {
     if (arguments.positional().size() > 1) {
         return usage("expected at most one FILE");
     }
-    const AppSettings settings = programFiles().load();
+    AppSettings settings = programFiles().load();
+    if (!readSubfoldersOption(arguments, settings, error)) {
+        return usage(error);
+    }
     options.target = arguments.positional().empty() ? defaultRosterTarget(settings.MugenExeFile)
                                                     : arguments.positional()[0];
     if (options.target.empty()) {

@@ -26,12 +26,16 @@ constexpr const char* kUpdateHelp =
     "  --main-dir DIR          the character folder (instead of MainDir)\n"
     "  --temp-dir DIR          where archives are extracted (instead of TempDir)\n"
     "  --register-sprite 0|1   take portraits (instead of RegisterSprite)\n"
+    "  --subfolders 0|1        search group folders below the character folder\n"
+    "                          (instead of SearchSubfolders)\n"
     "  --db FILE               the catalogue file (instead of ./db.sqlite3)\n"
     "  --trace                 show the archiver plug-ins' trace on standard error\n"
     "  --help                  this text\n"
     "\n"
     "Prints the counts line, then the number of characters newly found gone\n"
     "from the character folder (their rows are marked missing, DELETED = 2).\n"
+    "When no character is found at all (an empty folder, a drive not mounted)\n"
+    "nothing is marked, and a third line says so.\n"
     "Exits with 0 when the update completed, 1 when it failed, 2 on bad usage.\n";
 
 } // namespace
@@ -39,7 +43,7 @@ constexpr const char* kUpdateHelp =
 int runUpdate(const std::vector<std::string>& words) {
     CliArguments arguments;
     std::string error;
-    if (!arguments.parse(words, {"--main-dir", "--temp-dir", "--register-sprite", "--db"},
+    if (!arguments.parse(words, {"--main-dir", "--temp-dir", "--register-sprite", "--subfolders", "--db"},
                          {"--help", "--trace"}, error) ||
         !arguments.positional().empty()) {
         std::fprintf(stderr, "zorvik-cli update: %s\n%s",
@@ -73,6 +77,9 @@ int runUpdate(const std::vector<std::string>& words) {
         return kExitFailure;
     }
     std::printf("%s\n%s\n", outcome.countsText().c_str(), missingCountText(outcome.missing).c_str());
+    if (outcome.nothingListed) {
+        std::printf("%s\n", nothingListedText().c_str());
+    }
     return outcome.completed ? kExitOk : kExitFailure;
 }
 

@@ -121,6 +121,23 @@ TEST_F(Cli, WithoutATerminalTheStatusTextsAreLinesOnStandardError) {
                           "更新処理終了 : 新規追加データ 1件、 更新データ 0件でした。\n");
 }
 
+TEST_F(Cli, UpdateOfAnEmptiedFolderMarksNothingAndSaysSo) {
+    addCharacter("kfm", "Kung Fu Man");
+    ASSERT_EQ(run({"update", "--main-dir", characters}).exitCode, 0);
+    fs::remove_all(characters + "/kfm");
+    const CliRun update = run({"update", "--main-dir", characters});
+    EXPECT_EQ(update.exitCode, 0) << update.err;
+    EXPECT_EQ(update.out, "更新処理終了 : 新規追加データ 0件、 更新データ 0件でした。\n"
+                          "見つからなくなったデータ : 0件\n"
+                          "キャラクターが一つも見つかりませんでした (フォルダが空か、"
+                          "ドライブが接続されていません)。見つからなくなった印は付けていません\n");
+    const CliRun check = run({"check", "--json", "--main-dir", characters});
+    const auto report = parseJson(check.out);
+    ASSERT_TRUE(report);
+    ASSERT_EQ((*report)["missing"].items.size(), 1u);
+    EXPECT_FALSE((*report)["missing"].items[0]["marked"].boolean);
+}
+
 TEST_F(Cli, UpdateOfAMissingFolderFails) {
     const CliRun update = run({"update", "--main-dir", root.file("missing")});
     EXPECT_EQ(update.exitCode, 1);
@@ -164,6 +181,35 @@ TEST_F(Cli, RegisterSpriteTakesPortraitsFromVersion1AndVersion2Files) {
     EXPECT_EQ(drawnPng->pixels, drawn.pixels);
     EXPECT_EQ(drawnPng->palette,
               std::vector<std::uint8_t>(drawn.palette.begin(), drawn.palette.end()));
+}
+
+TEST_F(Cli, SubfoldersOptionSearchesGroupFoldersForUpdateCheckAndRoster) {
+    addCharacter("kfm", "Kung Fu Man");
+    root.write("chars/KOF/kyo/kyo.def", "[Info]\r\nname = Kyo\r\n");
+    EXPECT_EQ(run({"update", "--main-dir", characters, "--subfolders", "maybe"}).exitCode, 2);
+    EXPECT_EQ(run({"check", "--subfolders", "2"}).exitCode, 2);
+    EXPECT_EQ(run({"roster", "--subfolders", "x", root.file("s.def")}).exitCode, 2);
+
+    // Off, as by default: the group folder is a folder without a .def.
+    EXPECT_THAT(run({"update", "--main-dir", characters, "--subfolders", "0"}).out,
+                HasSubstr("新規追加データ 1件"));
+    EXPECT_THAT(run({"update", "--main-dir", characters, "--subfolders", "1"}).out,
+                HasSubstr("新規追加データ 1件"));
+    EXPECT_THAT(run({"list", "--search", "KOF/kyo", "--column", "FILENAME"}).out,
+                HasSubstr("\tKyo\t"));
+
+    const CliRun nested = run({"check", "--json", "--main-dir", characters, "--subfolders", "1"});
+    const auto report = parseJson(nested.out);
+    ASSERT_TRUE(report) << nested.out;
+    EXPECT_TRUE((*report)["missing"].items.empty());
+    const CliRun topOnly = run({"check", "--json", "--main-dir", characters});
+    EXPECT_EQ((*parseJson(topOnly.out))["missing"].items.size(), 1u);
+
+    const std::string selectDef = root.file("select.def");
+    const CliRun roster =
+        run({"roster", "--main-dir", characters, "--subfolders", "1", "--sort", "NAME", selectDef});
+    EXPECT_EQ(roster.exitCode, 0) << roster.err;
+    EXPECT_EQ(readFile(selectDef), "[Characters]\r\nkfm\r\nKOF/kyo/kyo.def\r\n");
 }
 
 TEST_F(Cli, DbOptionChoosesTheCatalogue) {

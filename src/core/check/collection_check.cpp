@@ -1,5 +1,6 @@
 #include "core/check/collection_check.h"
 
+#include <atomic>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -15,6 +16,7 @@
 #include "core/check/duplicate_finder.h"
 #include "core/check/folder_index.h"
 #include "core/discovery/candidate.h"
+#include "core/discovery/collection_scan.h"
 #include "core/discovery/missing_characters.h"
 #include "core/platform/job_observer.h"
 #include "core/platform/directory_listing.h"
@@ -29,20 +31,25 @@ namespace {
 constexpr std::size_t kManyCharacters = 256;
 constexpr std::size_t kLabelStep = 32;
 
-// The character folder's entries by FILENAME, every kind; none when the
-// folder could not be listed completely.
-std::optional<std::unordered_map<std::string, Candidate>> listEntries(const std::string& mainDir) {
-    const auto listing = platform::listDirectory(mainDir, platform::ListingDetail::KindsOnly);
+// The character folder's entries by FILENAME, every kind, group folders
+// searched as the list update searches them; none when the folder could
+// not be listed completely.
+std::optional<std::unordered_map<std::string, Candidate>> listEntries(
+    const AppSettings& settings, const std::atomic<bool>& cancel) {
+    const auto listing =
+        platform::listDirectory(settings.MainDir, platform::ListingDetail::KindsOnly);
     if (!listing.opened || listing.errorCode != 0) {
         return std::nullopt;
     }
+    CollectionScan scan =
+        scanCollection(settings.MainDir, listing, {0, settings.SearchSubfolders}, cancel);
+    if (!scan.complete) {
+        return std::nullopt;
+    }
     std::unordered_map<std::string, Candidate> entries;
-    for (const platform::DirectoryEntry& entry : listing.entries) {
-        Candidate candidate;
-        if (candidateFromEntry(entry, 0, candidate)) {
-            std::string name = candidate.name;
-            entries.emplace(std::move(name), std::move(candidate));
-        }
+    for (Candidate& candidate : scan.candidates) {
+        std::string name = candidate.name;
+        entries.emplace(std::move(name), std::move(candidate));
     }
     return entries;
 }
@@ -61,7 +68,10 @@ public:
 
     CheckReport run() {
         job_.observer.setLabel(job_.settings.MainDir + "を検索");
-        const auto entries = listEntries(job_.settings.MainDir);
+        const auto entries = listEntries(job_.settings, job_.cancel);
+        if (!entries && isCancelled()) {
+            return report_;
+        }
         if (!entries) {
             return failed("キャラクターフォルダを検索できませんでした：" + job_.settings.MainDir);
         }

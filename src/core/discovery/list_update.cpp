@@ -6,6 +6,7 @@
 
 #include "core/catalogue/registration_records.h"
 #include "core/discovery/candidate.h"
+#include "core/discovery/collection_scan.h"
 #include "core/discovery/list_update_observer.h"
 #include "core/discovery/preparation_queue.h"
 #include "core/discovery/missing_characters.h"
@@ -50,13 +51,14 @@ std::optional<std::vector<Candidate>> listCandidates(const ListUpdateJob& job, b
                           "メインディレクトリの設定が正しいか確認してください。");
         return std::nullopt;
     }
-    auto candidates = scanCandidates(listing, job.settings.RecognizeFileType, job.cancel);
-    complete = listing.errorCode == 0;
+    CollectionScan scan = scanCollection(
+        mainDir, listing, {job.settings.RecognizeFileType, job.settings.SearchSubfolders}, job.cancel);
+    complete = listing.errorCode == 0 && scan.complete;
     if (listing.errorCode != 0 && !isCancelled(job)) {
         job.messages.show("何らかの異常な原因によりファイル検索が終了しました。\nエラーコード：" +
                           std::to_string(listing.errorCode));
     }
-    return candidates;
+    return std::move(scan.candidates);
 }
 
 // Whether a candidate is to be registered, from the catalogue's row for it.
@@ -223,7 +225,7 @@ ListUpdateOutcome RunListUpdate(const ListUpdateJob& given) {
     const auto temporaryFolder = temporaryFolderInUse(given.settings);
     if (!temporaryFolder) {
         given.messages.show("一時ディレクトリを設定できません");
-        given.observer.closeDialog();
+        given.observer.done();
         return outcome;
     }
     AppSettings settings = given.settings;

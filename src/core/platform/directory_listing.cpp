@@ -64,6 +64,24 @@ void sortForListing(std::vector<DirectoryEntry>& entries) {
     entries = std::move(sorted);
 }
 
+bool isLink(int folderFd, const dirent& entry) {
+    if (entry.d_type != DT_UNKNOWN) {
+        return entry.d_type == DT_LNK;
+    }
+    struct stat info {};
+    return fstatat(folderFd, entry.d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+           S_ISLNK(info.st_mode);
+}
+
+// Whether an entry is a folder, a link counting as what it points to.
+bool isFolderEntry(int folderFd, const dirent& entry) {
+    if (entry.d_type != DT_UNKNOWN && entry.d_type != DT_LNK) {
+        return entry.d_type == DT_DIR;
+    }
+    struct stat info {};
+    return fstatat(folderFd, entry.d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
+}
+
 } // namespace
 
 std::string CalendarDate::toString() const {
@@ -108,10 +126,40 @@ DirectoryListing listDirectory(const std::string& folder, ListingDetail detail) 
             continue; // vanished while listing
         }
         listing.entries.push_back({text::decodeFileName(diskName), diskName, S_ISDIR(info.st_mode),
-                                   utcDate(info.st_mtime)});
+                                   utcDate(info.st_mtime), isLink(fd, *entry)});
     }
     sortForListing(listing.entries);
     return listing;
+}
+
+std::optional<bool> holdsFileEndingWith(const std::string& folder, const std::string& suffix) {
+    std::unique_ptr<DIR, DirCloser> dir(opendir(folder.c_str()));
+    if (!dir) {
+        return std::nullopt;
+    }
+    for (;;) {
+        errno = 0;
+        const dirent* entry = readdir(dir.get());
+        if (entry == nullptr) {
+            return errno == 0 ? std::optional(false) : std::nullopt;
+        }
+        if (endsWithIgnoringCase(entry->d_name, suffix) && !isFolderEntry(dirfd(dir.get()), *entry)) {
+            return true;
+        }
+    }
+}
+
+std::string resolvePathInFolder(const std::string& folder, const std::string& relativePath) {
+    std::string path = folder;
+    std::size_t start = 0;
+    while (start <= relativePath.size()) {
+        const std::size_t slash = std::min(relativePath.find('/', start), relativePath.size());
+        if (slash > start) {
+            path = resolveInFolder(path, relativePath.substr(start, slash - start));
+        }
+        start = slash + 1;
+    }
+    return path;
 }
 
 std::string resolveInFolder(const std::string& folder, const std::string& name) {

@@ -83,13 +83,13 @@ public:
             return;
         }
         const auto defName =
-            findCharacterDefName(platform::resolveInFolder(mainDir_, row.fileName));
+            findCharacterDefName(platform::resolvePathInFolder(mainDir_, row.fileName));
         if (!defName) {
             report.defNotFound.push_back(character);
             return;
         }
         const auto line =
-            fitsAsCharacterName(row.fileName) && fitsAsCharacterName(*defName)
+            fitsAsCharacterPath(row.fileName) && fitsAsCharacterName(*defName)
                 ? encodeForSelectDef(
                       characterLine(characterEntry(row.fileName, *defName), options_), encoding_)
                 : std::nullopt;

@@ -42,8 +42,22 @@ bool fitsAsCharacterName(std::string_view name) {
            name.find_first_of("/\\") == std::string_view::npos;
 }
 
+bool fitsAsCharacterPath(std::string_view path) {
+    for (;;) {
+        const std::size_t slash = path.find('/');
+        if (!fitsAsCharacterName(path.substr(0, slash))) {
+            return false;
+        }
+        if (slash == std::string_view::npos) {
+            return true;
+        }
+        path.remove_prefix(slash + 1);
+    }
+}
+
 std::string characterEntry(std::string_view folder, std::string_view defFileName) {
-    if (folderKey(defFileName) == folderKey(std::string(folder) + std::string(kDefSuffix))) {
+    const bool nested = folder.find('/') != std::string_view::npos;
+    if (!nested && folderKey(defFileName) == folderKey(std::string(folder) + std::string(kDefSuffix))) {
         return std::string(folder);
     }
     return std::string(folder) + "/" + std::string(defFileName);

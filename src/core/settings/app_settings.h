@@ -22,6 +22,7 @@ struct AppSettings {
     std::string BattleParamC;
     int RecognizeFileType = 16;
     bool CharUpdateCheck = true;
+    bool SearchSubfolders = false; // group folders of the character folder are searched too
     bool UpdateListOnRun = false;
     bool RegisterSprite = false;
     int RegisterGroup = 9000;
@@ -64,6 +65,11 @@ std::array<std::string, kColumnCount> columnNamesFromLines(const std::vector<std
 // The temporary folder in use, as an absolute path: TempDir, or the
 // system's temporary folder when TempDir is empty; none when TempDir is
 // empty and the system has none. Every reader of TempDir asks here.
+// The settings as the program uses them: a relative MainDir, TempDir or
+// MugenExeFile taken from folder, the folder that holds Settings.ini, as
+// the program has always read them. The stored values stay as typed.
+AppSettings withPathsFrom(AppSettings settings, const std::string& folder);
+
 std::optional<std::string> temporaryFolderInUse(const AppSettings& settings);
 
 } // namespace zorvik

@@ -17,9 +17,16 @@ namespace zorvik::gui {
 class SettingsOwner : public QObject {
     Q_OBJECT
 public:
-    explicit SettingsOwner(AppSettings initial = {}, QObject* parent = nullptr);
+    // pathFolder is where relative folders of the settings are taken from
+    // (the folder of Settings.ini); empty leaves them as they are.
+    explicit SettingsOwner(AppSettings initial = {}, std::string pathFolder = {},
+                           QObject* parent = nullptr);
 
+    // The settings as stored and shown in the settings dialog.
     const AppSettings& settings() const { return settings_; }
+    // The same with MainDir, TempDir and MugenExeFile as absolute paths:
+    // what the panes and jobs use.
+    const AppSettings& inUse() const { return inUse_; }
 
     // Replaces every setting, as the settings dialog's OK does, then announces it.
     void store(const AppSettings& settings);
@@ -38,7 +45,11 @@ signals:
     void battleParamChanged();
 
 private:
+    void takeNewValues();
+
     AppSettings settings_;
+    std::string pathFolder_;
+    AppSettings inUse_;
 };
 
 } // namespace zorvik::gui

@@ -9,6 +9,8 @@
 #include "core/catalogue/columns.h"
 #include "core/platform/directory_listing.h"
 #include "core/platform/user_messages.h"
+#include "core/roster/character_def.h"
+#include "core/settings/integer_text.h"
 #include "gui/app/settings_owner.h"
 #include "gui/app/status_messages.h"
 #include "gui/list/character_list_pane.h"
@@ -86,11 +88,15 @@ std::optional<std::string> BattleActions::GetSelectedColumnText(int column, std:
 }
 
 std::optional<std::string> BattleActions::battleName() {
-    auto fileName = GetSelectedColumnText(kFileNameColumn, kBattleNameSize);
-    if (!fileName) {
+    const auto fileName = GetSelectedColumnText(kFileNameColumn, kBattleNameSize);
+    const auto fileType =
+        fileName ? GetSelectedColumnText(kFileTypeColumn, kFileTypeSize) : std::nullopt;
+    if (!fileName || !fileType) {
         messages_.show(kFailed);
+        return std::nullopt;
     }
-    return fileName;
+    return engineCharacterPath(characterFolder(settings_.inUse().MainDir), *fileName,
+                               parseWholeInt(*fileType).value_or(-1));
 }
 
 void BattleActions::BuildBattleMenu() {
@@ -161,11 +167,11 @@ void BattleActions::Open1Click() {
 }
 
 void BattleActions::openFolder(const std::string& fileName) {
-    const std::string folder = characterFolder(settings_.settings().MainDir);
+    const std::string folder = characterFolder(settings_.inUse().MainDir);
     // The folder as it is on disk: its name may differ in letter case or be kept in Shift-JIS.
     std::error_code error;
     const std::filesystem::path onDisk =
-        std::filesystem::absolute(platform::resolveInFolder(folder, fileName), error);
+        std::filesystem::absolute(platform::resolvePathInFolder(folder, fileName), error);
     if (error || !std::filesystem::is_directory(onDisk, error) || !shell_.open(folderUrl(onDisk))) {
         messages_.show("フォルダを開けませんでした\n" + folder + "/" + fileName);
     }

@@ -56,8 +56,9 @@ public slots:
 
 private:
     void buildPopupMenu(QWidget* window);
-    // The selected row's FILENAME as a battle or an opponent takes it; none
-    // (after the failure message) when it cannot be read.
+    // The selected row as a battle or an opponent takes it: its FILENAME, or
+    // the relative path of its .def for a folder in a group folder; none
+    // (after the failure message) when the row cannot be read.
     std::optional<std::string> battleName();
     void openFolder(const std::string& fileName);
 

@@ -26,7 +26,7 @@ CheckReportWindow* CollectionCheckAction::reportWindow() const {
 }
 
 void CollectionCheckAction::Check1Click() {
-    std::optional<CheckReport> report = controller_->run(settings_.settings());
+    std::optional<CheckReport> report = controller_->run(settings_.inUse());
     if (!report) {
         return;
     }

@@ -29,6 +29,10 @@ void ListUpdateController::runOneUpdate() {
     ListUpdateOutcome outcome;
     if (worker_.run(*Form3, [&] { outcome = runJob(settings, ownerWindow); })) {
         showMissingCount(outcome);
+        if (outcome.nothingListed) {
+            panes_.status.setPanelText(QString::fromStdString(outcome.countsText() + " " +
+                                                              nothingListedText()));
+        }
     }
     emit updateFinished();
 }

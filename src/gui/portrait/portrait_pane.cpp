@@ -137,7 +137,7 @@ void PortraitPane::ImgClick() {
 }
 
 std::optional<std::string> PortraitPane::saveTemporaryPng() const {
-    const auto folder = temporaryFolderInUse(settings_.settings());
+    const auto folder = temporaryFolderInUse(settings_.inUse());
     if (!folder) {
         messages_.show("一時ディレクトリを設定できません");
         return std::nullopt;

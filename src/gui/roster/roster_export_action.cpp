@@ -35,7 +35,7 @@ RosterExportAction::RosterExportAction(Kel_CharacterDb& db, const CharacterListP
 RosterOptions RosterExportAction::initialOptions() const {
     RosterOptions options = last_;
     if (options.target.empty()) {
-        options.target = defaultRosterTarget(settings_.settings().MugenExeFile);
+        options.target = defaultRosterTarget(settings_.inUse().MugenExeFile);
     }
     return options;
 }
@@ -59,7 +59,7 @@ void RosterExportAction::SelectDef1Click() {
 
 RosterReport RosterExportAction::exportWith(const RosterOptions& options) const {
     const WaitCursor wait;
-    return ExportRoster(db_, settings_.settings().MainDir, list_.criteria(), options);
+    return ExportRoster(db_, settings_.inUse().MainDir, list_.criteria(), options);
 }
 
 void RosterExportAction::showReport(const RosterReport& report) {

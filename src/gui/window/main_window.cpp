@@ -51,7 +51,7 @@ int searchColumnFromFindType(int findType) {
 TForm1::TForm1(UserMessages& messages, Shell& shell, Choosers& choosers,
                const SettingsFolders& folders, QWidget* parent)
     : QMainWindow(parent), files_(folders), CharacterDb(files_.catalogueFile()),
-      messages_(messages), shell_(shell), choosers_(choosers), settings_(files_.load()) {
+      messages_(messages), shell_(shell), choosers_(choosers), settings_(files_.load(), files_.folders().settings) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Zorvik"));
     setFont(designedFont());
@@ -87,7 +87,7 @@ void TForm1::buildFrame() {
     jobPanes_ =
         std::make_unique<JobPanes>(this, *StatusBar1, [list = Panel1] { list->UpdateCharList(); });
     jobs_ = new DialogWorker(messages_, this);
-    listUpdates_ = new ListUpdateController(*jobPanes_, *jobs_, settings_.settings(), CharacterDb,
+    listUpdates_ = new ListUpdateController(*jobPanes_, *jobs_, settings_.inUse(), CharacterDb,
                                             messages_, this);
     rosterExport_ =
         new RosterExportAction(CharacterDb, *Panel1, settings_, messages_, choosers_, this);
@@ -146,7 +146,7 @@ void TForm1::restorePanel4Width(Kel_IniHandler& store) {
 }
 
 void TForm1::checkTemporaryFolder() {
-    if (temporaryFolderInUse(settings_.settings())) {
+    if (temporaryFolderInUse(settings_.inUse())) {
         return;
     }
     messages_.show("一時ディレクトリを設定できません");

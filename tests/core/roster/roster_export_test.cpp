@@ -13,6 +13,7 @@
 #include "core/catalogue/statement.h"
 #include "core/discovery/candidate.h"
 #include "core/platform/replacement_lock.h"
+#include "core/roster/character_def.h"
 #include "core/roster/roster_backups.h"
 #include "core/roster/roster_target.h"
 #include "support/character_fixture.h"
@@ -85,6 +86,38 @@ TEST_F(RosterExport, FolderCharactersGetTheirDefAndArchivesAreLeftOutAndReported
     EXPECT_EQ(report.archivesLeftOut[0].fileName, "suave.zip");
     EXPECT_EQ(fileNames(report.defNotFound), (std::vector<std::string>{"gone"}));
     EXPECT_TRUE(report.backupPath.empty()); // there was no old file
+}
+
+TEST_F(RosterExport, NestedCharactersAreWrittenByTheirDefsRelativePath) {
+    addFolder("KOF/kyo", "kyo.def", "Kyo");
+    addFolder("Capcom/Street Fighter/ken", "ken-alt.def", "Ken");
+    addFolder("kfm", "kfm.def", "Kung Fu Man");
+    addRow("Capcom/ryu.zip", "Ryu", kZipCharacter);
+    addRow("KOF/gone", "Gone");
+    // A merge replaces the old line of a nested character and keeps the others.
+    temp.write("mugen/data/select.def",
+               "[Characters]\nkof/KYO/kyo.def, stages/old.def\nKOF/iori/iori.def\n");
+    options.merge = true;
+    const RosterReport report = exportTo(target());
+    ASSERT_TRUE(report.succeeded()) << report.errorText;
+    EXPECT_EQ(test::readFile(target()), "[Characters]\nKOF/iori/iori.def\nKOF/kyo/kyo.def\n"
+                                        "Capcom/Street Fighter/ken/ken-alt.def\nkfm\n");
+    EXPECT_EQ(fileNames(report.archivesLeftOut), (std::vector<std::string>{"Capcom/ryu.zip"}));
+    EXPECT_EQ(fileNames(report.defNotFound), (std::vector<std::string>{"KOF/gone"}));
+}
+
+TEST_F(RosterExport, TheEngineGetsANestedCharacterByItsDefPath) {
+    addFolder("kfm", "other.def", "Kung Fu Man");
+    addFolder("KOF/kyo", "kyo-98.def", "Kyo");
+    const std::string chars = temp.file("chars");
+    // A top-level character and an archive keep their FILENAME, as before.
+    EXPECT_EQ(engineCharacterPath(chars, "kfm", kFolderCharacter), "kfm");
+    EXPECT_EQ(engineCharacterPath(chars, "Capcom/ryu.zip", kZipCharacter), "Capcom/ryu.zip");
+    EXPECT_EQ(engineCharacterPath(chars, "KOF/kyo", kFolderCharacter), "KOF/kyo/kyo-98.def");
+    // Found ignoring letter case, as the engine finds it on Windows.
+    EXPECT_EQ(engineCharacterPath(chars, "kof/KYO", kFolderCharacter), "kof/KYO/kyo-98.def");
+    // No .def with a Name: the folder's own name.
+    EXPECT_EQ(engineCharacterPath(chars, "KOF/gone", kFolderCharacter), "KOF/gone/gone.def");
 }
 
 TEST_F(RosterExport, TheListsSearchAndSortChooseAndOrderTheLines) {

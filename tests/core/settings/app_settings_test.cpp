@@ -25,6 +25,7 @@ TEST_F(AppSettingsTest, FreshFileGivesTheDefaultsAndCloseWritesNoTempDir) {
     readColumnOrder(handler, settings.ColumnOrder);
     EXPECT_EQ(settings.RecognizeFileType, 16);
     EXPECT_TRUE(settings.CharUpdateCheck);
+    EXPECT_FALSE(settings.SearchSubfolders);
     EXPECT_EQ(settings.RegisterGroup, 9000);
     EXPECT_EQ(settings.RegisterImage, 1);
     EXPECT_TRUE(settings.FirstRun);
@@ -88,6 +89,22 @@ TEST_F(AppSettingsTest, TheTemporaryFolderInUseIsTempDirOrTheSystemsOne) {
     EXPECT_EQ(temporaryFolderInUse(settings), std::nullopt);
 }
 
+TEST_F(AppSettingsTest, SearchSubfoldersIsAGeneralKeyKeptAcrossAWrite) {
+    temp.write("Settings.ini", "[General]\nSearchSubfolders=1\n[Other]\nSearchSubfolders=1\n");
+    Kel_IniHandler handler = store();
+    AppSettings settings;
+    readGeneralSettings(handler, settings);
+    EXPECT_TRUE(settings.SearchSubfolders);
+    settings.SearchSubfolders = false;
+    writeGeneralSettings(handler, settings);
+    AppSettings again;
+    readGeneralSettings(handler, again);
+    EXPECT_FALSE(again.SearchSubfolders);
+    const std::string file = test::readFile(temp.file("Settings.ini"));
+    EXPECT_NE(file.find("[General]\nSearchSubfolders=0\n"), std::string::npos) << file;
+    EXPECT_NE(file.find("[Other]\nSearchSubfolders=1\n"), std::string::npos) << file;
+}
+
 TEST_F(AppSettingsTest, PartialColumnOrderFallsBackToTheDefault) {
     temp.write("Settings.ini", "[ColumnOrder]\n0=14\n1=-1\n2=1\n3=2\n4=3\n");
     Kel_IniHandler handler = store();
@@ -122,6 +139,34 @@ TEST_F(AppSettingsTest, ColumnNamesComeFromTheFileCutAndBounded) {
     EXPECT_EQ(names[0], "a");
     EXPECT_EQ(names[1], "");
     EXPECT_EQ(names[2], ""); // beyond the file's lines
+}
+
+} // namespace
+} // namespace zorvik
+
+namespace zorvik {
+namespace {
+
+// The window reads relative folders from the folder of Settings.ini, as it
+// did when it made that folder current; stored values stay as typed.
+TEST(SettingsPaths, RelativeFoldersAreTakenFromTheSettingsFolderAndOthersStay) {
+    AppSettings stored;
+    stored.MainDir = "chars";
+    stored.TempDir = "work/";
+    stored.MugenExeFile = "../mugen/mugen.exe";
+    const AppSettings used = withPathsFrom(stored, "/opt/zorvik");
+    EXPECT_EQ(used.MainDir, "/opt/zorvik/chars");
+    EXPECT_EQ(used.TempDir, "/opt/zorvik/work/");
+    EXPECT_EQ(used.MugenExeFile, "/opt/zorvik/../mugen/mugen.exe");
+    EXPECT_EQ(stored.MainDir, "chars");
+
+    AppSettings absolute;
+    absolute.MainDir = "/home/me/chars";
+    const AppSettings same = withPathsFrom(absolute, "/opt/zorvik/");
+    EXPECT_EQ(same.MainDir, "/home/me/chars");
+    EXPECT_EQ(same.TempDir, ""); // empty: the system's folder, decided elsewhere
+    EXPECT_EQ(same.MugenExeFile, "");
+    EXPECT_EQ(withPathsFrom(stored, "").MainDir, "chars");
 }
 
 } // namespace

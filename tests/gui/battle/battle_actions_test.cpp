@@ -134,6 +134,27 @@ TEST_F(BattleActions, OpenShowsAFolderCharacterAsItIsOnDiskAndRefusesArchives) {
     EXPECT_EQ(shell.opened.size(), 1);
 }
 
+TEST_F(BattleActions, ANestedCharacterIsAnOpponentByItsDefPathAndOpensItsOwnFolder) {
+    const std::string chars = temp.makeFolder("chars");
+    temp.write("chars/KOF/Kyo/kyo-98.def", "[Info]\r\nname = Kyo\r\n");
+    writeSettings("[General]\nMainDir=" + chars + "/\nSearchSubfolders=1\n");
+    addStoredCharacter("Kyo", "KOF/kyo", 0);
+    addStoredCharacter("Ryu", "Capcom/ryu.zip", 2);
+    open();
+    selectRow(0);
+    find<QAction>("N7")->trigger();
+    selectRow(1);
+    find<QAction>("N7")->trigger();
+    // What a battle passes: the engine finds a bare name only at the top level.
+    EXPECT_EQ(form->settings().settings().FighterList,
+              Texts({"KOF/kyo/kyo-98.def", "Capcom/ryu.zip"}));
+
+    selectRow(0);
+    find<QAction>("Open1")->trigger();
+    ASSERT_EQ(shell.opened.size(), 1);
+    EXPECT_EQ(shell.opened[0].toLocalFile().toStdString(), chars + "/KOF/Kyo");
+}
+
 TEST_F(BattleActions, CompleteDeletionRemovesTheRowAndRebuildsTheList) {
     addCharacter("Ryu");
     addCharacter("Ken");

@@ -97,6 +97,20 @@ TEST_F(BattleStart, TheEngineGetsBothNamesThenTheWordsOfTheParameterSetInUse) {
     EXPECT_EQ(messages.shown().size(), 1u); // the first-run message only
 }
 
+TEST_F(BattleStart, ANestedCharacterReachesTheEngineAsItsDefPath) {
+    const std::string chars = temp.makeFolder("chars");
+    temp.write("chars/KOF/kyo/kyo.def", "[Info]\r\nname = Kyo\r\n");
+    engine = temp.write("mugen/mugen", kNativeEngine);
+    writeSettings("[General]\nMugenExeFile=" + engine + "\nMainDir=" + chars + "\n");
+    temp.write("program/FighterList", "Capcom/Street Fighter/ken/ken.def\r\n");
+    addStoredCharacter("Kyo", "KOF/kyo", 0);
+    openWithAlphaSelected();
+    battleAgainst(0);
+    ASSERT_EQ(shell.started.size(), 1);
+    EXPECT_EQ(shell.started[0].arguments,
+              arguments({"KOF/kyo/kyo.def", "Capcom/Street Fighter/ken/ken.def"}));
+}
+
 TEST_F(BattleStart, AMissingEngineOrAnUnreadableNameStartsNothing) {
     prepare(kNativeEngine, "");
     std::filesystem::remove(engine);

@@ -87,6 +87,8 @@ TEST(ListUpdateController, RunsOneUpdateForAnyPanesAndReportsToThem) {
     // The folder gone: its row is marked, the list reloads, the second
     // panel counts it once the counts are shown; an unlistable folder
     // clears the count.
+    // (Another character stays: a folder left empty marks nothing.)
+    temp.write("chars/ryu/ryu.def", defText(fields));
     std::filesystem::remove_all(temp.file("chars/kfm"));
     controller.runOneUpdate();
     EXPECT_EQ(fake.reloads, 2);
@@ -96,6 +98,28 @@ TEST(ListUpdateController, RunsOneUpdateForAnyPanesAndReportsToThem) {
               (QStringList{QStringLiteral("見つからなくなったデータ : 0件"),
                            QStringLiteral("見つからなくなったデータ : 0件"),
                            QStringLiteral("見つからなくなったデータ : 1件"), QString()}));
+}
+
+TEST(ListUpdateController, EmptiedFolderMarksNothingAndTheStatusBarSaysSo) {
+    TempFolder temp;
+    temp.write("chars/kfm/kfm.def", defText({}));
+    AppSettings settings;
+    settings.MainDir = temp.file("chars");
+    settings.TempDir = temp.file("");
+    Kel_CharacterDb catalogue(temp.file("db.sqlite3"));
+    RecordingMessages messages;
+    FakeHost host;
+    gui::ListUpdateController controller(host, settings, catalogue, messages, nullptr);
+    controller.runOneUpdate();
+    std::filesystem::remove_all(temp.file("chars/kfm"));
+
+    controller.runOneUpdate();
+    EXPECT_EQ(host.missingCounts, (std::vector<std::optional<int>>{0, 0}));
+    EXPECT_EQ(host.reloads, 1);
+    EXPECT_TRUE(host.statusTexts.last().startsWith(
+        QStringLiteral("更新処理終了 : 新規追加データ 0件、 更新データ 0件でした。 ")));
+    EXPECT_TRUE(host.statusTexts.last().contains(QStringLiteral("印は付けていません")));
+    EXPECT_TRUE(messages.shown().empty());
 }
 
 class ListUpdateWindow : public MainWindowFixture {

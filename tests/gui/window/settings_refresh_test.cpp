@@ -96,5 +96,17 @@ TEST_F(SettingsRefresh, AnOpponentOrAParameterSetRefreshesOnlyItsOwnPane) {
     EXPECT_TRUE(find<QToolButton>("ToolButton3")->isChecked());
 }
 
+// The panes and jobs use the settings with relative folders taken from the
+// folder of Settings.ini; the dialog and the file keep them as typed.
+TEST_F(SettingsRefresh, RelativeFoldersAreUsedFromTheProgramsSettingsFolder) {
+    AppSettings changed = form->settings().settings();
+    changed.MainDir = "chars";
+    changed.MugenExeFile = "mugen/mugen.exe";
+    form->settings().store(changed);
+    EXPECT_EQ(form->settings().settings().MainDir, "chars");
+    EXPECT_EQ(form->settings().inUse().MainDir, programFolder + "/chars");
+    EXPECT_EQ(form->settings().inUse().MugenExeFile, programFolder + "/mugen/mugen.exe");
+}
+
 } // namespace
 } // namespace zorvik::test
