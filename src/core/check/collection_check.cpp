@@ -59,6 +59,9 @@ public:
           finder_(engineDataFolder(job.settings.MugenExeFile)) {}
 
     CheckReport run() {
+        if (job_.settings.MainDir.empty()) {
+            return failed(kNoCharacterFolder);
+        }
         job_.observer.setLabel(job_.settings.MainDir + "を検索");
         const auto entries = listEntries(job_.settings.MainDir);
         if (!entries) {

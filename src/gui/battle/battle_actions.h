@@ -42,8 +42,6 @@ public:
     // does not fit size bytes.
     std::optional<std::string> GetSelectedColumnText(int column, std::size_t size);
 
-    QMenu* popupMenu() const { return PopupMenu3; }
-
 public slots:
     // N8 gets one item per FighterList line; it is disabled when there is none.
     void BuildBattleMenu();

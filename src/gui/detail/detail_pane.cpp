@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "core/platform/user_messages.h"
@@ -58,11 +59,21 @@ DetailPane::DetailPane(Kel_CharacterDb& db, const SettingsOwner& settings, UserM
     CheckBox1 = new QCheckBox(QStringLiteral("詳細表示する"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     connect(CheckBox1, &QCheckBox::clicked, this, &DetailPane::CheckBox1Click);
+    buildWriteBackButton();
+    setTabOrder(DGrid, CheckBox1);
+    setTabOrder(CheckBox1, Button2);
+}
+
+void DetailPane::buildWriteBackButton() {
     Button2 = new QPushButton(QStringLiteral("上記内容で更新"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     connect(Button2, &QPushButton::clicked, this, &DetailPane::Button2Click);
-    setTabOrder(DGrid, CheckBox1);
-    setTabOrder(CheckBox1, Button2);
+    // An access key would change the caption, so the button has a shortcut
+    // of its own; it works wherever the focus is in the window.
+    auto* shortcut = new QShortcut(kWriteBackKey, this, Button2, &QPushButton::click);
+    shortcut->setObjectName(QStringLiteral("WriteBackShortcut"));
+    Button2->setToolTip(QStringLiteral("編集した内容をカタログに書き込みます (%1)")
+                            .arg(kWriteBackKey.toString(QKeySequence::NativeText)));
 }
 
 void DetailPane::followList(const CharacterListPane& list) {

@@ -1,5 +1,6 @@
 #include "gui/battle/battle_actions.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -60,6 +61,62 @@ TEST_F(BattleActions, ThePopupOpensOnlyOnASelectedRowAndNotInTheHeaderBand) {
     EXPECT_TRUE(rightClickOpensThePopup(list(), QPoint(0, 0), QContextMenuEvent::Keyboard));
     list()->selectionModel()->clearSelection();
     EXPECT_FALSE(rightClickOpensThePopup(list()->viewport(), onTheRow));
+}
+
+TEST_F(BattleActions, ShiftF10OpensThePopupAsTheMenuKeyDoes) {
+    addStoredCharacter("Alpha", "alpha", 0);
+    open();
+    QTest::keyClick(list(), Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_FALSE(popup()->isVisible()); // no row selected yet
+    selectRow(0);
+    QTest::keyClick(list(), Qt::Key_F10); // F10 alone is not the popup's key
+    EXPECT_FALSE(popup()->isVisible());
+    QTest::keyClick(list(), Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(popup()->isVisible());
+    const QRect row = list()->visualRect(list()->currentIndex());
+    EXPECT_TRUE(QRect(list()->viewport()->mapToGlobal(row.topLeft()), row.size())
+                    .contains(popup()->pos()));
+    popup()->hide();
+}
+
+// The names accessibility tools read for a menu's items.
+QStringList accessibleNames(QAccessibleInterface* menu) {
+    QStringList names;
+    for (int i = 0; i < menu->childCount(); ++i) {
+        names << menu->child(i)->text(QAccessible::Name);
+    }
+    return names;
+}
+
+TEST_F(BattleActions, TheOpenPopupAndItsSubmenuAreReachableFromTheWindow) {
+    temp.write("program/FighterList", "kfm\r\n");
+    addStoredCharacter("Alpha", "alpha", 0);
+    open();
+    selectRow(0);
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
+    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(popup());
+    ASSERT_NE(window, nullptr);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(form->isAncestorOf(popup()));
+    EXPECT_EQ(menu->parent(), window);
+    EXPECT_EQ(window->indexOfChild(menu), -1); // closed: not among the window's children
+
+    QTest::keyClick(list(), Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_TRUE(popup()->isVisible());
+    const int index = window->indexOfChild(menu);
+    ASSERT_GE(index, 0);
+    EXPECT_EQ(window->child(index), menu);
+    EXPECT_EQ(menu->role(), QAccessible::PopupMenu);
+    EXPECT_EQ(accessibleNames(menu), (QStringList{QStringLiteral("開く(O)"), QStringLiteral("対戦"),
+                                                  QString(), QStringLiteral("対戦キャラに登録(R)")}));
+    // The submenu hangs from its item, as the main menu's do.
+    QAccessibleInterface* battleItem = menu->child(1);
+    ASSERT_EQ(battleItem->childCount(), 1);
+    QAccessibleInterface* battles = battleItem->child(0);
+    EXPECT_EQ(battles->object(), battleMenu());
+    EXPECT_EQ(accessibleNames(battles), QStringList{QStringLiteral("kfm と対戦")});
+    popup()->hide();
+    EXPECT_EQ(window->indexOfChild(menu), -1);
 }
 
 TEST_F(BattleActions, RegisteringTheSameCharacterTwiceGivesTwoEqualOpponents) {
