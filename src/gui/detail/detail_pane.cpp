@@ -33,15 +33,16 @@ constexpr int kButtonHeight = 25;
 constexpr int kCheckBoxLeft = 50;
 constexpr int kCheckBoxBottom = 29;
 
-std::string updateFailureMessage(const CatalogueStatus& status) {
+
+} // namespace
+
+std::string DetailPane::updateFailureMessage(const CatalogueStatus& status) {
     using Stage = CatalogueStatus::Stage;
     const char* stage = status.failedAt == Stage::Prepare ? "prepare"
                         : status.failedAt == Stage::Run   ? "step"
                                                           : "finalize";
     return std::string("更新は失敗しました(") + stage + ")：" + status.error;
 }
-
-} // namespace
 
 DetailPane::DetailPane(Kel_CharacterDb& db, const SettingsOwner& settings, UserMessages& messages,
                        StatusMessages& statusBar, PortraitPane& portrait, QWidget* parent)
@@ -103,6 +104,9 @@ void DetailPane::ListView1SelectItem(int row, bool) {
 }
 
 bool DetailPane::LoadCharDetail(std::int64_t id) {
+    // The statement names its fifteen columns, so it always reports fifteen:
+    // the question for fewer ("カラム数が足りません。中断しますか？") could
+    // never come up and is not asked.
     const CatalogueStatus read = records_.readDetail(id, model_->recordValues());
     if (read.failedAt == CatalogueStatus::Stage::Prepare) {
         messages_.show("SELECT文の処理に失敗しました\n");

@@ -55,6 +55,11 @@ public:
 
     DetailGridModel& detailTexts() const { return *model_; }
 
+    // The message of a failed write-back, named by the step that failed.
+    // A finalize fails only where SQLite reports an error the step did not,
+    // which a catalogue on a local disk never does; the text is kept for it.
+    static std::string updateFailureMessage(const CatalogueStatus& status);
+
 public slots:
     // Runs whether a row gained or lost the selection; loads the list's
     // selected row unless the row reported is the one last reported.

@@ -51,7 +51,6 @@ public:
     Kel_CharacterDb& characterDb() { return CharacterDb; }
     SettingsOwner& settings() { return settings_; }
     CharacterListPane& listPane() { return *Panel1; }
-    BattleActions& battleActions() { return *battleActions_; }
     ListUpdateController& listUpdates() { return *listUpdates_; }
     CollectionCheckAction& collectionCheck() { return *collectionCheck_; }
     StatusBar& statusBar1() { return *StatusBar1; }

@@ -191,6 +191,34 @@ TEST_F(BattleActions, OpenShowsAFolderCharacterAsItIsOnDiskAndRefusesArchives) {
     EXPECT_EQ(shell.opened.size(), 1);
 }
 
+TEST_F(BattleActions, OpenFailsWhenFileNameOrFileTypeCannotBeRead) {
+    const std::string chars = temp.makeFolder("chars");
+    writeSettings("[General]\nMainDir=" + chars + "/\n");
+    addStoredCharacter("A long name", std::string(512, 'n'), 0);   // no room for its end
+    addStoredCharacter("B longest", std::string(511, 'm'), 0);     // just fits
+    insertRow("INSERT INTO CHARACTER_TABLE(NAME, FILENAME, FILETYPE, DELETED) VALUES(?, ?, ?, 0)",
+              {BoundValue::ofText("C odd type"), BoundValue::ofText("odd"),
+               BoundValue::ofText(std::string(32, '0'))});
+    addStoredCharacter("D removed", "removed", 0);
+    open();
+    const auto openRow = [&](int row) {
+        selectRow(row);
+        find<QAction>("Open1")->trigger();
+        return messages.shown().back();
+    };
+    EXPECT_EQ(openRow(0), "失敗しました");
+    EXPECT_EQ(openRow(1), "フォルダを開けませんでした\n" + chars + "/" + std::string(511, 'm'));
+    EXPECT_EQ(openRow(2), "失敗しました");
+    // Another program removes the row while it is selected.
+    selectRow(3);
+    Kel_CharacterDb other(temp.file("db.sqlite3"));
+    ASSERT_TRUE(executeBound(other.statements(), "DELETE FROM CHARACTER_TABLE WHERE FILENAME=?",
+                             {BoundValue::ofText("removed")}));
+    find<QAction>("Open1")->trigger();
+    EXPECT_EQ(messages.shown().back(), "失敗しました");
+    EXPECT_TRUE(shell.opened.empty());
+}
+
 TEST_F(BattleActions, CompleteDeletionRemovesTheRowAndRebuildsTheList) {
     addCharacter("Ryu");
     addCharacter("Ken");
