@@ -89,8 +89,8 @@ private:
     DetailGridModel* model_ = nullptr;
     QFrame* Panel3 = nullptr;
     DetailGrid* DGrid = nullptr;
-    QCheckBox* CheckBox1 = nullptr;
-    QPushButton* Button2 = nullptr;
+    QCheckBox* CheckBox1 = nullptr; // 詳細表示する
+    QPushButton* Button2 = nullptr; // 上記内容で更新 (the settings dialog's Button2 is キャンセル)
 };
 
 } // namespace zorvik::gui

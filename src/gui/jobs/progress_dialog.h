@@ -12,9 +12,11 @@ namespace zorvik::gui {
 
 class BusyIndicator;
 
-// TForm3, "更新作業中": the modal dialog behind which a list update runs.
-// It owns the update's cancel flag. Only the update closes it; Escape and
-// the cancel button ask the update to stop.
+// TForm3, "更新作業中": the modal dialog behind which a long job runs.
+// One instance serves the list update (owned by ListUpdateController);
+// another, retitled "コレクションを検査中", serves the collection check
+// (owned by CheckController). It owns the job's cancel flag. Only the job
+// closes it; Escape and the cancel button ask the job to stop.
 class TForm3 : public QDialog {
     Q_OBJECT
 public:
@@ -36,7 +38,9 @@ public:
     void setProgressPosition(int position);
 
 public slots:
+    // キャンセル(&C)
     void Button1Click();
+    // Close(Debug)
     void Button2Click();
 
 protected:
