@@ -59,8 +59,8 @@ std::string CalendarDate::toString() const {
 
 bool endsWithIgnoringCase(const std::string& name, const std::string& suffix) {
     return name.size() >= suffix.size() &&
-           text::equalsIgnoringAsciiCase(
-               std::string_view(name).substr(name.size() - suffix.size()), suffix);
+           text::equalsIgnoringAsciiCase(std::string_view(name).substr(name.size() - suffix.size()),
+                                         suffix);
 }
 
 DirectoryListing listDirectory(const std::string& folder, ListingDetail detail) {

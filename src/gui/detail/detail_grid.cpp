@@ -79,8 +79,8 @@ bool DetailGrid::focusNextPrevChild(bool next) {
 
 void DetailGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
     const bool forward = hint == QAbstractItemDelegate::EditNextItem;
-    const bool leaving = (forward || hint == QAbstractItemDelegate::EditPreviousItem) &&
-                         atEdge(forward);
+    const bool leaving =
+        (forward || hint == QAbstractItemDelegate::EditPreviousItem) && atEdge(forward);
     QTableView::closeEditor(editor, leaving ? QAbstractItemDelegate::NoHint : hint);
     if (leaving) {
         QWidget::focusNextPrevChild(forward);

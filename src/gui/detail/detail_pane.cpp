@@ -33,7 +33,6 @@ constexpr int kButtonHeight = 25;
 constexpr int kCheckBoxLeft = 50;
 constexpr int kCheckBoxBottom = 29;
 
-
 } // namespace
 
 std::string DetailPane::updateFailureMessage(const CatalogueStatus& status) {

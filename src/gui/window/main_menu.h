@@ -25,8 +25,8 @@ public:
     QMenu* Tools1 = nullptr; // the collection tools, beside the designed menus
     QAction* SelectDef1 = nullptr; // the roster export: the engine's select.def
     QAction* Check1 = nullptr;     // the collection check and its report
-    QMenu* Help1 = nullptr; // ヘルプ(&H)
-    QAction* V1 = nullptr;  // Zorvikについて(&V)...: the About box
+    QMenu* Help1 = nullptr;        // ヘルプ(&H)
+    QAction* V1 = nullptr;         // Zorvikについて(&V)...: the About box
 
 private:
     void buildBattleMenu(QMenuBar& bar);

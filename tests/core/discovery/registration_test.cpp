@@ -106,8 +106,7 @@ TEST_F(ListUpdateFixture, RegistrationBindsEveryValue) {
     const auto registerAs = [&](const Candidate& candidate, std::int64_t id) {
         return registerCharacter(settings, catalogue, messages, archiver, candidate, id);
     };
-    ASSERT_EQ(registerAs({"other", "other", 0, "2012-03-03"}, -1),
-              RegistrationResult::Written);
+    ASSERT_EQ(registerAs({"other", "other", 0, "2012-03-03"}, -1), RegistrationResult::Written);
     const std::int64_t otherId = row("other").id;
     // A date holding a single quote, as a hostile value would: stored as given.
     ASSERT_EQ(registerAs({"kfm", "kfm", 0, "2012'); DROP TABLE x;--"}, -1),

@@ -74,8 +74,8 @@ TEST_F(BattleActions, ShiftF10OpensThePopupAsTheMenuKeyDoes) {
     QTest::keyClick(list(), Qt::Key_F10, Qt::ShiftModifier);
     EXPECT_TRUE(popup()->isVisible());
     const QRect row = list()->visualRect(list()->currentIndex());
-    EXPECT_TRUE(QRect(list()->viewport()->mapToGlobal(row.topLeft()), row.size())
-                    .contains(popup()->pos()));
+    EXPECT_TRUE(
+        QRect(list()->viewport()->mapToGlobal(row.topLeft()), row.size()).contains(popup()->pos()));
     popup()->hide();
 }
 
@@ -107,8 +107,9 @@ TEST_F(BattleActions, TheOpenPopupAndItsSubmenuAreReachableFromTheWindow) {
     ASSERT_GE(index, 0);
     EXPECT_EQ(window->child(index), menu);
     EXPECT_EQ(menu->role(), QAccessible::PopupMenu);
-    EXPECT_EQ(accessibleNames(menu), (QStringList{QStringLiteral("開く(O)"), QStringLiteral("対戦"),
-                                                  QString(), QStringLiteral("対戦キャラに登録(R)")}));
+    EXPECT_EQ(accessibleNames(menu),
+              (QStringList{QStringLiteral("開く(O)"), QStringLiteral("対戦"), QString(),
+                           QStringLiteral("対戦キャラに登録(R)")}));
     // The submenu hangs from its item, as the main menu's do.
     QAccessibleInterface* battleItem = menu->child(1);
     ASSERT_EQ(battleItem->childCount(), 1);
@@ -194,8 +195,8 @@ TEST_F(BattleActions, OpenShowsAFolderCharacterAsItIsOnDiskAndRefusesArchives) {
 TEST_F(BattleActions, OpenFailsWhenFileNameOrFileTypeCannotBeRead) {
     const std::string chars = temp.makeFolder("chars");
     writeSettings("[General]\nMainDir=" + chars + "/\n");
-    addStoredCharacter("A long name", std::string(512, 'n'), 0);   // no room for its end
-    addStoredCharacter("B longest", std::string(511, 'm'), 0);     // just fits
+    addStoredCharacter("A long name", std::string(512, 'n'), 0); // no room for its end
+    addStoredCharacter("B longest", std::string(511, 'm'), 0);   // just fits
     insertRow("INSERT INTO CHARACTER_TABLE(NAME, FILENAME, FILETYPE, DELETED) VALUES(?, ?, ?, 0)",
               {BoundValue::ofText("C odd type"), BoundValue::ofText("odd"),
                BoundValue::ofText(std::string(32, '0'))});

@@ -84,8 +84,7 @@ TEST_F(FileDialogs, TheFolderChooserOffersNoWayToMakeAFolder) {
         newFolderOffered = button == nullptr || button->isEnabled();
         dialog->reject();
     });
-    EXPECT_EQ(dialogs.chooseFolder(nullptr, {}, QString::fromStdString(temp.path())),
-              std::nullopt);
+    EXPECT_EQ(dialogs.chooseFolder(nullptr, {}, QString::fromStdString(temp.path())), std::nullopt);
     EXPECT_TRUE(readOnly);
     EXPECT_FALSE(newFolderOffered);
 }
