@@ -58,6 +58,7 @@ public slots:
 
 private:
     void buildPopupMenu(QWidget* window);
+    void exposeToAccessibilityTools(QWidget* window);
     // The selected row's FILENAME as a battle or an opponent takes it; none
     // (after the failure message) when it cannot be read.
     std::optional<std::string> battleName();

@@ -31,7 +31,6 @@
 #include "gui/window/main_tool_bar.h"
 #include "gui/window/right_pane.h"
 #include "gui/window/status_bar.h"
-#include "gui/window/window_accessible.h"
 #include "gui/window/window_placement.h"
 
 namespace zorvik::gui {
@@ -56,7 +55,6 @@ TForm1::TForm1(UserMessages& messages, Shell& shell, Choosers& choosers, std::st
     // The catalogue is open (by its relative name, in the folder the program
     // was started from); from here on the program's folder is current.
     platform::setCurrentFolder(programFolder_);
-    exposeWindowPopupMenus();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Zorvik"));
     setFont(designedFont());
