@@ -64,6 +64,10 @@ int runCheck(const std::vector<std::string>& words) {
         std::fprintf(stderr, "zorvik-cli check: %s\n", error.c_str());
         return kExitUsage;
     }
+    if (settings.MainDir.empty()) {
+        std::fprintf(stderr, "zorvik-cli check: %s\n", kNoCharacterFolder);
+        return kExitUsage;
+    }
     Kel_CharacterDb catalogue(catalogueFile(arguments));
     TerminalObserver observer(stderr);
     const std::atomic<bool>& cancel = cancelOnInterrupt();

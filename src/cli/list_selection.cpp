@@ -5,6 +5,7 @@
 
 #include "core/catalogue/columns.h"
 #include "core/settings/integer_text.h"
+#include "core/text/ascii_text.h"
 
 namespace zorvik::cli {
 
@@ -19,11 +20,7 @@ std::optional<int> columnFromText(const std::string& text) {
     }
     // The columns a search or sort may name: all but IMAGE.
     for (std::size_t i = 0; i < kSearchColumnCount; ++i) {
-        const std::string name = ColumnSqlNames[i];
-        if (name.size() == text.size() &&
-            std::equal(name.begin(), name.end(), text.begin(), [](char a, char b) {
-                return a == std::toupper(static_cast<unsigned char>(b));
-            })) {
+        if (zorvik::text::equalsIgnoringAsciiCase(ColumnSqlNames[i], text)) {
             return static_cast<int>(i);
         }
     }

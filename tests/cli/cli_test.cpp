@@ -317,6 +317,47 @@ TEST_F(Cli, CheckFindsThePlantedProblems) {
     EXPECT_EQ((*report)["samePortrait"].items.size(), 0u); // portraits are off
 }
 
+// What follows the word "roster: " or "check: " in a refusal.
+std::string refusalText(const std::string& err) {
+    const std::size_t colon = err.find(": ");
+    return colon == std::string::npos ? err : err.substr(colon + 2);
+}
+
+TEST_F(Cli, CheckCountsBrokenCharactersApartFromTheirProblems) {
+    addCharacter("broken", "Broken"); // one problem: kfm.cmd
+    DefFields twice;
+    twice.name = "Twice";
+    twice.sprite = "gone.sff"; // two problems: kfm.cmd and gone.sff
+    root.write("chars/twice/twice.def", defText(twice));
+    ASSERT_EQ(run({"update", "--main-dir", characters}).exitCode, 0);
+
+    const CliRun text = run({"check", "--main-dir", characters});
+    EXPECT_EQ(text.exitCode, 3) << text.err;
+    EXPECT_THAT(text.out, HasSubstr("broken characters: 2, problems: 3\n"));
+    EXPECT_EQ(std::count(text.out.begin(), text.out.end(), '\n'), 7); // every problem listed
+
+    const auto report = parseJson(run({"check", "--json", "--main-dir", characters}).out);
+    ASSERT_TRUE(report);
+    EXPECT_EQ((*report)["broken"].items.size(), 3u);
+    EXPECT_EQ((*report)["brokenCharacters"].number, 2);
+    EXPECT_EQ((*report)["brokenProblems"].number, 3);
+}
+
+TEST_F(Cli, CheckWithoutACharacterFolderRefusesAsRosterDoes) {
+    addCharacter("kfm", "Kung Fu Man");
+    ASSERT_EQ(run({"update", "--main-dir", characters}).exitCode, 0);
+    // Settings.ini names no MainDir and no --main-dir is given: nothing
+    // can be said about what is gone, so nothing is reported.
+    const CliRun check = run({"check"});
+    EXPECT_EQ(check.exitCode, 2);
+    EXPECT_EQ(check.out, "");
+    EXPECT_THAT(check.err, HasSubstr("MainDir"));
+    const CliRun roster = run({"roster", root.file("select.def")});
+    EXPECT_EQ(roster.exitCode, 2);
+    EXPECT_EQ(refusalText(check.err), refusalText(roster.err));
+    EXPECT_EQ(run({"check", "--json", "--main-dir", ""}).exitCode, 2);
+}
+
 TEST_F(Cli, CheckOfAMissingFolderFails) {
     const CliRun check = run({"check", "--main-dir", root.file("missing")});
     EXPECT_EQ(check.exitCode, 1);

@@ -67,6 +67,9 @@ public:
           temporaryFolder_(temporaryFolderInUse(job.settings)) {}
 
     CheckReport run() {
+        if (job_.settings.MainDir.empty()) {
+            return failed(kNoCharacterFolder);
+        }
         job_.observer.setLabel(job_.settings.MainDir + "を検索");
         const auto entries = listEntries(job_.settings, job_.cancel);
         if (!entries && isCancelled()) {

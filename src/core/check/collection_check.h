@@ -11,6 +11,11 @@ class JobObserver;
 class Kel_CharacterDb;
 struct AppSettings;
 
+// The refusal when no character folder is set: with none, every row would
+// seem gone from it. The roster export refuses with the same words.
+inline constexpr const char* kNoCharacterFolder =
+    "キャラクターのフォルダ (MainDir) が設定されていません。";
+
 // Everything one collection check works with.
 struct CollectionCheckJob {
     const AppSettings& settings; // MainDir, TempDir, MugenExeFile, RecognizeFileType

@@ -134,11 +134,4 @@ RegistrationResult CommitCharacter(Kel_CharacterDb& catalogue, UserMessages& mes
     return result;
 }
 
-RegistrationResult RegisterCharacter(const RegistrationContext& context, const Candidate& candidate,
-                                     std::int64_t id) {
-    const PreparedCharacter prepared =
-        PrepareCharacter(context.settings, context.archiver, context.messages, candidate);
-    return CommitCharacter(context.catalogue, context.messages, candidate, id, prepared);
-}
-
 } // namespace zorvik

@@ -9,21 +9,12 @@
 #include <memory>
 #include <sys/stat.h>
 
+#include "core/text/ascii_text.h"
 #include "core/text/encoding.h"
 
 namespace zorvik::platform {
 
 namespace {
-
-char lowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return lowerAscii(x) == lowerAscii(y);
-           });
-}
 
 CalendarDate utcDate(std::time_t when) {
     std::tm parts{};
@@ -35,12 +26,6 @@ struct DirCloser {
     void operator()(DIR* dir) const { closedir(dir); }
 };
 
-std::string foldedCase(const std::string& name) {
-    std::string folded = name;
-    std::transform(folded.begin(), folded.end(), folded.begin(), lowerAscii);
-    return folded;
-}
-
 // Sorts by name with ASCII letters compared without case, ties broken by the
 // exact bytes. Each name is folded once rather than at every comparison:
 // large character folders hold thousands of entries.
@@ -48,7 +33,7 @@ void sortForListing(std::vector<DirectoryEntry>& entries) {
     std::vector<std::pair<std::string, std::size_t>> keys;
     keys.reserve(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        keys.emplace_back(foldedCase(entries[i].name), i);
+        keys.emplace_back(text::asciiLowered(entries[i].name), i);
     }
     std::sort(keys.begin(), keys.end(), [&](const auto& a, const auto& b) {
         if (a.first != b.first) {
@@ -92,7 +77,8 @@ std::string CalendarDate::toString() const {
 
 bool endsWithIgnoringCase(const std::string& name, const std::string& suffix) {
     return name.size() >= suffix.size() &&
-           equalsIgnoringCase(std::string_view(name).substr(name.size() - suffix.size()), suffix);
+           text::equalsIgnoringAsciiCase(std::string_view(name).substr(name.size() - suffix.size()),
+                                         suffix);
 }
 
 DirectoryListing listDirectory(const std::string& folder, ListingDetail detail) {
@@ -175,7 +161,7 @@ std::string resolveInFolder(const std::string& folder, const std::string& name) 
         }
     }
     for (const DirectoryEntry& entry : listing.entries) {
-        if (equalsIgnoringCase(entry.name, name)) {
+        if (text::equalsIgnoringAsciiCase(entry.name, name)) {
             return folder + "/" + entry.diskName;
         }
     }

@@ -2,7 +2,9 @@
 
 #include <filesystem>
 
+#include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTreeView>
 #include <QUrl>
 
@@ -73,6 +75,20 @@ void BattleActions::buildPopupMenu(QWidget* window) {
     N7 = PopupMenu3->addAction(QStringLiteral("対戦キャラに登録(&R)"));
     N7->setObjectName(QStringLiteral("N7"));
     connect(N7, &QAction::triggered, this, &BattleActions::N7Click);
+    exposeToAccessibilityTools(window);
+}
+
+void BattleActions::exposeToAccessibilityTools(QWidget* window) {
+    auto* mainWindow = qobject_cast<QMainWindow*>(window);
+    if (mainWindow == nullptr) {
+        return;
+    }
+    // Qt gives a popup menu no accessible parent but the application, which
+    // lists no popups, so tools could not reach it. Hung from the menu bar
+    // as an invisible item, as the debug menu is, it is found as the main
+    // menu's are, with its submenu below it.
+    PopupMenu3->setTitle(QStringLiteral("キャラクター"));
+    mainWindow->menuBar()->addMenu(PopupMenu3)->setVisible(false);
 }
 
 std::optional<std::string> BattleActions::GetSelectedColumnText(int column, std::size_t size) {

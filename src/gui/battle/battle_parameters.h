@@ -31,7 +31,8 @@ public:
     void showSelection();
 
 public slots:
-    // A set chosen by its item or button (tag 0, 1 or 2).
+    // パラメータA, B or C (M_ParamA to M_ParamC, ToolButton3 to ToolButton5):
+    // a set chosen by its item or button (tag 0, 1 or 2).
     void M_ParamCClick(int tag);
 
 private:

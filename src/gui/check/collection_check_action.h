@@ -41,9 +41,11 @@ public:
     CheckReportWindow* reportWindow() const;
 
 public slots:
+    // コレクションを検査(&C)...
     void Check1Click();
     // Selects the row of id in the main list, or says why it cannot.
     void selectEntry(qint64 id);
+    // 見つからないキャラをカタログから削除(&D)... in the report window
     void DeleteMissingClick();
 
 private:

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 
+#include "core/platform/stdout_redirect.h"
 #include "core/platform/user_messages.h"
 #include "gui/jobs/progress_dialog.h"
 
@@ -49,7 +50,12 @@ bool DialogWorker::startWorker(std::function<void()> job) {
     workerDone_ = false;
     try {
         worker_ = std::thread([this, job = std::move(job)] {
-            job();
+            {
+                // The archiver plug-ins trace to standard output; a windowed
+                // run shows none of it, even when started from a terminal.
+                const platform::StdoutRedirect quiet;
+                job();
+            }
             workerDone_ = true;
             // Wakes the UI thread's wait.
             QMetaObject::invokeMethod(this, &DialogWorker::workerFinished, Qt::QueuedConnection);

@@ -14,8 +14,11 @@ namespace zorvik::gui {
 class BusyIndicator;
 
 // TForm3, "更新作業中": the dialog behind which a long job runs; while it
-// is up, the user's input goes to it alone. It owns the job's cancel flag.
-// Only the job closes it; Escape and the cancel button ask the job to stop.
+// is up, the user's input goes to it alone. One instance serves the list
+// update (owned by ListUpdateController); another, retitled
+// "コレクションを検査中", serves the collection check (owned by
+// CheckController). It owns the job's cancel flag. Only the job closes it;
+// Escape and the cancel button ask the job to stop.
 class TForm3 : public QDialog {
     Q_OBJECT
 public:
@@ -38,7 +41,9 @@ public:
     void setProgressPosition(int position);
 
 public slots:
+    // キャンセル(&C)
     void Button1Click();
+    // Close(Debug)
     void Button2Click();
 
 protected:

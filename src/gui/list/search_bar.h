@@ -42,10 +42,15 @@ public:
     QAction* containsModeItem() const { return N5; }
 
 public slots:
+    // The search text.
     void Edit1Change();
+    // 検索対象: the search column.
     void ComboBox1Change();
+    // The match modes of PopupMenu2 (に一致, で始まる, で終わる, を含む), N5 among them.
     void N5Click(QAction* sender);
+    // The match-mode button beside the search text.
     void SpeedButton1Click();
+    // The search box's clear button (×).
     void FindTBClearClick();
     // Applies the search now.
     void Timer1Timer();

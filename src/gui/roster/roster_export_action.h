@@ -28,6 +28,7 @@ public:
                        QWidget* window);
 
 public slots:
+    // select.defを書き出す(&S)...
     void SelectDef1Click();
 
 private:

@@ -123,7 +123,10 @@ void UpdatePage::load(const AppSettings& settings) {
     CheckBox5->setChecked(settings.UpdateListOnRun);
     SubfoldersBox->setChecked(settings.SearchSubfolders);
     CheckBox7->setChecked(settings.RegisterSprite);
-    // Also when the box kept its state and so sent no toggle.
+    // Also when the box kept its state and so sent no toggle. Changed on
+    // purpose: opened with portraits off, the number boxes once kept their
+    // normal colours until the box was clicked; here their colours tell
+    // the box's state from the start.
     CheckBox7Click();
     Edit7->setText(QString::number(settings.RegisterGroup));
     Edit8->setText(QString::number(settings.RegisterImage));

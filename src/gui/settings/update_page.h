@@ -24,8 +24,8 @@ public:
     void store(AppSettings& settings) const override;
 
 public slots:
-    // The group and image numbers look in use only while portraits are
-    // captured; they stay editable either way.
+    // 画像を登録する: the group and image numbers look in use only while
+    // portraits are captured; they stay editable either way.
     void CheckBox7Click();
 
 private:

@@ -51,7 +51,6 @@ public:
     Kel_CharacterDb& characterDb() { return CharacterDb; }
     SettingsOwner& settings() { return settings_; }
     CharacterListPane& listPane() { return *Panel1; }
-    BattleActions& battleActions() { return *battleActions_; }
     ListUpdateController& listUpdates() { return *listUpdates_; }
     CollectionCheckAction& collectionCheck() { return *collectionCheck_; }
     StatusBar& statusBar1() { return *StatusBar1; }
@@ -62,12 +61,16 @@ public:
 public slots:
     // Every way of starting a list update ends here: F5 and N1 (through
     // N1Click), ToolButton1, the debug item CallForm31, the first paint.
+    // Call Form3 (the hidden debug menu)
     void CallForm31Click();
+    // キャラクターリスト更新(&F)
     void N1Click();
+    // UpdateCharList() (the hidden debug menu): rebuilds the list
     void Update1Click();
-    // The settings dialog: on OK its settings replace the window's, and the
-    // panes refresh themselves from them; Cancel changes nothing.
+    // 設定(&O)...: the settings dialog. On OK its settings replace the
+    // window's, and the panes refresh themselves from them; Cancel changes nothing.
     void O1Click();
+    // Zorvikについて(&V)...
     void V1Click();
 
 protected:

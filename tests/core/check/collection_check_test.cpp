@@ -75,6 +75,16 @@ TEST_F(CheckFixture, UnlistableFolderFailsTheCheck) {
     EXPECT_EQ(checkObserver.doneCalls, 1); // the progress display goes all the same
 }
 
+TEST_F(CheckFixture, NoCharacterFolderIsRefusedNotReadAsAllGone) {
+    addCharacter("kfm", filesDef({}));
+    update();
+    settings.MainDir.clear();
+    const CheckReport report = check();
+    EXPECT_FALSE(report.completed);
+    EXPECT_EQ(report.error, kNoCharacterFolder);
+    EXPECT_THAT(report.missing, IsEmpty());
+}
+
 TEST_F(CheckFixture, NonUtf8FolderNamesAreFoundAgain) {
     const std::string sjis = "\x83\x4c\x83\x83\x83\x89"; // キャラ
     root.write("chars/" + sjis + "/a.def", filesDef({{"cns", "a.cns"}}));

@@ -14,12 +14,22 @@
 #include "core/catalogue/statement.h"
 #include "core/discovery/list_update.h"
 #include "core/discovery/list_update_observer.h"
+#include "core/discovery/registration.h"
 #include "core/settings/app_settings.h"
 #include "support/character_fixture.h"
 #include "support/recording_messages.h"
 #include "support/temp_folder.h"
 
 namespace zorvik::test {
+
+// One character prepared and committed at once, as the update does it
+// with its two steps on two threads.
+inline RegistrationResult registerCharacter(const AppSettings& settings, Kel_CharacterDb& catalogue,
+                                            UserMessages& messages, KelArchiverHandler& archiver,
+                                            const Candidate& candidate, std::int64_t id) {
+    const PreparedCharacter prepared = PrepareCharacter(settings, archiver, messages, candidate);
+    return CommitCharacter(catalogue, messages, candidate, id, prepared);
+}
 
 // Records what an update shows, as "call:argument" lines.
 class RecordingObserver : public ListUpdateObserver {

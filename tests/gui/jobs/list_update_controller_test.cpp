@@ -1,8 +1,10 @@
 #include "gui/jobs/list_update_controller.h"
 
 #include <algorithm>
+#include <fcntl.h>
 #include <filesystem>
 #include <future>
+#include <unistd.h>
 #include <optional>
 
 #include <QCloseEvent>
@@ -15,6 +17,7 @@
 
 #include "core/catalogue/character_records.h"
 #include "core/catalogue/columns.h"
+#include "core/platform/stdout_redirect.h"
 #include "core/settings/app_settings.h"
 #include "gui/app/status_messages.h"
 #include "gui/jobs/dialog_worker.h"
@@ -120,6 +123,31 @@ TEST(ListUpdateController, EmptiedFolderMarksNothingAndTheStatusBarSaysSo) {
         QStringLiteral("更新処理終了 : 新規追加データ 0件、 更新データ 0件でした。 ")));
     EXPECT_TRUE(host.statusTexts.last().contains(QStringLiteral("印は付けていません")));
     EXPECT_TRUE(messages.shown().empty());
+}
+
+// An archive wakes the archiver plug-ins, whose manager traces to standard
+// output; the window's update keeps all of it off the terminal.
+TEST(ListUpdateController, KeepsTheArchiverTraceOffStandardOutput) {
+    TempFolder temp;
+    temp.write("chars/a.zip", "PK");
+    AppSettings settings;
+    settings.MainDir = temp.file("chars");
+    settings.TempDir = temp.makeFolder("work");
+    Kel_CharacterDb catalogue(temp.file("db.sqlite3"));
+    RecordingMessages messages;
+    FakeHost host;
+    gui::ListUpdateController controller(host, settings, catalogue, messages, nullptr);
+    const std::string captured = temp.file("stdout");
+    const int sink = open(captured.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    ASSERT_GE(sink, 0);
+    {
+        const platform::StdoutRedirect capture(sink);
+        controller.runOneUpdate();
+    }
+    close(sink);
+    ASSERT_FALSE(host.statusTexts.isEmpty()); // the update ran to its end
+    EXPECT_TRUE(host.statusTexts.last().startsWith(QStringLiteral("更新処理終了")));
+    EXPECT_EQ(readFile(captured), "");
 }
 
 class ListUpdateWindow : public MainWindowFixture {

@@ -1,8 +1,11 @@
 #include "gui/portrait/portrait_pane.h"
 
+#include <fstream>
 #include <unistd.h>
 
+#include <QPainter>
 #include <QTest>
+#include <gmock/gmock.h>
 
 #include "core/catalogue/columns.h"
 #include "core/platform/folders.h"
@@ -87,6 +90,66 @@ TEST_F(PortraitPane, NullEmptyAndUndecodableValues) {
     EXPECT_TRUE(img().HasImage());
     EXPECT_TRUE(drawnArea().isEmpty());
     EXPECT_EQ(messages.shown().size(), 1u); // the first-run text only
+}
+
+TEST_F(PortraitPane, NoImageIsWrittenInTheMiddleInTheHighlightColour) {
+    addRecord({1, "null image", "", std::nullopt});
+    open();
+    ASSERT_TRUE(showsNoImage());
+    // The same words drawn where and how the box should draw them.
+    const QPalette& colours = img().palette();
+    QImage expected(img().size(), QImage::Format_ARGB32);
+    expected.fill(colours.color(QPalette::Base));
+    {
+        QPainter painter(&expected);
+        painter.setFont(img().font());
+        painter.setPen(colours.color(QPalette::Highlight));
+        painter.drawText(expected.rect(), Qt::AlignCenter, QStringLiteral("No Image"));
+    }
+    const QImage shown = painted();
+    QRect inked;
+    int differing = 0;
+    // Inside the one-pixel frame only.
+    for (int y = 1; y < shown.height() - 1; ++y) {
+        for (int x = 1; x < shown.width() - 1; ++x) {
+            differing += shown.pixelColor(x, y) != expected.pixelColor(x, y) ? 1 : 0;
+            if (shown.pixelColor(x, y) != colours.color(QPalette::Base)) {
+                inked |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    EXPECT_EQ(differing, 0);
+    ASSERT_FALSE(inked.isEmpty()); // there are words at all
+    EXPECT_NEAR(inked.center().x(), img().width() / 2, 2);
+    EXPECT_NEAR(inked.center().y(), img().height() / 2, 4);
+}
+
+// Overwrites the start of the database page that holds bytes, so that a
+// chain of pages through it is broken.
+void breakPageHolding(const std::string& databaseFile, const std::string& bytes) {
+    const std::string file = readFile(databaseFile);
+    const std::size_t at = file.find(bytes);
+    ASSERT_NE(at, std::string::npos);
+    constexpr std::size_t kPageSize = 4096;
+    std::fstream stream(databaseFile, std::ios::in | std::ios::out | std::ios::binary);
+    stream.seekp(static_cast<std::streamoff>(at / kPageSize * kPageSize));
+    stream.write("\x7f\xff\xff\xff", 4); // the next overflow page: far past the file's end
+}
+
+TEST_F(PortraitPane, AnImageThatCannotBeReadToItsEndSaysSo) {
+    // A large value spans a chain of overflow pages; one of them is broken.
+    std::string image(200000, '\0');
+    std::uint32_t noise = 12345;
+    for (char& byte : image) {
+        noise = noise * 1103515245u + 12345u;
+        byte = static_cast<char>(noise >> 24);
+    }
+    addRecord({1, "broken chain", "", image});
+    breakPageHolding(temp.file("db.sqlite3"), image.substr(100000, 16));
+    open();
+    EXPECT_EQ(value(0), "broken chain"); // the other fields read as ever
+    // Shown while the window opens on the record, before the first-run text.
+    EXPECT_THAT(messages.shown(), ::testing::Contains("データ読み込みエラー"));
 }
 
 // A window on a record with a 120 x 100 portrait, whose temporary folder is "scratch".
