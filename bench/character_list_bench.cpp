@@ -41,8 +41,10 @@ public:
         std::filesystem::create_directories(folder_);
         db_ = std::make_unique<Kel_CharacterDb>((folder_ / "db.sqlite3").string());
         fill();
-        settings_.values().ColumnNames = columnNamesFromLines(nullptr);
-        applyDefaultColumnOrder(settings_.values().ColumnOrder);
+        AppSettings settings;
+        settings.ColumnNames = columnNamesFromLines(nullptr);
+        applyDefaultColumnOrder(settings.ColumnOrder);
+        settings_.store(settings);
     }
     ~Catalogue() {
         db_.reset();

@@ -57,9 +57,10 @@ void ContainsSearchAgainstUnindexedSelect(benchmark::State& state) {
         return;
     }
     Kel_CharacterDb db(cataloguePath());
-    gui::SettingsOwner settings;
-    settings.values().ColumnNames = columnNamesFromLines(nullptr);
-    applyDefaultColumnOrder(settings.values().ColumnOrder);
+    AppSettings values;
+    values.ColumnNames = columnNamesFromLines(nullptr);
+    applyDefaultColumnOrder(values.ColumnOrder);
+    gui::SettingsOwner settings(values);
     const ListSearch search{kNameColumn, MatchMode::Contains, "ka"};
     const auto query =
         makeCharacterListQuery({shownColumns(settings.settings().ColumnOrder), search, {}});

@@ -27,6 +27,7 @@
 #include "gui/window/status_bar.h"
 #include "gui_support/job_dialog.h"
 #include "gui_support/main_window_fixture.h"
+#include "gui_support/modal.h"
 #include "support/character_fixture.h"
 
 namespace zorvik::test {
@@ -111,17 +112,20 @@ TEST(ListUpdateController, EmptiedFolderMarksNothingAndTheStatusBarSaysSo) {
     settings.TempDir = temp.file("");
     Kel_CharacterDb catalogue(temp.file("db.sqlite3"));
     RecordingMessages messages;
-    FakeHost host;
-    gui::ListUpdateController controller(host, settings, catalogue, messages, nullptr);
+    FakePanes fake;
+    gui::DialogWorker worker(messages, nullptr);
+    gui::ListUpdateController controller(fake.panes, worker, settings, catalogue, messages,
+                                         nullptr);
     controller.runOneUpdate();
     std::filesystem::remove_all(temp.file("chars/kfm"));
 
     controller.runOneUpdate();
-    EXPECT_EQ(host.missingCounts, (std::vector<std::optional<int>>{0, 0}));
-    EXPECT_EQ(host.reloads, 1);
-    EXPECT_TRUE(host.statusTexts.last().startsWith(
+    EXPECT_EQ(fake.status.otherTexts, (QStringList{QStringLiteral("見つからなくなったデータ : 0件"),
+                                                   QStringLiteral("見つからなくなったデータ : 0件")}));
+    EXPECT_EQ(fake.reloads, 1);
+    EXPECT_TRUE(fake.status.statusTexts.last().startsWith(
         QStringLiteral("更新処理終了 : 新規追加データ 0件、 更新データ 0件でした。 ")));
-    EXPECT_TRUE(host.statusTexts.last().contains(QStringLiteral("印は付けていません")));
+    EXPECT_TRUE(fake.status.statusTexts.last().contains(QStringLiteral("印は付けていません")));
     EXPECT_TRUE(messages.shown().empty());
 }
 
@@ -135,8 +139,10 @@ TEST(ListUpdateController, KeepsTheArchiverTraceOffStandardOutput) {
     settings.TempDir = temp.makeFolder("work");
     Kel_CharacterDb catalogue(temp.file("db.sqlite3"));
     RecordingMessages messages;
-    FakeHost host;
-    gui::ListUpdateController controller(host, settings, catalogue, messages, nullptr);
+    FakePanes fake;
+    gui::DialogWorker worker(messages, nullptr);
+    gui::ListUpdateController controller(fake.panes, worker, settings, catalogue, messages,
+                                         nullptr);
     const std::string captured = temp.file("stdout");
     const int sink = open(captured.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     ASSERT_GE(sink, 0);
@@ -145,8 +151,8 @@ TEST(ListUpdateController, KeepsTheArchiverTraceOffStandardOutput) {
         controller.runOneUpdate();
     }
     close(sink);
-    ASSERT_FALSE(host.statusTexts.isEmpty()); // the update ran to its end
-    EXPECT_TRUE(host.statusTexts.last().startsWith(QStringLiteral("更新処理終了")));
+    ASSERT_FALSE(fake.status.statusTexts.isEmpty()); // the update ran to its end
+    EXPECT_TRUE(fake.status.statusTexts.last().startsWith(QStringLiteral("更新処理終了")));
     EXPECT_EQ(readFile(captured), "");
 }
 
