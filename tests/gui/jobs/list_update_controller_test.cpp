@@ -27,7 +27,6 @@
 #include "gui/window/status_bar.h"
 #include "gui_support/job_dialog.h"
 #include "gui_support/main_window_fixture.h"
-#include "gui_support/modal.h"
 #include "support/character_fixture.h"
 
 namespace zorvik::test {
@@ -308,7 +307,9 @@ TEST_F(HeldUpdateWindow, APortraitReplacedDuringAnUpdateAndTheUpdateBothLandWher
     chosen.fill(Qt::green);
     ASSERT_TRUE(chosen.save(QString::fromStdString(temp.file("chosen.png"))));
     choosers.answer(QString::fromStdString(temp.file("chosen.png")));
-    whenModalShows([this](QWidget*) {
+    whenJobDialogShows([this](gui::TForm3*) {
+        // The worker is held in the middle of its work.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !gate.shown().empty(); }));
         find<gui::PortraitPane>("Img")->ImgClick();
         gate.open();
     });
