@@ -29,6 +29,8 @@ struct AppSettings {
     bool FirstRun = true;
     bool Maximized = false;
     bool TempDirFromSystem = false;
+    // The left pane shows the portrait grid instead of the list.
+    bool PortraitGrid = false;
     std::vector<std::string> FighterList;
     std::array<std::string, kColumnCount> ColumnNames{};
     ColumnOrderArray ColumnOrder{};

@@ -9,6 +9,7 @@
 #include "core/catalogue/character_records.h"
 #include "gui/battle/engine_starter.h"
 
+class QAbstractItemView;
 class QAction;
 class QMenu;
 class QPoint;
@@ -44,6 +45,9 @@ public:
 
     QMenu* popupMenu() const { return PopupMenu3; }
 
+    // PopupMenu3 opens from another view of the list's rows too (the portrait grid).
+    void offerPopupOn(QAbstractItemView& view);
+
 public slots:
     // N8 gets one item per FighterList line; it is disabled when there is none.
     void BuildBattleMenu();
@@ -51,6 +55,9 @@ public slots:
     void ListView1ContextPopup(const QPoint& listPos, const QPoint& globalPos);
     void N7Click();
     void BattleSubMenuClick(QAction* sender);
+    // Enter or a double-click on a row: a battle against the first registered
+    // opponent; without one, a message says how to register one.
+    void battleFirstOpponent();
     void Open1Click();
     void N10Click();
 
@@ -60,6 +67,7 @@ private:
     // (after the failure message) when it cannot be read.
     std::optional<std::string> battleName();
     void openFolder(const std::string& fileName);
+    void startBattleAgainst(std::size_t opponent);
 
     CharacterRecords records_;
     CharacterListPane& list_;

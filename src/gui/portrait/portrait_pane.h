@@ -19,8 +19,9 @@ class CharacterListPane;
 class Choosers;
 class SettingsOwner;
 
-// Img, the portrait box: shows the portrait of the record on show, fitted
-// into the box from its top-left corner, or "No Image". A click (or Space
+// Img, the portrait box: shows the portrait of the record on show, centred
+// at its own size or scaled down to fit, palette colour 0 transparent; or
+// "No Image" for a record without one. A click (or Space
 // while it has the focus) replaces the selected character's portrait with
 // an image file of the user's choice, stored as PNG.
 class PortraitPane : public QWidget {
@@ -58,7 +59,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void drawNoImage(QPainter& painter) const;
     bool saveTemporaryPng() const;
     void storeTemporaryPng(std::int64_t id);
 

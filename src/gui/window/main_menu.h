@@ -19,6 +19,7 @@ public:
     QMenu* Commands1 = nullptr;
     QAction* N1 = nullptr; // list update, F5
     QAction* O1 = nullptr; // the settings dialog
+    QMenu* View1 = nullptr; // how the left pane shows the characters
     QMenu* B1 = nullptr;
     QMenu* N9 = nullptr;
     std::array<QAction*, 3> battleParameterItems{}; // M_ParamA, M_ParamB, M_ParamC

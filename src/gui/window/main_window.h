@@ -28,6 +28,7 @@ class ListUpdateController;
 class DebugMenu;
 class MainMenu;
 class MainToolBar;
+class PortraitGridSwitch;
 class RightPane;
 class RosterExportAction;
 class Shell;
@@ -55,6 +56,7 @@ public:
     ListUpdateController& listUpdates() { return *listUpdates_; }
     CollectionCheckAction& collectionCheck() { return *collectionCheck_; }
     StatusBar& statusBar1() { return *StatusBar1; }
+    PortraitGridSwitch& portraitGrid() { return *portraitGrid_; }
 
     // Rebuilds the character list (CharListResult is the list pane's).
     void UpdateCharList();
@@ -79,6 +81,7 @@ protected:
 
 private:
     void buildFrame();
+    void buildPortraitGrid();
     void connectCommands();
     void FormCreate();
     void loadListFiles();
@@ -123,6 +126,8 @@ private:
     ListUpdateController* listUpdates_ = nullptr;
     RosterExportAction* rosterExport_ = nullptr;
     CollectionCheckAction* collectionCheck_ = nullptr;
+    // Destroyed before the catalogue: its decodes read it on a worker thread.
+    std::unique_ptr<PortraitGridSwitch> portraitGrid_;
 };
 
 } // namespace zorvik::gui
