@@ -1,13 +1,15 @@
 // Takes a picture of the real main window for a person to look at: run it
 // in a virtual display (xvfb-run) from a folder holding db.sqlite3.
-//   zorvik_window_shot OUTPUT.png [PROGRAM_FOLDER] [about|update|detail [ROW]|battle-menu|ACTION [TAB|accept]]
+//   zorvik_window_shot OUTPUT.png [PROGRAM_FOLDER] [about|update|detail [ROW]|battle-menu|
+//                      grid [PAGES]|ACTION [TAB|accept]]
 // The program folder (Settings.ini, ColumnName, FighterList) defaults to the
 // tool's own folder; "about" opens the About box first, "update" starts a
 // list update (a large MainDir keeps its progress dialog up for the picture),
 // "detail" selects the list row ROW (0 when not given) and switches the
 // detailed view on, "battle-menu" right-clicks the first row and opens the
-// popup's battle submenu, any other word triggers the window's action of that
-// object name (O1: the settings dialog, whose tab TAB, counted from 1, is
+// popup's battle submenu, "grid" switches to the portrait grid and presses
+// Page Down PAGES times in it (0 when not given), any other word triggers
+// the window's action of that object name (O1: the settings dialog, whose tab TAB, counted from 1, is
 // brought to the front; Check1: the collection check, whose report's tab
 // TAB is); "accept" after it then presses the default button of the
 // dialog the action opened (to see what follows it). The screen is grabbed
@@ -22,10 +24,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
+#include <QListView>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <QTreeView>
 
@@ -70,6 +74,16 @@ void showDetail(const QWidget& form, int row) {
     auto* detailedView = form.findChild<QCheckBox*>(QStringLiteral("CheckBox1"));
     if (!detailedView->isChecked()) {
         detailedView->click();
+    }
+}
+
+// The portrait grid on show, pages Page Downs into it, its current portrait selected.
+void showGrid(QWidget& form, int pages) {
+    form.findChild<QAction*>(QStringLiteral("PortraitGrid1"))->setChecked(true);
+    auto* grid = form.findChild<QListView*>(QStringLiteral("PortraitGrid"));
+    grid->setCurrentIndex(grid->model()->index(0, 0));
+    for (int page = 0; page < pages; ++page) {
+        QTest::keyClick(grid, Qt::Key_PageDown);
     }
 }
 
@@ -137,6 +151,9 @@ int main(int argc, char* argv[]) {
     if (mode == QStringLiteral("detail")) {
         const int row = arguments.size() > 4 ? arguments[4].toInt() : 0;
         QTimer::singleShot(kSettleTime / 2, &form, [&form, row] { showDetail(form, row); });
+    } else if (mode == QStringLiteral("grid")) {
+        const int pages = arguments.size() > 4 ? arguments[4].toInt() : 0;
+        QTimer::singleShot(kSettleTime / 2, &form, [&form, pages] { showGrid(form, pages); });
     } else if (mode == QStringLiteral("battle-menu")) {
         QTimer::singleShot(kSettleTime / 2, &form, [&] { openBattleMenu(form); });
     } else if (!firstAction.isEmpty()) {

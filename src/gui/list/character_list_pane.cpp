@@ -196,9 +196,14 @@ void CharacterListPane::ListView1ColumnClick(int section) {
 }
 
 void CharacterListPane::applySearch(const ListSearch& search) {
+    // A search with text, or the end of one, says what it found; a change of
+    // mode or column with nothing typed is not a search.
+    const bool searched = !search.text.empty() || !criteria_.search.text.empty();
     criteria_.search = search;
     UpdateCharList();
-    emit searchFound(model_->rowCount());
+    if (searched) {
+        emit searchFound(model_->rowCount());
+    }
 }
 
 } // namespace zorvik::gui

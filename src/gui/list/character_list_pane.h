@@ -81,7 +81,7 @@ signals:
     void rowSelectionChanged(int row, bool selected);
     // The list was rebuilt: rows are new, whatever their indices.
     void listRebuilt();
-    // A search was applied and found this many rows.
+    // A search was applied (or cleared) and found this many rows.
     void searchFound(int rows);
 
 public slots:

@@ -69,7 +69,7 @@ TEST_F(AppSettingsTest, PortraitGridChoiceRoundTripsAndAnythingButZeroIsOn) {
     read.PortraitGrid = true;
     readGeneralSettings(again, read);
     EXPECT_FALSE(read.PortraitGrid);
-    EXPECT_NE(test::readFile(temp.file("Settings.ini")).find("PortraitGrid=0\r\n"),
+    EXPECT_NE(test::readFile(temp.file("Settings.ini")).find("PortraitGrid=0"),
               std::string::npos);
 }
 

@@ -2,6 +2,9 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QListView>
 #include <QStackedWidget>
 
@@ -125,6 +128,22 @@ TEST_F(PortraitGrid, TheSelectionIsOneForBothViewsAndSurvivesTheSwitch) {
     gridSwitch().toggleAction()->trigger();
     EXPECT_EQ(grid().selectionModel()->selectedIndexes().size(), 1);
     EXPECT_EQ(value(0), "Kyo");
+}
+
+TEST_F(PortraitGrid, TheListsPopupMenuOpensOnAPortraitToo) {
+    addCollection();
+    open();
+    gridSwitch().showGrid(true);
+    grid().setCurrentIndex(grid().model()->index(2, 0));
+    const QPoint at = grid().visualRect(grid().currentIndex()).center();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, grid().viewport()->mapToGlobal(at));
+    QApplication::sendEvent(grid().viewport(), &click);
+    auto* popup = find<QMenu>("PopupMenu3");
+    EXPECT_TRUE(popup->isVisible());
+    popup->hide();
+    // Its items work on the grid's selection: 対戦キャラに登録 registers the portrait's row.
+    find<QAction>("N7")->trigger();
+    EXPECT_EQ(form->settings().settings().FighterList.back(), "Akuma.zip");
 }
 
 TEST_F(PortraitGrid, CtrlGSwitchesAndTheChoiceIsKeptForTheNextRun) {
