@@ -27,7 +27,21 @@ void PortraitLoader::request(qint64 id) {
         asked_.erase(waiting_.front());
         waiting_.pop_front();
     }
-    startWaiting();
+    startLater();
+}
+
+void PortraitLoader::startLater() {
+    if (startPending_) {
+        return;
+    }
+    startPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            startPending_ = false;
+            startWaiting();
+        },
+        Qt::QueuedConnection);
 }
 
 void PortraitLoader::forgetWaiting() {

@@ -12,9 +12,11 @@
 namespace zorvik::gui {
 
 // Decodes portraits off the GUI thread, for the rows the grid is drawing.
-// The newest request goes first, and only the latest few wait: rows
-// scrolled past are dropped, and asked for again should they be drawn.
-// Results arrive on the thread that owns the loader.
+// Requests made while a page is painted are only noted; the decodes start
+// from the event loop once the paint is over. The newest request goes
+// first, and only the latest few wait: rows scrolled past are dropped, and
+// asked for again should they be drawn. Results arrive on the thread that
+// owns the loader.
 class PortraitLoader : public QObject {
     Q_OBJECT
 public:
@@ -40,6 +42,7 @@ signals:
     void loaded(qint64 id, const zorvik::gui::GridPortrait& portrait);
 
 private:
+    void startLater();
     void startWaiting();
     void deliver(qint64 id, const GridPortrait& portrait);
 
@@ -49,6 +52,7 @@ private:
     // Waiting or being decoded.
     std::unordered_set<qint64> asked_;
     int running_ = 0;
+    bool startPending_ = false;
 };
 
 } // namespace zorvik::gui
