@@ -20,6 +20,10 @@ void PortraitCache::insert(qint64 id, GridPortrait portrait) {
     portraits_.insert(id, new GridPortrait(std::move(portrait)), cost);
 }
 
+void PortraitCache::remove(qint64 id) {
+    portraits_.remove(id);
+}
+
 void PortraitCache::clear() {
     portraits_.clear();
 }

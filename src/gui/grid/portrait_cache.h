@@ -22,6 +22,7 @@ public:
     // The cached portrait, made the most recent; none when not cached.
     const GridPortrait* find(qint64 id) const;
     void insert(qint64 id, GridPortrait portrait);
+    void remove(qint64 id);
     void clear();
 
     qsizetype usedBytes() const { return portraits_.totalCost(); }

@@ -115,6 +115,11 @@ void PortraitGridSwitch::showGrid(bool shown) {
     list_.showAlternateView(shown);
 }
 
+void PortraitGridSwitch::forgetPortrait(qint64 id) {
+    cache_->remove(id);
+    view_->viewport()->update();
+}
+
 void PortraitGridSwitch::showLoaded(qint64 id, const GridPortrait& portrait) {
     cache_->insert(id, portrait);
     // Every cell on show is drawn from the cache, so one repaint shows them all.

@@ -46,6 +46,8 @@ public:
 
 public slots:
     void showGrid(bool shown);
+    // The row's portrait changed: it is decoded again when next drawn.
+    void forgetPortrait(qint64 id);
 
 private:
     void buildView();

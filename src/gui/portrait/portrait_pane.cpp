@@ -103,6 +103,7 @@ void PortraitPane::ImgClick() {
     if (saveTemporaryPng()) {
         hasImage_ = true;
         storeTemporaryPng(*id);
+        emit portraitReplaced(*id);
         update();
         std::remove(kTemporaryFileName);
     } else {

@@ -48,6 +48,11 @@ public:
     bool HasImage() const { return hasImage_; }
     const QImage& PortraitImage() const { return portraitImage_; }
 
+signals:
+    // A replacement of the row's portrait was written (or tried): other
+    // views drop what they drew of it.
+    void portraitReplaced(std::int64_t id);
+
 public slots:
     // ReplacePortrait.
     void ImgClick();

@@ -29,6 +29,7 @@
 #include "gui/jobs/list_update_controller.h"
 #include "gui/list/character_list_pane.h"
 #include "gui/list/search_bar.h"
+#include "gui/portrait/portrait_pane.h"
 #include "gui/roster/roster_export_action.h"
 #include "gui/settings/settings_form.h"
 #include "gui/window/debug_menu.h"
@@ -108,6 +109,8 @@ void TForm1::buildPortraitGrid() {
     menu_->View1->addAction(toggle);
     ToolBar1->addViewButton(toggle);
     battleActions_->offerPopupOn(*portraitGrid_->view());
+    connect(Panel4->portraitPane(), &PortraitPane::portraitReplaced, portraitGrid_.get(),
+            &PortraitGridSwitch::forgetPortrait);
     // Enter or a double-click on a row or a portrait starts a battle.
     const std::array<QAbstractItemView*, 2> views = {Panel1->listView(), portraitGrid_->view()};
     for (QAbstractItemView* view : views) {

@@ -242,5 +242,24 @@ TEST_F(PortraitGrid, TheCacheIsEmptiedWhenTheListIsRebuiltAndStaysBounded) {
     EXPECT_EQ(gridSwitch().cache().count(), 0);
 }
 
+// A portrait replaced in the portrait pane is what the grid shows next.
+TEST_F(PortraitGrid, APortraitReplacedInThePaneIsDrawnAnewInTheGrid) {
+    addCollection();
+    writeSettings("[General]\nTempDir=" + temp.makeFolder("scratch") + "/\n");
+    open();
+    form->resize(1200, 700);
+    gridSwitch().showGrid(true);
+    grid().setCurrentIndex(grid().model()->index(0, 0));
+    drawnGrid();
+    choosers.answer(QString::fromStdString(temp.write("new.png", encodedImage(60, 70, "PNG",
+                                                                                Qt::green))));
+    img().ImgClick();
+    const QImage drawn = drawnGrid();
+    const QRect box = pictureBox(0);
+    EXPECT_EQ(drawn.pixelColor(box.center()), QColor(Qt::green));
+    EXPECT_EQ(gridSwitch().cache().find(1)->image.size(), QSize(60, 70));
+    EXPECT_EQ(gridSwitch().cache().find(2)->image.size(), QSize(100, 120)); // the others stay
+}
+
 } // namespace
 } // namespace zorvik::test
