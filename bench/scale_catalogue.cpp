@@ -32,6 +32,16 @@ int rowCount(Kel_CharacterDb& catalogue) {
 } // namespace
 
 bool makeScaleCatalogue(const std::string& path, int rows, std::size_t portraitBytes) {
+    std::mt19937 random(7);
+    std::vector<std::uint8_t> portrait(portraitBytes);
+    for (std::uint8_t& byte : portrait) {
+        byte = static_cast<std::uint8_t>(random());
+    }
+    return makeScaleCatalogue(path, rows, portrait);
+}
+
+bool makeScaleCatalogue(const std::string& path, int rows,
+                        const std::vector<std::uint8_t>& portrait) {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
     {
         Kel_CharacterDb existing(path);
@@ -44,10 +54,6 @@ bool makeScaleCatalogue(const std::string& path, int rows, std::size_t portraitB
     RegistrationRecords records(catalogue);
     PortraitStore portraits(catalogue);
     std::mt19937 random(7);
-    std::vector<std::uint8_t> portrait(portraitBytes);
-    for (std::uint8_t& byte : portrait) {
-        byte = static_cast<std::uint8_t>(random());
-    }
     records.begin();
     for (int row = 0; row < rows; ++row) {
         const std::string fileName = "char" + std::to_string(row);

@@ -1,6 +1,7 @@
 // Takes a picture of the real main window for a person to look at: run it
 // in a virtual display (xvfb-run) from a folder holding db.sqlite3.
-//   zorvik_window_shot OUTPUT.png [PROGRAM_FOLDER] [about|update|detail [ROW]|battle-menu|fit-columns|ACTION [TAB|accept]]
+//   zorvik_window_shot OUTPUT.png [PROGRAM_FOLDER] [about|update|detail [ROW]|battle-menu|
+//                      fit-columns|grid [PAGES]|ACTION [TAB|accept]]
 // The program folder (Settings.ini, ColumnName, FighterList) defaults to the
 // tool's own folder; "about" opens the About box first, "update" starts a
 // list update (a large MainDir keeps its progress dialog up for the picture),
@@ -8,7 +9,8 @@
 // detailed view on, "battle-menu" right-clicks the first row and opens the
 // popup's battle submenu, "fit-columns" widens the list's columns to their
 // texts as a user would drag them (FILENAME is 10 pixels wide by default),
-// any other word triggers the window's action of that
+// "grid" switches to the portrait grid and presses Page Down PAGES times in
+// it (0 when not given), any other word triggers the window's action of that
 // object name (O1: the settings dialog, whose tab TAB, counted from 1, is
 // brought to the front; Check1: the collection check, whose report's tab
 // TAB is); "accept" after it then presses the default button of the
@@ -24,15 +26,20 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
+#include <QElapsedTimer>
 #include <QHeaderView>
+#include <QListView>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <QTreeView>
 
 #include "core/platform/folders.h"
+#include "gui/grid/portrait_grid_switch.h"
+#include "gui/grid/portrait_loader.h"
 #include "gui/platform/desktop_shell.h"
 #include "gui/platform/file_dialogs.h"
 #include "gui/platform/message_boxes.h"
@@ -81,6 +88,24 @@ void showDetail(const QWidget& form, int row) {
 void fitColumns(const QWidget& form) {
     auto* list = form.findChild<QTreeView*>(QStringLiteral("ListView1"));
     list->header()->resizeSections(QHeaderView::ResizeToContents);
+}
+
+// The portrait grid on show, pages Page Downs into it, its current portrait
+// selected. Many pages take longer than the picture's timer: the page
+// reached is then drawn once its portraits are decoded, as it is a moment later.
+void showGrid(zorvik::gui::TForm1& form, int pages) {
+    form.findChild<QAction*>(QStringLiteral("PortraitGrid1"))->setChecked(true);
+    auto* grid = form.findChild<QListView*>(QStringLiteral("PortraitGrid"));
+    grid->setCurrentIndex(grid->model()->index(0, 0));
+    QElapsedTimer keys;
+    keys.start();
+    for (int page = 0; page < pages; ++page) {
+        QTest::keyClick(grid, Qt::Key_PageDown);
+    }
+    std::printf("%d Page Downs: %lld ms\n", pages, static_cast<long long>(keys.elapsed()));
+    grid->viewport()->repaint();
+    form.portraitGrid().loader().finishAll();
+    grid->viewport()->repaint();
 }
 
 // A right-click on the first row, then the popup's "対戦" item opened by the arrow key.
@@ -150,6 +175,9 @@ int main(int argc, char* argv[]) {
         QTimer::singleShot(kSettleTime / 2, &form, [&form, row] { showDetail(form, row); });
     } else if (mode == QStringLiteral("fit-columns")) {
         QTimer::singleShot(kSettleTime / 2, &form, [&form] { fitColumns(form); });
+    } else if (mode == QStringLiteral("grid")) {
+        const int pages = arguments.size() > 4 ? arguments[4].toInt() : 0;
+        QTimer::singleShot(kSettleTime / 2, &form, [&form, pages] { showGrid(form, pages); });
     } else if (mode == QStringLiteral("battle-menu")) {
         QTimer::singleShot(kSettleTime / 2, &form, [&] { openBattleMenu(form); });
     } else if (!firstAction.isEmpty()) {

@@ -25,8 +25,24 @@ std::string orderClause(const ListSort& sort) {
     if (!isCatalogueColumn(sort.column)) {
         return {};
     }
-    return std::string(" ORDER BY ") + sqlName(sort.column) +
+    // Text sorts as people read it: "ahuron" among the a's, whatever its case.
+    const char* collation = columnKind(sort.column) == ColumnKind::Text ? " COLLATE NOCASE" : "";
+    return std::string(" ORDER BY ") + sqlName(sort.column) + collation +
            (sort.direction == SortDirection::Descending ? " DESC" : " ASC");
+}
+
+// The result column of a shown column (ID is column 0); 0 when it is not shown.
+std::size_t shownResultColumn(const std::vector<int>& shown, int column) {
+    std::size_t resultColumn = 0;
+    for (const int entry : shown) {
+        if (isCatalogueColumn(entry)) {
+            ++resultColumn;
+            if (entry == column) {
+                return resultColumn;
+            }
+        }
+    }
+    return 0;
 }
 
 } // namespace
@@ -45,6 +61,10 @@ std::size_t deletedResultColumn(const ListCriteria& criteria) {
     return makeCharacterListQuery(criteria).deletedColumn;
 }
 
+std::size_t nameResultColumn(const ListCriteria& criteria) {
+    return makeCharacterListQuery(criteria).nameColumn;
+}
+
 CharacterListQuery makeCharacterListQuery(const ListCriteria& criteria) {
     CharacterListQuery query;
     query.sql = "SELECT ID";
@@ -58,6 +78,12 @@ CharacterListQuery makeCharacterListQuery(const ListCriteria& criteria) {
     query.deletedColumn = query.columnTypes.size();
     query.sql += std::string(",") + sqlName(kDeletedColumn);
     query.columnTypes.push_back(kIntegerColumn);
+    query.nameColumn = shownResultColumn(criteria.shownColumns, kNameColumn);
+    if (query.nameColumn == 0) {
+        query.nameColumn = query.columnTypes.size();
+        query.sql += std::string(",") + sqlName(kNameColumn);
+        query.columnTypes.push_back(kTextColumn);
+    }
     query.sql += " FROM CHARACTER_TABLE WHERE DELETED != 1 ";
     if (searches(criteria.search)) {
         query.sql += std::string("AND ") + sqlName(criteria.search.column) + " LIKE ?";

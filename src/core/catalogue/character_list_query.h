@@ -21,6 +21,9 @@ struct CharacterListQuery {
     // The result column holding the row's DELETED (0 shown, 2 missing),
     // after the shown columns; the list draws missing rows differently.
     std::size_t deletedColumn = 0;
+    // The result column holding the row's NAME: the shown one, or one more
+    // after DELETED when NAME is not shown (the portrait grid names every row).
+    std::size_t nameColumn = 0;
 };
 
 // The columns the list shows, in display order: the order's entries before
@@ -31,9 +34,14 @@ std::vector<int> shownColumns(const ColumnOrderArray& order);
 // ID and the criteria's shown columns that name a column.
 std::size_t deletedResultColumn(const ListCriteria& criteria);
 
-// "SELECT ID", ",COLUMN" per shown column, ",DELETED", " FROM
+// The result column of the list's statement that holds NAME.
+std::size_t nameResultColumn(const ListCriteria& criteria);
+
+// "SELECT ID", ",COLUMN" per shown column, ",DELETED" (",NAME" when NAME is
+// not shown), " FROM
 // CHARACTER_TABLE WHERE DELETED != 1 ", the search's "AND COLUMN LIKE ?",
-// the sort's " ORDER BY COLUMN ASC" (or DESC) and ";". The search text
+// the sort's " ORDER BY COLUMN ASC" (or DESC; a text column with "COLLATE
+// NOCASE", so ASCII letter case does not part names) and ";". The search text
 // becomes the one bound value, with % added as the match mode asks; it is
 // never part of the statement's text. Result column 0 is the integer ID,
 // then the shown columns as text (entries that name no column are passed

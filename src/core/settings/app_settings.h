@@ -32,6 +32,8 @@ struct AppSettings {
     bool Maximized = false;
     // TempDir was empty in Settings.ini: an empty TempDir is not written back.
     bool TempDirFromSystem = false;
+    // The left pane shows the portrait grid instead of the list.
+    bool PortraitGrid = false;
     std::vector<std::string> FighterList;
     std::array<std::string, kColumnCount> ColumnNames{};
     ColumnOrderArray ColumnOrder{};

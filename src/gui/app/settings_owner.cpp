@@ -31,4 +31,9 @@ void SettingsOwner::setDefaultBattleParam(int set) {
     emit battleParamChanged();
 }
 
+void SettingsOwner::setPortraitGrid(bool shown) {
+    settings_.PortraitGrid = shown;
+    inUse_.PortraitGrid = shown;
+}
+
 } // namespace zorvik::gui

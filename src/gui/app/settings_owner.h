@@ -35,6 +35,9 @@ public:
     // Chooses the parameter set of battles (0 A, 1 B, 2 C; any other as A)
     // and announces that.
     void setDefaultBattleParam(int set);
+    // Remembers whether the left pane shows the portrait grid. Only the
+    // switch itself follows this choice, so nothing is announced.
+    void setPortraitGrid(bool shown);
 
 signals:
     // Any setting may have changed.

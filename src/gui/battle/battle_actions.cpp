@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include <QAbstractItemView>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -151,6 +152,22 @@ void BattleActions::N7Click() {
 }
 
 void BattleActions::BattleSubMenuClick(QAction* sender) {
+    startBattleAgainst(static_cast<std::size_t>(sender->data().toULongLong()));
+}
+
+void BattleActions::battleFirstOpponent() {
+    if (list_.selectedRow() < 0) {
+        return;
+    }
+    if (settings_.settings().FighterList.empty()) {
+        messages_.show("対戦相手が登録されていません。\n"
+                       "相手にするキャラクターを右クリックし、「対戦キャラに登録」で登録してください。");
+        return;
+    }
+    startBattleAgainst(0);
+}
+
+void BattleActions::startBattleAgainst(std::size_t opponent) {
     if (!engine_.engineExists()) {
         messages_.show("MUGENファイルが見つかりません\n設定を確認してください");
         return;
@@ -160,10 +177,19 @@ void BattleActions::BattleSubMenuClick(QAction* sender) {
         return;
     }
     const std::vector<std::string>& fighters = settings_.settings().FighterList;
-    const auto opponent = static_cast<std::size_t>(sender->data().toULongLong());
     if (opponent < fighters.size()) {
         engine_.startBattle(*fileName, fighters[opponent]);
     }
+}
+
+void BattleActions::offerPopupOn(QAbstractItemView& view) {
+    auto* events = new ListContextMenuEvents(view);
+    connect(events, &ListContextMenuEvents::requested, this,
+            [this, events](const QPoint& viewPos, const QPoint& globalPos) {
+                if (list_.selectedRow() >= 0 && viewPos.y() >= events->headerBand()) {
+                    PopupMenu3->popup(globalPos);
+                }
+            });
 }
 
 void BattleActions::Open1Click() {

@@ -9,6 +9,7 @@
 #include "core/catalogue/character_records.h"
 #include "gui/battle/engine_starter.h"
 
+class QAbstractItemView;
 class QAction;
 class QMenu;
 class QPoint;
@@ -42,6 +43,11 @@ public:
     // does not fit size bytes.
     std::optional<std::string> GetSelectedColumnText(int column, std::size_t size);
 
+    QMenu* popupMenu() const { return PopupMenu3; }
+
+    // PopupMenu3 opens from another view of the list's rows too (the portrait grid).
+    void offerPopupOn(QAbstractItemView& view);
+
 public slots:
     // N8 gets one item per FighterList line; it is disabled when there is none.
     void BuildBattleMenu();
@@ -51,6 +57,9 @@ public slots:
     void N7Click();
     // "<opponent> と対戦", an item of the submenu 対戦 (N8)
     void BattleSubMenuClick(QAction* sender);
+    // Enter or a double-click on a row: a battle against the first registered
+    // opponent; without one, a message says how to register one.
+    void battleFirstOpponent();
     // 開く(&O)
     void Open1Click();
     // 完全削除 (the hidden debug menu)
@@ -64,6 +73,7 @@ private:
     // (after the failure message) when the row cannot be read.
     std::optional<std::string> battleName();
     void openFolder(const std::string& fileName);
+    void startBattleAgainst(std::size_t opponent);
 
     CharacterRecords records_;
     CharacterListPane& list_;

@@ -21,13 +21,21 @@ namespace zorvik::gui {
 class CharacterListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
+    // What every cell of a row also gives, whatever its column: the row's
+    // NAME (shown or not), its ID and whether it is marked missing.
+    static constexpr int kNameRole = Qt::UserRole + 1;
+    static constexpr int kIdRole = Qt::UserRole + 2;
+    static constexpr int kMissingRole = Qt::UserRole + 3;
+
     explicit CharacterListModel(QObject* parent);
 
     // Replaces the columns (catalogue column indices, with their captions)
     // and the rows with those of query's result, whose column deletedColumn
-    // holds each row's DELETED. The previous result is released before the
-    // query runs. A query that gives none leaves the list without rows.
+    // holds each row's DELETED and nameColumn its NAME. The previous result
+    // is released before the query runs. A query that gives none leaves the
+    // list without rows.
     void rebuild(std::vector<int> columns, QStringList captions, std::size_t deletedColumn,
+                 std::size_t nameColumn,
                  const std::function<std::unique_ptr<Kel_QueryResult>()>& query);
 
     const Kel_QueryResult* result() const { return result_.get(); }
@@ -41,9 +49,11 @@ public:
 
 private:
     bool isMissing(int row) const;
+    QString textAt(std::size_t column, int row) const;
 
     std::vector<int> columns_;
     std::size_t deletedColumn_ = 0;
+    std::size_t nameColumn_ = 0;
     QStringList captions_;
     std::unique_ptr<Kel_QueryResult> result_;
 };

@@ -1,10 +1,12 @@
 #include "gui/list/character_list_pane.h"
 
+#include <algorithm>
 #include <array>
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QSplitter>
+#include <QStackedWidget>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -35,8 +37,11 @@ CharacterListPane::CharacterListPane(Kel_CharacterDb& db, const SettingsOwner& s
     Panel2 = new SearchBar(this);
     connect(Panel2, &SearchBar::searchApplied, this, &CharacterListPane::applySearch);
     buildListView();
+    ListStack = new QStackedWidget(this);
+    ListStack->setObjectName(QStringLiteral("ListStack"));
+    ListStack->addWidget(ListView1);
     Splitter1 =
-        makePaneSplitter(Qt::Vertical, QStringLiteral("Splitter1"), Panel2, ListView1, 1, this);
+        makePaneSplitter(Qt::Vertical, QStringLiteral("Splitter1"), Panel2, ListStack, 1, this);
     Splitter1->setSizes({SearchBar::kDesignedHeight, 1000});
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -62,6 +67,8 @@ void CharacterListPane::buildListView() {
     header->setSectionsMovable(false);
     header->setSectionsClickable(true);
     header->setStretchLastSection(false);
+    // The arrow follows the list's own sort (see showSortIndicator), never the view's.
+    header->setSortIndicatorShown(false);
     connect(header, &QHeaderView::sectionClicked, this, &CharacterListPane::ListView1ColumnClick);
     connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CharacterListPane::reportSelectionChange);
@@ -95,16 +102,31 @@ void CharacterListPane::UpdateCharList() {
     criteria_.shownColumns = shownColumns(settings_.settings().ColumnOrder);
     const std::vector<int>& columns = criteria_.shownColumns;
     model_->rebuild(columns, captionsOf(columns), deletedResultColumn(criteria_),
-                    [&] { return db_.SelectCharacterList(criteria_); });
+                    nameResultColumn(criteria_), [&] { return db_.SelectCharacterList(criteria_); });
     for (std::size_t k = 0; k < columns.size(); ++k) {
         ListView1->header()->resizeSection(
             static_cast<int>(k), kDefaultColumnWidths[static_cast<std::size_t>(columns[k])]);
     }
+    showSortIndicator();
     // The box comes after the rebuild, so that the list behind it is already empty.
     if (model_->result() == nullptr) {
         messages_.show(db_.text());
     }
     emit listRebuilt();
+}
+
+void CharacterListPane::showSortIndicator() {
+    const std::vector<int>& columns = criteria_.shownColumns;
+    const auto sorted = std::find(columns.begin(), columns.end(), criteria_.sort.column);
+    QHeaderView* header = ListView1->header();
+    // A sort on a column not shown has no header to carry the arrow.
+    header->setSortIndicatorShown(sorted != columns.end());
+    if (sorted != columns.end()) {
+        header->setSortIndicator(static_cast<int>(sorted - columns.begin()),
+                                 criteria_.sort.direction == SortDirection::Ascending
+                                     ? Qt::AscendingOrder
+                                     : Qt::DescendingOrder);
+    }
 }
 
 const Kel_QueryResult* CharacterListPane::CharListResult() const {
@@ -122,6 +144,15 @@ int CharacterListPane::selectedRow() const {
     return rows.isEmpty() ? -1 : rows.constFirst().row();
 }
 
+void CharacterListPane::selectRow(int row) {
+    if (row < 0 || row >= model_->rowCount()) {
+        return;
+    }
+    const QModelIndex first = model_->index(row, 0);
+    ListView1->setCurrentIndex(first);
+    ListView1->scrollTo(first);
+}
+
 std::optional<std::int64_t> CharacterListPane::idOfRow(int row) const {
     const Kel_QueryResult* result = model_->result();
     if (result == nullptr || row < 0 || row >= model_->rowCount()) {
@@ -133,13 +164,21 @@ std::optional<std::int64_t> CharacterListPane::idOfRow(int row) const {
 bool CharacterListPane::selectRowOfId(std::int64_t id) {
     for (int row = 0; row < model_->rowCount(); ++row) {
         if (idOfRow(row) == id) {
-            const QModelIndex first = model_->index(row, 0);
-            ListView1->setCurrentIndex(first);
-            ListView1->scrollTo(first);
+            selectRow(row);
             return true;
         }
     }
     return false;
+}
+
+void CharacterListPane::addAlternateView(QWidget* view) {
+    ListStack->addWidget(view);
+}
+
+void CharacterListPane::showAlternateView(bool shown) {
+    QWidget* view = shown && ListStack->count() > 1 ? ListStack->widget(1) : ListView1;
+    ListStack->setCurrentWidget(view);
+    view->setFocus();
 }
 
 void CharacterListPane::ListView1ColumnClick(int section) {
@@ -157,8 +196,14 @@ void CharacterListPane::ListView1ColumnClick(int section) {
 }
 
 void CharacterListPane::applySearch(const ListSearch& search) {
+    // A search with text, or the end of one, says what it found; a change of
+    // mode or column with nothing typed is not a search.
+    const bool searched = !search.text.empty() || !criteria_.search.text.empty();
     criteria_.search = search;
     UpdateCharList();
+    if (searched) {
+        emit searchFound(model_->rowCount());
+    }
 }
 
 } // namespace zorvik::gui

@@ -11,6 +11,7 @@
 
 class QItemSelection;
 class QSplitter;
+class QStackedWidget;
 class QTreeView;
 
 namespace zorvik {
@@ -49,6 +50,8 @@ public:
 
     // The selected row's index, -1 when no row is selected.
     int selectedRow() const;
+    // Selects a row and scrolls to it; a row outside the list changes nothing.
+    void selectRow(int row);
     // The ID of a list row (CharListResult's column 0); none for a row
     // outside the result or while there is no result.
     std::optional<std::int64_t> idOfRow(int row) const;
@@ -64,6 +67,13 @@ public:
     SearchBar* searchBar() const { return Panel2; }
     // ListView1, for the panes that add to what the list offers (its popup menu).
     QTreeView* listView() const { return ListView1; }
+    // The rows as shown, for another view of the same rows in the same order.
+    CharacterListModel* listModel() const { return model_; }
+
+    // Another view of the rows that can take ListView1's place under the
+    // search bar; shown decides which of the two is on show (and has the focus).
+    void addAlternateView(QWidget* view);
+    void showAlternateView(bool shown);
 
 signals:
     // A row lost or gained the selection: first the row that lost it, then
@@ -71,6 +81,8 @@ signals:
     void rowSelectionChanged(int row, bool selected);
     // The list was rebuilt: rows are new, whatever their indices.
     void listRebuilt();
+    // A search was applied (or cleared) and found this many rows.
+    void searchFound(int rows);
 
 public slots:
     void ListView1ColumnClick(int section);
@@ -79,6 +91,7 @@ public slots:
 
 private:
     void buildListView();
+    void showSortIndicator();
     void reportSelectionChange(const QItemSelection& selected, const QItemSelection& deselected);
     QStringList captionsOf(const std::vector<int>& columns) const;
 
@@ -88,6 +101,8 @@ private:
     SearchBar* Panel2 = nullptr;
     QSplitter* Splitter1 = nullptr;
     QTreeView* ListView1 = nullptr;
+    // ListView1 and the alternate view, one on show.
+    QStackedWidget* ListStack = nullptr;
     CharacterListModel* model_ = nullptr;
     // The shown columns are taken from the settings at each rebuild.
     ListCriteria criteria_;

@@ -1,6 +1,7 @@
 #include "gui/portrait/portrait_pane.h"
 
 #include <cstdio>
+#include <utility>
 
 #include <QImageReader>
 #include <QKeyEvent>
@@ -14,30 +15,9 @@
 #include "gui/app/settings_owner.h"
 #include "gui/list/character_list_pane.h"
 #include "gui/platform/choosers.h"
+#include "gui/portrait/portrait_drawing.h"
 
 namespace zorvik::gui {
-
-namespace {
-
-// The size an image is drawn at in the box: its own when it fits, scaled
-// to the box's height or width (keeping its aspect) when only one side is
-// too long, and stretched to the whole box when both are.
-QSize fittedSize(QSize image, QSize box) {
-    const qint64 w = image.width();
-    const qint64 h = image.height();
-    if (w <= box.width() && h <= box.height()) {
-        return image;
-    }
-    if (w <= box.width()) {
-        return {static_cast<int>(box.height() * w / h), box.height()};
-    }
-    if (h <= box.height()) {
-        return {box.width(), static_cast<int>(box.width() * h / w)};
-    }
-    return box;
-}
-
-} // namespace
 
 PortraitPane::PortraitPane(Kel_CharacterDb& db, const SettingsOwner& settings,
                            UserMessages& messages, Choosers& choosers, QWidget* parent)
@@ -75,24 +55,15 @@ bool PortraitPane::LoadPortrait(std::int64_t id) {
 void PortraitPane::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (!hasImage_) {
-        drawNoImage(painter);
-    } else if (!portraitImage_.isNull()) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(QRect(QPoint(0, 0), fittedSize(portraitImage_.size(), size())),
-                          portraitImage_);
+        drawNoImage(painter, rect(), palette());
+    } else {
+        drawPortrait(painter, portraitImage_, rect());
     }
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
-}
-
-void PortraitPane::drawNoImage(QPainter& painter) const {
-    painter.setPen(palette().color(QPalette::Highlight));
-    painter.setBrush(palette().color(QPalette::Base));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, QStringLiteral("No Image"));
 }
 
 void PortraitPane::mouseReleaseEvent(QMouseEvent* event) {
@@ -120,19 +91,22 @@ void PortraitPane::ImgClick() {
     if (!file) {
         return;
     }
-    portraitImage_ = QImage();
-    if (!QImageReader(*file).read(&portraitImage_)) {
+    // Until the replacement is written, the stored portrait stays on show.
+    QImage chosen;
+    if (!QImageReader(*file).read(&chosen)) {
         messages_.show("ファイルの読み込みに失敗しました。");
-        hasImage_ = false;
-        update();
         return;
     }
+    const QImage stored = std::exchange(portraitImage_, chosen);
     const auto temporaryFile = saveTemporaryPng();
-    hasImage_ = temporaryFile.has_value();
-    update();
     if (temporaryFile) {
+        hasImage_ = true;
         storeTemporaryPng(*id, *temporaryFile);
+        emit portraitReplaced(*id);
+        update();
         std::remove(temporaryFile->c_str());
+    } else {
+        portraitImage_ = stored;
     }
 }
 

@@ -20,8 +20,9 @@ class CharacterListPane;
 class Choosers;
 class SettingsOwner;
 
-// Img, the portrait box: shows the portrait of the record on show, fitted
-// into the box from its top-left corner, or "No Image". A click (or Space
+// Img, the portrait box: shows the portrait of the record on show, centred
+// at its own size or scaled down to fit, palette colour 0 transparent; or
+// "No Image" for a record without one. A click (or Space
 // while it has the focus) replaces the selected character's portrait with
 // an image file of the user's choice, stored as PNG.
 class PortraitPane : public QWidget {
@@ -47,6 +48,11 @@ public:
     bool HasImage() const { return hasImage_; }
     const QImage& PortraitImage() const { return portraitImage_; }
 
+signals:
+    // A replacement of the row's portrait was written (or tried): other
+    // views drop what they drew of it.
+    void portraitReplaced(std::int64_t id);
+
 public slots:
     // ReplacePortrait.
     void ImgClick();
@@ -58,7 +64,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void drawNoImage(QPainter& painter) const;
     // The absolute path of the PNG written; none (after telling the user)
     // when it cannot be written.
     std::optional<std::string> saveTemporaryPng() const;

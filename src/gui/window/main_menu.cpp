@@ -28,6 +28,7 @@ MainMenu::MainMenu(QMenuBar& MainMenu1, QMenu& D1) {
     N1 = addItem(*Commands1, QStringLiteral("N1"), QStringLiteral("キャラクターリスト更新(&F)"));
     N1->setShortcut(Qt::Key_F5);
     O1 = addItem(*Commands1, QStringLiteral("O1"), QStringLiteral("設定(&O)..."));
+    View1 = addMenu(MainMenu1, QStringLiteral("View1"), QStringLiteral("表示(&V)"));
     MainMenu1.addMenu(&D1);
     D1.menuAction()->setVisible(false);
     buildBattleMenu(MainMenu1);

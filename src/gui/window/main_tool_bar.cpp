@@ -36,6 +36,15 @@ MainToolBar::MainToolBar(QWidget* parent) : QToolBar(parent) {
     }
 }
 
+QToolButton* MainToolBar::addViewButton(QAction* action) {
+    addSeparator();
+    QToolButton* button = addButton(QStringLiteral("ToolButton6"), portraitGridIcon());
+    action->setIcon(button->icon());
+    button->setDefaultAction(action);
+    button->setAccessibleName(action->toolTip());
+    return button;
+}
+
 QToolButton* MainToolBar::addButton(const QString& objectName, const QIcon& icon) {
     auto* button = new QToolButton(this);
     button->setObjectName(objectName);

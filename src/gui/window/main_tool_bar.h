@@ -4,6 +4,7 @@
 
 #include <QToolBar>
 
+class QAction;
 class QLabel;
 class QToolButton;
 
@@ -19,6 +20,8 @@ public:
     QToolButton* listUpdateButton() const { return ToolButton1; }
     // ToolButton3, ToolButton4, ToolButton5 for the sets A, B, C.
     const std::array<QToolButton*, 3>& battleParameterButtons() const { return battleButtons_; }
+    // After a separator, a button for a view action (the portrait grid's switch).
+    QToolButton* addViewButton(QAction* action);
 
 private:
     QToolButton* addButton(const QString& objectName, const QIcon& icon);

@@ -1,14 +1,18 @@
 #include "gui/window/main_window.h"
 
+#include <array>
 #include <cstdlib>
 #include <limits>
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QListView>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeView>
 
 #include "core/platform/user_messages.h"
 #include "core/settings/ini_handler.h"
@@ -21,9 +25,11 @@
 #include "gui/detail/detail_pane.h"
 #include "gui/jobs/dialog_worker.h"
 #include "gui/jobs/job_panes.h"
+#include "gui/grid/portrait_grid_switch.h"
 #include "gui/jobs/list_update_controller.h"
 #include "gui/list/character_list_pane.h"
 #include "gui/list/search_bar.h"
+#include "gui/portrait/portrait_pane.h"
 #include "gui/roster/roster_export_action.h"
 #include "gui/settings/settings_form.h"
 #include "gui/window/debug_menu.h"
@@ -93,6 +99,26 @@ void TForm1::buildFrame() {
         new RosterExportAction(CharacterDb, *Panel1, settings_, messages_, choosers_, this);
     collectionCheck_ =
         new CollectionCheckAction(CharacterDb, *Panel1, settings_, messages_, *jobPanes_, *jobs_);
+    buildPortraitGrid();
+}
+
+void TForm1::buildPortraitGrid() {
+    portraitGrid_ = std::make_unique<PortraitGridSwitch>(CharacterDb, *Panel1, settings_);
+    QAction* toggle = portraitGrid_->toggleAction();
+    menu_->View1->addAction(toggle);
+    ToolBar1->addViewButton(toggle);
+    battleActions_->offerPopupOn(*portraitGrid_->view());
+    connect(Panel4->portraitPane(), &PortraitPane::portraitReplaced, portraitGrid_.get(),
+            &PortraitGridSwitch::forgetPortrait);
+    // Enter or a double-click on a row or a portrait starts a battle.
+    const std::array<QAbstractItemView*, 2> views = {Panel1->listView(), portraitGrid_->view()};
+    for (QAbstractItemView* view : views) {
+        connect(view, &QAbstractItemView::activated, battleActions_,
+                &BattleActions::battleFirstOpponent);
+    }
+    connect(Panel1, &CharacterListPane::searchFound, this, [this](int rows) {
+        StatusBar1->setPanelText(QStringLiteral("検索結果 : %1件").arg(rows));
+    });
 }
 
 void TForm1::connectCommands() {
@@ -135,6 +161,7 @@ void TForm1::FormCreate() {
     StatusBar1->setPanelText(QString::fromStdString(CharacterDb.text()));
     Panel4->detailPane()->setUpGrid();
     Update1Click();
+    portraitGrid_->restore();
     // Selecting the first row loads it into the detail pane.
     Panel1->selectFirstRow();
 }

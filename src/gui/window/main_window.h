@@ -27,6 +27,7 @@ class ListUpdateController;
 class DebugMenu;
 class MainMenu;
 class MainToolBar;
+class PortraitGridSwitch;
 class RightPane;
 class RosterExportAction;
 class Shell;
@@ -54,6 +55,7 @@ public:
     ListUpdateController& listUpdates() { return *listUpdates_; }
     CollectionCheckAction& collectionCheck() { return *collectionCheck_; }
     StatusBar& statusBar1() { return *StatusBar1; }
+    PortraitGridSwitch& portraitGrid() { return *portraitGrid_; }
 
     // Rebuilds the character list (CharListResult is the list pane's).
     void UpdateCharList();
@@ -80,6 +82,7 @@ protected:
 
 private:
     void buildFrame();
+    void buildPortraitGrid();
     void connectCommands();
     void FormCreate();
     void restorePanel4Width(Kel_IniHandler& store);
@@ -121,6 +124,8 @@ private:
     ListUpdateController* listUpdates_ = nullptr;
     RosterExportAction* rosterExport_ = nullptr;
     CollectionCheckAction* collectionCheck_ = nullptr;
+    // Destroyed before the catalogue: its decodes read it on a worker thread.
+    std::unique_ptr<PortraitGridSwitch> portraitGrid_;
 };
 
 } // namespace zorvik::gui

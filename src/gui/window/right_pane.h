@@ -29,6 +29,7 @@ public:
     void followList(const CharacterListPane& list);
 
     DetailPane* detailPane() const { return detail_; }
+    PortraitPane* portraitPane() const { return Img; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -58,4 +58,20 @@ QIcon battleParameterIcon(QChar letter) {
     return QIcon(image);
 }
 
+QIcon portraitGridIcon() {
+    QPixmap image = blankImage();
+    QPainter painter(&image);
+    painter.setPen(QPen(QColor(60, 70, 110), 1));
+    for (const int x : {3, 13}) {
+        for (const int y : {2, 13}) {
+            painter.setBrush(QColor(150, 180, 230));
+            painter.drawRect(x, y, 8, 8);
+            // A head and shoulders in each frame.
+            painter.setBrush(QColor(60, 70, 110));
+            painter.drawEllipse(x + 3, y + 2, 2, 2);
+        }
+    }
+    return QIcon(image);
+}
+
 } // namespace zorvik::gui

@@ -8,5 +8,7 @@ namespace zorvik::gui {
 // and images 1 to 3 for the battle parameter sets A to C.
 QIcon listUpdateIcon();
 QIcon battleParameterIcon(QChar letter);
+// Four framed pictures in a grid, for the portrait grid's switch.
+QIcon portraitGridIcon();
 
 } // namespace zorvik::gui

@@ -45,7 +45,7 @@ TEST(CharacterListQuery, SearchAndSortFollowTheFixedCondition) {
     criteria.sort = {3, SortDirection::Descending};
     const auto query = makeCharacterListQuery(criteria);
     EXPECT_EQ(query.sql, "SELECT ID,AUTHOR,NAME,DELETED FROM CHARACTER_TABLE WHERE DELETED != 1 "
-                         "AND NAME LIKE ? ORDER BY AUTHOR DESC;");
+                         "AND NAME LIKE ? ORDER BY AUTHOR COLLATE NOCASE DESC;");
     EXPECT_EQ(query.deletedColumn, 3u);
     ASSERT_EQ(query.parameters.size(), 1u);
     EXPECT_EQ(query.parameters[0].bytes, "%abc%");
@@ -92,9 +92,13 @@ TEST(CharacterListQuery, EveryMatchModeBindsTheTextWithItsWildcardsAsTyped) {
 
 TEST(CharacterListQuery, EverySearchColumnAndSortColumnIsNamedByTheCatalogue) {
     for (int column = 0; static_cast<std::size_t>(column) < kColumnCount; ++column) {
-        const std::string name = ColumnSqlNames[static_cast<std::size_t>(column)];
+        const std::string name =
+            std::string(ColumnSqlNames[static_cast<std::size_t>(column)]) +
+            (columnKind(column) == ColumnKind::Text ? " COLLATE NOCASE" : "");
         ListCriteria criteria = searched(column, "x", MatchMode::Contains);
-        EXPECT_NE(makeCharacterListQuery(criteria).sql.find("AND " + name + " LIKE ?;"),
+        EXPECT_NE(makeCharacterListQuery(criteria).sql.find(
+                      std::string("AND ") + ColumnSqlNames[static_cast<std::size_t>(column)] +
+                      " LIKE ?;"),
                   std::string::npos);
         criteria.sort = {column, SortDirection::Ascending};
         EXPECT_NE(makeCharacterListQuery(criteria).sql.find("LIKE ? ORDER BY " + name + " ASC;"),
@@ -118,7 +122,7 @@ TEST(CharacterListQuery, TextThatLooksLikeSqlOrAColumnStaysTheBoundValue) {
         criteria.sort = {kNameColumn, SortDirection::Ascending};
         const auto query = makeCharacterListQuery(criteria);
         EXPECT_EQ(query.sql, "SELECT ID,NAME,DELETED FROM CHARACTER_TABLE WHERE DELETED != 1 "
-                             "AND AUTHOR LIKE ? ORDER BY NAME ASC;");
+                             "AND AUTHOR LIKE ? ORDER BY NAME COLLATE NOCASE ASC;");
         EXPECT_EQ(boundPattern(query), text);
     }
 }
@@ -131,6 +135,19 @@ TEST(CharacterListQuery, ShownEntriesThatNameNoColumnArePassedOverAndDeletedFoll
     EXPECT_EQ(query.deletedColumn, 3u);
     EXPECT_EQ(deletedResultColumn(criteria), 3u);
     EXPECT_EQ(deletedResultColumn(shown({})), 1u);
+}
+
+// The portrait grid names every row, whether or not the list shows NAME.
+TEST(CharacterListQuery, NameIsReadOnceWhetherOrNotItIsShown) {
+    EXPECT_EQ(nameResultColumn(shown({kName2Column, kNameColumn})), 2u);
+    EXPECT_EQ(nameResultColumn(shown({99, kNameColumn, kNameColumn})), 1u);
+    const auto query = makeCharacterListQuery(shown({kAuthorColumn, -1}));
+    EXPECT_EQ(query.sql,
+              "SELECT ID,AUTHOR,DELETED,NAME FROM CHARACTER_TABLE WHERE DELETED != 1 ;");
+    EXPECT_EQ(query.columnTypes, (std::vector<std::int32_t>{1, 4, 1, 4}));
+    EXPECT_EQ(query.deletedColumn, 2u);
+    EXPECT_EQ(query.nameColumn, 3u);
+    EXPECT_EQ(nameResultColumn(shown({})), 2u);
 }
 
 TEST(CharacterListQuery, OrderEntriesThatNameNoColumnAreSkippedAndAtMostSixteenShown) {
@@ -182,19 +199,44 @@ TEST_F(CharacterListSearch, TheSortRunsOnTheSearchedRowsInEitherDirection) {
     auto result = catalogue.SelectCharacterList(criteria);
     ASSERT_TRUE(result);
     ASSERT_EQ(result->rowCount(), 2u);
-    EXPECT_EQ(result->textAt(1, 0), "abc"); // binary order: 'X' comes before 'b'
-    EXPECT_EQ(result->textAt(1, 1), "aXc");
+    EXPECT_EQ(result->textAt(1, 0), "aXc"); // letter case aside: 'x' comes after 'b'
+    EXPECT_EQ(result->textAt(1, 1), "abc");
     criteria.sort.direction = SortDirection::Ascending;
     result = catalogue.SelectCharacterList(criteria);
     ASSERT_TRUE(result);
     ASSERT_EQ(result->rowCount(), 2u);
-    EXPECT_EQ(result->textAt(1, 0), "aXc");
+    EXPECT_EQ(result->textAt(1, 0), "abc");
 }
 
 TEST_F(CharacterListSearch, WildcardsKeepTheirMeaningAndJapaneseMatches) {
-    EXPECT_EQ(names("a_c", MatchMode::Exact), (std::vector<std::string>{"aXc", "abc"}));
+    EXPECT_EQ(names("a_c", MatchMode::Exact), (std::vector<std::string>{"abc", "aXc"}));
     EXPECT_EQ(names("リュ", MatchMode::BeginsWith), (std::vector<std::string>{"リュウ"}));
     EXPECT_EQ(names("ン", MatchMode::EndsWith), (std::vector<std::string>{"ケン"}));
+}
+
+// Letter case of ASCII letters does not part names; other text keeps its order,
+// and the integer columns still sort as numbers.
+TEST_F(CharacterListSearch, TextSortsIgnoreAsciiCaseAndNumbersSortAsNumbers) {
+    for (const char* name : {"ahuron", "Zangief", "Akuma", "_under", "bison", "Ahuron2"}) {
+        ASSERT_TRUE(executeBound(catalogue.statements(),
+                                 "INSERT INTO CHARACTER_TABLE(NAME, DELETED) VALUES(?, 0)",
+                                 {BoundValue::ofText(name)}));
+    }
+    EXPECT_EQ(names("", MatchMode::Exact),
+              (std::vector<std::string>{"_under", "abc", "ahuron", "Ahuron2", "Akuma", "aXc",
+                                        "bison", "NAME", "Say \"hi\"", "Zangief", "ケン",
+                                        "リュウ"}));
+    ListCriteria criteria = shown({kNameColumn});
+    criteria.sort = {kNameColumn, SortDirection::Descending};
+    auto result = catalogue.SelectCharacterList(criteria);
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->textAt(1, 0), "リュウ");
+    EXPECT_EQ(result->textAt(1, 2), "Zangief");
+    criteria.sort = {kIdColumn, SortDirection::Descending};
+    result = catalogue.SelectCharacterList(criteria);
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->textAt(1, 0), "Ahuron2");
+    EXPECT_EQ(result->integerAt(0, 0), 12);
 }
 
 TEST_F(CharacterListSearch, MissingRowsAreListedWithTheirStateAndHiddenOnesAreNot) {

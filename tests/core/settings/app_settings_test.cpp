@@ -105,6 +105,24 @@ TEST_F(AppSettingsTest, SearchSubfoldersIsAGeneralKeyKeptAcrossAWrite) {
     EXPECT_NE(file.find("[Other]\nSearchSubfolders=1\n"), std::string::npos) << file;
 }
 
+// The left pane's choice between list and grid lasts from one run to the next.
+TEST_F(AppSettingsTest, PortraitGridChoiceRoundTripsAndAnythingButZeroIsOn) {
+    temp.write("Settings.ini", "[General]\nPortraitGrid=7\n");
+    Kel_IniHandler handler = store();
+    AppSettings settings;
+    readGeneralSettings(handler, settings);
+    EXPECT_TRUE(settings.PortraitGrid);
+    settings.PortraitGrid = false;
+    writeGeneralSettings(handler, settings);
+    Kel_IniHandler again = store();
+    AppSettings read;
+    read.PortraitGrid = true;
+    readGeneralSettings(again, read);
+    EXPECT_FALSE(read.PortraitGrid);
+    EXPECT_NE(test::readFile(temp.file("Settings.ini")).find("PortraitGrid=0"),
+              std::string::npos);
+}
+
 TEST_F(AppSettingsTest, PartialColumnOrderFallsBackToTheDefault) {
     temp.write("Settings.ini", "[ColumnOrder]\n0=14\n1=-1\n2=1\n3=2\n4=3\n");
     Kel_IniHandler handler = store();

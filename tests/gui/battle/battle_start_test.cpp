@@ -3,9 +3,12 @@
 #include <sys/stat.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QListView>
 #include <QMenu>
 #include <QTest>
 
+#include "gui/grid/portrait_grid_switch.h"
 #include "gui/platform/desktop_shell.h"
 #include "gui_support/main_window_fixture.h"
 
@@ -109,6 +112,41 @@ TEST_F(BattleStart, ANestedCharacterReachesTheEngineAsItsDefPath) {
     ASSERT_EQ(shell.started.size(), 1);
     EXPECT_EQ(shell.started[0].arguments,
               arguments({"KOF/kyo/kyo.def", "Capcom/Street Fighter/ken/ken.def"}));
+}
+
+// Enter or a double-click, on a row of the list or a portrait of the grid:
+// a battle against the first registered opponent.
+TEST_F(BattleStart, EnterOrADoubleClickFightsTheFirstOpponent) {
+    prepare(kNativeEngine, "");
+    openWithAlphaSelected();
+    QTest::keyClick(list(), Qt::Key_Return);
+    ASSERT_EQ(shell.started.size(), 1);
+    EXPECT_EQ(shell.started[0].arguments, arguments({"alpha", "beta"}));
+
+    form->portraitGrid().showGrid(true);
+    QListView* grid = form->portraitGrid().view();
+    QApplication::processEvents(); // the grid lays its cells out once on show
+    const QPoint portrait = grid->visualRect(grid->model()->index(0, 0)).center();
+    // A double-click as the system delivers it: a click, then the second press.
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, portrait);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, portrait);
+    ASSERT_EQ(shell.started.size(), 2);
+    EXPECT_EQ(shell.started[1].arguments, arguments({"alpha", "beta"}));
+    EXPECT_EQ(messages.shown().size(), 1u); // the first-run message only
+}
+
+TEST_F(BattleStart, WithoutAnOpponentEnterSaysHowToRegisterOne) {
+    prepare(kNativeEngine, "");
+    temp.write("program/FighterList", "");
+    openWithAlphaSelected();
+    QTest::keyClick(list(), Qt::Key_Enter);
+    EXPECT_TRUE(shell.started.isEmpty());
+    EXPECT_NE(messages.shown().back().find("対戦キャラに登録"), std::string::npos);
+    // Without a selected row, Enter does nothing at all.
+    const std::size_t shown = messages.shown().size();
+    list()->selectionModel()->clearSelection();
+    QTest::keyClick(list(), Qt::Key_Return);
+    EXPECT_EQ(messages.shown().size(), shown);
 }
 
 TEST_F(BattleStart, AMissingEngineOrAnUnreadableNameStartsNothing) {

@@ -16,6 +16,7 @@
 #include "gui/list/character_list_model.h"
 #include "gui/list/find_box.h"
 #include "gui/list/search_bar.h"
+#include "gui/window/status_bar.h"
 #include "gui_support/main_window_fixture.h"
 
 namespace zorvik::test {
@@ -64,6 +65,35 @@ TEST_F(CharacterList, HeaderClicksCycleAscendingDescendingOff) {
     clickHeader(0);
     EXPECT_EQ(rowCaptions(), inserted);
     EXPECT_EQ(rebuilds->count(), 5);
+}
+
+TEST_F(CharacterList, TheSortedHeaderCarriesTheSortArrowAndASearchSaysHowManyItFound) {
+    QHeaderView* header = list()->header();
+    EXPECT_FALSE(header->isSortIndicatorShown());
+    clickHeader(2);
+    EXPECT_TRUE(header->isSortIndicatorShown());
+    EXPECT_EQ(header->sortIndicatorSection(), 2);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    clickHeader(2);
+    EXPECT_EQ(header->sortIndicatorSection(), 2);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+    clickHeader(0); // the arrow moves with the sort
+    EXPECT_EQ(header->sortIndicatorSection(), 0);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    clickHeader(0);
+    clickHeader(0);
+    EXPECT_FALSE(header->isSortIndicatorShown());
+
+    search("a");
+    EXPECT_EQ(rowCaptions().size(), 2u);
+    EXPECT_EQ(form->statusBar1().panelText(), QStringLiteral("検索結果 : 2件"));
+    search("no such character");
+    EXPECT_EQ(form->statusBar1().panelText(), QStringLiteral("検索結果 : 0件"));
+    search(""); // the end of a search says so too
+    EXPECT_EQ(form->statusBar1().panelText(), QStringLiteral("検索結果 : 4件"));
+    form->statusBar1().setPanelText(QString());
+    search("", "N2"); // another mode with nothing typed is no search
+    EXPECT_TRUE(form->statusBar1().panelText().isEmpty());
 }
 
 // The list's criteria are what the roster export and the grid are handed.

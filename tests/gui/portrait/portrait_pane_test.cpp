@@ -48,13 +48,15 @@ protected:
     }
 };
 
-TEST_F(PortraitPane, ImagesAreFittedIntoTheBoxFromItsTopLeftCorner) {
-    const std::vector<std::pair<QSize, QSize>> drawnAt = {
-        {{120, 100}, {120, 100}}, // fits: its own size
-        {{200, 280}, {100, 140}}, // too tall: 140 * 200 / 280
-        {{400, 100}, {289, 72}},  // too wide: 289 * 100 / 400 = 72.25, cut
-        {{600, 400}, {289, 140}}, // too large both ways: stretched
-        {{289, 140}, {289, 140}}, // exactly the box
+// Real portraits come in every shape: none is squashed or stretched.
+TEST_F(PortraitPane, ImagesKeepTheirProportionsCentredAndAreOnlyEverScaledDown) {
+    const std::vector<std::pair<QSize, QRect>> drawnAt = {
+        {{120, 100}, {84, 20, 120, 100}},  // fits: its own size, centred
+        {{480, 560}, {84, 0, 120, 140}},   // too tall: 140 * 480 / 560
+        {{320, 320}, {74, 0, 140, 140}},   // square stays square
+        {{120, 649}, {132, 0, 25, 140}},   // a tall strip stays a strip, not a sliver
+        {{600, 100}, {0, 46, 289, 48}},    // too wide: 289 * 100 / 600
+        {{289, 140}, {0, 0, 289, 140}},    // exactly the box
     };
     for (std::size_t i = 0; i < drawnAt.size(); ++i) {
         const QSize image = drawnAt[i].first;
@@ -65,8 +67,33 @@ TEST_F(PortraitPane, ImagesAreFittedIntoTheBoxFromItsTopLeftCorner) {
     EXPECT_EQ(img().size(), QSize(289, 140));
     for (std::size_t i = 0; i < drawnAt.size(); ++i) {
         selectRow(static_cast<int>(i));
-        EXPECT_EQ(drawnArea(), QRect(QPoint(0, 0), drawnAt[i].second)) << "image " << i;
+        EXPECT_EQ(drawnArea(), drawnAt[i].second) << "image " << i;
     }
+}
+
+// An indexed portrait as the sprite file gives it: colour 0 (magenta) round
+// a blue figure. The pane shows what is behind it where colour 0 is.
+TEST_F(PortraitPane, PaletteColourZeroIsDrawnTransparentAndStoredAsItIs) {
+    QImage indexed(40, 40, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgb(255, 0, 255), qRgb(0, 0, 255)});
+    indexed.fill(0);
+    for (int y = 10; y < 30; ++y) {
+        for (int x = 10; x < 30; ++x) {
+            indexed.setPixel(x, y, 1);
+        }
+    }
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(indexed.save(&buffer, "PNG"));
+    addRecord({1, "indexed", "", png.toStdString()});
+    open();
+    selectRow(0);
+    // Only the figure is drawn, centred: (289 - 40) / 2 + 10, (140 - 40) / 2 + 10.
+    EXPECT_EQ(drawnArea(), QRect(134, 60, 20, 20));
+    EXPECT_EQ(painted().pixelColor(140, 70), QColor(Qt::blue));
+    EXPECT_EQ(img().PortraitImage().color(0), qRgb(255, 0, 255));
+    EXPECT_EQ(stored(1, kImageColumn), png.toStdString());
 }
 
 TEST_F(PortraitPane, NullEmptyAndUndecodableValues) {
@@ -209,7 +236,9 @@ TEST_F(ReplacePortrait, AFileThatIsNoImageIsRefusedAndTheStoredPortraitStays) {
     choosers.answer(QString::fromStdString(temp.write("notes.tif", "plain text, not a picture")));
     clickImg();
     EXPECT_EQ(messages.shown().back(), "ファイルの読み込みに失敗しました。");
-    EXPECT_TRUE(showsNoImage());
+    // The stored portrait stays on show: "No Image" is only for a row without one.
+    EXPECT_FALSE(showsNoImage());
+    EXPECT_EQ(drawnArea(), QRect(84, 20, 120, 100));
     EXPECT_EQ(storedImage(1), original);
     EXPECT_FALSE(temporaryFileLeft());
 }
@@ -223,7 +252,7 @@ TEST_F(ReplacePortrait, AChosenImageIsStoredAsPngThroughTheTemporaryFolder) {
     EXPECT_EQ(png.substr(0, 4), "\x89PNG");
     EXPECT_EQ(QImage::fromData(QByteArray::fromStdString(png)).size(), QSize(200, 280));
     EXPECT_EQ(storedImage(1), original);
-    EXPECT_EQ(drawnArea(), QRect(0, 0, 100, 140));
+    EXPECT_EQ(drawnArea(), QRect(94, 0, 100, 140));
     EXPECT_FALSE(temporaryFileLeft());
     EXPECT_EQ(platform::currentFolder(), temp.path());
     EXPECT_EQ(messages.shown().size(), 1u);
@@ -246,7 +275,8 @@ TEST_F(ReplacePortrait, ATemporaryFolderThatCannotBeEnteredStoresNothingAnywhere
     clickImg();
     EXPECT_EQ(messages.shown().back(),
               "書き込みに失敗しました : " + temp.file("missing") + "/tempimage.png");
-    EXPECT_FALSE(img().HasImage());
+    EXPECT_TRUE(img().HasImage());
+    EXPECT_EQ(img().PortraitImage().size(), QSize(120, 100)); // the stored one, still on show
     EXPECT_EQ(storedImage(1), original);
     EXPECT_FALSE(temporaryFileLeft());
     EXPECT_EQ(platform::currentFolder(), temp.path());
