@@ -1,6 +1,7 @@
 #include "core/platform/file_io.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
@@ -25,6 +26,11 @@ bool writeAll(int fd, std::string_view content) {
 
 bool createSingleFolder(const std::string& path) {
     return ::mkdir(path.c_str(), 0700) == 0;
+}
+
+std::string createUniqueFolder(const std::string& parent, const std::string& prefix) {
+    std::string path = parent + "/" + prefix + "XXXXXX";
+    return ::mkdtemp(path.data()) != nullptr ? path : std::string();
 }
 
 bool pathExists(const std::string& path) {

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+
+#include "support/pcx_writer.h"
+
+namespace zorvik::test {
+
+// The pictures of a standing character's sprites: (0, 0) a 4 x 3 body,
+// (0, 1) a 3 x 2 one, each with colour 0 around a figure.
+PcxPicture standingBody();
+PcxPicture standingStep();
+
+// The .act file a standing character comes with: its triple k (from 0)
+// holds colour 255 - k, which is (i, 255 - i, 128) for colour i.
+std::string standingAct();
+
+// A character folder whose action 0 has three frames: (0, 0) for 5 ticks,
+// (0, 1) flipped H for 4, Loopstart, then (0, 2), a link to (0, 0), held
+// (-1). Sprite axes: (0, 0) at (2, 3), (0, 1) at (1, 2), (0, 2) at (0, 0).
+// Version 1 files put the two pictures under the shared-palette flag after
+// a portrait with its own palette and name stand.act as pal1; version 2
+// files give each picture the palette distinctPalette().
+struct StandingCharacter {
+    int version = 1;
+    bool withAct = true;
+    std::string name = "Stander";
+
+    // Writes folder/stand.def, stand.air, stand.sff and (version 1) stand.act.
+    void writeTo(const std::string& folder) const;
+
+    std::string defText() const;
+    std::string airText() const;
+    std::string sffBytes() const;
+};
+
+// A large, realistic version 1 sprite file: a portrait, then groups 0 to
+// 5999 of many sprites of noisy pictures (about 2 KB each) under the
+// shared-palette flag, to at least minBytes.
+std::string realisticSff(std::size_t minBytes);
+
+} // namespace zorvik::test
