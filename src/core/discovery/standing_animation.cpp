@@ -79,6 +79,9 @@ ActionLoad loadFromArchive(const AppSettings& settings, const std::string& archi
 } // namespace
 
 ActionLoad LoadDefAction(const std::string& defPath, int number, bool confined) {
+    if (!platform::pathExists(defPath)) {
+        return noCharacter();
+    }
     Kel_IniHandler ini;
     ini.SetFileName(defPath, false);
     ini.SetSection("Files");
