@@ -97,12 +97,13 @@ void StandingCharacter::writeTo(const std::string& folder) const {
     }
 }
 
-std::string realisticSff(std::size_t minBytes) {
+std::string realisticSff(std::size_t minBytes, bool standingLast) {
     SffFile file;
     file.subfiles.push_back(SffSubfile::sprite(9000, 0, portraitPicture(120, 140).pcx()));
     std::size_t total = 512;
+    std::vector<SffSubfile> standing;
     for (int i = 0; total < minBytes; ++i) {
-        // Groups hold 12 sprites each, the standing one first, as authors number them.
+        // Groups hold 12 sprites each, as authors number them.
         const auto group = static_cast<std::int16_t>(i / 12 * 5);
         const auto image = static_cast<std::int16_t>(i % 12);
         PcxPicture picture = portraitPicture(56 + (i * 7) % 40, 90 + (i * 13) % 30);
@@ -110,9 +111,29 @@ std::string realisticSff(std::size_t minBytes) {
                                       static_cast<std::int16_t>(picture.width / 2),
                                       static_cast<std::int16_t>(picture.height), 1);
         total += 32 + subfile.pcx.size();
-        file.subfiles.push_back(std::move(subfile));
+        (group == 0 && standingLast ? standing : file.subfiles).push_back(std::move(subfile));
     }
+    file.subfiles.insert(file.subfiles.end(), standing.begin(), standing.end());
     return file.bytes();
+}
+
+std::string realisticAir() {
+    AirWriter air;
+    air.line("; Standing").action(0);
+    for (int i = 0; i < 12; ++i) {
+        if (i == 2) {
+            air.loopStart();
+        }
+        air.line("Clsn2: 1").line(" Clsn2[0] = -20, 0, 20, -90");
+        air.frame(0, i, 0, 0, 4 + i % 4);
+    }
+    for (int action = 5; action < 200; action += 5) {
+        air.action(action);
+        for (int i = 0; i < 8; ++i) {
+            air.frame(action, i, 0, 0, 3);
+        }
+    }
+    return air.text();
 }
 
 } // namespace zorvik::test

@@ -34,9 +34,14 @@ struct StandingCharacter {
     std::string sffBytes() const;
 };
 
-// A large, realistic version 1 sprite file: a portrait, then groups 0 to
-// 5999 of many sprites of noisy pictures (about 2 KB each) under the
-// shared-palette flag, to at least minBytes.
-std::string realisticSff(std::size_t minBytes);
+// A large, realistic version 1 sprite file of at least minBytes: a
+// portrait with its own palette, then sprites of noisy pictures (3 to 5 KB
+// each) under the shared-palette flag, twelve to a group in groups 0, 5,
+// 10 and on. With standingLast, group 0 comes last instead of first.
+std::string realisticSff(std::size_t minBytes, bool standingLast = false);
+
+// Action 0 of a realistic character: the twelve sprites of group 0, 4 to 7
+// ticks each, looping from the third; then a few other actions.
+std::string realisticAir();
 
 } // namespace zorvik::test

@@ -52,6 +52,9 @@ struct ClsnState {
 
 class AirParser {
 public:
+    explicit AirParser(std::optional<int> onlyAction)
+        : onlyAction_(onlyAction), skipping_(onlyAction.has_value()) {}
+
     AirDocument run(std::string_view text) {
         std::size_t lineNumber = 0;
         std::size_t start = 0;
@@ -59,9 +62,13 @@ public:
         if (text.starts_with("\xEF\xBB\xBF")) {
             start = 3;
         }
-        while (start <= text.size()) {
+        while (start <= text.size() && !done_) {
             const std::size_t end = std::min(text.find('\n', start), text.size());
-            readLine(text.substr(start, end - start), ++lineNumber);
+            const std::string_view line = text.substr(start, end - start);
+            ++lineNumber;
+            if (!skipping_ || isHeader(line)) {
+                readLine(line, lineNumber);
+            }
             start = end + 1;
         }
         return std::move(document_);
@@ -80,8 +87,23 @@ private:
         }
     }
 
+    // A line of an action that is not wanted needs no more than this look.
+    static bool isHeader(std::string_view line) {
+        const std::size_t first = line.find_first_not_of(" \t");
+        return first != std::string_view::npos && line[first] == '[';
+    }
+
     void readHeader(std::string_view line, std::size_t lineNumber) {
         const auto number = air::beginActionNumber(line);
+        if (onlyAction_) {
+            // The wanted action ends at the next header; the others are passed over.
+            done_ = current_ != nullptr;
+            skipping_ = number != onlyAction_;
+            if (done_ || skipping_) {
+                current_ = nullptr;
+                return;
+            }
+        }
         // Another section ends the action; its lines belong to nothing.
         if (!number) {
             current_ = nullptr;
@@ -119,6 +141,9 @@ private:
 
     bool inAction() const { return current_ != nullptr; }
 
+    std::optional<int> onlyAction_;
+    bool skipping_;
+    bool done_ = false;
     AirDocument document_;
     AirAction* current_ = nullptr;
     ClsnState clsn_;
@@ -144,12 +169,12 @@ const AirAction* AirDocument::action(int number) const {
     return found == actions.end() ? nullptr : &*found;
 }
 
-AirDocument parseAir(std::string_view text) {
-    AirParser parser;
+AirDocument parseAir(std::string_view text, std::optional<int> onlyAction) {
+    AirParser parser(onlyAction);
     return parser.run(text);
 }
 
-std::optional<AirDocument> readAirFile(const std::string& path) {
+std::optional<AirDocument> readAirFile(const std::string& path, std::optional<int> onlyAction) {
     platform::RandomAccessFile file;
     if (!file.Open(path) || file.size() > kMostAirBytes) {
         return std::nullopt;
@@ -159,7 +184,7 @@ std::optional<AirDocument> readAirFile(const std::string& path) {
     if (!file.Read(0, into)) {
         return std::nullopt;
     }
-    return parseAir(bytes);
+    return parseAir(bytes, onlyAction);
 }
 
 } // namespace zorvik

@@ -60,13 +60,16 @@ struct AirDocument {
 
 // Reads the text of an .air file: CR LF or LF, ';' comments (in any
 // encoding, Shift-JIS included), headers and keywords in any letter case.
-AirDocument parseAir(std::string_view text);
+// With onlyAction, only the first action of that number is read: the
+// lines of the others are passed over unread and uncounted.
+AirDocument parseAir(std::string_view text, std::optional<int> onlyAction = std::nullopt);
 
 // Files larger than this are not animation files and are refused unread.
 inline constexpr std::uint64_t kMostAirBytes = 16u * 1024 * 1024;
 
-// Reads and parses the .air file at path; none when it cannot be read or
-// is larger than kMostAirBytes.
-std::optional<AirDocument> readAirFile(const std::string& path);
+// Reads and parses the .air file at path (onlyAction as for parseAir);
+// none when it cannot be read or is larger than kMostAirBytes.
+std::optional<AirDocument> readAirFile(const std::string& path,
+                                       std::optional<int> onlyAction = std::nullopt);
 
 } // namespace zorvik

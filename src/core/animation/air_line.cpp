@@ -3,8 +3,8 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <algorithm>
 #include <limits>
-#include <vector>
 
 namespace zorvik::air {
 
@@ -66,14 +66,28 @@ std::optional<int> wholeNumber(std::string_view text, long long lowest = std::nu
     return static_cast<int>(value);
 }
 
-std::vector<std::string_view> fields(std::string_view text) {
-    std::vector<std::string_view> parts;
+// The comma-separated fields of a line, trimmed; lines hold only a few, and
+// fields past kMostFields are not kept.
+constexpr std::size_t kMostFields = 10;
+struct Fields {
+    std::array<std::string_view, kMostFields> parts{};
+    std::size_t count = 0;
+
+    std::string_view operator[](std::size_t i) const { return i < count ? parts[i] : std::string_view(); }
+};
+
+Fields fields(std::string_view text) {
+    Fields result;
     std::size_t start = 0;
     while (true) {
         const std::size_t comma = text.find(',', start);
-        parts.push_back(trimmed(text.substr(start, comma - start)));
+        if (result.count < kMostFields) {
+            result.parts[result.count] = trimmed(text.substr(start, comma - start));
+        }
+        ++result.count;
         if (comma == std::string_view::npos) {
-            return parts;
+            result.count = std::min(result.count, kMostFields);
+            return result;
         }
         start = comma + 1;
     }
@@ -182,12 +196,12 @@ std::optional<ClsnBoxLine> clsnBoxLine(std::string_view line) {
         !wholeNumber(line.substr(1, close - 1), 0) || !trimmed(line.substr(close + 1, equals - close - 1)).empty()) {
         return std::nullopt;
     }
-    const auto corners = fields(line.substr(equals + 1));
-    if (corners.size() != 4) {
+    const Fields corners = fields(line.substr(equals + 1));
+    if (corners.count != 4) {
         return std::nullopt;
     }
     std::array<int, 4> values{};
-    for (std::size_t i = 0; i < corners.size(); ++i) {
+    for (std::size_t i = 0; i < corners.count; ++i) {
         const auto value = wholeNumber(corners[i]);
         if (!value) {
             return std::nullopt;
@@ -200,9 +214,9 @@ std::optional<ClsnBoxLine> clsnBoxLine(std::string_view line) {
 }
 
 std::optional<AirFrame> frameLine(std::string_view line) {
-    const auto parts = fields(line);
+    const Fields parts = fields(line);
     // Fields past the blend (the newer engines' scale and angle) are not shown here.
-    if (parts.size() < 5) {
+    if (parts.count < 5) {
         return std::nullopt;
     }
     constexpr long long kShortLowest = std::numeric_limits<std::int16_t>::min();
@@ -213,8 +227,8 @@ std::optional<AirFrame> frameLine(std::string_view line) {
     const auto x = wholeNumber(parts[2], kShortLowest, kShortHighest);
     const auto y = wholeNumber(parts[3], kShortLowest, kShortHighest);
     const auto time = wholeNumber(parts[4]);
-    const auto flip = flipField(parts.size() > 5 ? parts[5] : std::string_view());
-    const auto blend = blendField(parts.size() > 6 ? parts[6] : std::string_view());
+    const auto flip = flipField(parts[5]);
+    const auto blend = blendField(parts[6]);
     if (!group || !number || !x || !y || !time || !flip || !blend) {
         return std::nullopt;
     }

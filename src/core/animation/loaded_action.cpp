@@ -17,7 +17,7 @@ ActionLoad failure(ActionProblem problem, std::int16_t group = 0, std::int16_t n
 
 ActionLoad LoadAction(const std::string& airPath, const std::string& spritePath,
                       const std::string& actPath, int number) {
-    const auto document = airPath.empty() ? std::nullopt : readAirFile(airPath);
+    const auto document = airPath.empty() ? std::nullopt : readAirFile(airPath, number);
     if (!document) {
         return failure(ActionProblem::NoAirFile);
     }

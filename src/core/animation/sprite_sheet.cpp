@@ -1,6 +1,8 @@
 #include "core/animation/sprite_sheet.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 namespace zorvik {
 
@@ -11,16 +13,27 @@ bool fitsInPixels(std::int64_t width, std::int64_t height) {
            static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) <= kMostSpritePixels;
 }
 
-void putColour(RgbaImage& image, int x, int y, std::uint8_t index, const SpritePalette& palette) {
-    // Colour 0 is the engine's see-through colour, whatever the palette holds there.
-    if (index == 0) {
-        return;
+// The RGBA bytes of each palette index: colour 0 is the engine's see-through
+// colour, whatever the palette holds there.
+// Each entry holds the four bytes as one word, in memory order, so that a
+// pixel is one load and one store.
+using ColourTable = std::array<std::uint32_t, 256>;
+
+ColourTable colourTable(const SpritePalette& palette) {
+    ColourTable table{};
+    for (std::size_t i = 1; i < table.size(); ++i) {
+        const std::array<std::uint8_t, 4> bytes{palette[i].red, palette[i].green, palette[i].blue, 255};
+        std::memcpy(&table[i], bytes.data(), bytes.size());
     }
-    const std::size_t at = image.offsetOf(x, y);
-    image.pixels[at] = palette[index].red;
-    image.pixels[at + 1] = palette[index].green;
-    image.pixels[at + 2] = palette[index].blue;
-    image.pixels[at + 3] = 255;
+    return table;
+}
+
+// count palette indices from source in colour into destination (4 bytes each).
+void colourRow(const std::uint8_t* source, std::size_t count, const ColourTable& table,
+               std::uint8_t* destination) {
+    for (std::size_t x = 0; x < count; ++x) {
+        std::memcpy(destination + 4 * x, &table[source[x]], 4);
+    }
 }
 
 // A version 1 bitmap's bottom-up rows, padded to a stride, in colour. Where
@@ -36,13 +49,12 @@ std::optional<RgbaImage> colourBitmap(const DecodedBitmap& bitmap) {
         const RgbQuad& quad = bitmap.info.colours[i];
         palette[i] = RgbColour{quad.red, quad.green, quad.blue};
     }
+    const ColourTable table = colourTable(palette);
     RgbaImage image(header.width, header.height);
-    const int columns = static_cast<int>(std::min<std::size_t>(stride, static_cast<std::size_t>(header.width)));
+    const std::size_t columns = std::min<std::size_t>(stride, static_cast<std::size_t>(header.width));
     for (int y = 0; y < header.height; ++y) {
         const std::size_t row = static_cast<std::size_t>(header.height - 1 - y) * stride;
-        for (int x = 0; x < columns; ++x) {
-            putColour(image, x, y, bitmap.pixels[row + static_cast<std::size_t>(x)], palette);
-        }
+        colourRow(bitmap.pixels.data() + row, columns, table, image.pixels.data() + image.offsetOf(0, y));
     }
     return image;
 }
@@ -58,13 +70,15 @@ std::optional<RgbaImage> colourPicture(const SpritePicture& picture) {
     const int width = static_cast<int>(picture.width);
     const int height = static_cast<int>(picture.height);
     RgbaImage image(width, height);
+    if (picture.kind == SpritePicture::Kind::Indexed) {
+        colourRow(picture.pixels.data(), std::size_t{picture.width} * picture.height,
+                  colourTable(picture.palette),
+                  image.pixels.data());
+        return image;
+    }
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const std::size_t from = (static_cast<std::size_t>(y) * picture.width + static_cast<std::size_t>(x)) * channels;
-            if (picture.kind == SpritePicture::Kind::Indexed) {
-                putColour(image, x, y, picture.pixels[from], picture.palette);
-                continue;
-            }
             const std::size_t to = image.offsetOf(x, y);
             std::copy_n(picture.pixels.begin() + static_cast<std::ptrdiff_t>(from), 3,
                         image.pixels.begin() + static_cast<std::ptrdiff_t>(to));

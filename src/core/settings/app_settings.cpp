@@ -37,6 +37,7 @@ void readGeneralSettings(Kel_IniHandler& store, AppSettings& settings) {
     settings.DefaultBattleParam = (battleParam == 1 || battleParam == 2) ? battleParam : 0;
     settings.FirstRun = readBool(store, "FirstRun", true);
     settings.Maximized = readBool(store, "Maximized", false);
+    settings.ShowStandingAnimation = readBool(store, "ShowStandingAnimation", false);
 }
 
 void writeGeneralSettings(Kel_IniHandler& store, const AppSettings& settings) {
@@ -56,6 +57,7 @@ void writeGeneralSettings(Kel_IniHandler& store, const AppSettings& settings) {
     writeBool(store, "RegisterSprite", settings.RegisterSprite);
     store.WriteInt("RegisterGroup", settings.RegisterGroup);
     store.WriteInt("RegisterImage", settings.RegisterImage);
+    writeBool(store, "ShowStandingAnimation", settings.ShowStandingAnimation);
     store.WriteInt("FirstRun", 0);
 }
 

@@ -29,6 +29,7 @@ struct AppSettings {
     bool FirstRun = true;
     bool Maximized = false;
     bool TempDirFromSystem = false;
+    bool ShowStandingAnimation = false; // the portrait box plays action 0 instead
     std::vector<std::string> FighterList;
     std::array<std::string, kColumnCount> ColumnNames{};
     ColumnOrderArray ColumnOrder{};

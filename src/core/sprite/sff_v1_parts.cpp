@@ -25,6 +25,7 @@ constexpr std::size_t kWindowSize = 16 * 1024;
 
 bool SffV1Parts::Open(const std::string& path) {
     records_.clear();
+    lastPalette_.reset();
     window_.clear();
     ended_ = true;
     std::array<std::uint8_t, kHeaderBytes> header{};
@@ -135,6 +136,10 @@ std::optional<SffV1Parts::Palette> SffV1Parts::PaletteOf(std::size_t index) cons
         }
         --index;
     }
+    // The sprites of an action mostly share one palette: it is read once.
+    if (lastPalette_ && lastPalette_->first == index) {
+        return lastPalette_->second;
+    }
     // The palette is the last 768 bytes of the data, which must all be in the file.
     const Record& owner = records_[index];
     const std::uint64_t end = std::uint64_t{owner.offset} + SPRITEHEADERV1SET::kHeaderSize +
@@ -144,15 +149,29 @@ std::optional<SffV1Parts::Palette> SffV1Parts::PaletteOf(std::size_t index) cons
         !file_.Read(end - palette.size(), palette)) {
         return std::nullopt;
     }
+    lastPalette_.emplace(index, palette);
     return palette;
 }
 
 std::optional<DecodedBitmap> SffV1Parts::Decode(std::size_t index, const Palette& palette) const {
     const Record& owner = records_[index];
-    const auto data =
-        readClipped(std::uint64_t{owner.offset} + SPRITEHEADERV1SET::kHeaderSize, owner.header.length);
+    const std::uint64_t start = std::uint64_t{owner.offset} + SPRITEHEADERV1SET::kHeaderSize;
+    // Data that claims more bytes than the file has keeps only what is there.
+    const std::uint64_t length =
+        start > file_.size() ? 0 : std::min<std::uint64_t>(owner.header.length, file_.size() - start);
+    // A small sprite usually lies in the bytes read with its header.
+    std::optional<std::vector<std::uint8_t>> read;
+    std::span<const std::uint8_t> data;
+    if (start >= windowOffset_ && start + length <= windowOffset_ + window_.size()) {
+        data = std::span<const std::uint8_t>(window_).subspan(static_cast<std::size_t>(start - windowOffset_),
+                                                               static_cast<std::size_t>(length));
+    } else if ((read = readClipped(start, length))) {
+        data = *read;
+    } else {
+        return std::nullopt;
+    }
     DecodedBitmap bitmap;
-    auto pixels = data ? DecodePcx(*data, bitmap.info.header) : std::nullopt;
+    auto pixels = DecodePcx(data, bitmap.info.header);
     if (!pixels) {
         return std::nullopt;
     }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/platform/random_access_file.h"
@@ -65,6 +66,8 @@ private:
     // small headers of small sprites cost one read between them.
     std::vector<std::uint8_t> window_;
     std::uint64_t windowOffset_ = 0;
+    // The palette read last, and the index of the record that holds it.
+    mutable std::optional<std::pair<std::size_t, Palette>> lastPalette_;
 };
 
 } // namespace zorvik

@@ -136,6 +136,24 @@ TEST(AirReader, ShiftJisCommentsAndByteOrderMarkAreNoTrouble) {
     EXPECT_EQ(air.action(0)->frames.size(), 1u);
 }
 
+TEST(AirReader, OneActionAloneIsReadWithoutLookingAtTheOthers) {
+    const std::string text = AirWriter()
+                                 .line("junk before")
+                                 .action(5)
+                                 .line("broken in another action")
+                                 .action(0)
+                                 .frame(1, 1, 0, 0, 2)
+                                 .action(0)
+                                 .frame(2, 2, 0, 0, 2)
+                                 .text();
+    const AirDocument one = parseAir(text, 0);
+    ASSERT_EQ(one.actions.size(), 1u);
+    EXPECT_EQ(one.actions[0].frames[0].group, 1);
+    EXPECT_TRUE(one.malformedLines.empty());
+    EXPECT_EQ(parseAir(text).malformedLines, lines({1, 3}));
+    EXPECT_EQ(parseAir(text, 9).action(9), nullptr);
+}
+
 TEST(AirReader, FilesAreCheckedAgainstTheirSize) {
     TempFolder folder;
     EXPECT_FALSE(readAirFile(folder.file("missing.air")));
