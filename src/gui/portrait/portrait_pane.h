@@ -15,6 +15,7 @@ class UserMessages;
 
 namespace zorvik::gui {
 
+class AnimationSwitch;
 class CharacterListPane;
 class Choosers;
 class SettingsOwner;
@@ -22,7 +23,8 @@ class SettingsOwner;
 // Img, the portrait box: shows the portrait of the record on show, fitted
 // into the box from its top-left corner, or "No Image". A click (or Space
 // while it has the focus) replaces the selected character's portrait with
-// an image file of the user's choice, stored as PNG.
+// an image file of the user's choice, stored as PNG. A switch beside the
+// box (or M) plays the character's standing animation in its place.
 class PortraitPane : public QWidget {
     Q_OBJECT
 public:
@@ -34,7 +36,7 @@ public:
 
     // The replacement goes through the temporary folder of the settings and
     // ends in programFolder, the program's current folder.
-    PortraitPane(Kel_CharacterDb& db, const SettingsOwner& settings, UserMessages& messages,
+    PortraitPane(Kel_CharacterDb& db, SettingsOwner& settings, UserMessages& messages,
                  Choosers& choosers, std::string programFolder, QWidget* parent);
 
     // The list whose selected character a click replaces the portrait of.
@@ -46,6 +48,7 @@ public:
 
     bool HasImage() const { return hasImage_; }
     const QImage& PortraitImage() const { return portraitImage_; }
+    AnimationSwitch& animation() const { return *animation_; }
 
 public slots:
     // ReplacePortrait.
@@ -70,6 +73,7 @@ private:
     const CharacterListPane* list_ = nullptr;
     bool hasImage_ = false;
     QImage portraitImage_;
+    AnimationSwitch* animation_ = nullptr;
 };
 
 } // namespace zorvik::gui
