@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "support/air_writer.h"
+#include "support/drawn_portrait.h"
 #include "support/sff_v2_writer.h"
 #include "support/sff_writer.h"
 
@@ -134,6 +135,65 @@ std::string realisticAir() {
         }
     }
     return air.text();
+}
+
+namespace {
+
+// Frame k of the showcase: the drawing inside a silhouette that widens a little as it breathes.
+PcxPicture showcaseFrame(int k) {
+    PcxPicture picture = drawnPortrait(64, 96);
+    for (int y = 0; y < picture.height; ++y) {
+        const int half = (y < 30 ? 14 : 22 + (y > 60 ? 4 : 0)) + (k == 2 ? 2 : k % 2);
+        for (int x = 0; x < picture.width; ++x) {
+            if (x < 32 - half || x >= 32 + half) {
+                picture.pixels[static_cast<std::size_t>(y * picture.width + x)] = 0;
+            }
+        }
+    }
+    return picture;
+}
+
+std::string swappedAct(const PcxPalette& palette) {
+    std::string act(768, '\0');
+    for (std::size_t i = 0; i < 256; ++i) {
+        const std::size_t triple = (255 - i) * 3;
+        act[triple] = static_cast<char>(palette[3 * i + 2]);
+        act[triple + 1] = static_cast<char>(palette[3 * i + 1]);
+        act[triple + 2] = static_cast<char>(palette[3 * i]);
+    }
+    return act;
+}
+
+} // namespace
+
+void writeShowcaseCharacter(const std::string& folder, const std::string& name, int version) {
+    AirWriter air;
+    air.action(0);
+    const int rise[] = {0, -1, -2, -1};
+    for (int k = 0; k < 4; ++k) {
+        air.frame(0, k, 0, rise[k], 10);
+    }
+    std::string sff;
+    if (version == 2) {
+        SffV2File file;
+        file.palettes.push_back(SffV2Palette::of(showcaseFrame(0).palette));
+        for (int k = 0; k < 4; ++k) {
+            file.sprites.push_back(withAxis(SffV2Sprite::indexed(0, static_cast<std::int16_t>(k), showcaseFrame(k), 2), 32, 96));
+        }
+        sff = file.bytes();
+    } else {
+        SffFile file;
+        file.subfiles.push_back(SffSubfile::sprite(9000, 0, drawnPortrait(120, 120).pcx()));
+        for (int k = 0; k < 4; ++k) {
+            file.subfiles.push_back(withAxis(SffSubfile::sprite(0, static_cast<std::int16_t>(k), showcaseFrame(k).pcx()), 32, 96, 1));
+        }
+        sff = file.bytes();
+        writeFile(folder + "/show.act", swappedAct(showcaseFrame(0).palette));
+    }
+    writeFile(folder + "/show.sff", sff);
+    writeFile(folder + "/show.air", air.text());
+    writeFile(folder + "/show.def", "[Info]\r\nname = \"" + name + "\"\r\nauthor = \"Zorvik\"\r\n[Files]\r\n"
+                                    "sprite = show.sff\r\nanim = show.air\r\npal1 = show.act\r\n");
 }
 
 } // namespace zorvik::test

@@ -44,4 +44,10 @@ std::string realisticSff(std::size_t minBytes, bool standingLast = false);
 // ticks each, looping from the third; then a few other actions.
 std::string realisticAir();
 
+// A character a person can look at: action 0 is four 64 x 96 frames of a
+// drawn fighter breathing, in folder/show.def, show.air, show.sff and (for
+// version 1) show.act, whose colours are the drawing's with red and blue
+// swapped, so that a picture tells whether the .act was used.
+void writeShowcaseCharacter(const std::string& folder, const std::string& name, int version);
+
 } // namespace zorvik::test
