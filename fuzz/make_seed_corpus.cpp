@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/text/encoding.h"
+#include "support/air_writer.h"
 #include "support/archive_writer.h"
 #include "support/character_fixture.h"
 #include "support/drawn_portrait.h"
@@ -19,6 +20,7 @@
 #include "support/rar5_writer.h"
 #include "support/sff_v2_writer.h"
 #include "support/sff_writer.h"
+#include "support/standing_character.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -162,6 +164,22 @@ Seeds filesCheckSeeds() {
         {"kfm.def", files}, {"registration.def", defText(DefFields{})}, {"climbing.def", climbing}};
 }
 
+Seeds airSeeds() {
+    const std::string broken = AirWriter()
+                                   .line("1,1, 0,0, 1")
+                                   .action(0)
+                                   .line("Clsn1[0] = 1,2,3,4")
+                                   .line("0,0, 0,0")
+                                   .line("0,0, 0,0, 5, Q, AS1")
+                                   .frame(0, 0, 0, 0, 0)
+                                   .loopStart()
+                                   .line("[Begin Action]")
+                                   .text("\n");
+    return {{"every-line-form.air", everyLineFormAir()},
+            {"standing.air", StandingCharacter{}.airText()},
+            {"broken.air", broken}};
+}
+
 void writeSeeds(const fs::path& folder, const Seeds& seeds) {
     fs::create_directories(folder);
     for (const auto& [name, bytes] : seeds) {
@@ -187,5 +205,6 @@ int main(int argc, char** argv) {
     writeSeeds(corpus / "sff_v2", sffV2Seeds());
     writeSeeds(corpus / "select_def", selectDefSeeds());
     writeSeeds(corpus / "files_check", filesCheckSeeds());
+    writeSeeds(corpus / "air", airSeeds());
     return 0;
 }

@@ -16,5 +16,6 @@ int runList(const std::vector<std::string>& arguments);
 int runPortrait(const std::vector<std::string>& arguments);
 int runRoster(const std::vector<std::string>& arguments);
 int runCheck(const std::vector<std::string>& arguments);
+int runFrames(const std::vector<std::string>& arguments);
 
 } // namespace zorvik::cli

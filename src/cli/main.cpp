@@ -17,6 +17,7 @@ constexpr const char* kHelp = "usage: zorvik-cli COMMAND [options]\n"
                               "  portrait   write a character's stored portrait to a file\n"
                               "  roster     write the engine's select.def from the catalogue\n"
                               "  check      look for characters gone from disk, broken ones and duplicates\n"
+                              "  frames     write the frames of a character's animation as PNG and JSON\n"
                               "\n"
                               "'zorvik-cli COMMAND --help' tells more about each.\n";
 
@@ -44,6 +45,9 @@ int main(int argc, char* argv[]) {
     }
     if (command == "check") {
         return runCheck(arguments);
+    }
+    if (command == "frames") {
+        return runFrames(arguments);
     }
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kHelp, stdout);

@@ -1,12 +1,15 @@
 // Takes a picture of the real main window for a person to look at: run it
 // in a virtual display (xvfb-run) from a folder holding db.sqlite3.
-//   zorvik_window_shot OUTPUT.png [PROGRAM_FOLDER] [about|update|detail [ROW]|battle-menu|
-//                      fit-columns|grid [PAGES]|ACTION [TAB|accept]]
+//   zorvik_window_shot OUTPUT.png [PROGRAM_FOLDER] [about|update|detail [ROW]|animation [ROW]|
+//                      battle-menu|fit-columns|grid [PAGES]|ACTION [TAB|accept]]
 // The program folder (Settings.ini, ColumnName, FighterList) defaults to the
 // tool's own folder; "about" opens the About box first, "update" starts a
 // list update (a large MainDir keeps its progress dialog up for the picture),
 // "detail" selects the list row ROW (0 when not given) and switches the
-// detailed view on, "battle-menu" right-clicks the first row and opens the
+// detailed view on, "animation" selects the row ROW with the standing
+// animation switched on and also writes OUTPUT-1.png to OUTPUT-4.png, the
+// portrait box enlarged four times a sixth of a second apart, "battle-menu"
+// right-clicks the first row and opens the
 // popup's battle submenu, "fit-columns" widens the list's columns to their
 // texts as a user would drag them (FILENAME is 10 pixels wide by default),
 // "grid" switches to the portrait grid and presses Page Down PAGES times in
@@ -34,6 +37,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 #include <QTimer>
 #include <QTreeView>
 
@@ -122,6 +126,28 @@ void openBattleMenu(QWidget& form) {
     QApplication::sendEvent(popup, &right);
 }
 
+// Selects a list row with the standing animation switched on.
+void showAnimation(const QWidget& form, int row) {
+    auto* animation = form.findChild<QToolButton*>(QStringLiteral("AnimationSwitch"));
+    if (!animation->isChecked()) {
+        animation->click();
+    }
+    auto* list = form.findChild<QTreeView*>(QStringLiteral("ListView1"));
+    list->setCurrentIndex(list->model()->index(row, 0));
+}
+
+// The portrait box enlarged, at four moments of its animation.
+void grabFrames(const QWidget& form, const QString& output) {
+    auto* box = form.findChild<QWidget*>(QStringLiteral("Img"));
+    QString stem = output;
+    stem.chop(4); // ".png"
+    for (int k = 1; k <= 4; ++k) {
+        QTimer::singleShot(k * 1000 / 6, box, [box, stem, k] {
+            box->grab().scaled(box->size() * 2).save(stem + QStringLiteral("-%1.png").arg(k));
+        });
+    }
+}
+
 // The default button of the dialog that is up, as Enter would press it.
 void acceptModal() {
     QWidget* modal = QApplication::activeModalWidget();
@@ -178,6 +204,10 @@ int main(int argc, char* argv[]) {
     } else if (mode == QStringLiteral("grid")) {
         const int pages = arguments.size() > 4 ? arguments[4].toInt() : 0;
         QTimer::singleShot(kSettleTime / 2, &form, [&form, pages] { showGrid(form, pages); });
+    } else if (mode == QStringLiteral("animation")) {
+        const int row = arguments.size() > 4 ? arguments[4].toInt() : 0;
+        QTimer::singleShot(kSettleTime / 2, &form, [&form, row] { showAnimation(form, row); });
+        QTimer::singleShot(kSettleTime - 800, &form, [&form, output] { grabFrames(form, output); });
     } else if (mode == QStringLiteral("battle-menu")) {
         QTimer::singleShot(kSettleTime / 2, &form, [&] { openBattleMenu(form); });
     } else if (!firstAction.isEmpty()) {

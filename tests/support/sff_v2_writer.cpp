@@ -52,7 +52,8 @@ void appendSpriteNode(std::string& out, const SffV2Sprite& sprite, std::uint32_t
     appendLe16(out, static_cast<std::uint16_t>(sprite.image));
     appendLe16(out, sprite.width);
     appendLe16(out, sprite.height);
-    appendLe32(out, 0); // axis
+    appendLe16(out, static_cast<std::uint16_t>(sprite.axisX));
+    appendLe16(out, static_cast<std::uint16_t>(sprite.axisY));
     appendLe16(out, sprite.linkIndex);
     out += static_cast<char>(sprite.format);
     out += static_cast<char>(sprite.colourDepth);

@@ -23,6 +23,8 @@ struct SffV2Sprite {
     std::string data; // as stored, size field included; empty for a linked sprite
     std::optional<std::uint32_t> dataOffset; // stored instead of where data lands
     std::optional<std::uint32_t> dataLength; // stored instead of data.size()
+    std::int16_t axisX = 0;
+    std::int16_t axisY = 0;
 
     // The picture's pixels stored in format: raw (0), RLE8 (2), RLE5 (3),
     // LZ5 (4) or PNG8 (10). A PNG8 sprite's own PLTE holds the picture's

@@ -19,6 +19,8 @@ std::string subfileHeader(const SffSubfile& subfile, std::uint32_t nextOffset) {
     std::string header(32, '\0');
     putU32(header, 0, subfile.nextOffset.value_or(nextOffset));
     putU32(header, 4, subfile.length.value_or(static_cast<std::uint32_t>(subfile.pcx.size())));
+    putU16(header, 8, static_cast<std::uint16_t>(subfile.axisX));
+    putU16(header, 10, static_cast<std::uint16_t>(subfile.axisY));
     putU16(header, 12, static_cast<std::uint16_t>(subfile.group));
     putU16(header, 14, static_cast<std::uint16_t>(subfile.image));
     putU16(header, 16, subfile.linkIndex);
@@ -29,11 +31,11 @@ std::string subfileHeader(const SffSubfile& subfile, std::uint32_t nextOffset) {
 } // namespace
 
 SffSubfile SffSubfile::sprite(std::int16_t group, std::int16_t image, std::string pcx) {
-    return SffSubfile{group, image, std::move(pcx), 0, 0, std::nullopt, std::nullopt};
+    return SffSubfile{group, image, std::move(pcx), 0, 0, std::nullopt, std::nullopt, 0, 0};
 }
 
 SffSubfile SffSubfile::link(std::int16_t group, std::int16_t image, std::uint16_t linkIndex) {
-    return SffSubfile{group, image, {}, linkIndex, 0, std::nullopt, std::nullopt};
+    return SffSubfile{group, image, {}, linkIndex, 0, std::nullopt, std::nullopt, 0, 0};
 }
 
 std::uint32_t SffFile::offsetOf(std::size_t index) const {

@@ -16,6 +16,8 @@ struct SffSubfile {
     std::uint16_t samePalette = 0;           // stored little-endian in bytes 18 and 19
     std::optional<std::uint32_t> length;     // stored instead of pcx.size()
     std::optional<std::uint32_t> nextOffset; // stored instead of the next subfile's offset
+    std::int16_t axisX = 0;
+    std::int16_t axisY = 0;
 
     static SffSubfile sprite(std::int16_t group, std::int16_t image, std::string pcx);
     static SffSubfile link(std::int16_t group, std::int16_t image, std::uint16_t linkIndex);

@@ -3,6 +3,7 @@
 #include "core/archive/archiver_handler.h"
 #include "core/catalogue/registration_records.h"
 #include "core/discovery/candidate.h"
+#include "core/discovery/character_extraction.h"
 #include "core/discovery/character_files.h"
 #include "core/discovery/collection_scan.h"
 #include "core/discovery/directory_tree.h"
@@ -46,20 +47,6 @@ std::optional<std::string> makeExtractionFolder(const AppSettings& settings,
     return folder;
 }
 
-void extractArchive(KelArchiverHandler& archiver, const std::string& archive,
-                    const std::string& folder) {
-    // The plug-in's command line quotes paths without escaping, so a name
-    // holding a double quote could split into other words: such an archive
-    // is not handed over at all.
-    if (archive.find('"') != std::string::npos || folder.find('"') != std::string::npos) {
-        return;
-    }
-    // A refused or failed extraction leaves the folder empty: no .def is found.
-    archiver.OpenArchive(archive);
-    archiver.Extract(folder);
-    archiver.CloseArchive();
-}
-
 std::optional<DefIdentity> firstIdentity(const std::string& characterFolder) {
     for (const std::string& defFile : findDefFiles(characterFolder)) {
         if (auto identity = readDefFile(defFile)) {
@@ -97,7 +84,7 @@ PreparedCharacter PrepareCharacter(const AppSettings& settings, KelArchiverHandl
             prepared.refused = true;
             return prepared;
         }
-        extractArchive(archiver, path, *folder);
+        ExtractCharacterArchive(archiver, path, *folder);
         characterFolder = folder->substr(0, folder->size() - 1);
     }
     prepared.identity = firstIdentity(characterFolder);

@@ -95,6 +95,11 @@ PathKind failedLookup(int error, bool followingLink) {
 
 } // namespace
 
+std::string createUniqueFolder(const std::string& parent, const std::string& prefix) {
+    std::string path = parent + "/" + prefix + "XXXXXX";
+    return ::mkdtemp(path.data()) != nullptr ? path : std::string();
+}
+
 bool writeFileAtomically(const std::string& path, std::string_view content,
                          const AtomicWrite& how) {
     std::string temporary = path + kTemporaryMarker + "XXXXXX";

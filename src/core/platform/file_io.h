@@ -51,6 +51,10 @@ PathInspection inspectPath(const std::string& path);
 // created, also when something of that name exists already.
 bool createSingleFolder(const std::string& path);
 
+// Creates a new folder of a name no one else has, prefix followed by
+// random letters, inside parent; "" when it cannot be created.
+std::string createUniqueFolder(const std::string& parent, const std::string& prefix);
+
 // True when anything exists at path (a link counts as what it points to).
 bool pathExists(const std::string& path);
 

@@ -39,6 +39,7 @@ void readGeneralSettings(Kel_IniHandler& store, AppSettings& settings) {
     settings.FirstRun = readBool(store, "FirstRun", true);
     settings.Maximized = readBool(store, "Maximized", false);
     settings.PortraitGrid = readBool(store, "PortraitGrid", false);
+    settings.ShowStandingAnimation = readBool(store, "ShowStandingAnimation", false);
 }
 
 void writeGeneralSettings(Kel_IniHandler& store, const AppSettings& settings) {
@@ -60,6 +61,7 @@ void writeGeneralSettings(Kel_IniHandler& store, const AppSettings& settings) {
     store.WriteInt("RegisterGroup", settings.RegisterGroup);
     store.WriteInt("RegisterImage", settings.RegisterImage);
     writeBool(store, "PortraitGrid", settings.PortraitGrid);
+    writeBool(store, "ShowStandingAnimation", settings.ShowStandingAnimation);
     store.WriteInt("FirstRun", 0);
 }
 

@@ -34,6 +34,7 @@ struct AppSettings {
     bool TempDirFromSystem = false;
     // The left pane shows the portrait grid instead of the list.
     bool PortraitGrid = false;
+    bool ShowStandingAnimation = false; // the portrait box plays action 0 instead
     std::vector<std::string> FighterList;
     std::array<std::string, kColumnCount> ColumnNames{};
     ColumnOrderArray ColumnOrder{};

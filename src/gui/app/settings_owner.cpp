@@ -36,4 +36,9 @@ void SettingsOwner::setPortraitGrid(bool shown) {
     inUse_.PortraitGrid = shown;
 }
 
+void SettingsOwner::setShowStandingAnimation(bool on) {
+    settings_.ShowStandingAnimation = on;
+    inUse_.ShowStandingAnimation = on;
+}
+
 } // namespace zorvik::gui

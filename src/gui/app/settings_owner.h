@@ -38,6 +38,9 @@ public:
     // Remembers whether the left pane shows the portrait grid. Only the
     // switch itself follows this choice, so nothing is announced.
     void setPortraitGrid(bool shown);
+    // Remembers whether the portrait box plays the standing animation; as
+    // above, only the switch follows it.
+    void setShowStandingAnimation(bool on);
 
 signals:
     // Any setting may have changed.

@@ -14,12 +14,13 @@
 #include "core/settings/app_settings.h"
 #include "gui/app/settings_owner.h"
 #include "gui/list/character_list_pane.h"
+#include "gui/portrait/animation_switch.h"
 #include "gui/platform/choosers.h"
 #include "gui/portrait/portrait_drawing.h"
 
 namespace zorvik::gui {
 
-PortraitPane::PortraitPane(Kel_CharacterDb& db, const SettingsOwner& settings,
+PortraitPane::PortraitPane(Kel_CharacterDb& db, SettingsOwner& settings,
                            UserMessages& messages, Choosers& choosers, QWidget* parent)
     : QWidget(parent), store_(db), settings_(settings), messages_(messages), choosers_(choosers) {
     setObjectName(QStringLiteral("Img"));
@@ -27,9 +28,15 @@ PortraitPane::PortraitPane(Kel_CharacterDb& db, const SettingsOwner& settings,
     setAccessibleDescription(QStringLiteral("クリックすると画像ファイルで置き換えます"));
     setFixedSize(kDesignedWidth, kDesignedHeight);
     setFocusPolicy(Qt::TabFocus);
+    animation_ = new AnimationSwitch(*this, db, settings);
+    connect(animation_, &AnimationSwitch::changed, this, [this] {
+        setToolTip(animation_->toolTip());
+        update();
+    });
 }
 
 bool PortraitPane::LoadPortrait(std::int64_t id) {
+    animation_->select(id);
     hasImage_ = false;
     const PortraitRead read = store_.readById(id);
     update();
@@ -54,7 +61,9 @@ bool PortraitPane::LoadPortrait(std::int64_t id) {
 
 void PortraitPane::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (!hasImage_) {
+    if (animation_->showsFrame()) {
+        animation_->paint(painter, rect());
+    } else if (!hasImage_) {
         drawNoImage(painter, rect(), palette());
     } else {
         drawPortrait(painter, portraitImage_, rect());
@@ -75,6 +84,10 @@ void PortraitPane::mouseReleaseEvent(QMouseEvent* event) {
 void PortraitPane::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return) {
         ImgClick();
+        return;
+    }
+    if (event->key() == Qt::Key_M) {
+        animation_->toggle();
         return;
     }
     QWidget::keyPressEvent(event);

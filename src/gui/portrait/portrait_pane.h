@@ -16,6 +16,7 @@ class UserMessages;
 
 namespace zorvik::gui {
 
+class AnimationSwitch;
 class CharacterListPane;
 class Choosers;
 class SettingsOwner;
@@ -24,7 +25,8 @@ class SettingsOwner;
 // at its own size or scaled down to fit, palette colour 0 transparent; or
 // "No Image" for a record without one. A click (or Space
 // while it has the focus) replaces the selected character's portrait with
-// an image file of the user's choice, stored as PNG.
+// an image file of the user's choice, stored as PNG. A switch beside the
+// box (or M) plays the character's standing animation in its place.
 class PortraitPane : public QWidget {
     Q_OBJECT
 public:
@@ -35,7 +37,7 @@ public:
     static constexpr const char* kTemporaryFileName = "tempimage.png";
 
     // The replacement goes through a PNG file in the temporary folder in use.
-    PortraitPane(Kel_CharacterDb& db, const SettingsOwner& settings, UserMessages& messages,
+    PortraitPane(Kel_CharacterDb& db, SettingsOwner& settings, UserMessages& messages,
                  Choosers& choosers, QWidget* parent);
 
     // The list whose selected character a click replaces the portrait of.
@@ -47,6 +49,7 @@ public:
 
     bool HasImage() const { return hasImage_; }
     const QImage& PortraitImage() const { return portraitImage_; }
+    AnimationSwitch& animation() const { return *animation_; }
 
 signals:
     // A replacement of the row's portrait was written (or tried): other
@@ -76,6 +79,7 @@ private:
     const CharacterListPane* list_ = nullptr;
     bool hasImage_ = false;
     QImage portraitImage_;
+    AnimationSwitch* animation_ = nullptr;
 };
 
 } // namespace zorvik::gui

@@ -16,7 +16,7 @@ constexpr int kDetailTop = 179;
 
 } // namespace
 
-RightPane::RightPane(Kel_CharacterDb& db, const SettingsOwner& settings, UserMessages& messages,
+RightPane::RightPane(Kel_CharacterDb& db, SettingsOwner& settings, UserMessages& messages,
                      Choosers& choosers, StatusMessages& statusBar, QWidget* parent)
     : QFrame(parent) {
     setObjectName(QStringLiteral("Panel4"));

@@ -23,7 +23,7 @@ class StatusMessages;
 class RightPane : public QFrame {
     Q_OBJECT
 public:
-    RightPane(Kel_CharacterDb& db, const SettingsOwner& settings, UserMessages& messages,
+    RightPane(Kel_CharacterDb& db, SettingsOwner& settings, UserMessages& messages,
               Choosers& choosers, StatusMessages& statusBar, QWidget* parent);
 
     void followList(const CharacterListPane& list);

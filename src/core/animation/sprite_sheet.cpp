@@ -1,0 +1,149 @@
+#include "core/animation/sprite_sheet.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace zorvik {
+
+namespace {
+
+bool fitsInPixels(std::int64_t width, std::int64_t height) {
+    return width > 0 && height > 0 &&
+           static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) <= kMostSpritePixels;
+}
+
+// The RGBA bytes of each palette index: colour 0 is the engine's see-through
+// colour, whatever the palette holds there.
+// Each entry holds the four bytes as one word, in memory order, so that a
+// pixel is one load and one store.
+using ColourTable = std::array<std::uint32_t, 256>;
+
+ColourTable colourTable(const SpritePalette& palette) {
+    ColourTable table{};
+    for (std::size_t i = 1; i < table.size(); ++i) {
+        const std::array<std::uint8_t, 4> bytes{palette[i].red, palette[i].green, palette[i].blue, 255};
+        std::memcpy(&table[i], bytes.data(), bytes.size());
+    }
+    return table;
+}
+
+// count palette indices from source in colour into destination (4 bytes each).
+void colourRow(const std::uint8_t* source, std::size_t count, const ColourTable& table,
+               std::uint8_t* destination) {
+    for (std::size_t x = 0; x < count; ++x) {
+        std::memcpy(destination + 4 * x, &table[source[x]], 4);
+    }
+}
+
+// A version 1 bitmap's bottom-up rows, padded to a stride, in colour. Where
+// the stride is shorter than the width, the columns without data stay clear.
+std::optional<RgbaImage> colourBitmap(const DecodedBitmap& bitmap) {
+    const BitmapInfoHeader& header = bitmap.info.header;
+    if (!fitsInPixels(header.width, header.height)) {
+        return std::nullopt;
+    }
+    const std::size_t stride = bitmap.pixels.size() / static_cast<std::size_t>(header.height);
+    SpritePalette palette{};
+    for (std::size_t i = 0; i < palette.size(); ++i) {
+        const RgbQuad& quad = bitmap.info.colours[i];
+        palette[i] = RgbColour{quad.red, quad.green, quad.blue};
+    }
+    const ColourTable table = colourTable(palette);
+    RgbaImage image(header.width, header.height);
+    const std::size_t columns = std::min<std::size_t>(stride, static_cast<std::size_t>(header.width));
+    for (int y = 0; y < header.height; ++y) {
+        const std::size_t row = static_cast<std::size_t>(header.height - 1 - y) * stride;
+        colourRow(bitmap.pixels.data() + row, columns, table, image.pixels.data() + image.offsetOf(0, y));
+    }
+    return image;
+}
+
+// A version 2 picture in colour: indexed ones through their palette, RGB
+// ones opaque, RGBA ones with their own alpha.
+std::optional<RgbaImage> colourPicture(const SpritePicture& picture) {
+    const std::size_t channels = picture.channels();
+    if (!fitsInPixels(picture.width, picture.height) ||
+        picture.pixels.size() < std::size_t{picture.width} * picture.height * channels) {
+        return std::nullopt;
+    }
+    const int width = static_cast<int>(picture.width);
+    const int height = static_cast<int>(picture.height);
+    RgbaImage image(width, height);
+    if (picture.kind == SpritePicture::Kind::Indexed) {
+        colourRow(picture.pixels.data(), std::size_t{picture.width} * picture.height,
+                  colourTable(picture.palette),
+                  image.pixels.data());
+        return image;
+    }
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const std::size_t from = (static_cast<std::size_t>(y) * picture.width + static_cast<std::size_t>(x)) * channels;
+            const std::size_t to = image.offsetOf(x, y);
+            std::copy_n(picture.pixels.begin() + static_cast<std::ptrdiff_t>(from), 3,
+                        image.pixels.begin() + static_cast<std::ptrdiff_t>(to));
+            image.pixels[to + 3] = channels == 4 ? picture.pixels[from + 3] : 255;
+        }
+    }
+    return image;
+}
+
+} // namespace
+
+bool SpriteSheet::Open(const std::string& path, std::optional<SpritePalette> actColours) {
+    act_ = std::move(actColours);
+    version_ = v1_.Open(path) ? 1 : v2_.Open(path) ? 2 : 0;
+    return version_ != 0;
+}
+
+std::optional<FrameSprite> SpriteSheet::Sprite(std::int16_t group, std::int16_t number) {
+    if (version_ == 1) {
+        return spriteV1(group, number);
+    }
+    return version_ == 2 ? spriteV2(group, number) : std::nullopt;
+}
+
+std::optional<FrameSprite> SpriteSheet::spriteV1(std::int16_t group, std::int16_t number) {
+    std::size_t asked = 0;
+    const auto owner = v1_.FindSprite(group, number, &asked);
+    if (!owner) {
+        return std::nullopt;
+    }
+    // The .act recolours the sprites whose pixels come with the shared-palette
+    // flag: for a linked sprite, the flag of the record that holds its pixels.
+    // Every other sprite keeps the palette the file gives it, found as the
+    // portrait's is.
+    std::optional<SffV1Parts::Palette> palette;
+    if (act_ && v1_.record(*owner).sharesPalette()) {
+        palette.emplace();
+        for (std::size_t i = 0; i < act_->size(); ++i) {
+            (*palette)[3 * i] = (*act_)[i].red;
+            (*palette)[3 * i + 1] = (*act_)[i].green;
+            (*palette)[3 * i + 2] = (*act_)[i].blue;
+        }
+    } else {
+        palette = v1_.PaletteOf(*owner);
+    }
+    const auto bitmap = palette ? v1_.Decode(*owner, *palette) : std::nullopt;
+    auto image = bitmap ? colourBitmap(*bitmap) : std::nullopt;
+    if (!image) {
+        return std::nullopt;
+    }
+    // A linked sprite keeps its own axis: only the pixels are borrowed.
+    const SPRITEHEADERV1SET& record = v1_.record(asked);
+    return FrameSprite{group, number, record.axisX, record.axisY, std::move(*image)};
+}
+
+std::optional<FrameSprite> SpriteSheet::spriteV2(std::int16_t group, std::int16_t number) const {
+    const auto asked = v2_.FindSprite(group, number);
+    // Each version 2 sprite carries its palette, found as the portrait's is.
+    const auto picture = asked ? v2_.GetSprite(group, number) : std::nullopt;
+    auto image = picture ? colourPicture(*picture) : std::nullopt;
+    if (!image) {
+        return std::nullopt;
+    }
+    const SPRITENODEV2& node = v2_.sprites()[*asked];
+    return FrameSprite{group, number, node.axisX, node.axisY, std::move(*image)};
+}
+
+} // namespace zorvik

@@ -1,0 +1,20 @@
+#include "core/discovery/character_extraction.h"
+
+#include "core/archive/archiver_handler.h"
+
+namespace zorvik {
+
+void ExtractCharacterArchive(KelArchiverHandler& archiver, const std::string& archive,
+                             const std::string& folder) {
+    // The plug-in's command line quotes paths without escaping, so a name
+    // holding a double quote could split into other words: such an archive
+    // is not handed over at all.
+    if (archive.find('"') != std::string::npos || folder.find('"') != std::string::npos) {
+        return;
+    }
+    archiver.OpenArchive(archive);
+    archiver.Extract(folder);
+    archiver.CloseArchive();
+}
+
+} // namespace zorvik

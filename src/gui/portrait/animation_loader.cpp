@@ -1,0 +1,119 @@
+#include "gui/portrait/animation_loader.h"
+
+#include "core/animation/frame_layout.h"
+#include "core/catalogue/character_records.h"
+#include "core/catalogue/columns.h"
+#include "core/discovery/standing_animation.h"
+#include "core/settings/integer_text.h"
+#include "gui/app/settings_owner.h"
+
+namespace zorvik::gui {
+
+namespace {
+
+// All frames of one character together are kept below this many bytes.
+constexpr long long kMostFrameBytes = 256LL * 1024 * 1024;
+
+QString problemText(const ActionLoad& load) {
+    switch (load.problem) {
+    case ActionProblem::NoCharacter:
+        return QStringLiteral("キャラクターの.defファイルを読めません");
+    case ActionProblem::NoAirFile:
+        return QStringLiteral(".airファイルがないか、読めません");
+    case ActionProblem::NoAction:
+        return QStringLiteral(".airファイルにアクション0がありません");
+    case ActionProblem::NoSpriteFile:
+        return QStringLiteral("スプライトファイルがないか、読めません");
+    default:
+        return QStringLiteral("スプライト %1,%2 がないか、読めません").arg(load.group).arg(load.number);
+    }
+}
+
+QImage toImage(const RgbaImage& image) {
+    return QImage(image.pixels.data(), image.width, image.height, image.width * 4,
+                  QImage::Format_RGBA8888)
+        .copy();
+}
+
+// The frames composed, or the reason why not.
+std::pair<std::shared_ptr<const AnimationFrames>, QString> compose(const ActionLoad& load) {
+    if (!load.loaded) {
+        return {nullptr, problemText(load)};
+    }
+    const LoadedAction& action = *load.loaded;
+    const GroundRect bounds = actionBounds(action);
+    const long long bytes = 4LL * bounds.width * bounds.height *
+                            static_cast<long long>(action.action.frames.size());
+    auto frames = std::make_shared<AnimationFrames>();
+    frames->action = action.action;
+    frames->ground = QPoint(-bounds.left, -bounds.top);
+    for (std::size_t i = 0; i < action.action.frames.size() && bytes <= kMostFrameBytes; ++i) {
+        const auto canvas = composeFrame(action, i, bounds);
+        if (!canvas) {
+            break;
+        }
+        frames->frames.push_back(toImage(*canvas));
+    }
+    if (frames->frames.size() != action.action.frames.size()) {
+        return {nullptr, QStringLiteral("アニメーションが大きすぎます")};
+    }
+    return {frames, QString()};
+}
+
+} // namespace
+
+AnimationLoader::AnimationLoader(Kel_CharacterDb& db, const SettingsOwner& settings, QObject* parent)
+    : QObject(parent), db_(db), settings_(settings) {
+    pool_.setMaxThreadCount(1);
+}
+
+AnimationLoader::~AnimationLoader() {
+    forget();
+    pool_.waitForDone();
+}
+
+void AnimationLoader::forget() {
+    ++request_;
+    pool_.clear();
+}
+
+void AnimationLoader::load(std::int64_t id) {
+    forget();
+    const unsigned request = request_;
+    CharacterRecords records(db_);
+    const auto fileName = records.columnText(id, kFileNameColumn);
+    const auto fileType = records.columnText(id, kFileTypeColumn);
+    const auto type = fileType ? parseWholeInt(*fileType) : std::nullopt;
+    if (!fileName || !type) {
+        emit failed(id, QStringLiteral("キャラクターがカタログにありません"));
+        return;
+    }
+    const AppSettings settings = settings_.settings();
+    const CatalogueCharacter character{*fileName, *type};
+    const std::string plugins = pluginFolder_;
+    pool_.start([this, request, id, settings, character, plugins] {
+        if (request != request_) {
+            return;
+        }
+        const ActionLoad load = LoadCatalogueAction(settings, character, kStandingAction, plugins);
+        auto [frames, reason] = compose(load);
+        // Delivered on the GUI thread; a request made meanwhile wins.
+        QMetaObject::invokeMethod(
+            this, [this, request, id, frames, reason] { deliver(request, id, frames, reason); },
+            Qt::QueuedConnection);
+    });
+}
+
+void AnimationLoader::deliver(unsigned request, std::int64_t id,
+                              std::shared_ptr<const AnimationFrames> frames, const QString& reason) {
+    if (request != request_) {
+        return;
+    }
+    if (frames) {
+        emit loaded(id, std::move(frames));
+    } else {
+        emit failed(id, reason);
+    }
+}
+
+} // namespace zorvik::gui
