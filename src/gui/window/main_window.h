@@ -22,6 +22,7 @@ class BattleParameters;
 class CharacterListPane;
 class Choosers;
 class CollectionCheckAction;
+class PortraitRecaptureAction;
 class DialogWorker;
 class ListUpdateController;
 class DebugMenu;
@@ -53,6 +54,7 @@ public:
     CharacterListPane& listPane() { return *Panel1; }
     ListUpdateController& listUpdates() { return *listUpdates_; }
     CollectionCheckAction& collectionCheck() { return *collectionCheck_; }
+    PortraitRecaptureAction& portraitRecapture() { return *portraitRecapture_; }
     StatusBar& statusBar1() { return *StatusBar1; }
 
     // Rebuilds the character list (CharListResult is the list pane's).
@@ -121,6 +123,7 @@ private:
     ListUpdateController* listUpdates_ = nullptr;
     RosterExportAction* rosterExport_ = nullptr;
     CollectionCheckAction* collectionCheck_ = nullptr;
+    PortraitRecaptureAction* portraitRecapture_ = nullptr;
 };
 
 } // namespace zorvik::gui
