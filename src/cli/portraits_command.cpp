@@ -75,10 +75,10 @@ bool readChoice(const CliArguments& arguments, ListSearch& search, std::string& 
 int runPortraits(const std::vector<std::string>& words) {
     CliArguments arguments;
     std::string error;
-    if (!arguments.parse(words,
-                         {"--search", "--column", "--mode", "--main-dir", "--temp-dir",
-                          "--subfolders", "--db"},
-                         {"--all", "--help", "--trace"}, error)) {
+    if (!arguments.parse(
+            words,
+            {"--search", "--column", "--mode", "--main-dir", "--temp-dir", "--subfolders", "--db"},
+            {"--all", "--help", "--trace"}, error)) {
         return usage(error);
     }
     if (arguments.has("--help")) {
@@ -99,10 +99,11 @@ int runPortraits(const std::vector<std::string>& words) {
     const std::atomic<bool>& cancel = cancelOnInterrupt();
     RecaptureOutcome outcome;
     {
-        const platform::StdoutRedirect redirect(
-            arguments.has("--trace") ? platform::StdoutRedirect::kStandardError
-                                     : platform::StdoutRedirect::kDiscard);
-        outcome = RunPortraitRecapture({settings, catalogue, observer, cancel, search, {}, nullptr});
+        const platform::StdoutRedirect redirect(arguments.has("--trace")
+                                                    ? platform::StdoutRedirect::kStandardError
+                                                    : platform::StdoutRedirect::kDiscard);
+        outcome =
+            RunPortraitRecapture({settings, catalogue, observer, cancel, search, {}, nullptr});
     }
     if (!outcome.listed) {
         return kExitFailure;

@@ -16,9 +16,8 @@ constexpr const char* kAddByHandSql =
     "ALTER TABLE CHARACTER_TABLE ADD COLUMN PORTRAIT_BY_HAND INTEGER DEFAULT 0";
 constexpr const char* kAddFailedDateSql =
     "ALTER TABLE CHARACTER_TABLE ADD COLUMN PORTRAIT_FAILED_DATE TEXT";
-constexpr const char* kMissingSql =
-    "SELECT FILENAME, PORTRAIT_FAILED_DATE FROM CHARACTER_TABLE "
-    "WHERE IMAGE IS NULL OR length(IMAGE) = 0;";
+constexpr const char* kMissingSql = "SELECT FILENAME, PORTRAIT_FAILED_DATE FROM CHARACTER_TABLE "
+                                    "WHERE IMAGE IS NULL OR length(IMAGE) = 0;";
 constexpr const char* kHandSetSql = "SELECT ID FROM CHARACTER_TABLE WHERE PORTRAIT_BY_HAND = 1;";
 constexpr const char* kMarkHandSetSql =
     "UPDATE CHARACTER_TABLE SET PORTRAIT_BY_HAND = 1 WHERE ID = ?;";
@@ -43,9 +42,10 @@ CatalogueStatus PortraitMarks::ensureColumns() {
             hasFailedDate = hasFailedDate || columns.textViewAt(0) == kFailedDateColumn;
         }
     }
-    for (const auto& [present, sql] : {std::pair{hasByHand, kAddByHandSql},
-                                       std::pair{hasFailedDate, kAddFailedDateSql}}) {
-        if (!present && sqlite3_exec(catalogue_.db(), sql, nullptr, nullptr, nullptr) != SQLITE_OK) {
+    for (const auto& [present, sql] :
+         {std::pair{hasByHand, kAddByHandSql}, std::pair{hasFailedDate, kAddFailedDateSql}}) {
+        if (!present &&
+            sqlite3_exec(catalogue_.db(), sql, nullptr, nullptr, nullptr) != SQLITE_OK) {
             return catalogue_.failure(Stage::Run, sql);
         }
     }

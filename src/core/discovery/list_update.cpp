@@ -67,7 +67,7 @@ std::optional<std::vector<Candidate>> listCandidates(const ListUpdateJob& job, b
 struct Decision {
     CatalogueStatus status;
     bool registers = false;
-    std::int64_t id = -1; // the row to rewrite; -1 for a new character
+    std::int64_t id = -1;          // the row to rewrite; -1 for a new character
     bool capturesPortrait = false; // a kept row that gets its missing portrait
 };
 
@@ -124,8 +124,7 @@ private:
         // A stored NULL date counts as changed.
         const bool unchanged =
             !job_.settings.CharUpdateCheck || lookup.known->entryDate == candidate.date;
-        return {lookup.status, !unchanged, lookup.known->id,
-                unchanged && lacksPortrait(candidate)};
+        return {lookup.status, !unchanged, lookup.known->id, unchanged && lacksPortrait(candidate)};
     }
 
     // A failure is tried again only for another entry date.

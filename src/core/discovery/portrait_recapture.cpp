@@ -151,8 +151,8 @@ void finish(const RecaptureJob& job, const RecaptureOutcome& outcome) {
 } // namespace
 
 int RecaptureChoice::handSetCount() const {
-    return static_cast<int>(
-        std::count_if(rows.begin(), rows.end(), [](const RecaptureRow& row) { return row.handSet; }));
+    return static_cast<int>(std::count_if(rows.begin(), rows.end(),
+                                          [](const RecaptureRow& row) { return row.handSet; }));
 }
 
 RecaptureChoice ChooseRecaptureRows(Kel_CharacterDb& catalogue, const ListSearch& search) {
@@ -166,8 +166,8 @@ RecaptureChoice ChooseRecaptureRows(Kel_CharacterDb& catalogue, const ListSearch
     const ListCriteria criteria{{kFileNameColumn}, search, {}};
     const auto rows = catalogue.SelectCharacterList(criteria);
     if (!rows) {
-        choice.status = CatalogueStatus::failure(CatalogueStatus::Stage::Prepare, catalogue.text(),
-                                                 "SELECT");
+        choice.status =
+            CatalogueStatus::failure(CatalogueStatus::Stage::Prepare, catalogue.text(), "SELECT");
         return choice;
     }
     for (std::size_t row = 0; row < rows->rowCount(); ++row) {
@@ -192,8 +192,7 @@ RecaptureOutcome RunPortraitRecapture(const RecaptureJob& job) {
     if (!choice.status) {
         job.observer.show("DBの読み込みでエラーがありました：" + choice.status.error);
     }
-    const auto listed =
-        settings && choice.status ? listCharacters(job, *settings) : std::nullopt;
+    const auto listed = settings && choice.status ? listCharacters(job, *settings) : std::nullopt;
     if (!listed) {
         job.observer.done();
         return outcome;

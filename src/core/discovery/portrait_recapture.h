@@ -34,14 +34,15 @@ RecaptureChoice ChooseRecaptureRows(Kel_CharacterDb& catalogue, const ListSearch
 
 // What a re-capture did with the rows it chose.
 struct RecaptureOutcome {
-    int recaptured = 0; // new portraits stored
-    int handSet = 0;    // kept: chosen from a file
-    int failed = 0;     // no portrait could be taken: the old one stays
-    int notFound = 0;   // no entry of that name in the character folder
+    int recaptured = 0;     // new portraits stored
+    int handSet = 0;        // kept: chosen from a file
+    int failed = 0;         // no portrait could be taken: the old one stays
+    int notFound = 0;       // no entry of that name in the character folder
     bool listed = false;    // the rows and the character folder could be read
     bool completed = false; // no catalogue error interrupted it
 
-    // "ポートレート取り込み直し終了 : 取り込み 3件、 手動設定のため保持 1件、 取り込めず 0件、 見つからず 0件"
+    // "ポートレート取り込み直し終了 : 取り込み 3件、 手動設定のため保持 1件、 取り込めず 0件、
+    // 見つからず 0件"
     std::string countsText() const;
 };
 

@@ -161,7 +161,8 @@ RegistrationResult CommitCharacter(Kel_CharacterDb& catalogue, UserMessages& mes
 bool CommitPortrait(Kel_CharacterDb& catalogue, UserMessages& messages, const Candidate& candidate,
                     const PreparedCharacter& prepared) {
     showAll(messages, prepared.refusalMessages);
-    const bool stored = !prepared.refused && storePortrait(catalogue, messages, candidate, prepared);
+    const bool stored =
+        !prepared.refused && storePortrait(catalogue, messages, candidate, prepared);
     showAll(messages, prepared.cleanupMessages);
     return stored;
 }

@@ -41,7 +41,8 @@ QSize fittedSize(QSize image, QSize box) {
 
 PortraitPane::PortraitPane(Kel_CharacterDb& db, const SettingsOwner& settings,
                            UserMessages& messages, Choosers& choosers, QWidget* parent)
-    : QWidget(parent), store_(db), marks_(db), settings_(settings), messages_(messages), choosers_(choosers) {
+    : QWidget(parent), store_(db), marks_(db), settings_(settings), messages_(messages),
+      choosers_(choosers) {
     setObjectName(QStringLiteral("Img"));
     setAccessibleName(QStringLiteral("キャラクターの画像"));
     setAccessibleDescription(QStringLiteral("クリックすると画像ファイルで置き換えます"));

@@ -34,8 +34,7 @@ public:
     TForm3& dialog() { return *dialog_; }
 
     // What the user is asked before the rows of choice are taken again.
-    static std::string confirmationText(const RecaptureChoice& choice,
-                                        const AppSettings& settings);
+    static std::string confirmationText(const RecaptureChoice& choice, const AppSettings& settings);
 
 public slots:
     // ポートレートを取り込み直す(&P)...; a request while a job runs is ignored.

@@ -27,8 +27,8 @@ class RecaptureWindow : public MainWindowFixture {
 protected:
     void SetUp() override {
         const std::string characters = temp.makeFolder("chars");
-        for (const auto& [folder, name] : {std::pair{"kfm", "Kung Fu Man"},
-                                           std::pair{"ryu", "Ryu"}, std::pair{"ken", "Ken"}}) {
+        for (const auto& [folder, name] :
+             {std::pair{"kfm", "Kung Fu Man"}, std::pair{"ryu", "Ryu"}, std::pair{"ken", "Ken"}}) {
             DefFields fields;
             fields.name = name;
             temp.write(std::string("chars/") + folder + "/kfm.def", defText(fields));
@@ -47,7 +47,9 @@ protected:
     void trigger() { find<QAction>("Recapture1")->trigger(); }
     // The row's IMAGE; "" for none.
     std::string imageOf(std::int64_t id) {
-        return CharacterRecords(form->characterDb()).columnText(id, kImageColumn).value_or("<no row>");
+        return CharacterRecords(form->characterDb())
+            .columnText(id, kImageColumn)
+            .value_or("<no row>");
     }
 };
 
@@ -80,9 +82,10 @@ TEST_F(RecaptureWindow, RunsThroughTheProgressDialogKeepsHandSetOnesAndReloads) 
     EXPECT_EQ(seen, &form->portraitRecapture().dialog());
     EXPECT_FALSE(form->portraitRecapture().dialog().isVisible());
     EXPECT_EQ(rebuilt.count(), 1);
-    EXPECT_EQ(form->statusBar1().panelText(),
-              QStringLiteral("ポートレート取り込み直し終了 : 取り込み 1件、 手動設定のため保持 1件、 "
-                             "取り込めず 0件、 見つからず 0件"));
+    EXPECT_EQ(
+        form->statusBar1().panelText(),
+        QStringLiteral("ポートレート取り込み直し終了 : 取り込み 1件、 手動設定のため保持 1件、 "
+                       "取り込めず 0件、 見つからず 0件"));
     EXPECT_EQ(imageOf(2).substr(0, 4), "\x89PNG");
     EXPECT_EQ(imageOf(3), "hand");
     EXPECT_EQ(imageOf(1), ""); // Ken is not shown with the search
