@@ -14,6 +14,7 @@ inline constexpr int kExitProblemsFound = 3; // check: the collection has proble
 int runUpdate(const std::vector<std::string>& arguments);
 int runList(const std::vector<std::string>& arguments);
 int runPortrait(const std::vector<std::string>& arguments);
+int runPortraits(const std::vector<std::string>& arguments);
 int runRoster(const std::vector<std::string>& arguments);
 int runCheck(const std::vector<std::string>& arguments);
 int runFrames(const std::vector<std::string>& arguments);

@@ -15,6 +15,7 @@ constexpr const char* kHelp = "usage: zorvik-cli COMMAND [options]\n"
                               "  update     bring the catalogue in line with the character folder\n"
                               "  list       print the catalogue as tab-separated text\n"
                               "  portrait   write a character's stored portrait to a file\n"
+                              "  portraits  take the portraits of chosen characters again\n"
                               "  roster     write the engine's select.def from the catalogue\n"
                               "  check      look for characters gone from disk, broken ones and duplicates\n"
                               "  frames     write the frames of a character's animation as PNG and JSON\n"
@@ -39,6 +40,9 @@ int main(int argc, char* argv[]) {
     }
     if (command == "portrait") {
         return runPortrait(arguments);
+    }
+    if (command == "portraits") {
+        return runPortraits(arguments);
     }
     if (command == "roster") {
         return runRoster(arguments);

@@ -34,6 +34,9 @@ constexpr const char* kUpdateHelp =
     "\n"
     "Prints the counts line, then the number of characters newly found gone\n"
     "from the character folder (their rows are marked missing, DELETED = 2).\n"
+    "When portraits are taken, a line follows with the number of portraits\n"
+    "added to characters that had none (each is tried again only after its\n"
+    "entry changes when taking it failed).\n"
     "When no character is found at all (an empty folder, a drive not mounted)\n"
     "nothing is marked, and a third line says so.\n"
     "Exits with 0 when the update completed, 1 when it failed, 2 on bad usage.\n";
@@ -77,6 +80,9 @@ int runUpdate(const std::vector<std::string>& words) {
         return kExitFailure;
     }
     std::printf("%s\n%s\n", outcome.countsText().c_str(), missingCountText(outcome.missing).c_str());
+    if (outcome.portraitsTaken) {
+        std::printf("%s\n", portraitCountText(outcome.portraits).c_str());
+    }
     if (outcome.nothingListed) {
         std::printf("%s\n", nothingListedText().c_str());
     }

@@ -32,7 +32,7 @@ protected:
 TEST_F(Cli, UsageAndHelp) {
     EXPECT_EQ(run({}).exitCode, 2);
     EXPECT_EQ(run({"frobnicate"}).exitCode, 2);
-    for (const char* command : {"update", "list", "portrait", "roster", "check"}) {
+    for (const char* command : {"update", "list", "portrait", "portraits", "roster", "check"}) {
         const CliRun help = run({command, "--help"});
         EXPECT_EQ(help.exitCode, 0) << command;
         EXPECT_THAT(help.out, HasSubstr(std::string("usage: zorvik-cli ") + command));
@@ -155,6 +155,33 @@ TEST_F(Cli, PortraitWritesTheStoredPng) {
     EXPECT_FALSE(fs::exists(root.file("none.png")));
 }
 
+TEST_F(Cli, UpdateAddsMissingPortraitsAndPortraitsTakesChosenOnesAgain) {
+    addCharacter("kfm", "Kung Fu Man");
+    addCharacter("ryu", "Ryu");
+    ASSERT_EQ(run({"update", "--main-dir", characters}).exitCode, 0);
+    // The switch turned on later: the portraits come without deleting the catalogue.
+    EXPECT_EQ(run({"update", "--main-dir", characters, "--register-sprite", "1"}).out,
+              "更新処理終了 : 新規追加データ 0件、 更新データ 0件でした。\n"
+              "見つからなくなったデータ : 0件\n"
+              "画像を追加したデータ : 2件\n");
+
+    EXPECT_EQ(run({"portraits", "--main-dir", characters}).exitCode, 2); // neither way chosen
+    EXPECT_EQ(run({"portraits", "--all", "--search", "x"}).exitCode, 2);
+    EXPECT_EQ(run({"portraits", "--search", ""}).exitCode, 2);
+    root.write("chars/kfm/kfm.sff", portraitSff(9000, 1, 9));
+    root.write("chars/ryu/kfm.sff", portraitSff(9000, 1, 9));
+    const CliRun chosen = run({"portraits", "--main-dir", characters, "--search", "kung"});
+    EXPECT_EQ(chosen.exitCode, 0) << chosen.err;
+    EXPECT_EQ(chosen.out, "ポートレート取り込み直し終了 : 取り込み 1件、 手動設定のため保持 0件、 "
+                          "取り込めず 0件、 見つからず 0件\n");
+    ASSERT_EQ(run({"portrait", "1", root.file("kfm.png")}).exitCode, 0);
+    ASSERT_EQ(run({"portrait", "2", root.file("ryu.png")}).exitCode, 0);
+    EXPECT_EQ(decodePng(readFile(root.file("kfm.png")))->pixels, std::vector<std::uint8_t>(12, 9));
+    EXPECT_EQ(decodePng(readFile(root.file("ryu.png")))->pixels, std::vector<std::uint8_t>(12, 7));
+    EXPECT_THAT(run({"portraits", "--main-dir", characters, "--all"}).out,
+                HasSubstr("取り込み 2件"));
+}
+
 TEST_F(Cli, RegisterSpriteTakesPortraitsFromVersion1AndVersion2Files) {
     addCharacter("kfm", "Kung Fu Man"); // version 1: a 4 x 3 sprite of 7s
     const PcxPicture drawn = drawnPortrait(60, 50);
@@ -169,7 +196,8 @@ TEST_F(Cli, RegisterSpriteTakesPortraitsFromVersion1AndVersion2Files) {
 
     ASSERT_EQ(run({"update", "--main-dir", characters, "--register-sprite", "1"}).out,
               "更新処理終了 : 新規追加データ 2件、 更新データ 0件でした。\n"
-              "見つからなくなったデータ : 0件\n");
+              "見つからなくなったデータ : 0件\n"
+              "画像を追加したデータ : 0件\n");
     // The folder is listed by name: kfm is 1, modern is 2.
     ASSERT_EQ(run({"portrait", "1", root.file("kfm.png")}).exitCode, 0);
     ASSERT_EQ(run({"portrait", "2", root.file("modern.png")}).exitCode, 0);

@@ -90,7 +90,8 @@ TEST_F(CrashSafety, AKilledUpdateKeepsEveryEarlierRowAndTheNextUpdateCompletes) 
     const CliRun again = run({"update", "--main-dir", characters, "--register-sprite", "1"});
     EXPECT_EQ(again.exitCode, 0) << again.err;
     EXPECT_EQ(again.out, "更新処理終了 : 新規追加データ 3000件、 更新データ 50件でした。\n"
-                         "見つからなくなったデータ : 0件\n");
+                         "見つからなくなったデータ : 0件\n"
+                         "画像を追加したデータ : 0件\n");
     EXPECT_EQ(integrityCheck(catalogue), "ok");
     EXPECT_EQ(namesWithPortrait(catalogue).size(), 3050u);
 }

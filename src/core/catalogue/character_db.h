@@ -80,6 +80,7 @@ public:
 private:
     // The record calls are the only users of the connection itself.
     friend class CharacterRecords;
+    friend class PortraitMarks;
     friend class PortraitStore;
     friend class RegistrationRecords;
     sqlite3* db() const { return db_; }

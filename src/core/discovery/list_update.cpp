@@ -1,9 +1,11 @@
 #include "core/discovery/list_update.h"
 
+#include <map>
 #include <optional>
 #include <set>
 #include <vector>
 
+#include "core/catalogue/portrait_marks.h"
 #include "core/catalogue/registration_records.h"
 #include "core/discovery/candidate.h"
 #include "core/discovery/collection_scan.h"
@@ -65,8 +67,22 @@ std::optional<std::vector<Candidate>> listCandidates(const ListUpdateJob& job, b
 struct Decision {
     CatalogueStatus status;
     bool registers = false;
-    std::int64_t id = -1; // the row to rewrite; -1 for a new character
+    std::int64_t id = -1;          // the row to rewrite; -1 for a new character
+    bool capturesPortrait = false; // a kept row that gets its missing portrait
 };
+
+// The rows without a portrait whose portrait is to be taken, by FILENAME,
+// with the entry date at which that last failed; none without RegisterSprite.
+std::map<std::string, std::string> missingPortraits(const ListUpdateJob& job) {
+    if (!job.settings.RegisterSprite) {
+        return {};
+    }
+    MissingPortraits missing = PortraitMarks(job.catalogue).readMissing();
+    if (!missing.status) {
+        job.messages.show("DB登録確認処理でエラーがありました：" + missing.status.error);
+    }
+    return std::move(missing.failedDates);
+}
 
 // Decides for each candidate and registers the new and changed ones, in
 // listing order, on the job's thread; the character files of the ones to
@@ -77,7 +93,7 @@ public:
     RegistrationLoop(const ListUpdateJob& job, ListUpdateOutcome& outcome)
         : job_(job), outcome_(outcome), records_(job.catalogue),
           queue_(job.settings, {job.pluginFolder, job.ownerWindow}, job.messages, workers(job)),
-          lookAhead_(4 * workers(job)) {}
+          lookAhead_(4 * workers(job)), missingPortraits_(missingPortraits(job)) {}
 
     bool run(const std::vector<Candidate>& candidates) {
         const int mask = labelStepMask(candidates.size());
@@ -108,7 +124,13 @@ private:
         // A stored NULL date counts as changed.
         const bool unchanged =
             !job_.settings.CharUpdateCheck || lookup.known->entryDate == candidate.date;
-        return {lookup.status, !unchanged, lookup.known->id};
+        return {lookup.status, !unchanged, lookup.known->id, unchanged && lacksPortrait(candidate)};
+    }
+
+    // A failure is tried again only for another entry date.
+    bool lacksPortrait(const Candidate& candidate) const {
+        const auto missing = missingPortraits_.find(candidate.name);
+        return missing != missingPortraits_.end() && missing->second != candidate.date;
     }
 
     // Decides the candidates up to lookAhead_ past k and has the files of
@@ -119,7 +141,9 @@ private:
         for (; decided_ < candidates.size() && decided_ < k + lookAhead_; ++decided_) {
             const Candidate& candidate = candidates[decided_];
             decisions_[decided_] = decide(candidate);
-            if (decisions_[decided_].registers && inFlight_.insert(candidate.name).second) {
+            const Decision& decision = decisions_[decided_];
+            if ((decision.registers || decision.capturesPortrait) &&
+                inFlight_.insert(candidate.name).second) {
                 queue_.request(decided_, candidate);
             }
         }
@@ -138,6 +162,11 @@ private:
             reportLookupFailure(decision.status);
             return false;
         }
+        // An earlier entry of the same name may have taken the portrait already.
+        if (decision.capturesPortrait && missingPortraits_.contains(candidate.name)) {
+            capturePortrait(candidate, prepared);
+        }
+        missingPortraits_.erase(candidate.name);
         if (!decision.registers) {
             return true;
         }
@@ -153,6 +182,16 @@ private:
             (isNew ? outcome_.inserted : outcome_.updated) += 1;
         }
         return result != RegistrationResult::CatalogueError;
+    }
+
+    void capturePortrait(const Candidate& candidate, std::optional<PreparedCharacter>& prepared) {
+        job_.observer.setLabel("画像登録中：" + candidate.name);
+        if (!prepared) {
+            prepared = queue_.prepareHere(candidate);
+        }
+        if (CommitPortrait(job_.catalogue, job_.messages, candidate, *prepared)) {
+            outcome_.portraits += 1;
+        }
     }
 
     void reportLookupFailure(const CatalogueStatus& status) {
@@ -171,6 +210,7 @@ private:
     std::size_t decided_ = 0;
     std::set<std::string> written_;
     std::set<std::string> inFlight_; // names whose files are being read
+    std::map<std::string, std::string> missingPortraits_;
 };
 
 void registerCandidates(const ListUpdateJob& job, const std::vector<Candidate>& candidates,
@@ -178,6 +218,7 @@ void registerCandidates(const ListUpdateJob& job, const std::vector<Candidate>& 
     job.observer.setLabel(std::to_string(candidates.size()) + "キャラを認識しました");
     job.observer.setProgressMaximum(static_cast<int>(candidates.size()));
     RegistrationRecords records(job.catalogue);
+    outcome.portraitsTaken = job.settings.RegisterSprite;
     // IMMEDIATE takes the write lock now, waiting while another program
     // writes, so that no registration fails halfway for a lock.
     if (const CatalogueStatus begun = records.begin(); !begun) {
@@ -209,6 +250,10 @@ void registerCandidates(const ListUpdateJob& job, const std::vector<Candidate>& 
 std::string ListUpdateOutcome::countsText() const {
     return "更新処理終了 : 新規追加データ " + std::to_string(inserted) + "件、 更新データ " +
            std::to_string(updated) + "件でした。";
+}
+
+std::string portraitCountText(int added) {
+    return "画像を追加したデータ : " + std::to_string(added) + "件";
 }
 
 ListUpdateObserver::~ListUpdateObserver() = default;

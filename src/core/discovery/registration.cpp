@@ -1,6 +1,7 @@
 #include "core/discovery/registration.h"
 
 #include "core/archive/archiver_handler.h"
+#include "core/catalogue/portrait_marks.h"
 #include "core/catalogue/registration_records.h"
 #include "core/discovery/candidate.h"
 #include "core/discovery/character_extraction.h"
@@ -70,6 +71,26 @@ std::optional<PortraitPng> takePortrait(const AppSettings& settings, bool isArch
                            settings.RegisterGroup, settings.RegisterImage);
 }
 
+// Stores the prepared portrait and remembers how taking it went. A portrait
+// taken from the character's files replaces one chosen by hand, since the
+// entry changed, so the hand mark goes with it. The marks only steer later
+// attempts: a failure to write them is not worth a message per character.
+bool storePortrait(Kel_CharacterDb& catalogue, UserMessages& messages, const Candidate& candidate,
+                   const PreparedCharacter& prepared) {
+    if (!prepared.portraitWanted) {
+        return false;
+    }
+    const bool stored =
+        prepared.portrait && StorePortrait(catalogue, messages, candidate.name, *prepared.portrait);
+    PortraitMarks marks(catalogue);
+    if (stored) {
+        marks.markCaptured(candidate.name);
+    } else {
+        marks.markFailed(candidate.name, candidate.date);
+    }
+    return stored;
+}
+
 } // namespace
 
 PreparedCharacter PrepareCharacter(const AppSettings& settings, KelArchiverHandler& archiver,
@@ -88,6 +109,7 @@ PreparedCharacter PrepareCharacter(const AppSettings& settings, KelArchiverHandl
         characterFolder = folder->substr(0, folder->size() - 1);
     }
     prepared.identity = firstIdentity(characterFolder);
+    prepared.portraitWanted = settings.RegisterSprite;
     if (prepared.identity) {
         prepared.portrait = takePortrait(settings, isArchive, characterFolder, *prepared.identity);
     }
@@ -114,11 +136,22 @@ RegistrationResult CommitCharacter(Kel_CharacterDb& catalogue, UserMessages& mes
                      ? RegistrationResult::Written
                      : RegistrationResult::CatalogueError;
     }
-    if (prepared.portrait) {
+    if (result == RegistrationResult::Written) {
+        storePortrait(catalogue, messages, candidate, prepared);
+    } else if (prepared.portrait) {
         StorePortrait(catalogue, messages, candidate.name, *prepared.portrait);
     }
     showAll(messages, prepared.cleanupMessages);
     return result;
+}
+
+bool CommitPortrait(Kel_CharacterDb& catalogue, UserMessages& messages, const Candidate& candidate,
+                    const PreparedCharacter& prepared) {
+    showAll(messages, prepared.refusalMessages);
+    const bool stored =
+        !prepared.refused && storePortrait(catalogue, messages, candidate, prepared);
+    showAll(messages, prepared.cleanupMessages);
+    return stored;
 }
 
 } // namespace zorvik

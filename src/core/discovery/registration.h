@@ -34,6 +34,8 @@ struct PreparedCharacter {
     std::optional<DefIdentity> identity;
     // The portrait, when portraits are taken and a .def named a sprite.
     std::optional<PortraitPng> portrait;
+    // Portraits are taken: no portrait then means that taking it failed.
+    bool portraitWanted = false;
     // Messages of removing an archive's extraction folder.
     std::vector<std::string> cleanupMessages;
 };
@@ -51,5 +53,12 @@ PreparedCharacter PrepareCharacter(const AppSettings& settings, KelArchiverHandl
 RegistrationResult CommitCharacter(Kel_CharacterDb& catalogue, UserMessages& messages,
                                    const Candidate& candidate, std::int64_t id,
                                    const PreparedCharacter& prepared);
+
+// Stores only the portrait of what was prepared, for a row that is kept
+// as it is, and shows the kept messages; true when a portrait was stored.
+// A failure is remembered with the candidate's date, so that the portrait
+// is not tried again until the entry changes.
+bool CommitPortrait(Kel_CharacterDb& catalogue, UserMessages& messages, const Candidate& candidate,
+                    const PreparedCharacter& prepared);
 
 } // namespace zorvik

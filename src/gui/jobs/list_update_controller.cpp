@@ -47,9 +47,16 @@ ListUpdateOutcome ListUpdateController::runJob(const AppSettings& settings, void
 }
 
 void ListUpdateController::showMissingCount(const ListUpdateOutcome& outcome) {
-    // None when the character folder could not be listed.
-    panes_.status.setOtherPanelText(
-        outcome.listed ? QString::fromStdString(missingCountText(outcome.missing)) : QString());
+    // None when the character folder could not be listed; the portraits
+    // added follow when portraits are taken.
+    std::string text;
+    if (outcome.listed) {
+        text = missingCountText(outcome.missing);
+        if (outcome.portraitsTaken) {
+            text += "  " + portraitCountText(outcome.portraits);
+        }
+    }
+    panes_.status.setOtherPanelText(QString::fromStdString(text));
 }
 
 } // namespace zorvik::gui

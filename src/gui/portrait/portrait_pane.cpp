@@ -22,7 +22,8 @@ namespace zorvik::gui {
 
 PortraitPane::PortraitPane(Kel_CharacterDb& db, SettingsOwner& settings,
                            UserMessages& messages, Choosers& choosers, QWidget* parent)
-    : QWidget(parent), store_(db), settings_(settings), messages_(messages), choosers_(choosers) {
+    : QWidget(parent), store_(db), marks_(db), settings_(settings), messages_(messages),
+      choosers_(choosers) {
     setObjectName(QStringLiteral("Img"));
     setAccessibleName(QStringLiteral("キャラクターの画像"));
     setAccessibleDescription(QStringLiteral("クリックすると画像ファイルで置き換えます"));
@@ -145,8 +146,10 @@ void PortraitPane::storeTemporaryPng(std::int64_t id, const std::string& tempora
         return;
     }
     const CatalogueStatus written = store_.writeById(id, png);
-    if (!written) {
-        messages_.show("書き込みに失敗しました : " + written.error);
+    // Marked, so that a re-capture from the character's files keeps it.
+    const CatalogueStatus marked = written ? marks_.markHandSet(id) : written;
+    if (!marked) {
+        messages_.show("書き込みに失敗しました : " + marked.error);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include "core/catalogue/portrait_marks.h"
 #include "core/catalogue/portrait_store.h"
 
 namespace zorvik {
@@ -73,6 +74,7 @@ private:
     void storeTemporaryPng(std::int64_t id, const std::string& temporaryFile);
 
     PortraitStore store_;
+    PortraitMarks marks_;
     const SettingsOwner& settings_;
     UserMessages& messages_;
     Choosers& choosers_;

@@ -36,6 +36,8 @@ MainMenu::MainMenu(QMenuBar& MainMenu1, QMenu& D1) {
     SelectDef1 =
         addItem(*Tools1, QStringLiteral("SelectDef1"), QStringLiteral("select.defを書き出す(&S)..."));
     Check1 = addItem(*Tools1, QStringLiteral("Check1"), QStringLiteral("コレクションを検査(&C)..."));
+    Recapture1 = addItem(*Tools1, QStringLiteral("Recapture1"),
+                         QStringLiteral("ポートレートを取り込み直す(&P)..."));
     Help1 = addMenu(MainMenu1, QStringLiteral("Help1"), QStringLiteral("ヘルプ(&H)"));
     V1 = addItem(*Help1, QStringLiteral("V1"), QStringLiteral("Zorvikについて(&V)..."));
 }

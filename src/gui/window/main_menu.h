@@ -26,6 +26,7 @@ public:
     QMenu* Tools1 = nullptr; // the collection tools, beside the designed menus
     QAction* SelectDef1 = nullptr; // the roster export: the engine's select.def
     QAction* Check1 = nullptr;     // the collection check and its report
+    QAction* Recapture1 = nullptr; // the portraits of the shown rows, taken again
     QMenu* Help1 = nullptr;        // ヘルプ(&H)
     QAction* V1 = nullptr;         // Zorvikについて(&V)...: the About box
 

@@ -30,6 +30,7 @@
 #include "gui/list/character_list_pane.h"
 #include "gui/list/search_bar.h"
 #include "gui/portrait/portrait_pane.h"
+#include "gui/portrait/portrait_recapture_action.h"
 #include "gui/roster/roster_export_action.h"
 #include "gui/settings/settings_form.h"
 #include "gui/window/debug_menu.h"
@@ -99,6 +100,8 @@ void TForm1::buildFrame() {
         new RosterExportAction(CharacterDb, *Panel1, settings_, messages_, choosers_, this);
     collectionCheck_ =
         new CollectionCheckAction(CharacterDb, *Panel1, settings_, messages_, *jobPanes_, *jobs_);
+    portraitRecapture_ =
+        new PortraitRecaptureAction(CharacterDb, *Panel1, settings_, messages_, *jobPanes_, *jobs_);
     buildPortraitGrid();
 }
 
@@ -134,6 +137,8 @@ void TForm1::connectCommands() {
             &RosterExportAction::SelectDef1Click);
     connect(menu_->Check1, &QAction::triggered, collectionCheck_,
             &CollectionCheckAction::Check1Click);
+    connect(menu_->Recapture1, &QAction::triggered, portraitRecapture_,
+            &PortraitRecaptureAction::RecaptureClick);
     // Queued: whoever ran the job finishes showing its outcome first.
     connect(jobs_, &DialogWorker::finished, this, &TForm1::closeAfterJob, Qt::QueuedConnection);
     auto* quit = new QAction(this);

@@ -22,6 +22,7 @@ class BattleParameters;
 class CharacterListPane;
 class Choosers;
 class CollectionCheckAction;
+class PortraitRecaptureAction;
 class DialogWorker;
 class ListUpdateController;
 class DebugMenu;
@@ -54,6 +55,7 @@ public:
     CharacterListPane& listPane() { return *Panel1; }
     ListUpdateController& listUpdates() { return *listUpdates_; }
     CollectionCheckAction& collectionCheck() { return *collectionCheck_; }
+    PortraitRecaptureAction& portraitRecapture() { return *portraitRecapture_; }
     StatusBar& statusBar1() { return *StatusBar1; }
     PortraitGridSwitch& portraitGrid() { return *portraitGrid_; }
 
@@ -124,6 +126,7 @@ private:
     ListUpdateController* listUpdates_ = nullptr;
     RosterExportAction* rosterExport_ = nullptr;
     CollectionCheckAction* collectionCheck_ = nullptr;
+    PortraitRecaptureAction* portraitRecapture_ = nullptr;
     // Destroyed before the catalogue: its decodes read it on a worker thread.
     std::unique_ptr<PortraitGridSwitch> portraitGrid_;
 };

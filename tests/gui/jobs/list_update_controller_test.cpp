@@ -213,6 +213,27 @@ TEST_F(ListUpdateWindow, ARenamedFolderIsCountedBesideTheCountsAndItsOldRowGreye
     EXPECT_TRUE(QTest::qWaitFor([&] { return panel->width() >= textWidth; }));
 }
 
+// 画像を登録する switched on after the first update: the next F5 takes the
+// portraits of the unchanged characters, without deleting the catalogue.
+TEST_F(ListUpdateWindow, PortraitsSwitchedOnLaterComeWithTheNextUpdate) {
+    addFolderCharacter("kfm", "Kung Fu Man");
+    temp.write("chars/kfm/kfm.sff", portraitSff());
+    openOnCharacters();
+    form->CallForm31Click();
+    AppSettings changed = form->settings().settings();
+    changed.RegisterSprite = true;
+    form->settings().store(changed);
+    form->CallForm31Click();
+    const gui::StatusBar& status = form->statusBar1();
+    EXPECT_EQ(status.panelText(),
+              QStringLiteral("更新処理終了 : 新規追加データ 0件、 更新データ 0件でした。"));
+    EXPECT_EQ(status.otherPanelText(),
+              QStringLiteral("見つからなくなったデータ : 0件  画像を追加したデータ : 1件"));
+    selectRow(0);
+    EXPECT_TRUE(find<gui::PortraitPane>("Img")->HasImage());
+    EXPECT_TRUE(messages.shown().empty());
+}
+
 TEST_F(ListUpdateWindow, WorkerMessagesReachTheUserAndTheDialogCloses) {
     writeSettings("[General]\nFirstRun=0\nMainDir=" + temp.file("missing") + "\n");
     open();

@@ -8,6 +8,7 @@
 #include <gmock/gmock.h>
 
 #include "core/catalogue/columns.h"
+#include "core/discovery/portrait_recapture.h"
 #include "core/platform/folders.h"
 #include "gui_support/right_pane_fixture.h"
 
@@ -241,6 +242,21 @@ TEST_F(ReplacePortrait, AFileThatIsNoImageIsRefusedAndTheStoredPortraitStays) {
     EXPECT_EQ(drawnArea(), QRect(84, 20, 120, 100));
     EXPECT_EQ(storedImage(1), original);
     EXPECT_FALSE(temporaryFileLeft());
+}
+
+// Marked in the catalogue, so that a re-capture from the character's
+// files keeps it, also after a restart; a refused file marks nothing.
+TEST_F(ReplacePortrait, AStoredChoiceIsMarkedAsSetByHand) {
+    choosers.answer(QString::fromStdString(temp.write("notes.tif", "plain text, not a picture")));
+    clickImg();
+    selectRow(1);
+    choosers.answer(QString::fromStdString(temp.write("new.png", encodedImage(60, 60))));
+    clickImg();
+    Kel_CharacterDb reopened(temp.file("db.sqlite3"));
+    const RecaptureChoice choice = ChooseRecaptureRows(reopened, {});
+    ASSERT_EQ(choice.rows.size(), 2u);
+    EXPECT_FALSE(choice.rows[0].handSet); // Ryu
+    EXPECT_TRUE(choice.rows[1].handSet);  // Ken
 }
 
 TEST_F(ReplacePortrait, AChosenImageIsStoredAsPngThroughTheTemporaryFolder) {
