@@ -125,4 +125,8 @@ std::string extractionFolderName(const std::string& fileName) {
     return name;
 }
 
+platform::DirectoryListing listCharacterFolder(const std::string& mainDir) {
+    return mainDir.empty() ? platform::DirectoryListing{} : platform::listDirectory(mainDir);
+}
+
 } // namespace zorvik

@@ -32,6 +32,11 @@ struct CollectionScan {
 // descended into. Below the top level, symbolic links to folders are passed
 // over: the target is outside mainDir, or inside it and reached by its own
 // path. Stops between entries when cancel is set.
+// The character folder's own listing, not opened for an empty MainDir: that
+// would list the file system's root (and, with subfolders, walk it) as a
+// collection.
+platform::DirectoryListing listCharacterFolder(const std::string& mainDir);
+
 CollectionScan scanCollection(const std::string& mainDir, const platform::DirectoryListing& topLevel,
                               const CollectionScanOptions& options, const std::atomic<bool>& cancel);
 

@@ -47,7 +47,7 @@ bool isCancelled(const ListUpdateJob& job) {
 // The candidates of MainDir; none (after telling the user) when it cannot be listed.
 std::optional<std::vector<Candidate>> listCandidates(const ListUpdateJob& job, bool& complete) {
     const std::string& mainDir = job.settings.MainDir;
-    const platform::DirectoryListing listing = platform::listDirectory(mainDir);
+    const platform::DirectoryListing listing = listCharacterFolder(mainDir);
     if (!listing.opened) {
         job.messages.show("ファイル検索を開始できませんでした。\n"
                           "メインディレクトリの設定が正しいか確認してください。");

@@ -45,7 +45,7 @@ std::optional<AppSettings> captureSettings(const RecaptureJob& job) {
 // The entries of the character folder, as the list update finds them.
 std::optional<std::vector<Candidate>> listCharacters(const RecaptureJob& job,
                                                      const AppSettings& settings) {
-    const platform::DirectoryListing listing = platform::listDirectory(settings.MainDir);
+    const platform::DirectoryListing listing = listCharacterFolder(settings.MainDir);
     if (!listing.opened) {
         job.observer.show("ファイル検索を開始できませんでした。\n"
                           "メインディレクトリの設定が正しいか確認してください。");

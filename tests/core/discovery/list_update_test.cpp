@@ -136,14 +136,22 @@ TEST_F(ListUpdateFixture, CancelCommitsWhatWasWritten) {
     EXPECT_EQ(count.intAt(0), 2);
 }
 
-TEST_F(ListUpdateFixture, MissingCharacterFolderIsReportedAndNothingIsWritten) {
-    settings.MainDir = root.file("missing");
-    const ListUpdateOutcome outcome = update();
-    EXPECT_FALSE(outcome.listed);
-    EXPECT_THAT(messages.shown(),
-                ElementsAre("ファイル検索を開始できませんでした。\n"
-                            "メインディレクトリの設定が正しいか確認してください。"));
-    EXPECT_EQ(observer.calls.back(), "close");
+// A missing folder, or none set at all (which must not list the file
+// system's root as a collection, with or without its subfolders).
+TEST_F(ListUpdateFixture, MissingOrUnsetCharacterFolderIsReportedAndNothingIsWritten) {
+    for (const std::string& mainDir : {root.file("missing"), std::string()}) {
+        SCOPED_TRACE(mainDir);
+        settings.MainDir = mainDir;
+        settings.SearchSubfolders = mainDir.empty();
+        const std::size_t shownBefore = messages.shown().size();
+        const ListUpdateOutcome outcome = update();
+        EXPECT_FALSE(outcome.listed);
+        ASSERT_EQ(messages.shown().size(), shownBefore + 1);
+        EXPECT_EQ(messages.shown().back(), "ファイル検索を開始できませんでした。\n"
+                                           "メインディレクトリの設定が正しいか確認してください。");
+        EXPECT_EQ(observer.calls.back(), "close");
+        EXPECT_EQ(rowCount(), 0u);
+    }
 }
 
 TEST_F(ListUpdateFixture, FirstDefWithANameWinsAndPortraitIsTaken) {
