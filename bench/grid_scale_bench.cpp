@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <random>
@@ -32,6 +31,7 @@
 #include "gui/list/character_list_pane.h"
 #include "scale_catalogue.h"
 #include "support/recording_messages.h"
+#include "support/resident_memory.h"
 
 namespace {
 
@@ -65,17 +65,6 @@ std::vector<std::uint8_t> samplePortrait() {
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     return {png.begin(), png.end()};
-}
-
-long residentKilobytes() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            return std::stol(line.substr(6));
-        }
-    }
-    return -1;
 }
 
 double millisecondsOf(const std::function<void()>& work) {
@@ -151,7 +140,7 @@ void PagePaintAgainstList(benchmark::State& state) {
     state.counters["cold_page_ms"] = coldMs / iterations;
     state.counters["switch_ms"] = switchMs;
     state.counters["ratio"] = gridMs / listMs;
-    state.counters["resident_MB"] = static_cast<double>(residentKilobytes()) / 1024;
+    state.counters["resident_MB"] = static_cast<double>(zorvik::test::residentKilobytes()) / 1024;
 }
 
 // One Page Down on the GUI thread: the key, then the repaint it causes.
@@ -191,7 +180,7 @@ void PageDownColdAgainstWarm(benchmark::State& state) {
     state.counters["longest_ms"] = longestMs;
     state.counters["ratio"] = coldMs / warmMs;
     state.counters["row"] = panes.view().currentIndex().row();
-    state.counters["resident_MB"] = static_cast<double>(residentKilobytes()) / 1024;
+    state.counters["resident_MB"] = static_cast<double>(zorvik::test::residentKilobytes()) / 1024;
 }
 
 BENCHMARK(PagePaintAgainstList)->UseManualTime()->Unit(benchmark::kMillisecond);

@@ -22,7 +22,6 @@
 // dialogs, the check's report and menus show too.
 // The process's resident memory at the moment of the picture is printed.
 #include <cstdio>
-#include <fstream>
 #include <string>
 
 #include <QAction>
@@ -48,22 +47,11 @@
 #include "gui/platform/file_dialogs.h"
 #include "gui/platform/message_boxes.h"
 #include "gui/window/main_window.h"
+#include "support/resident_memory.h"
 
 namespace {
 
 constexpr int kSettleTime = 1500;
-
-// The process's resident memory in kB, as the kernel counts it.
-long residentKilobytes() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            return std::stol(line.substr(6));
-        }
-    }
-    return -1;
-}
 
 bool grabAround(const QWidget& window, const QString& output) {
     QRect area = window.frameGeometry();
@@ -189,7 +177,7 @@ int main(int argc, char* argv[]) {
     const int grabTime = mode == QStringLiteral("update") ? kSettleTime / 2 + 200 : kSettleTime;
     QTimer::singleShot(grabTime, &form, [&] {
         saved = grabAround(form, output);
-        std::printf("resident memory: %ld kB\n", residentKilobytes());
+        std::printf("resident memory: %ld kB\n", zorvik::test::residentKilobytes());
         // A box shown inside the window's show ends first; then the window closes.
         if (QWidget* box = QApplication::activeModalWidget()) {
             box->hide();
