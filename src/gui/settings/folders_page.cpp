@@ -12,6 +12,7 @@
 
 #include "core/platform/user_messages.h"
 #include "gui/platform/choosers.h"
+#include "gui/settings/language_choice.h"
 #include "gui/settings/settings_controls.h"
 
 namespace zorvik::gui {
@@ -77,6 +78,9 @@ void FoldersPage::buildControls() {
         layout->addWidget(edit, row, 0);
         layout->addWidget(button, row++, 1);
     }
+    layout->setRowMinimumHeight(row++, layout->verticalSpacing() * 2);
+    language_ = new LanguageChoice(this);
+    layout->addWidget(language_, row++, 0, 1, 2);
     layout->setRowStretch(row, 1);
 }
 
@@ -84,12 +88,14 @@ void FoldersPage::load(const AppSettings& settings) {
     Edit1->setText(fromSetting(settings.MainDir));
     Edit2->setText(fromSetting(settings.TempDir));
     Edit3->setText(fromSetting(settings.MugenExeFile));
+    language_->load(settings);
 }
 
 void FoldersPage::store(AppSettings& settings) const {
     settings.MainDir = toSetting(Edit1->text(), kPathSettingSize);
     settings.TempDir = toSetting(Edit2->text(), kPathSettingSize);
     settings.MugenExeFile = toSetting(Edit3->text(), kPathSettingSize);
+    language_->store(settings);
 }
 
 bool FoldersPage::eventFilter(QObject* watched, QEvent* event) {

@@ -13,9 +13,11 @@ class UserMessages;
 namespace zorvik::gui {
 
 class Choosers;
+class LanguageChoice;
 
 // TabSheet1 "ディレクトリ": the character folder, the temporary folder
-// and the engine file, each typed or chosen with its "..." button.
+// and the engine file, each typed or chosen with its "..." button, and
+// below them the display language.
 class FoldersPage : public SettingsPage {
     Q_OBJECT
 public:
@@ -57,6 +59,7 @@ private:
     QLabel* Label3 = nullptr;
     QLineEdit* Edit3 = nullptr;
     QPushButton* Button5 = nullptr;
+    LanguageChoice* language_ = nullptr;
 };
 
 } // namespace zorvik::gui
