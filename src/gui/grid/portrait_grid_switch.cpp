@@ -59,11 +59,11 @@ void PortraitGridSwitch::buildView() {
 }
 
 void PortraitGridSwitch::buildToggle() {
-    toggle_ = new QAction(QStringLiteral("ポートレート一覧(&G)"), view_);
+    toggle_ = new QAction(tr("ポートレート一覧(&G)"), view_);
     toggle_->setObjectName(QStringLiteral("PortraitGrid1"));
     toggle_->setCheckable(true);
     toggle_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    toggle_->setToolTip(QStringLiteral("ポートレート一覧"));
+    toggle_->setToolTip(tr("ポートレート一覧"));
     connect(toggle_, &QAction::toggled, this, &PortraitGridSwitch::showGrid);
 }
 
