@@ -22,8 +22,9 @@ Language fromLocale(const std::map<std::string, std::string>& variables) {
 TEST(LanguageRule, EachLocaleVariableAloneDecides) {
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         SCOPED_TRACE(variable);
-        for (const char* japanese : {"ja", "ja_JP", "ja_JP.UTF-8", "ja_JP.utf8", "ja_JP.eucJP",
-                                     "ja_JP.SJIS", "ja@modifier", "C", "POSIX", "C.UTF-8", "C.utf8"}) {
+        for (const char* japanese :
+             {"ja", "ja_JP", "ja_JP.UTF-8", "ja_JP.utf8", "ja_JP.eucJP", "ja_JP.SJIS",
+              "ja@modifier", "C", "POSIX", "C.UTF-8", "C.utf8"}) {
             EXPECT_EQ(fromLocale({{variable, japanese}}), Language::Japanese) << japanese;
         }
         for (const char* english : {"en_US.UTF-8", "en", "de_DE.UTF-8", "fr_FR@euro", "jav_ID",
