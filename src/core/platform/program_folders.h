@@ -1,0 +1,44 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace zorvik::platform {
+
+// Where the program keeps its files. Paths are absolute, without a
+// trailing separator.
+struct ProgramFolders {
+    std::string settings;  // Settings.ini, FighterList and ColumnName
+    std::string catalogue; // db.sqlite3
+    std::string plugins;   // the archiver plug-ins and their DLLinfo.ini
+    // The folders above are the user's own and made on first use.
+    bool installed = false;
+};
+
+// Reads an environment variable; none when it is unset.
+using EnvironmentLookup = std::function<std::optional<std::string>(const char* name)>;
+
+// A copied or built folder: the settings and the plug-ins beside the
+// executable, the catalogue in the folder the program was started from.
+ProgramFolders portableFolders(const std::string& executableFolder,
+                               const std::string& startFolder);
+
+// An installed program: the settings in $XDG_CONFIG_HOME/zorvik, the
+// catalogue in $XDG_DATA_HOME/zorvik (~/.config and ~/.local/share when
+// unset or not absolute), the plug-ins at pluginsFromExecutable, a path
+// relative to the executable's folder. None without a home folder.
+std::optional<ProgramFolders> installedFolders(const EnvironmentLookup& environment,
+                                               const std::string& executableFolder,
+                                               const std::string& pluginsFromExecutable);
+
+// The layout this build was made for: installed in the package's build,
+// portable in every other. startFolder is the folder the process started in.
+std::optional<ProgramFolders> programFolders(const std::string& startFolder);
+
+// Creates the settings and catalogue folders of an installed layout, with
+// their parents; false when one cannot be made. A portable layout's
+// folders exist already and are left alone.
+bool createProgramFolders(const ProgramFolders& folders);
+
+} // namespace zorvik::platform
