@@ -88,6 +88,13 @@ std::optional<ProgramFolders> programFolders(const std::string& startFolder) {
                             ZORVIK_PLUGINS_FROM_EXECUTABLE);
 }
 
+std::string pluginFolder() {
+    if (!ZORVIK_INSTALLED_LAYOUT) {
+        return executableFolder() + "/" + kPortablePluginFolder;
+    }
+    return normalFolder(executableFolder() + "/" + ZORVIK_PLUGINS_FROM_EXECUTABLE);
+}
+
 bool createProgramFolders(const ProgramFolders& folders) {
     if (!folders.installed) {
         return true;

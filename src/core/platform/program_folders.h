@@ -36,6 +36,10 @@ std::optional<ProgramFolders> installedFolders(const EnvironmentLookup& environm
 // portable in every other. startFolder is the folder the process started in.
 std::optional<ProgramFolders> programFolders(const std::string& startFolder);
 
+// The archiver plug-ins' folder of this build's layout: ArchiverDLLs beside
+// the executable, or the installed plug-in folder relative to it.
+std::string pluginFolder();
+
 // Creates the settings and catalogue folders of an installed layout, with
 // their parents; false when one cannot be made. A portable layout's
 // folders exist already and are left alone.
