@@ -41,8 +41,10 @@ public:
         std::filesystem::create_directories(folder_);
         db_ = std::make_unique<Kel_CharacterDb>((folder_ / "db.sqlite3").string());
         fill();
-        settings_.values().ColumnNames = columnNamesFromLines(nullptr);
-        applyDefaultColumnOrder(settings_.values().ColumnOrder);
+        AppSettings settings;
+        settings.ColumnNames = columnNamesFromLines(nullptr);
+        applyDefaultColumnOrder(settings.ColumnOrder);
+        settings_.store(settings);
     }
     ~Catalogue() {
         db_.reset();
@@ -82,11 +84,11 @@ Catalogue& catalogue() {
     return instance;
 }
 
-ListFilter filterFor(const benchmark::State& state) {
-    return state.range(0) == 0 ? ListFilter{} : makeListFilter(1, "a", MatchMode::Contains);
+ListSearch searchFor(const benchmark::State& state) {
+    return state.range(0) == 0 ? ListSearch{} : ListSearch{kNameColumn, MatchMode::Contains, "a"};
 }
 
-// Steps through every row and reads every column's text, as Select does.
+// Steps through every row and reads every column's text, as the list's select does.
 std::size_t runSelectAlone(Kel_CharacterDb& db, const CharacterListQuery& query) {
     std::size_t bytes = 0;
     Statement statement(db.statements(), query.sql);
@@ -106,14 +108,14 @@ std::size_t runSelectAlone(Kel_CharacterDb& db, const CharacterListQuery& query)
 void UpdateCharListAgainstSelect(benchmark::State& state) {
     using Clock = std::chrono::steady_clock;
     Catalogue& data = catalogue();
-    const ListFilter filter = filterFor(state);
+    const ListSearch search = searchFor(state);
     const auto query =
-        makeCharacterListQuery(shownColumns(data.settings().settings().ColumnOrder), filter, "");
+        makeCharacterListQuery({shownColumns(data.settings().settings().ColumnOrder), search, {}});
     test::RecordingMessages messages;
     gui::CharacterListPane pane(data.db(), data.settings(), messages, nullptr);
     pane.resize(760, 600);
     pane.show();
-    pane.applySearch(filter);
+    pane.applySearch(search);
     std::chrono::duration<double> selectTime{0};
     std::chrono::duration<double> updateTime{0};
     for (auto _ : state) {

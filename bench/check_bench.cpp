@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "core/catalogue/character_db.h"
-#include "core/check/check_observer.h"
 #include "core/check/collection_check.h"
 #include "core/discovery/character_files.h"
 #include "core/discovery/list_update.h"
@@ -38,15 +37,17 @@ using Clock = std::chrono::steady_clock;
 constexpr int kCharacters = 10000;
 constexpr int kRounds = 9;
 
-class SilentObserver : public zorvik::ListUpdateObserver, public zorvik::CheckObserver {
+class SilentObserver : public zorvik::ListUpdateObserver {
 public:
     void setStatusText(const std::string&) override {}
     void setLabel(const std::string&) override {}
     void setProgressMaximum(int) override {}
     void setProgressPosition(int) override {}
-    void closeDialog() override {}
+    void done() override {}
     void reloadList() override {}
     void startBlink() override {}
+    void show(const std::string&) override {}
+    bool askYesNo(const std::string&, const std::string&) override { return false; }
 };
 
 class SilentMessages : public zorvik::UserMessages {

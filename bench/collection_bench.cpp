@@ -47,9 +47,11 @@ public:
     void setLabel(const std::string&) override {}
     void setProgressMaximum(int) override {}
     void setProgressPosition(int) override {}
-    void closeDialog() override {}
+    void done() override {}
     void reloadList() override {}
     void startBlink() override {}
+    void show(const std::string&) override {}
+    bool askYesNo(const std::string&, const std::string&) override { return false; }
 };
 
 class CountingMessages : public zorvik::UserMessages {

@@ -66,9 +66,11 @@ public:
         std::filesystem::create_directories(folder_);
         db_ = std::make_unique<Kel_CharacterDb>((folder_ / "db.sqlite3").string());
         fill(capturedPortrait(folder_));
-        settings_.values().ColumnNames = columnNamesFromLines(nullptr);
-        applyDefaultColumnOrder(settings_.values().ColumnOrder);
-        settings_.values().TempDir = folder_.string() + "/";
+        AppSettings settings;
+        settings.ColumnNames = columnNamesFromLines(nullptr);
+        applyDefaultColumnOrder(settings.ColumnOrder);
+        settings.TempDir = folder_.string() + "/";
+        settings_.store(settings);
         buildWindow();
     }
     ~Catalogue() {
@@ -102,7 +104,7 @@ private:
         window_ = std::make_unique<QWidget>();
         statusBar_ = new gui::StatusBar(window_.get());
         right_ = new gui::RightPane(*db_, settings_, messages_, choosers_, *statusBar_,
-                                    folder_.string(), window_.get());
+                                    window_.get());
         list_ = new gui::CharacterListPane(*db_, settings_, messages_, window_.get());
         right_->followList(*list_);
         auto* layout = new QHBoxLayout(window_.get());

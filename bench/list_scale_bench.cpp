@@ -57,18 +57,19 @@ void ContainsSearchAgainstUnindexedSelect(benchmark::State& state) {
         return;
     }
     Kel_CharacterDb db(cataloguePath());
-    gui::SettingsOwner settings;
-    settings.values().ColumnNames = columnNamesFromLines(nullptr);
-    applyDefaultColumnOrder(settings.values().ColumnOrder);
-    const ListFilter filter = makeListFilter(kNameColumn, "ka", MatchMode::Contains);
+    AppSettings values;
+    values.ColumnNames = columnNamesFromLines(nullptr);
+    applyDefaultColumnOrder(values.ColumnOrder);
+    gui::SettingsOwner settings(values);
+    const ListSearch search{kNameColumn, MatchMode::Contains, "ka"};
     const auto query =
-        makeCharacterListQuery(shownColumns(settings.settings().ColumnOrder), filter, "");
+        makeCharacterListQuery({shownColumns(settings.settings().ColumnOrder), search, {}});
     const std::string baseline = unindexed(query.sql);
     test::RecordingMessages messages;
     gui::CharacterListPane pane(db, settings, messages, nullptr);
     pane.resize(760, 600);
     pane.show();
-    pane.applySearch(filter);
+    pane.applySearch(search);
     std::chrono::duration<double> baselineTime{0};
     std::chrono::duration<double> updateTime{0};
     std::size_t matched = 0;

@@ -4,6 +4,8 @@
 #include <random>
 #include <vector>
 
+#include <sqlite3.h>
+
 #include "core/catalogue/character_db.h"
 #include "core/catalogue/portrait_store.h"
 #include "core/catalogue/registration_records.h"
@@ -23,8 +25,8 @@ std::string randomWord(std::mt19937& random) {
 }
 
 int rowCount(Kel_CharacterDb& catalogue) {
-    const auto rows = catalogue.Select("SELECT COUNT(*) FROM CHARACTER_TABLE", {kIntegerColumn});
-    return rows && rows->rowCount() == 1 ? rows->integerAt(0, 0) : -1;
+    Statement count(catalogue.statements(), "SELECT COUNT(*) FROM CHARACTER_TABLE");
+    return count.step() == SQLITE_ROW ? count.intAt(0) : -1;
 }
 
 } // namespace

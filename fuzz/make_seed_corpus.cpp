@@ -105,7 +105,14 @@ Seeds archiveSeeds() {
     const std::vector<FixtureEntry> links = {FixtureEntry::file("kfm.sff", "five"),
                                              FixtureEntry::hardLink("hard.def", "/etc/passwd"),
                                              FixtureEntry::symbolicLink("link.sff", "/etc/passwd")};
+    // ".." inside a name, not only at its start, in both separator styles.
+    const std::vector<FixtureEntry> interior = {
+        FixtureEntry::file("kfm/kfm.def", "1"), FixtureEntry::file("kfm/../../escaped.def", "2"),
+        FixtureEntry::file("kfm\\..\\..\\escaped.sff", "3"),
+        FixtureEntry::file("kfm/st/./../../../deep.def", "4")};
     return {{"character.zip", archiveBytes(ArchiveFormat::Zip, character)},
+            {"interior-dots.zip", archiveBytes(ArchiveFormat::Zip, interior)},
+            {"interior-dots.rar", rar5Archive(interior)},
             {"character.7z", archiveBytes(ArchiveFormat::SevenZip, character)},
             {"character4.rar", rar4Archive(character)},
             {"character5.rar", rar5Archive(character)},
@@ -136,7 +143,8 @@ Seeds selectDefSeeds() {
     const std::string japanese = "[Characters]\nカンフーマン/kfm.def\n\n[ExtraStages]\n";
     return {{"stock.def", stock},
             {"shift-jis.def", zorvik::text::utf8ToCp932(japanese).value()},
-            {"no-section.def", "[Options]\nteam.1vs2life = 1.5\n"}};
+            {"no-section.def", "[Options]\nteam.1vs2life = 1.5\n"},
+            {"lone-cr.def", "; old Mac editor\r[Characters]\rkfm\rsuave, random\r[Options]\r"}};
 }
 
 Seeds filesCheckSeeds() {
@@ -145,7 +153,13 @@ Seeds filesCheckSeeds() {
                               "stcommon = common1.cns\r\nsprite = ..\\kfm.sff\r\n"
                               "anim = \"kfm.air\" ; quoted\r\nsound = kfm.snd\r\n"
                               "pal1 = ./kfm1.act\r\nst9 = /absolute.st\r\n";
-    return {{"kfm.def", files}, {"registration.def", defText(DefFields{})}};
+    // ".." climbing above the character's folder from inside it, both separator styles.
+    const std::string climbing = "[Info]\r\nname = \"Kung Fu Man\"\r\n[Files]\r\n"
+                                 "cmd = ..\\..\\kfm.cmd\r\ncns = st/../../kfm.cns\r\n"
+                                 "sprite = kfm\\..\\..\\..\\x.sff\r\n"
+                                 "anim = ./st\\../../kfm.air\r\n";
+    return {
+        {"kfm.def", files}, {"registration.def", defText(DefFields{})}, {"climbing.def", climbing}};
 }
 
 void writeSeeds(const fs::path& folder, const Seeds& seeds) {

@@ -1,5 +1,4 @@
 #include <cstdio>
-#include <unistd.h>
 
 #include "cli/check_report_format.h"
 #include "cli/cli_arguments.h"
@@ -29,6 +28,8 @@ constexpr const char* kCheckHelp =
     "  --json           print the report as one JSON object\n"
     "  --main-dir DIR   the character folder (instead of MainDir)\n"
     "  --temp-dir DIR   where archives' .def files are extracted (instead of TempDir)\n"
+    "  --subfolders 0|1 search group folders below the character folder\n"
+    "                   (instead of SearchSubfolders)\n"
     "  --db FILE        the catalogue file (instead of ./db.sqlite3)\n"
     "  --trace          show the archiver plug-ins' trace on standard error\n"
     "  --help           this text\n"
@@ -46,7 +47,8 @@ int usage(const std::string& error) {
 int runCheck(const std::vector<std::string>& words) {
     CliArguments arguments;
     std::string error;
-    if (!arguments.parse(words, {"--main-dir", "--temp-dir", "--db"}, {"--help", "--json", "--trace"},
+    if (!arguments.parse(words, {"--main-dir", "--temp-dir", "--subfolders", "--db"},
+                         {"--help", "--json", "--trace"},
                          error)) {
         return usage(error);
     }
@@ -62,16 +64,20 @@ int runCheck(const std::vector<std::string>& words) {
         std::fprintf(stderr, "zorvik-cli check: %s\n", error.c_str());
         return kExitUsage;
     }
-    Kel_CharacterDb catalogue(arguments.value("--db").value_or(Kel_CharacterDb::kFileName));
+    if (settings.MainDir.empty()) {
+        std::fprintf(stderr, "zorvik-cli check: %s\n", kNoCharacterFolder);
+        return kExitUsage;
+    }
+    Kel_CharacterDb catalogue(catalogueFile(arguments));
     TerminalObserver observer(stderr);
     const std::atomic<bool>& cancel = cancelOnInterrupt();
     CheckReport report;
     {
         // Standard output carries only the report.
         const platform::StdoutRedirect redirect(
-            arguments.has("--trace") ? STDERR_FILENO : platform::StdoutRedirect::kDiscard);
+            arguments.has("--trace") ? platform::StdoutRedirect::kStandardError
+                                     : platform::StdoutRedirect::kDiscard);
         report = RunCollectionCheck({settings, catalogue, observer, cancel, {}, nullptr});
-        observer.closeDialog();
     }
     if (!report.error.empty()) {
         std::fprintf(stderr, "zorvik-cli check: %s\n", report.error.c_str());

@@ -1,6 +1,7 @@
 #include "cli/check_report_format.h"
 
 #include <cstdio>
+#include <set>
 
 #include "cli/line_field.h"
 #include "core/check/check_report.h"
@@ -91,6 +92,15 @@ std::string brokenJson(const BrokenCharacter& entry) {
            ",\"value\":" + jsonString(entry.value) + "}";
 }
 
+// One character may hold several problems: each is listed, the character counted once.
+std::size_t brokenCharacterCount(const std::vector<BrokenCharacter>& broken) {
+    std::set<std::int64_t> ids;
+    for (const BrokenCharacter& entry : broken) {
+        ids.insert(entry.id);
+    }
+    return ids.size();
+}
+
 } // namespace
 
 std::string checkReportText(const CheckReport& report) {
@@ -99,7 +109,8 @@ std::string checkReportText(const CheckReport& report) {
         text += "  " + std::to_string(entry.id) + "\t" + lineField(entry.fileName) +
                 (entry.marked ? "\tmarked missing" : "") + "\n";
     }
-    text += "broken characters: " + std::to_string(report.broken.size()) + "\n";
+    text += "broken characters: " + std::to_string(brokenCharacterCount(report.broken)) +
+            ", problems: " + std::to_string(report.broken.size()) + "\n";
     for (const BrokenCharacter& entry : report.broken) {
         text += "  " + std::to_string(entry.id) + "\t" + lineField(entry.fileName) + "\t" +
                 brokenDetail(entry) + "\n";
@@ -126,7 +137,9 @@ std::string checkReportJson(const CheckReport& report) {
     for (std::size_t i = 0; i < report.broken.size(); ++i) {
         json += (i > 0 ? "," : "") + brokenJson(report.broken[i]);
     }
-    json += "],\"sameNameAndAuthor\":" + groupsJson(report.sameNameAndAuthor) +
+    json += "],\"brokenCharacters\":" + std::to_string(brokenCharacterCount(report.broken)) +
+            ",\"brokenProblems\":" + std::to_string(report.broken.size()) +
+            ",\"sameNameAndAuthor\":" + groupsJson(report.sameNameAndAuthor) +
             ",\"samePortrait\":" + groupsJson(report.samePortrait) +
             ",\"archivesNotChecked\":" + std::to_string(report.archivesNotChecked) + "}\n";
     return json;

@@ -3,7 +3,6 @@
 #include <csignal>
 
 #include "core/settings/app_settings.h"
-#include "core/settings/ini_handler.h"
 
 namespace zorvik::cli {
 
@@ -28,9 +27,16 @@ bool parseSwitch(const std::string& text, bool& value) {
 
 } // namespace
 
+SettingsFiles programFiles() {
+    return SettingsFiles(SettingsFolders::portable());
+}
+
+std::string catalogueFile(const CliArguments& arguments) {
+    return arguments.value("--db").value_or(programFiles().catalogueFile());
+}
+
 bool loadSettings(const CliArguments& arguments, AppSettings& settings, std::string& error) {
-    Kel_IniHandler store("Settings.ini");
-    readGeneralSettings(store, settings);
+    settings = programFiles().load();
     settings.MainDir = arguments.value("--main-dir").value_or(settings.MainDir);
     settings.TempDir = arguments.value("--temp-dir").value_or(settings.TempDir);
     if (const auto sprite = arguments.value("--register-sprite")) {
@@ -39,8 +45,21 @@ bool loadSettings(const CliArguments& arguments, AppSettings& settings, std::str
             return false;
         }
     }
-    if (!fillTemporaryFolder(settings)) {
+    if (!readSubfoldersOption(arguments, settings, error)) {
+        return false;
+    }
+    if (!temporaryFolderInUse(settings)) {
         error = "一時ディレクトリを設定できません";
+        return false;
+    }
+    return true;
+}
+
+bool readSubfoldersOption(const CliArguments& arguments, AppSettings& settings,
+                          std::string& error) {
+    const auto subfolders = arguments.value("--subfolders");
+    if (subfolders && !parseSwitch(*subfolders, settings.SearchSubfolders)) {
+        error = "--subfolders takes 0 or 1";
         return false;
     }
     return true;

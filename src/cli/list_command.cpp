@@ -1,13 +1,13 @@
 #include <cstdio>
 
 #include "cli/cli_arguments.h"
+#include "cli/command_setup.h"
 #include "cli/commands.h"
 #include "cli/list_selection.h"
 #include "cli/line_field.h"
 #include "core/catalogue/character_db.h"
 #include "core/catalogue/character_list_query.h"
 #include "core/settings/app_settings.h"
-#include "core/settings/ini_handler.h"
 
 namespace zorvik::cli {
 
@@ -61,26 +61,22 @@ int runList(const std::vector<std::string>& words) {
         std::fputs(listHelp().c_str(), stdout);
         return kExitOk;
     }
-    ListFilter filter;
-    std::string order;
-    if (!readListSelection(arguments, filter, order, error)) {
+    ListCriteria criteria;
+    if (!readListSelection(arguments, criteria, error)) {
         return usage(error);
     }
     if (!arguments.positional().empty()) {
         return usage("unexpected argument");
     }
-    AppSettings settings;
-    Kel_IniHandler store("Settings.ini");
-    readColumnOrder(store, settings.ColumnOrder);
-    const std::vector<int> columns = shownColumns(settings.ColumnOrder);
-    const CharacterListQuery query = makeCharacterListQuery(columns, filter, order);
-    Kel_CharacterDb catalogue(arguments.value("--db").value_or(Kel_CharacterDb::kFileName));
-    const auto rows = catalogue.Select(query.sql, query.columnTypes, query.parameters);
+    const AppSettings settings = programFiles().load();
+    criteria.shownColumns = shownColumns(settings.ColumnOrder);
+    Kel_CharacterDb catalogue(catalogueFile(arguments));
+    const auto rows = catalogue.SelectCharacterList(criteria);
     if (!rows) {
         std::fprintf(stderr, "zorvik-cli list: %s\n", catalogue.text().c_str());
         return kExitFailure;
     }
-    printRows(columns, *rows);
+    printRows(criteria.shownColumns, *rows);
     return kExitOk;
 }
 

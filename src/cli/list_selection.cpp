@@ -5,6 +5,7 @@
 
 #include "core/catalogue/columns.h"
 #include "core/settings/integer_text.h"
+#include "core/text/ascii_text.h"
 
 namespace zorvik::cli {
 
@@ -19,11 +20,7 @@ std::optional<int> columnFromText(const std::string& text) {
     }
     // The columns a search or sort may name: all but IMAGE.
     for (std::size_t i = 0; i < kSearchColumnCount; ++i) {
-        const std::string name = ColumnSqlNames[i];
-        if (name.size() == text.size() &&
-            std::equal(name.begin(), name.end(), text.begin(), [](char a, char b) {
-                return a == std::toupper(static_cast<unsigned char>(b));
-            })) {
+        if (zorvik::text::equalsIgnoringAsciiCase(ColumnSqlNames[i], text)) {
             return static_cast<int>(i);
         }
     }
@@ -41,8 +38,7 @@ std::optional<MatchMode> modeFromText(const std::string& text) {
 
 } // namespace
 
-bool readListSelection(const CliArguments& arguments, ListFilter& filter, std::string& orderClause,
-                       std::string& error) {
+bool readListSelection(const CliArguments& arguments, ListCriteria& criteria, std::string& error) {
     const auto column = columnFromText(arguments.value("--column").value_or("NAME"));
     const auto mode = modeFromText(arguments.value("--mode").value_or("contains"));
     const auto sort = arguments.value("--sort");
@@ -51,10 +47,10 @@ bool readListSelection(const CliArguments& arguments, ListFilter& filter, std::s
         error = "bad column or mode";
         return false;
     }
-    filter = makeListFilter(*column, arguments.value("--search").value_or(""), *mode);
-    orderClause = sortColumn
-                      ? makeOrderClause(*sortColumn, arguments.has(kSelectionFlag) ? "DESC" : "ASC")
-                      : "";
+    criteria.search = {*column, *mode, arguments.value("--search").value_or("")};
+    criteria.sort = {sortColumn.value_or(-1), arguments.has(kSelectionFlag)
+                                                  ? SortDirection::Descending
+                                                  : SortDirection::Ascending};
     return true;
 }
 

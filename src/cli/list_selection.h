@@ -4,7 +4,7 @@
 #include <string>
 
 #include "cli/cli_arguments.h"
-#include "core/catalogue/character_list_query.h"
+#include "core/catalogue/list_criteria.h"
 
 namespace zorvik::cli {
 
@@ -23,9 +23,9 @@ inline constexpr const char* kSelectionHelp =
     "  --sort COLUMN     sort by this column, by name or index\n"
     "  --desc            sort descending\n";
 
-// The search and the sort clause the options give; false with an error text
-// for a column or mode that does not exist.
-bool readListSelection(const CliArguments& arguments, ListFilter& filter, std::string& orderClause,
-                       std::string& error);
+// Sets the criteria's search and sort as the options give them (the shown
+// columns are left as they are); false with an error text for a column or
+// mode that does not exist.
+bool readListSelection(const CliArguments& arguments, ListCriteria& criteria, std::string& error);
 
 } // namespace zorvik::cli

@@ -1,6 +1,7 @@
 #include <cstdio>
 
 #include "cli/cli_arguments.h"
+#include "cli/command_setup.h"
 #include "cli/commands.h"
 #include "core/catalogue/character_db.h"
 #include "core/catalogue/character_records.h"
@@ -46,7 +47,7 @@ int runPortrait(const std::vector<std::string>& words) {
                      kPortraitHelp);
         return kExitUsage;
     }
-    Kel_CharacterDb catalogue(arguments.value("--db").value_or(Kel_CharacterDb::kFileName));
+    Kel_CharacterDb catalogue(catalogueFile(arguments));
     const std::string idText = std::to_string(*id);
     if (!CharacterRecords(catalogue).columnText(*id, kIdColumn)) {
         return fail("no character has the ID " + idText);

@@ -1,12 +1,12 @@
 #include <cstdio>
 
 #include "cli/cli_arguments.h"
+#include "cli/command_setup.h"
 #include "cli/commands.h"
 #include "cli/list_selection.h"
 #include "core/catalogue/character_db.h"
 #include "core/roster/roster_export.h"
 #include "core/settings/app_settings.h"
-#include "core/settings/ini_handler.h"
 #include "core/settings/integer_text.h"
 
 namespace zorvik::cli {
@@ -19,9 +19,17 @@ std::string rosterHelp() {
                        "Writes the engine's character roster, the [Characters] section of its\n"
                        "select.def, from the catalogue: one line per folder character, for the\n"
                        "characters the list shows with the given search and sort. The rest of\n"
-                       "FILE stays as it was, in its encoding and line endings; the old file is\n"
-                       "kept as FILE.bak. Archive characters are left out and listed.\n"
-                       "FILE defaults to data/select.def beside MugenExeFile (Settings.ini).\n"
+                       "FILE stays as it was, in its encoding (UTF-8 or Shift-JIS; UTF-16 is\n"
+                       "not supported), line endings and mode. Archive characters are left out\n"
+                       "and listed. FILE defaults to data/select.def beside MugenExeFile\n"
+                       "(Settings.ini).\n"
+                       "\n"
+                       "Backups: the first export keeps the old file as FILE.bak, which is never\n"
+                       "replaced; later exports keep it as FILE.YYYYMMDD-HHMMSS.bak, the 10\n"
+                       "newest of them. When FILE is a symbolic link, the file it leads to is\n"
+                       "replaced and its backups lie beside that file, not beside the link; the\n"
+                       "report names both. A read-only FILE or folder is refused, also for root.\n"
+                       "An export waits up to 5 s for another one writing the same file.\n"
                        "\n"
                        "options:\n") +
            kSelectionHelp +
@@ -30,6 +38,9 @@ std::string rosterHelp() {
            "  --merge           keep the old lines of characters this export does not\n"
            "                    write (otherwise the section holds the export alone)\n"
            "  --main-dir DIR    the character folder (instead of MainDir)\n"
+           "  --subfolders 0|1  as update and check take it (instead of SearchSubfolders);\n"
+           "                    a character in a group folder is always written by\n"
+           "                    its .def's path below the character folder\n"
            "  --db FILE         the catalogue file (instead of ./db.sqlite3)\n"
            "  --help            this text\n"
            "\n"
@@ -73,6 +84,10 @@ void printReport(const RosterReport& report) {
     } else {
         std::printf("wrote %zu lines to %s\n", report.linesWritten, report.target.c_str());
     }
+    if (!report.linkPath.empty()) {
+        std::printf("%s is a link to %s: that file was %s\n", report.linkPath.c_str(),
+                    report.target.c_str(), report.unchanged ? "read" : "replaced");
+    }
     if (report.linesKept > 0) {
         std::printf("kept %zu old lines\n", report.linesKept);
     }
@@ -90,7 +105,7 @@ int runRoster(const std::vector<std::string>& words) {
     CliArguments arguments;
     std::string error;
     std::set<std::string> valueOptions = kSelectionValueOptions;
-    valueOptions.insert({"--stage", "--order", "--main-dir", "--db"});
+    valueOptions.insert({"--stage", "--order", "--main-dir", "--subfolders", "--db"});
     if (!arguments.parse(words, valueOptions, {kSelectionFlag, "--merge", "--help"}, error)) {
         return usage(error);
     }
@@ -98,26 +113,26 @@ int runRoster(const std::vector<std::string>& words) {
         std::fputs(rosterHelp().c_str(), stdout);
         return kExitOk;
     }
-    RosterSelection selection;
+    ListCriteria criteria;
     RosterOptions options;
-    if (!readListSelection(arguments, selection.filter, selection.orderClause, error) ||
-        !readExtras(arguments, options, error)) {
+    if (!readListSelection(arguments, criteria, error) || !readExtras(arguments, options, error)) {
         return usage(error);
     }
     if (arguments.positional().size() > 1) {
         return usage("expected at most one FILE");
     }
-    AppSettings settings;
-    Kel_IniHandler store("Settings.ini");
-    readGeneralSettings(store, settings);
+    AppSettings settings = programFiles().load();
+    if (!readSubfoldersOption(arguments, settings, error)) {
+        return usage(error);
+    }
     options.target = arguments.positional().empty() ? defaultRosterTarget(settings.MugenExeFile)
                                                     : arguments.positional()[0];
     if (options.target.empty()) {
         return usage("no FILE given and no MugenExeFile in Settings.ini");
     }
-    Kel_CharacterDb catalogue(arguments.value("--db").value_or(Kel_CharacterDb::kFileName));
+    Kel_CharacterDb catalogue(catalogueFile(arguments));
     const RosterReport report = ExportRoster(
-        catalogue, arguments.value("--main-dir").value_or(settings.MainDir), selection, options);
+        catalogue, arguments.value("--main-dir").value_or(settings.MainDir), criteria, options);
     if (!report.succeeded()) {
         std::fprintf(stderr, "zorvik-cli roster: %s\n", report.errorText.c_str());
         return report.error == RosterError::BadOptions ? kExitUsage : kExitFailure;

@@ -1,7 +1,6 @@
 #include "cli/terminal_observer.h"
 
-#include <unistd.h>
-
+#include "core/platform/terminal.h"
 #include "core/text/encoding.h"
 
 namespace zorvik::cli {
@@ -14,10 +13,12 @@ constexpr std::size_t kLabelBytes = 40;
 } // namespace
 
 TerminalObserver::TerminalObserver(std::FILE* out)
-    : out_(out), terminal_(isatty(fileno(out)) != 0) {}
+    : out_(out), terminal_(platform::isTerminal(out)) {}
 
 void TerminalObserver::setStatusText(const std::string& text) {
-    breakLine();
+    if (terminal_) {
+        return;
+    }
     std::fprintf(out_, "%s\n", text.c_str());
 }
 
@@ -36,7 +37,7 @@ void TerminalObserver::setProgressPosition(int position) {
     draw();
 }
 
-void TerminalObserver::closeDialog() {
+void TerminalObserver::done() {
     position_ = maximum_;
     draw();
     breakLine();
@@ -63,13 +64,13 @@ void TerminalObserver::draw() {
     barShown_ = true;
 }
 
-void StderrMessages::show(const std::string& text) {
-    observer_.breakLine();
+void TerminalObserver::show(const std::string& text) {
+    breakLine();
     std::fprintf(stderr, "zorvik-cli: %s\n", text.c_str());
 }
 
-bool StderrMessages::askYesNo(const std::string& text, const std::string& caption) {
-    observer_.breakLine();
+bool TerminalObserver::askYesNo(const std::string& text, const std::string& caption) {
+    breakLine();
     std::fprintf(stderr, "zorvik-cli: %s%s%s (answered No)\n", caption.c_str(),
                  caption.empty() ? "" : ": ", text.c_str());
     return false;

@@ -3,15 +3,16 @@
 #include <cstdio>
 #include <string>
 
-#include "core/check/check_observer.h"
 #include "core/discovery/list_update_observer.h"
-#include "core/platform/user_messages.h"
 
 namespace zorvik::cli {
 
-// Shows a list update or a collection check on a terminal: a progress bar
-// on standard error when it is a terminal, the status texts as lines otherwise.
-class TerminalObserver : public ListUpdateObserver, public CheckObserver {
+// Shows a long job on a terminal: a progress bar on standard error when
+// it is a terminal, the status texts as lines otherwise (on a terminal the
+// bar says how far the job is, and the command prints its own result).
+// Messages go to standard error; questions are answered No, since nobody
+// may be there to answer them.
+class TerminalObserver : public ListUpdateObserver {
 public:
     explicit TerminalObserver(std::FILE* out);
 
@@ -19,14 +20,15 @@ public:
     void setLabel(const std::string& text) override;
     void setProgressMaximum(int maximum) override;
     void setProgressPosition(int position) override;
-    void closeDialog() override;
+    void done() override;
     void reloadList() override {}
     void startBlink() override {}
-
-    // Ends the bar's line so that other output starts on a fresh one.
-    void breakLine();
+    void show(const std::string& text) override;
+    bool askYesNo(const std::string& text, const std::string& caption) override;
 
 private:
+    // Ends the bar's line so that other output starts on a fresh one.
+    void breakLine();
     void draw();
 
     std::FILE* out_;
@@ -35,18 +37,6 @@ private:
     int maximum_ = 0;
     int position_ = 0;
     std::string label_;
-};
-
-// Messages on standard error; questions are answered No, since nobody may
-// be there to answer them.
-class StderrMessages : public UserMessages {
-public:
-    explicit StderrMessages(TerminalObserver& observer) : observer_(observer) {}
-    void show(const std::string& text) override;
-    bool askYesNo(const std::string& text, const std::string& caption) override;
-
-private:
-    TerminalObserver& observer_;
 };
 
 } // namespace zorvik::cli

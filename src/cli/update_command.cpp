@@ -1,6 +1,5 @@
 #include <atomic>
 #include <cstdio>
-#include <unistd.h>
 
 #include "cli/cli_arguments.h"
 #include "cli/command_setup.h"
@@ -27,12 +26,16 @@ constexpr const char* kUpdateHelp =
     "  --main-dir DIR          the character folder (instead of MainDir)\n"
     "  --temp-dir DIR          where archives are extracted (instead of TempDir)\n"
     "  --register-sprite 0|1   take portraits (instead of RegisterSprite)\n"
+    "  --subfolders 0|1        search group folders below the character folder\n"
+    "                          (instead of SearchSubfolders)\n"
     "  --db FILE               the catalogue file (instead of ./db.sqlite3)\n"
     "  --trace                 show the archiver plug-ins' trace on standard error\n"
     "  --help                  this text\n"
     "\n"
     "Prints the counts line, then the number of characters newly found gone\n"
     "from the character folder (their rows are marked missing, DELETED = 2).\n"
+    "When no character is found at all (an empty folder, a drive not mounted)\n"
+    "nothing is marked, and a third line says so.\n"
     "Exits with 0 when the update completed, 1 when it failed, 2 on bad usage.\n";
 
 } // namespace
@@ -40,7 +43,7 @@ constexpr const char* kUpdateHelp =
 int runUpdate(const std::vector<std::string>& words) {
     CliArguments arguments;
     std::string error;
-    if (!arguments.parse(words, {"--main-dir", "--temp-dir", "--register-sprite", "--db"},
+    if (!arguments.parse(words, {"--main-dir", "--temp-dir", "--register-sprite", "--subfolders", "--db"},
                          {"--help", "--trace"}, error) ||
         !arguments.positional().empty()) {
         std::fprintf(stderr, "zorvik-cli update: %s\n%s",
@@ -56,9 +59,9 @@ int runUpdate(const std::vector<std::string>& words) {
         std::fprintf(stderr, "zorvik-cli update: %s\n", error.c_str());
         return kExitUsage;
     }
-    Kel_CharacterDb catalogue(arguments.value("--db").value_or(Kel_CharacterDb::kFileName));
+    Kel_CharacterDb catalogue(catalogueFile(arguments));
+    // Shows the progress, and the messages and questions too.
     TerminalObserver observer(stderr);
-    StderrMessages messages(observer);
     // Ctrl+C stops the update after the character in hand; what was written stays.
     const std::atomic<bool>& cancel = cancelOnInterrupt();
     ListUpdateOutcome outcome;
@@ -66,14 +69,17 @@ int runUpdate(const std::vector<std::string>& words) {
         // Standard output carries only the counts line; the plug-ins' trace
         // goes to standard error when asked for, else nowhere.
         const platform::StdoutRedirect redirect(
-            arguments.has("--trace") ? STDERR_FILENO : platform::StdoutRedirect::kDiscard);
-        outcome =
-            RunListUpdate({settings, catalogue, messages, observer, cancel, {}, nullptr});
+            arguments.has("--trace") ? platform::StdoutRedirect::kStandardError
+                                     : platform::StdoutRedirect::kDiscard);
+        outcome = RunListUpdate({settings, catalogue, observer, observer, cancel, {}, nullptr});
     }
     if (!outcome.listed) {
         return kExitFailure;
     }
     std::printf("%s\n%s\n", outcome.countsText().c_str(), missingCountText(outcome.missing).c_str());
+    if (outcome.nothingListed) {
+        std::printf("%s\n", nothingListedText().c_str());
+    }
     return outcome.completed ? kExitOk : kExitFailure;
 }
 

@@ -31,6 +31,11 @@ public:
     // Waits for a started program; its exit code and output.
     CliRun finish(pid_t process) const;
 
+    // Runs the program with standard output and standard error on one
+    // pseudo-terminal, as in a terminal window; out gets what the terminal
+    // shows, err stays empty.
+    CliRun runOnTerminal(const std::vector<std::string>& words) const;
+
     // A word as the shell reads it literally.
     static std::string quote(const std::string& word);
 
@@ -41,6 +46,8 @@ public:
     std::string catalogue;
 
 private:
+    // The shell command that runs the program in work/.
+    std::string invocation(const std::vector<std::string>& words) const;
     std::string commandLine(const std::vector<std::string>& words) const;
 };
 

@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "cli_sandbox.h"
 #include "support/character_fixture.h"
@@ -46,6 +47,26 @@ TEST_F(Cli, UsageAndHelp) {
     EXPECT_EQ(run({"check", "extra"}).exitCode, 2);
 }
 
+TEST_F(Cli, ListSortsEitherWayAndSearchesTextThatLooksLikeSqlAsText) {
+    addCharacter("kfm", "Kung Fu Man");
+    addCharacter("ryu", "Ryu");
+    ASSERT_EQ(run({"update", "--main-dir", characters}).exitCode, 0);
+    const auto firstRow = [](const CliRun& listed) {
+        const std::size_t start = listed.out.find('\n') + 1;
+        return listed.out.substr(start, listed.out.find('\n', start) - start);
+    };
+    EXPECT_THAT(firstRow(run({"list", "--sort", "name"})), HasSubstr("\tKung Fu Man\t"));
+    EXPECT_THAT(firstRow(run({"list", "--sort", "1", "--desc"})), HasSubstr("\tRyu\t"));
+    EXPECT_EQ(run({"list", "--sort", "IMAGE"}).exitCode, 2); // not a column a list may sort by
+    EXPECT_EQ(run({"list", "--column", "15", "--search", "x"}).exitCode, 2);
+
+    const CliRun injected = run({"list", "--search", "x' OR '1'='1", "--mode", "exact"});
+    EXPECT_EQ(injected.exitCode, 0) << injected.err;
+    EXPECT_EQ(std::count(injected.out.begin(), injected.out.end(), '\n'), 1); // the header only
+    const CliRun named = run({"list", "--search", "NAME", "--column", "NAME", "--mode", "exact"});
+    EXPECT_EQ(std::count(named.out.begin(), named.out.end(), '\n'), 1);
+}
+
 TEST_F(Cli, UpdatePrintsTheCountsAndListPrintsTheCatalogue) {
     addCharacter("kfm", "Kung Fu Man");
     addCharacter("ryu", "Say \"Hi\"");
@@ -79,6 +100,42 @@ TEST_F(Cli, UpdatePrintsTheCountsAndListPrintsTheCatalogue) {
     EXPECT_EQ(run({"update", "--main-dir", characters}).out,
               "更新処理終了 : 新規追加データ 0件、 更新データ 0件でした。\n"
               "見つからなくなったデータ : 1件\n");
+}
+
+TEST_F(Cli, OnATerminalTheUpdateShowsItsCountsOnce) {
+    addCharacter("kfm", "Kung Fu Man");
+    const CliRun update = runOnTerminal({"update", "--main-dir", characters});
+    EXPECT_EQ(update.exitCode, 0) << update.out;
+    const std::string counts = "更新処理終了 : 新規追加データ 1件、 更新データ 0件でした。";
+    const std::size_t first = update.out.find(counts);
+    ASSERT_NE(first, std::string::npos) << update.out;
+    EXPECT_EQ(update.out.find(counts, first + 1), std::string::npos) << update.out;
+    EXPECT_THAT(update.out, HasSubstr("] 1/1 ")); // the bar, which a terminal gets
+    EXPECT_THAT(update.out, HasSubstr("見つからなくなったデータ : 0件"));
+}
+
+TEST_F(Cli, WithoutATerminalTheStatusTextsAreLinesOnStandardError) {
+    addCharacter("kfm", "Kung Fu Man");
+    const CliRun update = run({"update", "--main-dir", characters});
+    EXPECT_EQ(update.err, "更新処理中...\n"
+                          "更新処理終了 : 新規追加データ 1件、 更新データ 0件でした。\n");
+}
+
+TEST_F(Cli, UpdateOfAnEmptiedFolderMarksNothingAndSaysSo) {
+    addCharacter("kfm", "Kung Fu Man");
+    ASSERT_EQ(run({"update", "--main-dir", characters}).exitCode, 0);
+    fs::remove_all(characters + "/kfm");
+    const CliRun update = run({"update", "--main-dir", characters});
+    EXPECT_EQ(update.exitCode, 0) << update.err;
+    EXPECT_EQ(update.out, "更新処理終了 : 新規追加データ 0件、 更新データ 0件でした。\n"
+                          "見つからなくなったデータ : 0件\n"
+                          "キャラクターが一つも見つかりませんでした (フォルダが空か、"
+                          "ドライブが接続されていません)。見つからなくなった印は付けていません\n");
+    const CliRun check = run({"check", "--json", "--main-dir", characters});
+    const auto report = parseJson(check.out);
+    ASSERT_TRUE(report);
+    ASSERT_EQ((*report)["missing"].items.size(), 1u);
+    EXPECT_FALSE((*report)["missing"].items[0]["marked"].boolean);
 }
 
 TEST_F(Cli, UpdateOfAMissingFolderFails) {
@@ -126,6 +183,35 @@ TEST_F(Cli, RegisterSpriteTakesPortraitsFromVersion1AndVersion2Files) {
               std::vector<std::uint8_t>(drawn.palette.begin(), drawn.palette.end()));
 }
 
+TEST_F(Cli, SubfoldersOptionSearchesGroupFoldersForUpdateCheckAndRoster) {
+    addCharacter("kfm", "Kung Fu Man");
+    root.write("chars/KOF/kyo/kyo.def", "[Info]\r\nname = Kyo\r\n");
+    EXPECT_EQ(run({"update", "--main-dir", characters, "--subfolders", "maybe"}).exitCode, 2);
+    EXPECT_EQ(run({"check", "--subfolders", "2"}).exitCode, 2);
+    EXPECT_EQ(run({"roster", "--subfolders", "x", root.file("s.def")}).exitCode, 2);
+
+    // Off, as by default: the group folder is a folder without a .def.
+    EXPECT_THAT(run({"update", "--main-dir", characters, "--subfolders", "0"}).out,
+                HasSubstr("新規追加データ 1件"));
+    EXPECT_THAT(run({"update", "--main-dir", characters, "--subfolders", "1"}).out,
+                HasSubstr("新規追加データ 1件"));
+    EXPECT_THAT(run({"list", "--search", "KOF/kyo", "--column", "FILENAME"}).out,
+                HasSubstr("\tKyo\t"));
+
+    const CliRun nested = run({"check", "--json", "--main-dir", characters, "--subfolders", "1"});
+    const auto report = parseJson(nested.out);
+    ASSERT_TRUE(report) << nested.out;
+    EXPECT_TRUE((*report)["missing"].items.empty());
+    const CliRun topOnly = run({"check", "--json", "--main-dir", characters});
+    EXPECT_EQ((*parseJson(topOnly.out))["missing"].items.size(), 1u);
+
+    const std::string selectDef = root.file("select.def");
+    const CliRun roster =
+        run({"roster", "--main-dir", characters, "--subfolders", "1", "--sort", "NAME", selectDef});
+    EXPECT_EQ(roster.exitCode, 0) << roster.err;
+    EXPECT_EQ(readFile(selectDef), "[Characters]\r\nkfm\r\nKOF/kyo/kyo.def\r\n");
+}
+
 TEST_F(Cli, DbOptionChoosesTheCatalogue) {
     addCharacter("kfm", "Kung Fu Man");
     const std::string db = root.file("elsewhere.sqlite3");
@@ -160,6 +246,26 @@ TEST_F(Cli, RosterWritesTheListsCharactersIntoTheEnginesSelectDef) {
     const CliRun failed = run({"roster", root.file("missing/select.def")});
     EXPECT_EQ(failed.exitCode, 1);
     EXPECT_THAT(failed.err, HasSubstr("missing"));
+}
+
+TEST_F(Cli, RosterRefusesAReadOnlyFileWhoeverRunsItAndTellsWhereALinkLed) {
+    addCharacter("kfm", "Kung Fu Man");
+    ASSERT_EQ(run({"update", "--main-dir", characters}).exitCode, 0);
+    const std::string readOnly = root.write("mugen/data/select.def", "[Characters]\r\nold\r\n");
+    chmod(readOnly.c_str(), 0444);
+    const CliRun refused = run({"roster", "--main-dir", characters, readOnly});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_THAT(refused.err, HasSubstr("読み取り専用"));
+    EXPECT_EQ(readFile(readOnly), "[Characters]\r\nold\r\n");
+
+    const std::string real = root.write("elsewhere/select.def", "[Characters]\n");
+    fs::create_symlink(real, root.file("link.def"));
+    const CliRun linked = run({"roster", "--main-dir", characters, root.file("link.def")});
+    EXPECT_EQ(linked.exitCode, 0) << linked.err;
+    const std::string realPath = fs::canonical(real).string();
+    EXPECT_THAT(linked.out, HasSubstr(root.file("link.def") + " is a link to " + realPath));
+    EXPECT_THAT(linked.out, HasSubstr("old file kept as " + realPath + ".bak"));
+    EXPECT_THAT(run({"roster", "--help"}).out, HasSubstr("FILE.YYYYMMDD-HHMMSS.bak"));
 }
 
 // A character whose .def names only files that are there.
@@ -209,6 +315,47 @@ TEST_F(Cli, CheckFindsThePlantedProblems) {
     EXPECT_EQ(group[1]["name"].text, " KUNG FU MAN");
     EXPECT_EQ(group[1]["fileName"].text, oddName);
     EXPECT_EQ((*report)["samePortrait"].items.size(), 0u); // portraits are off
+}
+
+// What follows the word "roster: " or "check: " in a refusal.
+std::string refusalText(const std::string& err) {
+    const std::size_t colon = err.find(": ");
+    return colon == std::string::npos ? err : err.substr(colon + 2);
+}
+
+TEST_F(Cli, CheckCountsBrokenCharactersApartFromTheirProblems) {
+    addCharacter("broken", "Broken"); // one problem: kfm.cmd
+    DefFields twice;
+    twice.name = "Twice";
+    twice.sprite = "gone.sff"; // two problems: kfm.cmd and gone.sff
+    root.write("chars/twice/twice.def", defText(twice));
+    ASSERT_EQ(run({"update", "--main-dir", characters}).exitCode, 0);
+
+    const CliRun text = run({"check", "--main-dir", characters});
+    EXPECT_EQ(text.exitCode, 3) << text.err;
+    EXPECT_THAT(text.out, HasSubstr("broken characters: 2, problems: 3\n"));
+    EXPECT_EQ(std::count(text.out.begin(), text.out.end(), '\n'), 7); // every problem listed
+
+    const auto report = parseJson(run({"check", "--json", "--main-dir", characters}).out);
+    ASSERT_TRUE(report);
+    EXPECT_EQ((*report)["broken"].items.size(), 3u);
+    EXPECT_EQ((*report)["brokenCharacters"].number, 2);
+    EXPECT_EQ((*report)["brokenProblems"].number, 3);
+}
+
+TEST_F(Cli, CheckWithoutACharacterFolderRefusesAsRosterDoes) {
+    addCharacter("kfm", "Kung Fu Man");
+    ASSERT_EQ(run({"update", "--main-dir", characters}).exitCode, 0);
+    // Settings.ini names no MainDir and no --main-dir is given: nothing
+    // can be said about what is gone, so nothing is reported.
+    const CliRun check = run({"check"});
+    EXPECT_EQ(check.exitCode, 2);
+    EXPECT_EQ(check.out, "");
+    EXPECT_THAT(check.err, HasSubstr("MainDir"));
+    const CliRun roster = run({"roster", root.file("select.def")});
+    EXPECT_EQ(roster.exitCode, 2);
+    EXPECT_EQ(refusalText(check.err), refusalText(roster.err));
+    EXPECT_EQ(run({"check", "--json", "--main-dir", ""}).exitCode, 2);
 }
 
 TEST_F(Cli, CheckOfAMissingFolderFails) {

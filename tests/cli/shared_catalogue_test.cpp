@@ -38,8 +38,10 @@ protected:
 
     // A row written by the window's own connection inside its open transaction.
     static void insertHeldRow(Kel_CharacterDb& window) {
-        window.Select("BEGIN IMMEDIATE", {});
-        window.Select("INSERT INTO CHARACTER_TABLE(FILENAME, NAME) VALUES('held', 'held')", {});
+        EXPECT_TRUE(executeBound(window.statements(), "BEGIN IMMEDIATE", {}));
+        EXPECT_TRUE(executeBound(window.statements(),
+                                 "INSERT INTO CHARACTER_TABLE(FILENAME, NAME) VALUES(?, ?)",
+                                 {BoundValue::ofText("held"), BoundValue::ofText("held")}));
     }
 };
 
@@ -67,7 +69,7 @@ TEST_F(SharedCatalogue, AnUpdateWaitsWhileTheWindowWrites) {
         insertHeldRow(window);
         const pid_t update = start(updateOf("chars"));
         std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-        window.Select("COMMIT", {});
+        EXPECT_TRUE(executeBound(window.statements(), "COMMIT", {}));
         const CliRun waited = finish(update);
         EXPECT_EQ(waited.exitCode, 0) << waited.err;
     }
@@ -81,7 +83,7 @@ TEST_F(SharedCatalogue, AnUpdateBlockedTooLongSaysSoAndLosesNothing) {
     Kel_CharacterDb window(catalogue);
     insertHeldRow(window);
     const CliRun blocked = run(updateOf("chars"));
-    window.Select("COMMIT", {});
+    EXPECT_TRUE(executeBound(window.statements(), "COMMIT", {}));
     EXPECT_EQ(blocked.exitCode, 1);
     EXPECT_THAT(blocked.err, HasSubstr("database is locked"));
     EXPECT_EQ(catalogueNames(catalogue), std::vector<std::string>{"held"});

@@ -1,12 +1,14 @@
 // Takes a picture of the real main window for a person to look at: run it
 // in a virtual display (xvfb-run) from a folder holding db.sqlite3.
-//   zorvik_window_shot OUTPUT.png [PROGRAM_FOLDER] [about|update|detail [ROW]|battle-menu|ACTION [TAB|accept]]
+//   zorvik_window_shot OUTPUT.png [PROGRAM_FOLDER] [about|update|detail [ROW]|battle-menu|fit-columns|ACTION [TAB|accept]]
 // The program folder (Settings.ini, ColumnName, FighterList) defaults to the
 // tool's own folder; "about" opens the About box first, "update" starts a
 // list update (a large MainDir keeps its progress dialog up for the picture),
 // "detail" selects the list row ROW (0 when not given) and switches the
 // detailed view on, "battle-menu" right-clicks the first row and opens the
-// popup's battle submenu, any other word triggers the window's action of that
+// popup's battle submenu, "fit-columns" widens the list's columns to their
+// texts as a user would drag them (FILENAME is 10 pixels wide by default),
+// any other word triggers the window's action of that
 // object name (O1: the settings dialog, whose tab TAB, counted from 1, is
 // brought to the front; Check1: the collection check, whose report's tab
 // TAB is); "accept" after it then presses the default button of the
@@ -22,6 +24,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
+#include <QHeaderView>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -29,6 +32,7 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include "core/platform/folders.h"
 #include "gui/platform/desktop_shell.h"
 #include "gui/platform/file_dialogs.h"
 #include "gui/platform/message_boxes.h"
@@ -71,6 +75,12 @@ void showDetail(const QWidget& form, int row) {
     if (!detailedView->isChecked()) {
         detailedView->click();
     }
+}
+
+// Every list column as wide as its texts.
+void fitColumns(const QWidget& form) {
+    auto* list = form.findChild<QTreeView*>(QStringLiteral("ListView1"));
+    list->header()->resizeSections(QHeaderView::ResizeToContents);
 }
 
 // A right-click on the first row, then the popup's "対戦" item opened by the arrow key.
@@ -121,7 +131,8 @@ int main(int argc, char* argv[]) {
     zorvik::gui::MessageBoxes messages;
     zorvik::gui::DesktopShell shell;
     zorvik::gui::FileDialogs choosers;
-    zorvik::gui::TForm1 form(messages, shell, choosers, folder);
+    zorvik::gui::TForm1 form(messages, shell, choosers,
+                             zorvik::SettingsFolders{folder, zorvik::platform::currentFolder()});
     bool saved = false;
     // An update is caught while its dialog is up, shortly after it starts.
     const int grabTime = mode == QStringLiteral("update") ? kSettleTime / 2 + 200 : kSettleTime;
@@ -137,6 +148,8 @@ int main(int argc, char* argv[]) {
     if (mode == QStringLiteral("detail")) {
         const int row = arguments.size() > 4 ? arguments[4].toInt() : 0;
         QTimer::singleShot(kSettleTime / 2, &form, [&form, row] { showDetail(form, row); });
+    } else if (mode == QStringLiteral("fit-columns")) {
+        QTimer::singleShot(kSettleTime / 2, &form, [&form] { fitColumns(form); });
     } else if (mode == QStringLiteral("battle-menu")) {
         QTimer::singleShot(kSettleTime / 2, &form, [&] { openBattleMenu(form); });
     } else if (!firstAction.isEmpty()) {

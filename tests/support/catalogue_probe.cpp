@@ -1,5 +1,7 @@
 #include "support/catalogue_probe.h"
 
+#include <sqlite3.h>
+
 #include "core/catalogue/character_db.h"
 
 namespace zorvik::test {
@@ -8,13 +10,13 @@ namespace {
 
 std::vector<std::string> textColumn(const std::string& path, const std::string& sql) {
     Kel_CharacterDb catalogue(path);
-    const auto rows = catalogue.Select(sql, {kTextColumn});
-    std::vector<std::string> texts;
-    if (!rows) {
+    Statement statement(catalogue.statements(), sql);
+    if (!statement.isValid()) {
         return {"cannot run: " + catalogue.LastError()};
     }
-    for (std::size_t row = 0; row < rows->rowCount(); ++row) {
-        texts.emplace_back(rows->textAt(0, row));
+    std::vector<std::string> texts;
+    while (statement.step() == SQLITE_ROW) {
+        texts.push_back(statement.textAt(0));
     }
     return texts;
 }

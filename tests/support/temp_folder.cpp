@@ -61,6 +61,17 @@ ScopedCurrentFolder::~ScopedCurrentFolder() {
     fs::current_path(previous_, ignored);
 }
 
+ScopedEnvironment::ScopedEnvironment(const char* name, const std::string& value) : name_(name) {
+    if (const char* previous = std::getenv(name)) {
+        previous_ = previous;
+    }
+    setenv(name, value.c_str(), 1);
+}
+
+ScopedEnvironment::~ScopedEnvironment() {
+    previous_ ? setenv(name_, previous_->c_str(), 1) : unsetenv(name_);
+}
+
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

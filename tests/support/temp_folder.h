@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,20 @@ public:
 
 private:
     std::string previous_;
+};
+
+// Sets an environment variable for the object's lifetime (TMPDIR chooses
+// the system's temporary folder).
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const std::string& value);
+    ~ScopedEnvironment();
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    const char* name_;
+    std::optional<std::string> previous_;
 };
 
 // The whole content of a file ("" when it cannot be read).

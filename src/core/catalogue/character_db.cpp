@@ -1,9 +1,10 @@
 #include "core/catalogue/character_db.h"
 
-#include <algorithm>
 #include <sqlite3.h>
 
+#include "core/catalogue/character_list_query.h"
 #include "core/catalogue/columns.h"
+#include "core/catalogue/result_rows.h"
 #include "core/text/encoding.h"
 
 namespace zorvik {
@@ -13,22 +14,6 @@ namespace {
 // The window and zorvik-cli may work on one catalogue at once: a statement
 // that finds the file locked by the other waits this long before it fails.
 constexpr int kBusyTimeoutMs = 5000;
-
-// One cell of the current row, of the kind the column's type code asks for.
-void appendCell(Kel_QueryResult& result, const Statement& statement, std::size_t column,
-                std::int32_t type) {
-    const int index = static_cast<int>(column);
-    switch (type) {
-    case kIntegerColumn:
-        result.appendInteger(column, statement.intAt(index));
-        break;
-    case kTextColumn:
-        result.appendText(column, statement.textViewAt(index));
-        break;
-    default:
-        result.appendText(column, Kel_QueryResult::kUndefinedColumnType);
-    }
-}
 
 } // namespace
 
@@ -108,28 +93,16 @@ bool Kel_CharacterDb::EnsureTable(const std::string& name, const std::string& co
 }
 
 std::unique_ptr<Kel_QueryResult>
-Kel_CharacterDb::Select(const std::string& sql, const std::vector<std::int32_t>& columnTypes,
-                        const std::vector<BoundValue>& parameters) {
+Kel_CharacterDb::SelectCharacterList(const ListCriteria& criteria) {
+    const CharacterListQuery query = makeCharacterListQuery(criteria);
     const ConnectionLock held = lock();
-    Statement statement(db_, sql);
-    if (!statement.isValid() || !statement.bind(parameters)) {
-        setText("SELECT文の処理に失敗\nErrMsg : " + LastError() + "\nSQL : " + sql);
+    Statement statement(db_, query.sql);
+    if (!statement.isValid() || !statement.bind(query.parameters)) {
+        setText("SELECT文の処理に失敗\nErrMsg : " + LastError() + "\nSQL : " + query.sql);
         return nullptr;
     }
     auto result = std::make_unique<Kel_QueryResult>();
-    int code = statement.step();
-    std::vector<std::int32_t> types;
-    if (code == SQLITE_ROW) {
-        types.resize(static_cast<std::size_t>(statement.columnCount()));
-        std::copy_n(columnTypes.begin(), std::min(types.size(), columnTypes.size()), types.begin());
-    }
-    result->addColumns(types);
-    for (; code == SQLITE_ROW; code = statement.step()) {
-        for (std::size_t column = 0; column < types.size(); ++column) {
-            appendCell(*result, statement, column, types[column]);
-        }
-    }
-    if (code != SQLITE_DONE) {
+    if (readResultRows(statement, query.columnTypes, *result) != SQLITE_DONE) {
         setText(LastError());
     }
     return result;

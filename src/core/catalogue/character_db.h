@@ -7,6 +7,7 @@
 
 #include "core/catalogue/catalogue_status.h"
 #include "core/catalogue/connection_lock.h"
+#include "core/catalogue/list_criteria.h"
 #include "core/catalogue/query_result.h"
 #include "core/catalogue/statement.h"
 #include "core/catalogue/statement_cache.h"
@@ -50,12 +51,11 @@ public:
     // Creates the table with the column list when no table of that name exists.
     bool EnsureTable(const std::string& name, const std::string& columnList);
 
-    // Runs a SELECT (UTF-8 text, values bound to its "?" parameters); one
-    // type code per result column. None when the statement cannot be
-    // prepared; a step error keeps the rows read so far and sets text().
-    std::unique_ptr<Kel_QueryResult> Select(const std::string& sql,
-                                            const std::vector<std::int32_t>& columnTypes,
-                                            const std::vector<BoundValue>& parameters = {});
+    // The character list's rows for the criteria (see makeCharacterListQuery
+    // for the result's columns). None when the statement cannot be prepared,
+    // with the reason and the statement in text(); a step error keeps the
+    // rows read so far and sets text().
+    std::unique_ptr<Kel_QueryResult> SelectCharacterList(const ListCriteria& criteria);
 
     // SQLite's error message for the connection.
     std::string LastError() const;

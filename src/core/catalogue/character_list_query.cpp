@@ -8,27 +8,28 @@ const char* sqlName(int column) {
     return ColumnSqlNames[static_cast<std::size_t>(column)];
 }
 
+bool searches(const ListSearch& search) {
+    return !search.text.empty() && isCatalogueColumn(search.column);
+}
+
+// The LIKE pattern of the search: the text as typed, with % where the mode
+// lets anything stand before or after it.
+std::string likePattern(const ListSearch& search) {
+    const bool anyPrefix = search.mode == MatchMode::EndsWith || search.mode == MatchMode::Contains;
+    const bool anySuffix =
+        search.mode == MatchMode::BeginsWith || search.mode == MatchMode::Contains;
+    return std::string(anyPrefix ? "%" : "") + search.text + (anySuffix ? "%" : "");
+}
+
+std::string orderClause(const ListSort& sort) {
+    if (!isCatalogueColumn(sort.column)) {
+        return {};
+    }
+    return std::string(" ORDER BY ") + sqlName(sort.column) +
+           (sort.direction == SortDirection::Descending ? " DESC" : " ASC");
+}
+
 } // namespace
-
-ListFilter makeListFilter(int column, std::string_view searchText, MatchMode mode) {
-    if (searchText.empty() || !isCatalogueColumn(column)) {
-        return {};
-    }
-    const bool anyPrefix = mode == MatchMode::EndsWith || mode == MatchMode::Contains;
-    const bool anySuffix = mode == MatchMode::BeginsWith || mode == MatchMode::Contains;
-    ListFilter filter;
-    filter.clause = std::string("AND ") + sqlName(column) + " LIKE ?";
-    filter.pattern =
-        std::string(anyPrefix ? "%" : "") + std::string(searchText) + (anySuffix ? "%" : "");
-    return filter;
-}
-
-std::string makeOrderClause(int column, std::string_view direction) {
-    if (!isCatalogueColumn(column)) {
-        return {};
-    }
-    return std::string(" ORDER BY ") + sqlName(column) + " " + std::string(direction);
-}
 
 std::vector<int> shownColumns(const ColumnOrderArray& order) {
     std::vector<int> columns;
@@ -40,26 +41,30 @@ std::vector<int> shownColumns(const ColumnOrderArray& order) {
     return columns;
 }
 
-CharacterListQuery makeCharacterListQuery(const std::vector<int>& columns, const ListFilter& filter,
-                                          std::string_view orderClause) {
+std::size_t deletedResultColumn(const ListCriteria& criteria) {
+    return makeCharacterListQuery(criteria).deletedColumn;
+}
+
+CharacterListQuery makeCharacterListQuery(const ListCriteria& criteria) {
     CharacterListQuery query;
     query.sql = "SELECT ID";
     query.columnTypes.push_back(kIntegerColumn);
-    for (const int column : columns) {
-        query.sql += ',';
-        query.sql += sqlName(column);
-        query.columnTypes.push_back(kTextColumn);
+    for (const int column : criteria.shownColumns) {
+        if (isCatalogueColumn(column)) {
+            query.sql += std::string(",") + sqlName(column);
+            query.columnTypes.push_back(kTextColumn);
+        }
     }
     query.deletedColumn = query.columnTypes.size();
     query.sql += std::string(",") + sqlName(kDeletedColumn);
     query.columnTypes.push_back(kIntegerColumn);
     query.sql += " FROM CHARACTER_TABLE WHERE DELETED != 1 ";
-    query.sql += filter.clause;
-    query.sql += orderClause;
-    query.sql += ';';
-    if (!filter.clause.empty()) {
-        query.parameters.push_back(BoundValue::ofText(filter.pattern));
+    if (searches(criteria.search)) {
+        query.sql += std::string("AND ") + sqlName(criteria.search.column) + " LIKE ?";
+        query.parameters.push_back(BoundValue::ofText(likePattern(criteria.search)));
     }
+    query.sql += orderClause(criteria.sort);
+    query.sql += ';';
     return query;
 }
 

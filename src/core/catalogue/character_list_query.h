@@ -1,31 +1,19 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "core/catalogue/columns.h"
+#include "core/catalogue/list_criteria.h"
 #include "core/catalogue/query_result.h"
 #include "core/catalogue/statement.h"
-#include "core/catalogue/columns.h"
 
 namespace zorvik {
 
-// How the search text is matched against the search column; the values are
-// the tags of the match-mode menu items.
-enum class MatchMode : int { Exact = 0, BeginsWith = 1, EndsWith = 2, Contains = 3 };
-
-// The search part of the character list's statement. The search text never
-// becomes statement text: the clause holds a "?" and the pattern is bound to
-// it, so a quote, or a text equal to a column name, is searched for as typed.
-struct ListFilter {
-    std::string clause;  // "" (no search) or "AND NAME LIKE ?"
-    std::string pattern; // the LIKE pattern; % and _ keep their wildcard meaning
-};
-
-// The character list's SELECT with what Kel_CharacterDb::Select needs to run it.
+// The character list's SELECT with the type codes of its result columns and
+// the values bound to its "?" parameters.
 struct CharacterListQuery {
     std::string sql;
     std::vector<std::int32_t> columnTypes;
@@ -35,23 +23,22 @@ struct CharacterListQuery {
     std::size_t deletedColumn = 0;
 };
 
-// The search over column (a column index) for a text in a match mode;
-// no search when the text is empty or the index names no column.
-ListFilter makeListFilter(int column, std::string_view searchText, MatchMode mode);
-
-// The sort clause for a column index and "ASC" or "DESC": " ORDER BY NAME ASC".
-std::string makeOrderClause(int column, std::string_view direction);
-
 // The columns the list shows, in display order: the order's entries before
 // the separator (at most 16); entries that name no column are passed over.
 std::vector<int> shownColumns(const ColumnOrderArray& order);
 
+// The result column of the list's statement that holds DELETED: after the
+// ID and the criteria's shown columns that name a column.
+std::size_t deletedResultColumn(const ListCriteria& criteria);
+
 // "SELECT ID", ",COLUMN" per shown column, ",DELETED", " FROM
-// CHARACTER_TABLE WHERE DELETED != 1 ", the filter clause, the order clause
-// and ";"; result column 0 is the integer ID, then the shown columns as
-// text, then DELETED as an integer. DELETED is part of both list indexes,
+// CHARACTER_TABLE WHERE DELETED != 1 ", the search's "AND COLUMN LIKE ?",
+// the sort's " ORDER BY COLUMN ASC" (or DESC) and ";". The search text
+// becomes the one bound value, with % added as the match mode asks; it is
+// never part of the statement's text. Result column 0 is the integer ID,
+// then the shown columns as text (entries that name no column are passed
+// over), then DELETED as an integer. DELETED is part of both list indexes,
 // so the statement still reads an index only.
-CharacterListQuery makeCharacterListQuery(const std::vector<int>& columns, const ListFilter& filter,
-                                          std::string_view orderClause);
+CharacterListQuery makeCharacterListQuery(const ListCriteria& criteria);
 
 } // namespace zorvik

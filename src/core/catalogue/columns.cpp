@@ -16,15 +16,6 @@ ColumnKind columnKind(int column) {
     }
 }
 
-std::optional<int> columnBySqlName(std::string_view name) {
-    for (std::size_t i = 0; i < kColumnCount; ++i) {
-        if (name == ColumnSqlNames[i]) {
-            return static_cast<int>(i);
-        }
-    }
-    return std::nullopt;
-}
-
 std::string listIndexColumns(int leadingColumn) {
     std::string columns = ColumnSqlNames[static_cast<std::size_t>(leadingColumn)];
     columns += std::string(", ") + ColumnSqlNames[kDeletedColumn];

@@ -2,9 +2,7 @@
 
 #include <array>
 #include <cstddef>
-#include <optional>
 #include <string>
-#include <string_view>
 
 namespace zorvik {
 
@@ -51,9 +49,6 @@ ColumnKind columnKind(int column);
 constexpr bool isCatalogueColumn(int column) {
     return column >= 0 && static_cast<std::size_t>(column) < kColumnCount;
 }
-
-// The index of a column by its SQL name, compared exactly; none for any other text.
-std::optional<int> columnBySqlName(std::string_view name);
 
 // The column list of an index that the list's statement can read instead
 // of the table: the leading column (the order it gives), DELETED, then

@@ -31,18 +31,6 @@ PortraitRead PortraitStore::readById(std::int64_t id) {
     return read;
 }
 
-std::optional<std::vector<std::uint8_t>>
-PortraitStore::readByFileName(const std::string& fileName) {
-    const ConnectionLock held = catalogue_.lock();
-    Statement statement(catalogue_.statements(), kReadByFileNameSql);
-    if (!statement.isValid() || !statement.bindText(1, fileName) ||
-        statement.step() != SQLITE_ROW || statement.isNull(0)) {
-        return std::nullopt;
-    }
-    const std::string bytes = statement.blobAt(0);
-    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
-}
-
 CatalogueStatus PortraitStore::writeById(std::int64_t id, const std::vector<std::uint8_t>& image) {
     return write(kWriteByIdSql, image, BoundValue::ofInt(id));
 }

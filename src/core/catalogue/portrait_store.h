@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,16 +30,11 @@ public:
     static constexpr const char* kWriteByIdSql = "UPDATE CHARACTER_TABLE SET IMAGE = ? WHERE ID = ?";
     static constexpr const char* kWriteByFileNameSql =
         "UPDATE CHARACTER_TABLE SET IMAGE = ? WHERE FILENAME = ?";
-    static constexpr const char* kReadByFileNameSql =
-        "SELECT IMAGE FROM CHARACTER_TABLE WHERE FILENAME = ?";
 
     explicit PortraitStore(Kel_CharacterDb& catalogue) : catalogue_(catalogue) {}
 
     // Reads the row's IMAGE in one incremental-blob read.
     PortraitRead readById(std::int64_t id);
-    // The IMAGE of the first row with that FILENAME; none when there is no
-    // such row or its IMAGE is NULL.
-    std::optional<std::vector<std::uint8_t>> readByFileName(const std::string& fileName);
 
     // The image bytes are copied by the database. Safe to call on a worker
     // thread while the catalogue is shared.

@@ -7,7 +7,7 @@
 
 namespace zorvik {
 
-// How Select turns each result column's values into cells.
+// How each result column's values become cells.
 enum ColumnType : std::int32_t {
     kIntegerColumn = 1, // SQLite's integer conversion of the value
     kTextColumn = 4,    // SQLite's text conversion; NULL gives an empty text

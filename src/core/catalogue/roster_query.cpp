@@ -3,16 +3,17 @@
 #include <sqlite3.h>
 
 #include "core/catalogue/character_db.h"
+#include "core/catalogue/character_list_query.h"
 #include "core/catalogue/columns.h"
 #include "core/catalogue/statement.h"
 
 namespace zorvik {
 
-RosterRows readRosterRows(Kel_CharacterDb& catalogue, const ListFilter& filter,
-                          std::string_view orderClause) {
+RosterRows readRosterRows(Kel_CharacterDb& catalogue, const ListCriteria& criteria) {
     // Result columns: ID, FILETYPE, FILENAME, NAME.
-    const CharacterListQuery query = makeCharacterListQuery(
-        {kFileTypeColumn, kFileNameColumn, kNameColumn}, filter, orderClause);
+    ListCriteria rosterCriteria = criteria;
+    rosterCriteria.shownColumns = {kFileTypeColumn, kFileNameColumn, kNameColumn};
+    const CharacterListQuery query = makeCharacterListQuery(rosterCriteria);
     RosterRows result;
     const ConnectionLock held = catalogue.lock();
     Statement statement(catalogue.statements(), query.sql);

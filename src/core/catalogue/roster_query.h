@@ -1,10 +1,9 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "core/catalogue/character_list_query.h"
+#include "core/catalogue/list_criteria.h"
 
 namespace zorvik {
 
@@ -24,10 +23,10 @@ struct RosterRows {
     std::vector<RosterRow> rows;
 };
 
-// The character list's rows as the list shows them: the same search and the
-// same sort, built by the list's own query builder, so that the roster and
-// the list cannot disagree. A step error is a failure, never a short roster.
-RosterRows readRosterRows(Kel_CharacterDb& catalogue, const ListFilter& filter,
-                          std::string_view orderClause);
+// The character list's rows as the list shows them: the criteria's search
+// and sort (its shown columns do not matter), built by the list's own query
+// builder, so that the roster and the list cannot disagree. A step error is
+// a failure, never a short roster.
+RosterRows readRosterRows(Kel_CharacterDb& catalogue, const ListCriteria& criteria);
 
 } // namespace zorvik

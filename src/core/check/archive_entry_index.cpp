@@ -1,31 +1,23 @@
 #include "core/check/archive_entry_index.h"
 
 #include "core/discovery/character_files.h"
+#include "core/text/ascii_text.h"
 
 namespace zorvik {
 
-std::string foldAsciiCase(std::string path) {
-    for (char& c : path) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return path;
-}
-
 ArchiveEntryIndex::ArchiveEntryIndex(std::vector<std::string> names) : names_(std::move(names)) {
     for (const std::string& name : names_) {
-        folded_.insert(foldAsciiCase(name));
+        folded_.insert(text::asciiLowered(name));
     }
 }
 
 std::optional<std::vector<std::string>>
 ArchiveEntryIndex::folderOf(const std::string& fileName) const {
-    const std::string wanted = foldAsciiCase(fileName);
+    const std::string wanted = text::asciiLowered(fileName);
     for (const std::string& name : names_) {
         const std::size_t slash = name.rfind('/');
         const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
-        if (foldAsciiCase(name.substr(start)) == wanted) {
+        if (text::asciiLowered(name.substr(start)) == wanted) {
             return windowsPathComponents(name.substr(0, start));
         }
     }
@@ -51,7 +43,7 @@ bool ArchiveEntryIndex::contains(const std::vector<std::string>& folder,
         path += path.empty() ? "" : "/";
         path += component;
     }
-    return !path.empty() && folded_.count(foldAsciiCase(path)) != 0;
+    return !path.empty() && folded_.count(text::asciiLowered(path)) != 0;
 }
 
 } // namespace zorvik

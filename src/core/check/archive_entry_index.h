@@ -26,7 +26,4 @@ private:
     std::unordered_set<std::string> folded_;
 };
 
-// The path with ASCII letters in small form.
-std::string foldAsciiCase(std::string path);
-
 } // namespace zorvik

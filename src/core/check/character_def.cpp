@@ -1,10 +1,7 @@
 #include "core/check/character_def.h"
 
-#include <string_view>
-#include <unordered_map>
-
 #include "core/discovery/def_value.h"
-#include "core/platform/file_io.h"
+#include "core/settings/ini_document.h"
 #include "core/text/encoding.h"
 
 namespace zorvik {
@@ -29,97 +26,17 @@ std::vector<std::string> makeKeys() {
     return keys;
 }
 
-std::string_view trimmed(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-    while (!text.empty() && blank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && blank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-std::string lowered(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    }
-    return lower;
-}
-
-// The sections of a .def that the check reads.
-enum class Section { Other, Info, Files };
-
-// Reads [Info] Name and the [Files] keys in one pass, with the rules of the
-// INI reader registration uses: names compare ignoring case, values are
-// trimmed, and only the first section of a name and the first key of a
-// name in it count.
-class DefReader {
-public:
-    explicit DefReader(std::string_view text) {
-        bool seenInfo = false;
-        bool seenFiles = false;
-        Section section = Section::Other;
-        for (std::size_t start = 0; start < text.size();) {
-            const std::size_t end = std::min(text.find('\n', start), text.size());
-            const std::string_view line = trimmed(text.substr(start, end - start));
-            start = end + 1;
-            if (!line.empty() && line.front() == '[') {
-                const std::string name =
-                    lowered(trimmed(line.substr(1, line.find(']') - 1)));
-                section = enter(name, "info", seenInfo, Section::Info);
-                if (section == Section::Other) {
-                    section = enter(name, "files", seenFiles, Section::Files);
-                }
-            } else if (section != Section::Other) {
-                take(line, section);
-            }
-        }
-    }
-
-    bool hasName() const { return !name_.empty(); }
-    std::vector<FileReference> files() const;
-
-private:
-    static Section enter(const std::string& name, const char* wanted, bool& seen, Section kind) {
-        if (name != wanted || seen) {
-            return Section::Other;
-        }
-        seen = true;
-        return kind;
-    }
-
-    void take(std::string_view line, Section section) {
-        const std::size_t equals = line.find('=');
-        if (equals == std::string_view::npos) {
-            return;
-        }
-        const std::string key = lowered(trimmed(line.substr(0, equals)));
-        const std::string_view value = trimmed(line.substr(equals + 1));
-        if (section == Section::Info) {
-            if (key == "name" && !seenName_) {
-                seenName_ = true;
-                name_ = value;
-            }
-        } else {
-            values_.emplace(key, value); // the first of a key stays
-        }
-    }
-
-    bool seenName_ = false;
-    std::string name_;
-    std::unordered_map<std::string, std::string> values_;
-};
-
-std::vector<FileReference> DefReader::files() const {
+// The files a .def names, read as registration's INI reader reads them:
+// names compare ignoring case, values are trimmed, and only the first
+// [Files] section and the first of a key in it count.
+std::vector<FileReference> filesOf(const IniDocument& def) {
     std::vector<FileReference> files;
     for (const std::string& key : fileReferenceKeys()) {
-        const auto value = values_.find(key);
-        if (value == values_.end() || value->second.empty()) {
+        const auto value = def.value("Files", key);
+        if (!value || value->empty()) {
             continue;
         }
-        std::string cleaned = cleanDefValue(text::fitToBuffer(value->second, kValueBufferSize));
+        std::string cleaned = cleanDefValue(text::fitToBuffer(*value, kValueBufferSize));
         if (!cleaned.empty()) {
             files.push_back({key, std::move(cleaned)});
         }
@@ -139,14 +56,12 @@ const std::vector<std::string>& fileReferenceKeys() {
 }
 
 std::optional<CharacterDef> readCharacterDef(const std::vector<std::string>& defFiles) {
-    std::string bytes;
     for (const std::string& path : defFiles) {
-        if (!platform::readWholeFile(path, bytes)) {
-            continue;
-        }
-        const DefReader reader(text::decodeFileText(bytes));
-        if (reader.hasName()) {
-            return CharacterDef{path, fileNameOf(path), reader.files()};
+        // An unreadable file reads as an empty one, which has no Name.
+        const IniDocument def = IniDocument::load(path);
+        const auto name = def.value("Info", "Name");
+        if (name && !name->empty()) {
+            return CharacterDef{path, fileNameOf(path), filesOf(def)};
         }
     }
     return std::nullopt;

@@ -1,6 +1,8 @@
 #include "core/check/collection_check.h"
 
+#include <atomic>
 #include <optional>
+#include <string>
 #include <unordered_map>
 #include <unordered_set>
 #include <utility>
@@ -11,11 +13,12 @@
 #include "core/catalogue/status_rows.h"
 #include "core/check/archive_character_check.h"
 #include "core/check/broken_file_finder.h"
-#include "core/check/check_observer.h"
 #include "core/check/duplicate_finder.h"
 #include "core/check/folder_index.h"
 #include "core/discovery/candidate.h"
+#include "core/discovery/collection_scan.h"
 #include "core/discovery/missing_characters.h"
+#include "core/platform/job_observer.h"
 #include "core/platform/directory_listing.h"
 #include "core/settings/app_settings.h"
 
@@ -28,20 +31,25 @@ namespace {
 constexpr std::size_t kManyCharacters = 256;
 constexpr std::size_t kLabelStep = 32;
 
-// The character folder's entries by FILENAME, every kind; none when the
-// folder could not be listed completely.
-std::optional<std::unordered_map<std::string, Candidate>> listEntries(const std::string& mainDir) {
-    const auto listing = platform::listDirectory(mainDir, platform::ListingDetail::KindsOnly);
+// The character folder's entries by FILENAME, every kind, group folders
+// searched as the list update searches them; none when the folder could
+// not be listed completely.
+std::optional<std::unordered_map<std::string, Candidate>> listEntries(
+    const AppSettings& settings, const std::atomic<bool>& cancel) {
+    const auto listing =
+        platform::listDirectory(settings.MainDir, platform::ListingDetail::KindsOnly);
     if (!listing.opened || listing.errorCode != 0) {
         return std::nullopt;
     }
+    CollectionScan scan =
+        scanCollection(settings.MainDir, listing, {0, settings.SearchSubfolders}, cancel);
+    if (!scan.complete) {
+        return std::nullopt;
+    }
     std::unordered_map<std::string, Candidate> entries;
-    for (const platform::DirectoryEntry& entry : listing.entries) {
-        Candidate candidate;
-        if (candidateFromEntry(entry, 0, candidate)) {
-            std::string name = candidate.name;
-            entries.emplace(std::move(name), std::move(candidate));
-        }
+    for (Candidate& candidate : scan.candidates) {
+        std::string name = candidate.name;
+        entries.emplace(std::move(name), std::move(candidate));
     }
     return entries;
 }
@@ -55,12 +63,18 @@ struct OnDisk {
 class CollectionCheck {
 public:
     explicit CollectionCheck(const CollectionCheckJob& job)
-        : job_(job), table_(job.catalogue),
-          finder_(engineDataFolder(job.settings.MugenExeFile)) {}
+        : job_(job), table_(job.catalogue), finder_(engineDataFolder(job.settings.MugenExeFile)),
+          temporaryFolder_(temporaryFolderInUse(job.settings)) {}
 
     CheckReport run() {
+        if (job_.settings.MainDir.empty()) {
+            return failed(kNoCharacterFolder);
+        }
         job_.observer.setLabel(job_.settings.MainDir + "を検索");
-        const auto entries = listEntries(job_.settings.MainDir);
+        const auto entries = listEntries(job_.settings, job_.cancel);
+        if (!entries && isCancelled()) {
+            return report_;
+        }
         if (!entries) {
             return failed("キャラクターフォルダを検索できませんでした：" + job_.settings.MainDir);
         }
@@ -132,7 +146,7 @@ private:
         const std::string path = job_.settings.MainDir + "/" + entry.diskName;
         if (entry.fileType == kFolderCharacter) {
             finder_.checkFolder(row, path, report_.broken);
-        } else if (!archives().check(row, path, report_.broken)) {
+        } else if (!temporaryFolder_ || !archives().check(row, path, report_.broken)) {
             ++report_.archivesNotChecked;
         }
     }
@@ -146,7 +160,7 @@ private:
                 archiver_.emplace(job_.pluginFolder);
             }
             archiver_->SetOwnerWindow(job_.ownerWindow);
-            archiveCheck_.emplace(*archiver_, job_.settings.TempDir, finder_);
+            archiveCheck_.emplace(*archiver_, *temporaryFolder_, finder_);
         }
         return *archiveCheck_;
     }
@@ -154,6 +168,8 @@ private:
     const CollectionCheckJob& job_;
     StatusRows table_;
     BrokenFileFinder finder_;
+    // Archives are extracted here; without it they are not checked.
+    std::optional<std::string> temporaryFolder_;
     std::optional<KelArchiverHandler> archiver_;
     std::optional<ArchiveCharacterCheck> archiveCheck_;
     CheckReport report_;
@@ -161,10 +177,10 @@ private:
 
 } // namespace
 
-CheckObserver::~CheckObserver() = default;
-
 CheckReport RunCollectionCheck(const CollectionCheckJob& job) {
-    return CollectionCheck(job).run();
+    CheckReport report = CollectionCheck(job).run();
+    job.observer.done();
+    return report;
 }
 
 } // namespace zorvik

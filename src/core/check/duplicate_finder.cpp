@@ -7,7 +7,7 @@
 #include <unordered_map>
 
 #include "core/catalogue/status_rows.h"
-#include "core/check/archive_entry_index.h"
+#include "core/text/ascii_text.h"
 
 namespace zorvik {
 
@@ -15,16 +15,12 @@ namespace {
 
 constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";
 
-bool isAsciiBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
 // The bytes of the blank that text starts with (0 when none).
 std::size_t leadingBlank(std::string_view text) {
     if (text.substr(0, kIdeographicSpace.size()) == kIdeographicSpace) {
         return kIdeographicSpace.size();
     }
-    return !text.empty() && isAsciiBlank(text.front()) ? 1 : 0;
+    return !text.empty() && zorvik::text::isAsciiBlank(text.front()) ? 1 : 0;
 }
 
 // The bytes of the blank that text ends with (0 when none).
@@ -33,7 +29,7 @@ std::size_t trailingBlank(std::string_view text) {
         text.substr(text.size() - kIdeographicSpace.size()) == kIdeographicSpace) {
         return kIdeographicSpace.size();
     }
-    return !text.empty() && isAsciiBlank(text.back()) ? 1 : 0;
+    return !text.empty() && zorvik::text::isAsciiBlank(text.back()) ? 1 : 0;
 }
 
 DuplicateMember memberOf(const StatusRow& row) {
@@ -108,7 +104,7 @@ std::string comparableText(const std::string& text) {
     while (const std::size_t blank = trailingBlank(view)) {
         view.remove_suffix(blank);
     }
-    return foldAsciiCase(std::string(view));
+    return zorvik::text::asciiLowered(view);
 }
 
 std::vector<DuplicateGroup> groupSameNameAndAuthor(const std::vector<StatusRow>& rows) {

@@ -2,6 +2,7 @@
 
 #include "core/check/archive_entry_index.h"
 #include "core/discovery/character_files.h"
+#include "core/text/ascii_text.h"
 
 namespace zorvik {
 
@@ -22,7 +23,7 @@ const FolderIndex::Folder& FolderIndex::folder(const std::string& path) {
     for (std::size_t i = 0; i < listed.listing.entries.size(); ++i) {
         const std::string& name = listed.listing.entries[i].name;
         listed.byName.emplace(name, i);
-        listed.byFolded.emplace(foldAsciiCase(name), i);
+        listed.byFolded.emplace(text::asciiLowered(name), i);
     }
     return listed;
 }
@@ -32,7 +33,7 @@ const platform::DirectoryEntry* FolderIndex::find(const std::string& folderPath,
     const Folder& listed = folder(folderPath);
     auto match = listed.byName.find(name);
     if (match == listed.byName.end()) {
-        match = listed.byFolded.find(foldAsciiCase(name));
+        match = listed.byFolded.find(text::asciiLowered(name));
         if (match == listed.byFolded.end()) {
             return nullptr;
         }

@@ -1,5 +1,7 @@
 #include "core/discovery/candidate.h"
 
+#include "core/text/ascii_text.h"
+
 namespace zorvik {
 
 namespace {
@@ -9,9 +11,7 @@ namespace {
 int archiveKind(std::string& name) {
     const std::size_t dot = name.rfind('.');
     for (std::size_t i = dot == std::string::npos ? 0 : dot; i < name.size(); ++i) {
-        if (name[i] >= 'A' && name[i] <= 'Z') {
-            name[i] = static_cast<char>(name[i] - 'A' + 'a');
-        }
+        name[i] = text::asciiLower(name[i]);
     }
     if (dot == std::string::npos) {
         return 0;

@@ -6,6 +6,7 @@
 
 #include "core/catalogue/registration_records.h"
 #include "core/discovery/candidate.h"
+#include "core/discovery/collection_scan.h"
 #include "core/discovery/list_update_observer.h"
 #include "core/discovery/preparation_queue.h"
 #include "core/discovery/missing_characters.h"
@@ -50,14 +51,14 @@ std::optional<std::vector<Candidate>> listCandidates(const ListUpdateJob& job, b
                           "メインディレクトリの設定が正しいか確認してください。");
         return std::nullopt;
     }
-    platform::setCurrentFolder(mainDir.empty() ? "/" : mainDir);
-    auto candidates = scanCandidates(listing, job.settings.RecognizeFileType, job.cancel);
-    complete = listing.errorCode == 0;
+    CollectionScan scan = scanCollection(
+        mainDir, listing, {job.settings.RecognizeFileType, job.settings.SearchSubfolders}, job.cancel);
+    complete = listing.errorCode == 0 && scan.complete;
     if (listing.errorCode != 0 && !isCancelled(job)) {
         job.messages.show("何らかの異常な原因によりファイル検索が終了しました。\nエラーコード：" +
                           std::to_string(listing.errorCode));
     }
-    return candidates;
+    return std::move(scan.candidates);
 }
 
 // Whether a candidate is to be registered, from the catalogue's row for it.
@@ -216,15 +217,20 @@ ListUpdateOutcome RunListUpdate(const ListUpdateJob& given) {
     ListUpdateOutcome outcome;
     const std::string pattern = given.settings.MainDir + "/*.*";
     if (pattern.size() >= kPatternLimit) {
-        given.observer.closeDialog();
+        given.observer.done();
         return outcome;
     }
-    // The listing makes MainDir the current folder, and registration runs
-    // on several threads: its folders are made absolute first, so that
-    // nothing relies on the current folder.
+    // Registration runs on several threads: its folders are made absolute
+    // first, and the temporary folder is the one in use.
+    const auto temporaryFolder = temporaryFolderInUse(given.settings);
+    if (!temporaryFolder) {
+        given.messages.show("一時ディレクトリを設定できません");
+        given.observer.done();
+        return outcome;
+    }
     AppSettings settings = given.settings;
     settings.MainDir = platform::absolutePath(settings.MainDir);
-    settings.TempDir = platform::absolutePath(settings.TempDir);
+    settings.TempDir = *temporaryFolder;
     const ListUpdateJob job{settings,     given.catalogue,    given.messages,    given.observer,
                             given.cancel, given.pluginFolder, given.ownerWindow, given.workers};
     job.observer.setStatusText("更新処理中...");
@@ -232,12 +238,12 @@ ListUpdateOutcome RunListUpdate(const ListUpdateJob& given) {
     bool listingComplete = false;
     const auto candidates = listCandidates(job, listingComplete);
     if (!candidates) {
-        job.observer.closeDialog();
+        job.observer.done();
         return outcome;
     }
     outcome.listed = true;
     registerCandidates(job, *candidates, listingComplete, outcome);
-    job.observer.closeDialog();
+    job.observer.done();
     if (outcome.changed()) {
         job.observer.reloadList();
     }

@@ -17,6 +17,7 @@ struct ListUpdateOutcome {
     int updated = 0;
     int missing = 0;        // rows newly marked missing (DELETED = 2)
     int returned = 0;       // rows marked missing whose entry is back
+    bool nothingListed = false; // no character listed beside shown rows: nothing marked
     bool listed = false;    // the character folder could be listed
     bool completed = false; // no catalogue error interrupted the update
 

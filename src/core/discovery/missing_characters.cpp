@@ -25,6 +25,25 @@ bool isRecognizedFileType(int fileType, int recognizeFileType) {
     }
 }
 
+namespace {
+
+// An empty listing beside shown rows of a listed kind: an unmounted drive
+// or an emptied folder, not a collection whose every character went away.
+bool listsNothingOfShownRows(const std::vector<StatusRow>& rows,
+                             const std::vector<Candidate>& listed, int recognizeFileType) {
+    if (!listed.empty()) {
+        return false;
+    }
+    for (const StatusRow& row : rows) {
+        if (row.deleted == kShownRow && isRecognizedFileType(row.fileType, recognizeFileType)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 std::optional<MissingMarks> MarkMissingCharacters(Kel_CharacterDb& catalogue,
                                                   const std::vector<Candidate>& listed,
                                                   int recognizeFileType, bool listingComplete) {
@@ -33,11 +52,15 @@ std::optional<MissingMarks> MarkMissingCharacters(Kel_CharacterDb& catalogue,
     if (!rows) {
         return std::nullopt;
     }
+    MissingMarks marks;
+    if (listingComplete && listsNothingOfShownRows(*rows, listed, recognizeFileType)) {
+        marks.nothingListed = true;
+        return marks;
+    }
     std::unordered_set<std::string_view> names;
     for (const Candidate& candidate : listed) {
         names.insert(candidate.name);
     }
-    MissingMarks marks;
     for (const StatusRow& row : *rows) {
         const bool present = names.count(row.fileName) != 0;
         if (present && row.deleted == kMissingRow) {
@@ -68,11 +91,17 @@ bool MarkMissingAfterUpdate(const ListUpdateJob& job, const std::vector<Candidat
     }
     outcome.missing = marks->newlyMissing;
     outcome.returned = marks->returned;
+    outcome.nothingListed = marks->nothingListed;
     return true;
 }
 
 std::string missingCountText(int newlyMissing) {
     return "見つからなくなったデータ : " + std::to_string(newlyMissing) + "件";
+}
+
+std::string nothingListedText() {
+    return "キャラクターが一つも見つかりませんでした (フォルダが空か、ドライブが接続されていません)。"
+           "見つからなくなった印は付けていません";
 }
 
 } // namespace zorvik

@@ -19,12 +19,17 @@ bool isRecognizedFileType(int fileType, int recognizeFileType);
 struct MissingMarks {
     int newlyMissing = 0; // marked missing now
     int returned = 0;     // marked missing before, listed again
+    // The listing found no character while rows of a listed kind are
+    // shown: the folder is empty or its drive is not mounted, so nothing
+    // was marked.
+    bool nothingListed = false;
 };
 
 // Brings the rows' missing marks in line with a listing of the character
 // folder: a row marked missing whose entry is listed again is shown again;
 // when the listing is complete (not cut short, not cancelled), every row
-// of a recognised kind whose FILENAME was not listed is marked missing.
+// of a recognised kind whose FILENAME was not listed is marked missing,
+// unless the listing holds no character at all while such rows are shown.
 // Rows hidden by hand are never touched. None on a catalogue error.
 std::optional<MissingMarks> MarkMissingCharacters(Kel_CharacterDb& catalogue,
                                                   const std::vector<Candidate>& listed,
@@ -37,5 +42,8 @@ bool MarkMissingAfterUpdate(const ListUpdateJob& job, const std::vector<Candidat
 
 // "見つからなくなったデータ : 2件", the line beside the update's counts.
 std::string missingCountText(int newlyMissing);
+
+// What the user is told when a listing found no character and nothing was marked.
+std::string nothingListedText();
 
 } // namespace zorvik

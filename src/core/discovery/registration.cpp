@@ -4,6 +4,7 @@
 #include "core/catalogue/registration_records.h"
 #include "core/discovery/candidate.h"
 #include "core/discovery/character_files.h"
+#include "core/discovery/collection_scan.h"
 #include "core/discovery/directory_tree.h"
 #include "core/platform/deferred_messages.h"
 #include "core/platform/file_io.h"
@@ -29,14 +30,15 @@ bool writeRow(Kel_CharacterDb& catalogue, UserMessages& messages, const Candidat
     return status.ok();
 }
 
-// TempDir/<archive name>/, created as a single new folder; none (with the
-// message) when it cannot be created, also when it exists.
+// TempDir/<archive's FILENAME, encoded into one name>/, created as a single
+// new folder; none (with the message) when it cannot be created, also when
+// it exists.
 std::optional<std::string> makeExtractionFolder(const AppSettings& settings,
                                                 const Candidate& candidate,
                                                 std::vector<std::string>& messages) {
     const std::string& tempDir = settings.TempDir;
     const std::string separator = (!tempDir.empty() && tempDir.back() == '/') ? "" : "/";
-    const std::string folder = tempDir + separator + candidate.name + "/";
+    const std::string folder = tempDir + separator + extractionFolderName(candidate.name) + "/";
     if (!platform::createSingleFolder(folder)) {
         messages.push_back(folder + "を作れませんでした");
         return std::nullopt;
@@ -130,13 +132,6 @@ RegistrationResult CommitCharacter(Kel_CharacterDb& catalogue, UserMessages& mes
     }
     showAll(messages, prepared.cleanupMessages);
     return result;
-}
-
-RegistrationResult RegisterCharacter(const RegistrationContext& context, const Candidate& candidate,
-                                     std::int64_t id) {
-    const PreparedCharacter prepared =
-        PrepareCharacter(context.settings, context.archiver, context.messages, candidate);
-    return CommitCharacter(context.catalogue, context.messages, candidate, id, prepared);
 }
 
 } // namespace zorvik

@@ -16,14 +16,6 @@ class UserMessages;
 struct AppSettings;
 struct Candidate;
 
-// What registering a character needs besides the character itself.
-struct RegistrationContext {
-    const AppSettings& settings; // MainDir, TempDir, RegisterSprite, RegisterGroup, RegisterImage
-    Kel_CharacterDb& catalogue;
-    UserMessages& messages;
-    KelArchiverHandler& archiver;
-};
-
 // What registering one candidate came to.
 enum class RegistrationResult {
     Written,       // the row was written
@@ -59,9 +51,5 @@ PreparedCharacter PrepareCharacter(const AppSettings& settings, KelArchiverHandl
 RegistrationResult CommitCharacter(Kel_CharacterDb& catalogue, UserMessages& messages,
                                    const Candidate& candidate, std::int64_t id,
                                    const PreparedCharacter& prepared);
-
-// Both steps at once, for one character.
-RegistrationResult RegisterCharacter(const RegistrationContext& context, const Candidate& candidate,
-                                     std::int64_t id);
 
 } // namespace zorvik

@@ -2,7 +2,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
+
+#include "core/platform/file_permissions.h"
 
 namespace zorvik::launch {
 
@@ -12,6 +13,10 @@ bool isExistingFile(const std::string& path) {
 }
 
 bool isWindowsExecutable(const std::string& path) {
+    // Only a regular file is opened: a device could answer the read, or block it.
+    if (!isExistingFile(path)) {
+        return false;
+    }
     std::ifstream file(path, std::ios::binary);
     char signature[2] = {};
     return file.read(signature, sizeof signature) && signature[0] == 'M' && signature[1] == 'Z';
@@ -27,7 +32,7 @@ std::optional<std::string> findProgramOnPath(std::string_view name, std::string_
         const std::string_view folder = pathVariable.substr(start, end - start);
         if (!folder.empty() && folder.front() == '/') {
             const std::string candidate = std::string(folder) + "/" + std::string(name);
-            if (isExistingFile(candidate) && access(candidate.c_str(), X_OK) == 0) {
+            if (isExistingFile(candidate) && platform::mayExecute(candidate)) {
                 return candidate;
             }
         }

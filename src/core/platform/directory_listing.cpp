@@ -9,21 +9,12 @@
 #include <memory>
 #include <sys/stat.h>
 
+#include "core/text/ascii_text.h"
 #include "core/text/encoding.h"
 
 namespace zorvik::platform {
 
 namespace {
-
-char lowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return lowerAscii(x) == lowerAscii(y);
-           });
-}
 
 CalendarDate utcDate(std::time_t when) {
     std::tm parts{};
@@ -35,12 +26,6 @@ struct DirCloser {
     void operator()(DIR* dir) const { closedir(dir); }
 };
 
-std::string foldedCase(const std::string& name) {
-    std::string folded = name;
-    std::transform(folded.begin(), folded.end(), folded.begin(), lowerAscii);
-    return folded;
-}
-
 // Sorts by name with ASCII letters compared without case, ties broken by the
 // exact bytes. Each name is folded once rather than at every comparison:
 // large character folders hold thousands of entries.
@@ -48,7 +33,7 @@ void sortForListing(std::vector<DirectoryEntry>& entries) {
     std::vector<std::pair<std::string, std::size_t>> keys;
     keys.reserve(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        keys.emplace_back(foldedCase(entries[i].name), i);
+        keys.emplace_back(text::asciiLowered(entries[i].name), i);
     }
     std::sort(keys.begin(), keys.end(), [&](const auto& a, const auto& b) {
         if (a.first != b.first) {
@@ -64,6 +49,24 @@ void sortForListing(std::vector<DirectoryEntry>& entries) {
     entries = std::move(sorted);
 }
 
+bool isLink(int folderFd, const dirent& entry) {
+    if (entry.d_type != DT_UNKNOWN) {
+        return entry.d_type == DT_LNK;
+    }
+    struct stat info {};
+    return fstatat(folderFd, entry.d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+           S_ISLNK(info.st_mode);
+}
+
+// Whether an entry is a folder, a link counting as what it points to.
+bool isFolderEntry(int folderFd, const dirent& entry) {
+    if (entry.d_type != DT_UNKNOWN && entry.d_type != DT_LNK) {
+        return entry.d_type == DT_DIR;
+    }
+    struct stat info {};
+    return fstatat(folderFd, entry.d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
+}
+
 } // namespace
 
 std::string CalendarDate::toString() const {
@@ -74,7 +77,8 @@ std::string CalendarDate::toString() const {
 
 bool endsWithIgnoringCase(const std::string& name, const std::string& suffix) {
     return name.size() >= suffix.size() &&
-           equalsIgnoringCase(std::string_view(name).substr(name.size() - suffix.size()), suffix);
+           text::equalsIgnoringAsciiCase(std::string_view(name).substr(name.size() - suffix.size()),
+                                         suffix);
 }
 
 DirectoryListing listDirectory(const std::string& folder, ListingDetail detail) {
@@ -108,10 +112,40 @@ DirectoryListing listDirectory(const std::string& folder, ListingDetail detail) 
             continue; // vanished while listing
         }
         listing.entries.push_back({text::decodeFileName(diskName), diskName, S_ISDIR(info.st_mode),
-                                   utcDate(info.st_mtime)});
+                                   utcDate(info.st_mtime), isLink(fd, *entry)});
     }
     sortForListing(listing.entries);
     return listing;
+}
+
+std::optional<bool> holdsFileEndingWith(const std::string& folder, const std::string& suffix) {
+    std::unique_ptr<DIR, DirCloser> dir(opendir(folder.c_str()));
+    if (!dir) {
+        return std::nullopt;
+    }
+    for (;;) {
+        errno = 0;
+        const dirent* entry = readdir(dir.get());
+        if (entry == nullptr) {
+            return errno == 0 ? std::optional(false) : std::nullopt;
+        }
+        if (endsWithIgnoringCase(entry->d_name, suffix) && !isFolderEntry(dirfd(dir.get()), *entry)) {
+            return true;
+        }
+    }
+}
+
+std::string resolvePathInFolder(const std::string& folder, const std::string& relativePath) {
+    std::string path = folder;
+    std::size_t start = 0;
+    while (start <= relativePath.size()) {
+        const std::size_t slash = std::min(relativePath.find('/', start), relativePath.size());
+        if (slash > start) {
+            path = resolveInFolder(path, relativePath.substr(start, slash - start));
+        }
+        start = slash + 1;
+    }
+    return path;
 }
 
 std::string resolveInFolder(const std::string& folder, const std::string& name) {
@@ -127,7 +161,7 @@ std::string resolveInFolder(const std::string& folder, const std::string& name) 
         }
     }
     for (const DirectoryEntry& entry : listing.entries) {
-        if (equalsIgnoringCase(entry.name, name)) {
+        if (text::equalsIgnoringAsciiCase(entry.name, name)) {
             return folder + "/" + entry.diskName;
         }
     }

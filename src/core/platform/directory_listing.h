@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ struct DirectoryEntry {
     std::string diskName; // the name's bytes as stored on disk
     bool isFolder = false;
     CalendarDate lastWriteDate; // last-write time as a UTC calendar date
+    bool isLink = false; // a symbolic link: the kind and date are those of its target
 };
 
 // The outcome of listing a folder.
@@ -43,6 +45,15 @@ enum class ListingDetail {
 // A symbolic link counts as what it points to.
 DirectoryListing listDirectory(const std::string& folder,
                                ListingDetail detail = ListingDetail::KindsAndDates);
+
+// Whether a folder holds a file (or a link to one) whose name ends with
+// suffix, ASCII letters compared without case; stops at the first. None
+// when the folder cannot be listed completely.
+std::optional<bool> holdsFileEndingWith(const std::string& folder, const std::string& suffix);
+
+// The path of a '/'-separated relative path inside folder as it exists on
+// disk, each part found as resolveInFolder finds it.
+std::string resolvePathInFolder(const std::string& folder, const std::string& relativePath);
 
 // True when name ends with suffix, ASCII letters compared without case.
 bool endsWithIgnoringCase(const std::string& name, const std::string& suffix);

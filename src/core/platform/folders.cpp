@@ -23,12 +23,6 @@ std::string currentFolder() {
     return error ? std::string() : path.string();
 }
 
-bool setCurrentFolder(const std::string& folder) {
-    std::error_code error;
-    fs::current_path(folder, error);
-    return !error;
-}
-
 std::string absolutePath(const std::string& path) {
     if (path.empty() || path.front() == '/') {
         return path;

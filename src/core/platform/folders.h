@@ -12,14 +12,12 @@ std::string executablePath();
 // Folder of the running executable, without a trailing separator.
 std::string executableFolder();
 
-// The process's current folder, without a trailing separator.
+// The process's current folder, without a trailing separator: the folder
+// the program was started from, since nothing changes it.
 std::string currentFolder();
 
-// Makes folder the process's current folder; false when that fails.
-bool setCurrentFolder(const std::string& folder);
-
-// A relative path taken from the current folder, as it is now; an absolute
-// or empty path as it is. A trailing separator stays.
+// A relative path taken from the current folder; an absolute or empty path
+// as it is. A trailing separator stays.
 std::string absolutePath(const std::string& path);
 
 // The system's temporary folder with a trailing separator; none when the

@@ -8,6 +8,8 @@ namespace zorvik::platform {
 class StdoutRedirect {
 public:
     static constexpr int kDiscard = -1;
+    // Standard error's descriptor, the same on every system the program runs on.
+    static constexpr int kStandardError = 2;
 
     explicit StdoutRedirect(int target = kDiscard);
     ~StdoutRedirect();

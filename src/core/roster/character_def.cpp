@@ -1,7 +1,9 @@
 #include "core/roster/character_def.h"
 
+#include "core/discovery/candidate.h"
 #include "core/discovery/character_files.h"
 #include "core/discovery/def_file.h"
+#include "core/platform/directory_listing.h"
 #include "core/text/encoding.h"
 
 namespace zorvik {
@@ -15,6 +17,17 @@ std::optional<std::string> findCharacterDefName(const std::string& characterFold
         }
     }
     return std::nullopt;
+}
+
+std::string engineCharacterPath(const std::string& mainDir, const std::string& fileName,
+                                int fileType) {
+    const std::size_t slash = fileName.rfind('/');
+    if (slash == std::string::npos || fileType != kFolderCharacter) {
+        return fileName;
+    }
+    const auto defName =
+        findCharacterDefName(platform::resolvePathInFolder(mainDir, fileName));
+    return fileName + "/" + defName.value_or(fileName.substr(slash + 1) + ".def");
 }
 
 } // namespace zorvik

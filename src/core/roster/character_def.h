@@ -11,4 +11,12 @@ namespace zorvik {
 // not UTF-8; none when no .def file of the folder has a Name.
 std::optional<std::string> findCharacterDefName(const std::string& characterFolder);
 
+// How the engine is given a character of the catalogue, for a battle or the
+// opponents list: a top-level character or an archive by its FILENAME, a
+// folder in a group folder by the relative path of its .def ("KOF/kyo/kyo.def",
+// the .def registration takes, else the folder's name with .def), since the
+// engine finds a bare name only at the top level.
+std::string engineCharacterPath(const std::string& mainDir, const std::string& fileName,
+                                int fileType);
+
 } // namespace zorvik

@@ -47,6 +47,7 @@ bool openTarget(const RosterOptions& options, RosterTarget& target, RosterReport
         return fail(report, error, errorText);
     }
     report.target = target.path();
+    report.linkPath = target.linkPath();
     const SelectDefEncoding encoding = detectSelectDefFormat(target.bytes()).encoding;
     if (options.stage == RosterStage::Fixed && !encodeForSelectDef(options.stagePath, encoding)) {
         return fail(report, RosterError::BadOptions,
@@ -57,16 +58,15 @@ bool openTarget(const RosterOptions& options, RosterTarget& target, RosterReport
 
 void writeRoster(const RosterTarget& target, const std::string& bytes, RosterReport& report) {
     if (target.exists() && bytes == target.bytes()) {
-        // Writing the same bytes again would only replace the backup of an older file.
+        // Writing the same bytes again would only add a backup equal to the file.
         report.unchanged = true;
         return;
     }
     std::string errorText;
-    if (const RosterError error = target.replace(bytes, errorText); error != RosterError::None) {
+    if (const RosterError error = target.replace(bytes, report.backupPath, errorText);
+        error != RosterError::None) {
         fail(report, error, errorText);
-        return;
     }
-    report.backupPath = target.exists() ? target.backupPath() : "";
 }
 
 // Builds the exported lines in the target's encoding, row by row.
@@ -83,13 +83,13 @@ public:
             return;
         }
         const auto defName =
-            findCharacterDefName(platform::resolveInFolder(mainDir_, row.fileName));
+            findCharacterDefName(platform::resolvePathInFolder(mainDir_, row.fileName));
         if (!defName) {
             report.defNotFound.push_back(character);
             return;
         }
         const auto line =
-            fitsAsCharacterName(row.fileName) && fitsAsCharacterName(*defName)
+            fitsAsCharacterPath(row.fileName) && fitsAsCharacterName(*defName)
                 ? encodeForSelectDef(
                       characterLine(characterEntry(row.fileName, *defName), options_), encoding_)
                 : std::nullopt;
@@ -131,13 +131,13 @@ std::string defaultRosterTarget(const std::string& mugenExeFile) {
 }
 
 RosterReport ExportRoster(Kel_CharacterDb& catalogue, const std::string& mainDir,
-                          const RosterSelection& selection, const RosterOptions& options) {
+                          const ListCriteria& criteria, const RosterOptions& options) {
     RosterReport report;
     RosterTarget target;
     if (!checkOptions(options, mainDir, report) || !openTarget(options, target, report)) {
         return report;
     }
-    const RosterRows rows = readRosterRows(catalogue, selection.filter, selection.orderClause);
+    const RosterRows rows = readRosterRows(catalogue, criteria);
     if (!rows.ok) {
         fail(report, RosterError::CatalogueRead, "カタログを読めません: " + rows.error);
         return report;

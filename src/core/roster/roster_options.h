@@ -42,7 +42,8 @@ enum class RosterError {
     BadOptions,     // order out of range, a stage path a line cannot hold, no target
     CatalogueRead,  // the catalogue's rows could not be read
     TargetRead,     // the target exists but cannot be read, or is no regular file
-    TargetReadOnly, // the target file or its folder cannot be written
+    TargetReadOnly, // the target file or its folder is read-only (by its mode bits)
+    TargetBusy,     // another export kept the target locked for too long
     BackupWrite,    // the old file could not be copied to the backup
     TargetWrite,    // the new file could not be put in place
 };
@@ -52,7 +53,8 @@ struct RosterReport {
     RosterError error = RosterError::None;
     std::string errorText;        // what to tell the user when error is set
     std::string target;           // the file written (a link followed)
-    std::string backupPath;       // the old file's copy; "" when there was no old file
+    std::string linkPath;         // the path given when it is a link to target; else ""
+    std::string backupPath;       // the old file's copy; "" when none was written
     bool unchanged = false;       // the file already held exactly this roster: nothing was written
     std::size_t linesWritten = 0; // character lines this export wrote
     std::size_t linesKept = 0;    // old lines a merge kept

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,8 +20,16 @@ struct SelectDefFormat {
 
 // The format of a file's bytes: UTF-8 when the whole file is valid UTF-8
 // (as every text file from Windows is read), else Shift-JIS; the line
-// ending of its first line.
+// ending of its first line: CR LF, LF, or a lone CR (old Mac editors).
 SelectDefFormat detectSelectDefFormat(std::string_view bytes);
+
+// The length of the line ending at the start of bytes: 2 for CR LF, 1 for
+// a lone LF or CR, 0 for none. No byte of a Shift-JIS character is CR or LF.
+std::size_t lineEndingLength(std::string_view bytes);
+
+// True when bytes look like UTF-16 text, which the file may not be read
+// as: a UTF-16 byte order mark, or zero bytes standing at every other place.
+bool looksLikeUtf16(std::string_view bytes);
 
 // A UTF-8 text in the file's encoding; none when Shift-JIS has no form for
 // one of its characters.

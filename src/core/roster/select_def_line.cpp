@@ -3,24 +3,11 @@
 #include <algorithm>
 
 #include "core/platform/directory_listing.h"
+#include "core/text/ascii_text.h"
 
 namespace zorvik {
 
 namespace {
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 bool isControl(char c) {
     const auto byte = static_cast<unsigned char>(c);
@@ -32,7 +19,7 @@ constexpr std::string_view kDefSuffix = ".def";
 } // namespace
 
 bool fitsInSelectField(std::string_view text) {
-    return !text.empty() && trimmed(text).size() == text.size() &&
+    return !text.empty() && zorvik::text::trimmed(text).size() == text.size() &&
            std::none_of(text.begin(), text.end(),
                         [](char c) { return c == ',' || c == ';' || isControl(c); });
 }
@@ -42,8 +29,22 @@ bool fitsAsCharacterName(std::string_view name) {
            name.find_first_of("/\\") == std::string_view::npos;
 }
 
+bool fitsAsCharacterPath(std::string_view path) {
+    for (;;) {
+        const std::size_t slash = path.find('/');
+        if (!fitsAsCharacterName(path.substr(0, slash))) {
+            return false;
+        }
+        if (slash == std::string_view::npos) {
+            return true;
+        }
+        path.remove_prefix(slash + 1);
+    }
+}
+
 std::string characterEntry(std::string_view folder, std::string_view defFileName) {
-    if (folderKey(defFileName) == folderKey(std::string(folder) + std::string(kDefSuffix))) {
+    const bool nested = folder.find('/') != std::string_view::npos;
+    if (!nested && folderKey(defFileName) == folderKey(std::string(folder) + std::string(kDefSuffix))) {
         return std::string(folder);
     }
     return std::string(folder) + "/" + std::string(defFileName);
@@ -65,16 +66,12 @@ std::string characterLine(std::string_view entry, const RosterOptions& options) 
 }
 
 std::string folderKey(std::string_view folder) {
-    std::string key(folder);
-    std::transform(key.begin(), key.end(), key.begin(), [](char c) {
-        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    return key;
+    return text::asciiLowered(folder);
 }
 
 std::string namedFolderKey(std::string_view line) {
     line = line.substr(0, line.find(';'));
-    std::string entry(trimmed(line.substr(0, line.find(','))));
+    std::string entry(text::trimmed(line.substr(0, line.find(','))));
     std::replace(entry.begin(), entry.end(), '\\', '/');
     if (platform::endsWithIgnoringCase(entry, std::string(kDefSuffix))) {
         const std::size_t slash = entry.rfind('/');

@@ -18,9 +18,15 @@ bool fitsInSelectField(std::string_view text);
 // header), and not "." or "..", which would lead out of the folder.
 bool fitsAsCharacterName(std::string_view name);
 
+// True when a folder's path below the character folder can start a line:
+// every '/'-separated part fits as a character name.
+bool fitsAsCharacterPath(std::string_view path);
+
 // The character part of a line: "folder" when the .def is folder.def, as
 // the engine then finds it by itself, else "folder/def". The names are
 // compared ignoring ASCII letter case, as the engine's file system does.
+// A folder in a group folder ("KOF/kyo") always names its .def: the engine
+// finds a bare name only at the top level.
 std::string characterEntry(std::string_view folder, std::string_view defFileName);
 
 // The whole line, without a line ending: the entry, the stage, and order=N

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/roster/select_def_format.h"
+#include "core/text/ascii_text.h"
 
 namespace zorvik {
 
@@ -14,8 +15,10 @@ constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 std::vector<std::string_view> splitLines(std::string_view bytes) {
     std::vector<std::string_view> lines;
     while (!bytes.empty()) {
-        const std::size_t end = bytes.find('\n');
-        const std::size_t length = end == std::string_view::npos ? bytes.size() : end + 1;
+        const std::size_t end = bytes.find_first_of("\r\n");
+        const std::size_t length = end == std::string_view::npos
+                                       ? bytes.size()
+                                       : end + lineEndingLength(bytes.substr(end));
         lines.push_back(bytes.substr(0, length));
         bytes.remove_prefix(length);
     }
@@ -25,12 +28,7 @@ std::vector<std::string_view> splitLines(std::string_view bytes) {
 // The line without its line ending and without blanks at either end.
 // ASCII bytes never occur inside a Shift-JIS lead byte, so the leading ones are real.
 std::string_view content(std::string_view line) {
-    const std::size_t first = line.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const std::size_t last = line.find_last_not_of(" \t\r\n");
-    return line.substr(first, last - first + 1);
+    return text::trimmed(line);
 }
 
 bool isSectionHeader(std::string_view line) {
@@ -38,25 +36,15 @@ bool isSectionHeader(std::string_view line) {
 }
 
 bool isCharactersHeader(std::string_view line) {
-    std::string_view text = content(line);
-    if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
-        text = content(text.substr(kUtf8Bom.size()));
+    std::string_view header = content(line);
+    if (header.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
+        header = content(header.substr(kUtf8Bom.size()));
     }
-    if (text.empty() || text.front() != '[' || text.find(']') == std::string_view::npos) {
+    if (header.empty() || header.front() != '[' || header.find(']') == std::string_view::npos) {
         return false;
     }
-    const std::string_view name = content(text.substr(1, text.find(']') - 1));
-    constexpr std::string_view kName = "characters";
-    if (name.size() != kName.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        const char c = name[i];
-        if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != kName[i]) {
-            return false;
-        }
-    }
-    return true;
+    return text::equalsIgnoringAsciiCase(content(header.substr(1, header.find(']') - 1)),
+                                         "characters");
 }
 
 bool isEntry(std::string_view line) {
@@ -76,7 +64,7 @@ public:
 
     void addLines(const std::vector<std::string>& lines) {
         // A last line without an ending gets one before anything follows it.
-        if (!lines.empty() && !bytes_.empty() && bytes_.back() != '\n') {
+        if (!lines.empty() && !bytes_.empty() && bytes_.back() != '\n' && bytes_.back() != '\r') {
             bytes_ += lineEnding_;
         }
         for (const std::string& line : lines) {

@@ -29,6 +29,7 @@ void readGeneralSettings(Kel_IniHandler& store, AppSettings& settings) {
     settings.BattleParamB = store.GetString("BattleParamB", kBattleParamSize, "");
     settings.BattleParamC = store.GetString("BattleParamC", kBattleParamSize, "");
     settings.CharUpdateCheck = readBool(store, "CharUpdateCheck", true);
+    settings.SearchSubfolders = readBool(store, "SearchSubfolders", false);
     settings.UpdateListOnRun = readBool(store, "UpdateListOnRun", false);
     settings.RegisterSprite = readBool(store, "RegisterSprite", false);
     settings.RegisterGroup = store.GetInt("RegisterGroup", 9000);
@@ -43,7 +44,7 @@ void writeGeneralSettings(Kel_IniHandler& store, const AppSettings& settings) {
     store.SetSection("General");
     store.WriteString("MainDir", settings.MainDir);
     store.WriteInt("RecognizeFileType", settings.RecognizeFileType);
-    if (!settings.TempDirFromSystem) {
+    if (!settings.TempDirFromSystem || !settings.TempDir.empty()) {
         store.WriteString("TempDir", settings.TempDir);
     }
     store.WriteString("MugenExeFile", settings.MugenExeFile);
@@ -51,6 +52,7 @@ void writeGeneralSettings(Kel_IniHandler& store, const AppSettings& settings) {
     store.WriteString("BattleParamB", settings.BattleParamB);
     store.WriteString("BattleParamC", settings.BattleParamC);
     writeBool(store, "CharUpdateCheck", settings.CharUpdateCheck);
+    writeBool(store, "SearchSubfolders", settings.SearchSubfolders);
     writeBool(store, "UpdateListOnRun", settings.UpdateListOnRun);
     store.WriteInt("DefaultBattleParam", settings.DefaultBattleParam);
     writeBool(store, "RegisterSprite", settings.RegisterSprite);
@@ -90,16 +92,31 @@ std::array<std::string, kColumnCount> columnNamesFromLines(const std::vector<std
     return names;
 }
 
-bool fillTemporaryFolder(AppSettings& settings) {
-    if (!settings.TempDir.empty()) {
-        return true;
+std::optional<std::string> temporaryFolderInUse(const AppSettings& settings) {
+    if (settings.TempDir.empty()) {
+        return platform::temporaryFolder();
     }
-    const auto folder = platform::temporaryFolder();
-    if (!folder) {
-        return false;
+    // Relative to the folder the program was started from, which never changes.
+    return platform::absolutePath(settings.TempDir);
+}
+
+namespace {
+
+// A relative, non-empty path taken from folder; a trailing separator stays.
+void takeFrom(std::string& path, const std::string& folder) {
+    if (path.empty() || path.front() == '/' || folder.empty()) {
+        return;
     }
-    settings.TempDir = text::fitToBuffer(*folder, kPathSettingSize);
-    return true;
+    path = folder + (folder.back() == '/' ? "" : "/") + path;
+}
+
+} // namespace
+
+AppSettings withPathsFrom(AppSettings settings, const std::string& folder) {
+    takeFrom(settings.MainDir, folder);
+    takeFrom(settings.TempDir, folder);
+    takeFrom(settings.MugenExeFile, folder);
+    return settings;
 }
 
 } // namespace zorvik

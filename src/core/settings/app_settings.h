@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,7 @@ struct AppSettings {
     std::string BattleParamC;
     int RecognizeFileType = 16;
     bool CharUpdateCheck = true;
+    bool SearchSubfolders = false; // group folders of the character folder are searched too
     bool UpdateListOnRun = false;
     bool RegisterSprite = false;
     int RegisterGroup = 9000;
@@ -28,6 +30,7 @@ struct AppSettings {
     int DefaultBattleParam = 0;
     bool FirstRun = true;
     bool Maximized = false;
+    // TempDir was empty in Settings.ini: an empty TempDir is not written back.
     bool TempDirFromSystem = false;
     std::vector<std::string> FighterList;
     std::array<std::string, kColumnCount> ColumnNames{};
@@ -44,9 +47,9 @@ inline constexpr std::size_t kColumnNameBytes = 63;
 // other than 1 or 2 as 0.
 void readGeneralSettings(Kel_IniHandler& store, AppSettings& settings);
 
-// Writes section General's keys as the program does at close (TempDir only
-// when it did not come from the system; FirstRun as 0). Window placement
-// keys are the window's own.
+// Writes section General's keys as the program does at close (TempDir
+// unless it is empty and was so in the file; FirstRun as 0). Window
+// placement keys are the window's own.
 void writeGeneralSettings(Kel_IniHandler& store, const AppSettings& settings);
 
 // Reads section ColumnOrder keys 0..16. At the first missing key the whole
@@ -59,7 +62,14 @@ void writeColumnOrder(Kel_IniHandler& store, const ColumnOrderArray& order);
 // there is no file: at most 16, each cut to 63 bytes; missing lines stay empty.
 std::array<std::string, kColumnCount> columnNamesFromLines(const std::vector<std::string>* lines);
 
-// The system's temporary folder fills an empty TempDir; false when there is none.
-bool fillTemporaryFolder(AppSettings& settings);
+// The temporary folder in use, as an absolute path: TempDir, or the
+// system's temporary folder when TempDir is empty; none when TempDir is
+// empty and the system has none. Every reader of TempDir asks here.
+// The settings as the program uses them: a relative MainDir, TempDir or
+// MugenExeFile taken from folder, the folder that holds Settings.ini, as
+// the program has always read them. The stored values stay as typed.
+AppSettings withPathsFrom(AppSettings settings, const std::string& folder);
+
+std::optional<std::string> temporaryFolderInUse(const AppSettings& settings);
 
 } // namespace zorvik

@@ -3,39 +3,23 @@
 #include <algorithm>
 
 #include "core/platform/file_io.h"
+#include "core/text/ascii_text.h"
 #include "core/text/encoding.h"
 
 namespace zorvik {
 
 namespace {
 
-std::string_view trim(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-    while (!text.empty() && blank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && blank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-bool sameName(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) {
-        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [&](char x, char y) { return lower(x) == lower(y); });
-}
+using text::trimmed;
 
 // The section name of a "[name]" line, or none for any other line.
 std::optional<std::string_view> sectionName(std::string_view line) {
-    line = trim(line);
+    line = trimmed(line);
     if (line.empty() || line.front() != '[') {
         return std::nullopt;
     }
     const std::size_t close = line.find(']');
-    return trim(
+    return trimmed(
         line.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
 }
 
@@ -45,7 +29,7 @@ std::optional<std::string_view> keyName(std::string_view line) {
     if (equals == std::string_view::npos || sectionName(line)) {
         return std::nullopt;
     }
-    return trim(line.substr(0, equals));
+    return trimmed(line.substr(0, equals));
 }
 
 } // namespace
@@ -88,7 +72,7 @@ IniDocument IniDocument::parse(std::string_view text) {
 std::optional<std::size_t> IniDocument::findSection(std::string_view section) const {
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const auto name = sectionName(lines_[i]);
-        if (name && sameName(*name, section)) {
+        if (name && text::equalsIgnoringAsciiCase(*name, section)) {
             return i;
         }
     }
@@ -108,7 +92,7 @@ std::optional<std::size_t> IniDocument::findKey(std::size_t headerLine,
     const std::size_t end = sectionEnd(headerLine);
     for (std::size_t i = headerLine + 1; i < end; ++i) {
         const auto name = keyName(lines_[i]);
-        if (name && sameName(*name, key)) {
+        if (name && text::equalsIgnoringAsciiCase(*name, key)) {
             return i;
         }
     }
@@ -126,7 +110,7 @@ std::optional<std::string> IniDocument::value(std::string_view section,
         return std::nullopt;
     }
     const std::string& text = lines_[*line];
-    return std::string(trim(std::string_view(text).substr(text.find('=') + 1)));
+    return std::string(trimmed(std::string_view(text).substr(text.find('=') + 1)));
 }
 
 void IniDocument::setValue(std::string_view section, std::string_view key, std::string_view value) {
@@ -144,7 +128,7 @@ void IniDocument::setValue(std::string_view section, std::string_view key, std::
     }
     // After the section's last non-blank line, so blank separators stay last.
     std::size_t insertAt = sectionEnd(*header);
-    while (insertAt > *header + 1 && trim(lines_[insertAt - 1]).empty()) {
+    while (insertAt > *header + 1 && trimmed(lines_[insertAt - 1]).empty()) {
         --insertAt;
     }
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), line);

@@ -55,8 +55,6 @@ public:
 
     const std::string& fileName() const { return fileName_; }
     const std::string& section() const { return section_; }
-    int defaultInt() const { return defaultInt_; }
-    const std::string& defaultString() const { return defaultString_; }
 
 private:
     void setRelativeFileName(const std::string& name);

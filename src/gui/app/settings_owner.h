@@ -8,34 +8,48 @@
 
 namespace zorvik::gui {
 
-// Holds the program's settings while it runs (read at start, written at
-// close) and announces their changes, so that each pane refreshes what it
-// derived from them and no one keeps a list of what to rebuild. Panes
-// connect as the window builds them, and the window builds them in the
-// order of refresh: detail labels, list, opponents menu, tool tips.
+// Holds the program's settings while it runs (loaded at start, saved at
+// close) and announces every change, so that each pane refreshes what it
+// derived from them and no one keeps a list of what to rebuild. Values
+// change only through the setters below. Panes connect as the window
+// builds them, and the window builds them in the order of refresh: detail
+// labels, list, opponents menu, tool tips.
 class SettingsOwner : public QObject {
     Q_OBJECT
 public:
-    explicit SettingsOwner(QObject* parent = nullptr) : QObject(parent) {}
+    // pathFolder is where relative folders of the settings are taken from
+    // (the folder of Settings.ini); empty leaves them as they are.
+    explicit SettingsOwner(AppSettings initial = {}, std::string pathFolder = {},
+                           QObject* parent = nullptr);
 
+    // The settings as stored and shown in the settings dialog.
     const AppSettings& settings() const { return settings_; }
-    // For loading and for the choices that no pane derives anything from
-    // (the parameter set in use, the window placement): no announcement.
-    AppSettings& values() { return settings_; }
+    // The same with MainDir, TempDir and MugenExeFile as absolute paths:
+    // what the panes and jobs use.
+    const AppSettings& inUse() const { return inUse_; }
 
     // Replaces every setting, as the settings dialog's OK does, then announces it.
     void store(const AppSettings& settings);
     // Appends an opponent line to FighterList and announces that.
     void addFighter(const std::string& line);
+    // Chooses the parameter set of battles (0 A, 1 B, 2 C; any other as A)
+    // and announces that.
+    void setDefaultBattleParam(int set);
 
 signals:
     // Any setting may have changed.
     void changed();
     // Only FighterList changed.
     void fightersChanged();
+    // Only DefaultBattleParam changed.
+    void battleParamChanged();
 
 private:
+    void takeNewValues();
+
     AppSettings settings_;
+    std::string pathFolder_;
+    AppSettings inUse_;
 };
 
 } // namespace zorvik::gui

@@ -15,6 +15,10 @@ public:
     virtual void setPanelText(const QString& text) = 0;
     // The first panel's text with three flashes.
     virtual void ShowStatusMessage(const QString& text) = 0;
+    // Starts the first panel's blink without going back to its first phase.
+    virtual void startBlink() = 0;
+    // The second panel's text (what the last list update found gone).
+    virtual void setOtherPanelText(const QString& text) = 0;
 };
 
 } // namespace zorvik::gui

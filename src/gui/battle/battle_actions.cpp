@@ -2,13 +2,17 @@
 
 #include <filesystem>
 
+#include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTreeView>
 #include <QUrl>
 
 #include "core/catalogue/columns.h"
 #include "core/platform/directory_listing.h"
 #include "core/platform/user_messages.h"
+#include "core/roster/character_def.h"
+#include "core/settings/integer_text.h"
 #include "gui/app/settings_owner.h"
 #include "gui/app/status_messages.h"
 #include "gui/list/character_list_pane.h"
@@ -71,6 +75,20 @@ void BattleActions::buildPopupMenu(QWidget* window) {
     N7 = PopupMenu3->addAction(QStringLiteral("対戦キャラに登録(&R)"));
     N7->setObjectName(QStringLiteral("N7"));
     connect(N7, &QAction::triggered, this, &BattleActions::N7Click);
+    exposeToAccessibilityTools(window);
+}
+
+void BattleActions::exposeToAccessibilityTools(QWidget* window) {
+    auto* mainWindow = qobject_cast<QMainWindow*>(window);
+    if (mainWindow == nullptr) {
+        return;
+    }
+    // Qt gives a popup menu no accessible parent but the application, which
+    // lists no popups, so tools could not reach it. Hung from the menu bar
+    // as an invisible item, as the debug menu is, it is found as the main
+    // menu's are, with its submenu below it.
+    PopupMenu3->setTitle(QStringLiteral("キャラクター"));
+    mainWindow->menuBar()->addMenu(PopupMenu3)->setVisible(false);
 }
 
 std::optional<std::string> BattleActions::GetSelectedColumnText(int column, std::size_t size) {
@@ -86,11 +104,15 @@ std::optional<std::string> BattleActions::GetSelectedColumnText(int column, std:
 }
 
 std::optional<std::string> BattleActions::battleName() {
-    auto fileName = GetSelectedColumnText(kFileNameColumn, kBattleNameSize);
-    if (!fileName) {
+    const auto fileName = GetSelectedColumnText(kFileNameColumn, kBattleNameSize);
+    const auto fileType =
+        fileName ? GetSelectedColumnText(kFileTypeColumn, kFileTypeSize) : std::nullopt;
+    if (!fileName || !fileType) {
         messages_.show(kFailed);
+        return std::nullopt;
     }
-    return fileName;
+    return engineCharacterPath(characterFolder(settings_.inUse().MainDir), *fileName,
+                               parseWholeInt(*fileType).value_or(-1));
 }
 
 void BattleActions::BuildBattleMenu() {
@@ -161,11 +183,11 @@ void BattleActions::Open1Click() {
 }
 
 void BattleActions::openFolder(const std::string& fileName) {
-    const std::string folder = characterFolder(settings_.settings().MainDir);
+    const std::string folder = characterFolder(settings_.inUse().MainDir);
     // The folder as it is on disk: its name may differ in letter case or be kept in Shift-JIS.
     std::error_code error;
     const std::filesystem::path onDisk =
-        std::filesystem::absolute(platform::resolveInFolder(folder, fileName), error);
+        std::filesystem::absolute(platform::resolvePathInFolder(folder, fileName), error);
     if (error || !std::filesystem::is_directory(onDisk, error) || !shell_.open(folderUrl(onDisk))) {
         messages_.show("フォルダを開けませんでした\n" + folder + "/" + fileName);
     }

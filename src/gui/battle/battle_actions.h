@@ -42,22 +42,26 @@ public:
     // does not fit size bytes.
     std::optional<std::string> GetSelectedColumnText(int column, std::size_t size);
 
-    QMenu* popupMenu() const { return PopupMenu3; }
-
 public slots:
     // N8 gets one item per FighterList line; it is disabled when there is none.
     void BuildBattleMenu();
     // Opens PopupMenu3 unless no row is selected or the point is in the header band.
     void ListView1ContextPopup(const QPoint& listPos, const QPoint& globalPos);
+    // 対戦キャラに登録(&R)
     void N7Click();
+    // "<opponent> と対戦", an item of the submenu 対戦 (N8)
     void BattleSubMenuClick(QAction* sender);
+    // 開く(&O)
     void Open1Click();
+    // 完全削除 (the hidden debug menu)
     void N10Click();
 
 private:
     void buildPopupMenu(QWidget* window);
-    // The selected row's FILENAME as a battle or an opponent takes it; none
-    // (after the failure message) when it cannot be read.
+    void exposeToAccessibilityTools(QWidget* window);
+    // The selected row as a battle or an opponent takes it: its FILENAME, or
+    // the relative path of its .def for a folder in a group folder; none
+    // (after the failure message) when the row cannot be read.
     std::optional<std::string> battleName();
     void openFolder(const std::string& fileName);
 
@@ -69,11 +73,11 @@ private:
     StatusMessages& status_;
     EngineStarter engine_;
     ListContextMenuEvents* listEvents_ = nullptr;
-    QMenu* PopupMenu3 = nullptr;
-    QAction* Open1 = nullptr;
-    QMenu* N8 = nullptr;
-    QAction* N6 = nullptr;
-    QAction* N7 = nullptr;
+    QMenu* PopupMenu3 = nullptr; // the list's popup menu
+    QAction* Open1 = nullptr;    // 開く(&O)
+    QMenu* N8 = nullptr;         // 対戦
+    QAction* N6 = nullptr;       // separator
+    QAction* N7 = nullptr;       // 対戦キャラに登録(&R)
 };
 
 } // namespace zorvik::gui

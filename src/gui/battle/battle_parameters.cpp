@@ -20,6 +20,7 @@ BattleParameters::BattleParameters(SettingsOwner& settings, const std::array<QAc
     }
     new TextFieldKeys(*window, keys);
     connect(&settings_, &SettingsOwner::changed, this, &BattleParameters::showParameterTexts);
+    connect(&settings_, &SettingsOwner::battleParamChanged, this, &BattleParameters::showSelection);
 }
 
 void BattleParameters::showParameterTexts() {
@@ -35,18 +36,14 @@ void BattleParameters::showParameterTexts() {
 }
 
 void BattleParameters::showSelection() {
-    int& selected = settings_.values().DefaultBattleParam;
-    if (selected != 1 && selected != 2) {
-        selected = 0;
-    }
-    const auto index = static_cast<std::size_t>(selected);
+    const int set = settings_.settings().DefaultBattleParam;
+    const auto index = static_cast<std::size_t>(set == 1 || set == 2 ? set : 0);
     items_[index]->setChecked(true);
     buttons_[index]->setChecked(true);
 }
 
 void BattleParameters::M_ParamCClick(int tag) {
-    settings_.values().DefaultBattleParam = tag;
-    showSelection();
+    settings_.setDefaultBattleParam(tag);
 }
 
 } // namespace zorvik::gui

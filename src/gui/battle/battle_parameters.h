@@ -26,11 +26,13 @@ public:
 
     // The tool buttons' hints become the three parameter texts.
     void showParameterTexts();
-    // Marks the item and presses the button of the set in DefaultBattleParam.
+    // Marks the item and presses the button of the set in DefaultBattleParam
+    // (also whenever the set changes).
     void showSelection();
 
 public slots:
-    // A set chosen by its item or button (tag 0, 1 or 2).
+    // パラメータA, B or C (M_ParamA to M_ParamC, ToolButton3 to ToolButton5):
+    // a set chosen by its item or button (tag 0, 1 or 2).
     void M_ParamCClick(int tag);
 
 private:

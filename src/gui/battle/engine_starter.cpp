@@ -33,11 +33,11 @@ EngineStarter::EngineStarter(const SettingsOwner& settings, UserMessages& messag
     : settings_(settings), messages_(messages), shell_(shell) {}
 
 bool EngineStarter::engineExists() const {
-    return launch::isExistingFile(settings_.settings().MugenExeFile);
+    return launch::isExistingFile(settings_.inUse().MugenExeFile);
 }
 
 const std::string& EngineStarter::parameterText() const {
-    const AppSettings& settings = settings_.settings();
+    const AppSettings& settings = settings_.inUse();
     switch (settings.DefaultBattleParam) {
     case 1:
         return settings.BattleParamB;
@@ -50,7 +50,7 @@ const std::string& EngineStarter::parameterText() const {
 
 void EngineStarter::startBattle(const std::string& fileName, const std::string& opponent) {
     const launch::BattleCommand command = launch::makeBattleCommand(
-        {settings_.settings().MugenExeFile, fileName, opponent, parameterText(), pathVariable()});
+        {settings_.inUse().MugenExeFile, fileName, opponent, parameterText(), pathVariable()});
     switch (command.problem) {
     case launch::BattleProblem::ParametersTooLong:
         messages_.show("対戦パラメータが長すぎます\nキャラ名と対戦パラメータを合わせて" +

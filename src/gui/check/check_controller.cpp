@@ -3,42 +3,42 @@
 #include <QWidget>
 
 #include "core/check/collection_check.h"
+#include "core/platform/job_observer.h"
 #include "core/settings/app_settings.h"
-#include "gui/check/queued_check_observer.h"
 #include "gui/jobs/dialog_worker.h"
+#include "gui/jobs/job_panes.h"
 #include "gui/jobs/progress_dialog.h"
+#include "gui/jobs/queued_observer.h"
 
 namespace zorvik::gui {
 
-CheckController::CheckController(Kel_CharacterDb& catalogue, UserMessages& messages,
-                                 QWidget* window)
-    : QObject(window), catalogue_(catalogue), window_(window), dialog_(new TForm3(window)),
-      worker_(new DialogWorker(*dialog_, messages, this)) {
+CheckController::CheckController(const JobPanes& panes, DialogWorker& worker,
+                                 Kel_CharacterDb& catalogue, UserMessages& messages,
+                                 QObject* parent)
+    : QObject(parent), panes_(panes), worker_(worker), catalogue_(catalogue), messages_(messages),
+      dialog_(new TForm3(panes.window)) {
     dialog_->setObjectName(QStringLiteral("CheckProgress"));
     dialog_->setWindowTitle(QStringLiteral("コレクションを検査中"));
 }
 
 std::optional<CheckReport> CheckController::run(const AppSettings& settings) {
-    if (running_) {
+    if (worker_.isRunning()) {
         return std::nullopt;
     }
-    running_ = true;
-    void* ownerWindow = reinterpret_cast<void*>(window_ ? window_->winId() : WId{});
+    QWidget* window = panes_.window;
+    void* ownerWindow = reinterpret_cast<void*>(window ? window->winId() : WId{});
     const AppSettings copy = settings;
     CheckReport report;
-    const bool ran = worker_->run([&] { report = runJob(copy, ownerWindow); });
-    running_ = false;
+    const bool ran = worker_.run(*dialog_, [&] { report = runJob(copy, ownerWindow); });
     return ran ? std::optional(std::move(report)) : std::nullopt;
 }
 
 CheckReport CheckController::runJob(const AppSettings& settings, void* ownerWindow) {
-    QueuedCheckObserver observer(*this, *dialog_);
+    QueuedObserver<JobObserver> observer(*this, *dialog_, panes_, messages_);
     // The plug-ins come from ArchiverDLLs beside the executable.
     const CollectionCheckJob job{settings,           catalogue_, observer,
                                  dialog_->cancelFlag(), {},      ownerWindow};
-    CheckReport report = RunCollectionCheck(job);
-    observer.closeDialog();
-    return report;
+    return RunCollectionCheck(job);
 }
 
 } // namespace zorvik::gui

@@ -6,8 +6,6 @@
 
 #include "core/check/check_report.h"
 
-class QWidget;
-
 namespace zorvik {
 class Kel_CharacterDb;
 class UserMessages;
@@ -18,18 +16,20 @@ namespace zorvik::gui {
 
 class DialogWorker;
 class TForm3;
+struct JobPanes;
 
-// Runs one collection check at a time: the job on a worker thread, its
-// progress dialog modally over the window until the job ends. Escape or
-// the cancel button stop it after the character in hand.
+// Runs collection checks: the job on the window's worker, its progress
+// dialog up over the window until the job ends. Escape or the cancel
+// button stop it after the character in hand.
 class CheckController : public QObject {
     Q_OBJECT
 public:
-    CheckController(Kel_CharacterDb& catalogue, UserMessages& messages, QWidget* window);
+    CheckController(const JobPanes& panes, DialogWorker& worker, Kel_CharacterDb& catalogue,
+                    UserMessages& messages, QObject* parent);
 
     // Checks the collection of settings (read now) and returns what was
-    // found, also when stopped; none when the check could not start or
-    // one is already running.
+    // found, also when stopped; none when the check could not start or a
+    // job is already running.
     std::optional<CheckReport> run(const AppSettings& settings);
 
     TForm3& dialog() { return *dialog_; }
@@ -37,11 +37,11 @@ public:
 private:
     CheckReport runJob(const AppSettings& settings, void* ownerWindow);
 
+    const JobPanes& panes_;
+    DialogWorker& worker_;
     Kel_CharacterDb& catalogue_;
-    QWidget* window_;
+    UserMessages& messages_;
     TForm3* dialog_;
-    DialogWorker* worker_;
-    bool running_ = false;
 };
 
 } // namespace zorvik::gui

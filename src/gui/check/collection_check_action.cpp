@@ -9,23 +9,24 @@
 #include "gui/app/status_messages.h"
 #include "gui/check/check_controller.h"
 #include "gui/check/check_report_window.h"
+#include "gui/jobs/job_panes.h"
 #include "gui/list/character_list_pane.h"
 
 namespace zorvik::gui {
 
 CollectionCheckAction::CollectionCheckAction(Kel_CharacterDb& db, CharacterListPane& list,
-                                             const SettingsOwner& settings,
-                                             UserMessages& messages, StatusMessages& status,
-                                             QWidget* window)
-    : QObject(window), db_(db), list_(list), settings_(settings), messages_(messages),
-      status_(status), window_(window), controller_(new CheckController(db, messages, window)) {}
+                                             const SettingsOwner& settings, UserMessages& messages,
+                                             const JobPanes& panes, DialogWorker& worker)
+    : QObject(panes.window), db_(db), list_(list), settings_(settings), messages_(messages),
+      status_(panes.status), window_(panes.window),
+      controller_(new CheckController(panes, worker, db, messages, this)) {}
 
 CheckReportWindow* CollectionCheckAction::reportWindow() const {
     return reportWindow_;
 }
 
 void CollectionCheckAction::Check1Click() {
-    std::optional<CheckReport> report = controller_->run(settings_.settings());
+    std::optional<CheckReport> report = controller_->run(settings_.inUse());
     if (!report) {
         return;
     }

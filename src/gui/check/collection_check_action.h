@@ -19,8 +19,10 @@ namespace zorvik::gui {
 class CharacterListPane;
 class CheckController;
 class CheckReportWindow;
+class DialogWorker;
 class SettingsOwner;
 class StatusMessages;
+struct JobPanes;
 
 // The ツール menu's collection check: runs the check with its progress
 // dialog, shows the report beside the main window, selects a reported
@@ -29,18 +31,21 @@ class StatusMessages;
 class CollectionCheckAction : public QObject {
     Q_OBJECT
 public:
+    // The check runs on worker and reports to panes, beside panes.window.
     CollectionCheckAction(Kel_CharacterDb& db, CharacterListPane& list,
-                          const SettingsOwner& settings, UserMessages& messages, StatusMessages& status,
-                          QWidget* window);
+                          const SettingsOwner& settings, UserMessages& messages,
+                          const JobPanes& panes, DialogWorker& worker);
 
     CheckController& controller() { return *controller_; }
     // The report window, while one is open.
     CheckReportWindow* reportWindow() const;
 
 public slots:
+    // コレクションを検査(&C)...
     void Check1Click();
     // Selects the row of id in the main list, or says why it cannot.
     void selectEntry(qint64 id);
+    // 見つからないキャラをカタログから削除(&D)... in the report window
     void DeleteMissingClick();
 
 private:

@@ -64,6 +64,29 @@ void DetailGrid::currentChanged(const QModelIndex& current, const QModelIndex& p
     QMetaObject::invokeMethod(this, &DetailGrid::openCurrentEditor, Qt::QueuedConnection);
 }
 
+bool DetailGrid::atEdge(bool next) const {
+    const int row = currentIndex().row();
+    return next ? row >= model()->rowCount() - 1 : row <= 0;
+}
+
+bool DetailGrid::focusNextPrevChild(bool next) {
+    if (atEdge(next)) {
+        // Past the grid's ends the tab chain goes on, as it does for any other control.
+        return QWidget::focusNextPrevChild(next);
+    }
+    return QTableView::focusNextPrevChild(next);
+}
+
+void DetailGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    const bool forward = hint == QAbstractItemDelegate::EditNextItem;
+    const bool leaving =
+        (forward || hint == QAbstractItemDelegate::EditPreviousItem) && atEdge(forward);
+    QTableView::closeEditor(editor, leaving ? QAbstractItemDelegate::NoHint : hint);
+    if (leaving) {
+        QWidget::focusNextPrevChild(forward);
+    }
+}
+
 void DetailGrid::openCurrentEditor() {
     if (!hasFocus() || state() == QAbstractItemView::EditingState) {
         return;

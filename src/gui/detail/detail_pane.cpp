@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "core/platform/user_messages.h"
@@ -32,15 +33,15 @@ constexpr int kButtonHeight = 25;
 constexpr int kCheckBoxLeft = 50;
 constexpr int kCheckBoxBottom = 29;
 
-std::string updateFailureMessage(const CatalogueStatus& status) {
+} // namespace
+
+std::string DetailPane::updateFailureMessage(const CatalogueStatus& status) {
     using Stage = CatalogueStatus::Stage;
     const char* stage = status.failedAt == Stage::Prepare ? "prepare"
                         : status.failedAt == Stage::Run   ? "step"
                                                           : "finalize";
     return std::string("更新は失敗しました(") + stage + ")：" + status.error;
 }
-
-} // namespace
 
 DetailPane::DetailPane(Kel_CharacterDb& db, const SettingsOwner& settings, UserMessages& messages,
                        StatusMessages& statusBar, PortraitPane& portrait, QWidget* parent)
@@ -58,11 +59,21 @@ DetailPane::DetailPane(Kel_CharacterDb& db, const SettingsOwner& settings, UserM
     CheckBox1 = new QCheckBox(QStringLiteral("詳細表示する"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     connect(CheckBox1, &QCheckBox::clicked, this, &DetailPane::CheckBox1Click);
+    buildWriteBackButton();
+    setTabOrder(DGrid, CheckBox1);
+    setTabOrder(CheckBox1, Button2);
+}
+
+void DetailPane::buildWriteBackButton() {
     Button2 = new QPushButton(QStringLiteral("上記内容で更新"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     connect(Button2, &QPushButton::clicked, this, &DetailPane::Button2Click);
-    setTabOrder(DGrid, CheckBox1);
-    setTabOrder(CheckBox1, Button2);
+    // An access key would change the caption, so the button has a shortcut
+    // of its own; it works wherever the focus is in the window.
+    auto* shortcut = new QShortcut(kWriteBackKey, this, Button2, &QPushButton::click);
+    shortcut->setObjectName(QStringLiteral("WriteBackShortcut"));
+    Button2->setToolTip(QStringLiteral("編集した内容をカタログに書き込みます (%1)")
+                            .arg(kWriteBackKey.toString(QKeySequence::NativeText)));
 }
 
 void DetailPane::followList(const CharacterListPane& list) {
@@ -92,6 +103,9 @@ void DetailPane::ListView1SelectItem(int row, bool) {
 }
 
 bool DetailPane::LoadCharDetail(std::int64_t id) {
+    // The statement names its fifteen columns, so it always reports fifteen:
+    // the question for fewer ("カラム数が足りません。中断しますか？") could
+    // never come up and is not asked.
     const CatalogueStatus read = records_.readDetail(id, model_->recordValues());
     if (read.failedAt == CatalogueStatus::Stage::Prepare) {
         messages_.show("SELECT文の処理に失敗しました\n");

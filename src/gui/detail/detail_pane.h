@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 
+#include <QKeySequence>
 #include <QWidget>
 
 #include "core/catalogue/character_records.h"
@@ -35,6 +36,8 @@ class DetailPane : public QWidget {
 public:
     // The most bytes (UTF-8) that all 20 values may hold together.
     static constexpr std::size_t kMaxValueBytes = 3500;
+    // Presses Button2 (上記内容で更新) from the keyboard.
+    static inline const QKeySequence kWriteBackKey{QKeySequence(Qt::CTRL | Qt::Key_S)};
 
     DetailPane(Kel_CharacterDb& db, const SettingsOwner& settings, UserMessages& messages,
                StatusMessages& statusBar, PortraitPane& portrait, QWidget* parent);
@@ -52,17 +55,25 @@ public:
 
     DetailGridModel& detailTexts() const { return *model_; }
 
+    // The message of a failed write-back, named by the step that failed.
+    // A finalize fails only where SQLite reports an error the step did not,
+    // which a catalogue on a local disk never does; the text is kept for it.
+    static std::string updateFailureMessage(const CatalogueStatus& status);
+
 public slots:
     // Runs whether a row gained or lost the selection; loads the list's
     // selected row unless the row reported is the one last reported.
     void ListView1SelectItem(int row, bool selected);
+    // 詳細表示する
     void CheckBox1Click();
+    // 上記内容で更新
     void Button2Click();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void buildWriteBackButton();
     EditableFields editedFields() const;
     std::size_t valueBytes() const;
 
@@ -78,8 +89,8 @@ private:
     DetailGridModel* model_ = nullptr;
     QFrame* Panel3 = nullptr;
     DetailGrid* DGrid = nullptr;
-    QCheckBox* CheckBox1 = nullptr;
-    QPushButton* Button2 = nullptr;
+    QCheckBox* CheckBox1 = nullptr; // 詳細表示する
+    QPushButton* Button2 = nullptr; // 上記内容で更新 (the settings dialog's Button2 is キャンセル)
 };
 
 } // namespace zorvik::gui

@@ -4,13 +4,14 @@
 
 #include <QCoreApplication>
 
+#include "core/platform/stdout_redirect.h"
 #include "core/platform/user_messages.h"
 #include "gui/jobs/progress_dialog.h"
 
 namespace zorvik::gui {
 
-DialogWorker::DialogWorker(TForm3& dialog, UserMessages& messages, QObject* parent)
-    : QObject(parent), dialog_(dialog), messages_(messages) {}
+DialogWorker::DialogWorker(UserMessages& messages, QObject* parent)
+    : QObject(parent), messages_(messages) {}
 
 DialogWorker::~DialogWorker() {
     if (worker_.joinable()) {
@@ -18,26 +19,43 @@ DialogWorker::~DialogWorker() {
     }
 }
 
-bool DialogWorker::run(std::function<void()> job) {
-    dialog_.prepareForUpdate();
+bool DialogWorker::run(TForm3& dialog, std::function<void()> job) {
+    if (isRunning()) {
+        return false;
+    }
+    dialog.prepareForUpdate();
     if (!startWorker(std::move(job))) {
         return false;
     }
-    dialog_.runModal();
+    dialog_ = &dialog;
+    dialog.runModal();
     // Dismissed otherwise (the program is being closed): the job stops
     // after the item in hand.
     if (!workerDone_) {
-        dialog_.Button1Click();
+        stop();
     }
     waitForWorker();
+    dialog_ = nullptr;
+    emit finished();
     return true;
+}
+
+void DialogWorker::stop() {
+    if (dialog_ != nullptr) {
+        dialog_->Button1Click();
+    }
 }
 
 bool DialogWorker::startWorker(std::function<void()> job) {
     workerDone_ = false;
     try {
         worker_ = std::thread([this, job = std::move(job)] {
-            job();
+            {
+                // The archiver plug-ins trace to standard output; a windowed
+                // run shows none of it, even when started from a terminal.
+                const platform::StdoutRedirect quiet;
+                job();
+            }
             workerDone_ = true;
             // Wakes the UI thread's wait.
             QMetaObject::invokeMethod(this, &DialogWorker::workerFinished, Qt::QueuedConnection);

@@ -14,20 +14,29 @@ namespace zorvik::gui {
 
 class TForm3;
 
-// Runs one long job on a worker thread while its progress dialog is modal
-// on the UI thread. The job closes the dialog (with a queued call) when it
-// is done; a dialog dismissed otherwise (the program is being closed) asks
+// Runs a window's long jobs, one at a time: each on a worker thread while
+// its progress dialog is up on the UI thread. The job closes the dialog
+// (with a queued call) when it is done; a dialog dismissed otherwise asks
 // the job to stop, as its cancel button does.
 class DialogWorker : public QObject {
     Q_OBJECT
 public:
-    DialogWorker(TForm3& dialog, UserMessages& messages, QObject* parent);
+    DialogWorker(UserMessages& messages, QObject* parent);
     ~DialogWorker() override;
 
-    // Readies the dialog, runs job and returns when it has ended and the
-    // calls it queued have taken effect; false when no thread could be
-    // started (the user was told).
-    bool run(std::function<void()> job);
+    // Readies dialog, runs job and returns when it has ended and the calls
+    // it queued have taken effect; false when no thread could be started
+    // (the user was told) or another job is running.
+    bool run(TForm3& dialog, std::function<void()> job);
+
+    bool isRunning() const { return dialog_ != nullptr; }
+    // Asks the running job to stop after the item in hand, as its cancel
+    // button does; what it did so far stays.
+    void stop();
+
+signals:
+    // A job has ended, just before run returns.
+    void finished();
 
 private slots:
     // Nothing to do: its arrival wakes the wait for the worker.
@@ -39,8 +48,8 @@ private:
     // queued calls and message boxes.
     void waitForWorker();
 
-    TForm3& dialog_;
     UserMessages& messages_;
+    TForm3* dialog_ = nullptr; // the running job's
     std::thread worker_;
     std::atomic<bool> workerDone_{false};
 };

@@ -12,23 +12,24 @@ struct ListUpdateOutcome;
 namespace zorvik::gui {
 
 class DialogWorker;
-class ListUpdateHost;
 class TForm3;
+struct JobPanes;
 
-// Runs one list update at a time: the job on a worker thread, the
-// progress dialog modally on the UI thread until the job closes it.
+// Runs list updates: the job on the window's worker, the progress dialog
+// up until the job closes it. The update reports to the window's panes:
+// the status texts, the list to rebuild, and the rows it newly marked missing.
 class ListUpdateController : public QObject {
     Q_OBJECT
 public:
     // settings are read when an update starts; the update works on a copy.
-    ListUpdateController(ListUpdateHost& host, const AppSettings& settings,
+    ListUpdateController(const JobPanes& panes, DialogWorker& worker, const AppSettings& settings,
                          Kel_CharacterDb& catalogue, UserMessages& messages, QObject* parent);
 
     TForm3& dialog() { return *Form3; }
 
 public slots:
-    // Starts an update and returns when it has ended; a second request
-    // while one runs is ignored.
+    // Starts an update and returns when it has ended; a request while a
+    // job runs is ignored.
     void runOneUpdate();
 
 signals:
@@ -38,14 +39,14 @@ signals:
 private:
     // The worker thread's body.
     ListUpdateOutcome runJob(const AppSettings& settings, void* ownerWindow);
+    void showMissingCount(const ListUpdateOutcome& outcome);
 
-    ListUpdateHost& host_;
+    const JobPanes& panes_;
+    DialogWorker& worker_;
     const AppSettings& settings_;
     Kel_CharacterDb& catalogue_;
     UserMessages& messages_;
     TForm3* Form3;
-    DialogWorker* worker_;
-    bool running_ = false;
 };
 
 } // namespace zorvik::gui

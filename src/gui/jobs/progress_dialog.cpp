@@ -1,12 +1,14 @@
 #include "gui/jobs/progress_dialog.h"
 
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 
 #include "gui/app/designed_font.h"
 #include "gui/jobs/busy_indicator.h"
+#include "gui/jobs/input_block.h"
 
 namespace zorvik::gui {
 
@@ -19,7 +21,6 @@ TForm3::TForm3(QWidget* parent)
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("更新作業中"));
     setFont(designedFont());
-    setModal(true);
     setFixedSize(429, 94);
     Animate1->setGeometry(16, 16, 48, 48);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
@@ -46,9 +47,20 @@ void TForm3::prepareForUpdate() {
 }
 
 void TForm3::runModal() {
-    if (!closedByUpdate_) {
-        exec();
+    if (closedByUpdate_) {
+        return;
     }
+    // Not a modal dialog to the window system, which would then keep the
+    // close button of the window behind from working; the block keeps the
+    // user's input to this dialog all the same.
+    const InputBlock block(*this);
+    QEventLoop loop;
+    loop_ = &loop;
+    show();
+    if (isVisible()) {
+        loop.exec(QEventLoop::DialogExec);
+    }
+    loop_ = nullptr;
 }
 
 void TForm3::closeByUpdate() {
@@ -90,6 +102,10 @@ void TForm3::FormShow() {
 void TForm3::hideEvent(QHideEvent* event) {
     Animate1->stop();
     QDialog::hideEvent(event);
+    // Hidden by the job's end or by anyone else: the run is over.
+    if (loop_ != nullptr) {
+        loop_->quit();
+    }
 }
 
 void TForm3::closeEvent(QCloseEvent* event) {

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QEventLoop;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -12,9 +13,12 @@ namespace zorvik::gui {
 
 class BusyIndicator;
 
-// TForm3, "更新作業中": the modal dialog behind which a list update runs.
-// It owns the update's cancel flag. Only the update closes it; Escape and
-// the cancel button ask the update to stop.
+// TForm3, "更新作業中": the dialog behind which a long job runs; while it
+// is up, the user's input goes to it alone. One instance serves the list
+// update (owned by ListUpdateController); another, retitled
+// "コレクションを検査中", serves the collection check (owned by
+// CheckController). It owns the job's cancel flag. Only the job closes it;
+// Escape and the cancel button ask the job to stop.
 class TForm3 : public QDialog {
     Q_OBJECT
 public:
@@ -23,8 +27,9 @@ public:
     // Readies the dialog for a new update: flag cleared, button enabled, position 0.
     void prepareForUpdate();
 
-    // Shows the dialog modally until the update closes it; returns at once
-    // when the update asked for that before the dialog was shown.
+    // Shows the dialog, the only window that takes input, until the update
+    // closes it (or it is hidden otherwise); returns at once when the update
+    // asked for that before the dialog was shown.
     void runModal();
 
     // The update is over: the dialog goes.
@@ -36,7 +41,9 @@ public:
     void setProgressPosition(int position);
 
 public slots:
+    // キャンセル(&C)
     void Button1Click();
+    // Close(Debug)
     void Button2Click();
 
 protected:
@@ -55,6 +62,8 @@ private:
     QPushButton* Button2;
     std::atomic<bool> cancel_{false};
     bool closedByUpdate_ = false;
+    // The loop of runModal, while it runs.
+    QEventLoop* loop_ = nullptr;
 };
 
 } // namespace zorvik::gui

@@ -1,39 +1,67 @@
 #pragma once
 
-#include "core/discovery/list_update_observer.h"
+#include <string>
+#include <utility>
 
-class QObject;
+#include <QMetaObject>
+#include <QObject>
+#include <QString>
+
+#include "core/platform/user_messages.h"
+#include "gui/app/status_messages.h"
+#include "gui/jobs/job_panes.h"
+#include "gui/jobs/progress_dialog.h"
 
 namespace zorvik::gui {
 
-class ListUpdateHost;
-class TForm3;
-
-// Carries the list update's observer calls from its worker thread to the
-// UI thread, where each takes effect in the order the worker issued it.
-class QueuedObserver : public ListUpdateObserver {
+// Carries a long job's observer calls from its worker thread to the UI
+// thread, where each takes effect in the order the worker issued it: the
+// progress and the step text in the job's dialog, the status text in the
+// window's status bar. Observer is JobObserver or a job's extension of it,
+// whose own calls a subclass queues with post().
+template <typename Observer> class QueuedObserver : public Observer {
 public:
     // Every call is queued on context, an object of the UI thread that
-    // outlives the update.
-    QueuedObserver(QObject& context, ListUpdateHost& host, TForm3& dialog)
-        : context_(context), host_(host), dialog_(dialog) {}
+    // outlives the job; messages and questions go to messages, which shows
+    // them on the UI thread and waits for the answer.
+    QueuedObserver(QObject& context, TForm3& dialog, const JobPanes& panes, UserMessages& messages)
+        : context_(context), dialog_(dialog), panes_(panes), messages_(messages) {}
 
-    void setStatusText(const std::string& text) override;
-    void setLabel(const std::string& text) override;
-    void setProgressMaximum(int maximum) override;
-    void setProgressPosition(int position) override;
-    void closeDialog() override;
-    void reloadList() override;
-    void startBlink() override;
+    void setProgressMaximum(int maximum) override {
+        post([dialog = &dialog_, maximum] { dialog->setProgressMaximum(maximum); });
+    }
+    void setProgressPosition(int position) override {
+        post([dialog = &dialog_, position] { dialog->setProgressPosition(position); });
+    }
+    void setLabel(const std::string& text) override {
+        post([dialog = &dialog_, text] { dialog->setStepText(QString::fromStdString(text)); });
+    }
+    void setStatusText(const std::string& text) override {
+        post([status = &panes_.status, text] {
+            status->setPanelText(QString::fromStdString(text));
+        });
+    }
+    void done() override {
+        post([dialog = &dialog_] { dialog->closeByUpdate(); });
+    }
+    void show(const std::string& text) override { messages_.show(text); }
+    bool askYesNo(const std::string& text, const std::string& caption) override {
+        return messages_.askYesNo(text, caption);
+    }
+
+protected:
+    // One queue keeps the order. The calls outlive this object, so they
+    // hold what they change, not the observer.
+    template <typename Function> void post(Function function) {
+        QMetaObject::invokeMethod(&context_, std::move(function), Qt::QueuedConnection);
+    }
+    const JobPanes& panes() const { return panes_; }
 
 private:
-    // One queue keeps the order. The calls outlive this object, so they
-    // hold the host and the dialog, not the observer.
-    template <typename Function> void post(Function function);
-
     QObject& context_;
-    ListUpdateHost& host_;
     TForm3& dialog_;
+    const JobPanes& panes_;
+    UserMessages& messages_;
 };
 
 } // namespace zorvik::gui

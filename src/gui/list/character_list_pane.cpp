@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "core/catalogue/character_db.h"
+#include "core/catalogue/character_list_query.h"
 #include "core/platform/user_messages.h"
 #include "gui/app/pane_splitter.h"
 #include "gui/app/settings_owner.h"
@@ -91,10 +92,10 @@ QStringList CharacterListPane::captionsOf(const std::vector<int>& columns) const
 }
 
 void CharacterListPane::UpdateCharList() {
-    const std::vector<int> columns = shownColumns(settings_.settings().ColumnOrder);
-    const CharacterListQuery query = makeCharacterListQuery(columns, FilterClause, OrderClause);
-    model_->rebuild(columns, captionsOf(columns), query.deletedColumn,
-                    [&] { return db_.Select(query.sql, query.columnTypes, query.parameters); });
+    criteria_.shownColumns = shownColumns(settings_.settings().ColumnOrder);
+    const std::vector<int>& columns = criteria_.shownColumns;
+    model_->rebuild(columns, captionsOf(columns), deletedResultColumn(criteria_),
+                    [&] { return db_.SelectCharacterList(criteria_); });
     for (std::size_t k = 0; k < columns.size(); ++k) {
         ListView1->header()->resizeSection(
             static_cast<int>(k), kDefaultColumnWidths[static_cast<std::size_t>(columns[k])]);
@@ -143,25 +144,20 @@ bool CharacterListPane::selectRowOfId(std::int64_t id) {
 
 void CharacterListPane::ListView1ColumnClick(int section) {
     const int column = model_->columnTag(section);
-    if (column == SortColumn) {
-        if (SortDirection != "ASC") {
-            // The third click switches the sort off; the direction is left as it was.
-            OrderClause.clear();
-            SortColumn = -1;
-            UpdateCharList();
-            return;
-        }
-        SortDirection = "DESC";
+    ListSort& sort = criteria_.sort;
+    if (column != sort.column) {
+        sort = {column, SortDirection::Ascending};
+    } else if (sort.direction == SortDirection::Ascending) {
+        sort.direction = SortDirection::Descending;
     } else {
-        SortDirection = "ASC";
+        // The third click switches the sort off; the direction is left as it was.
+        sort.column = -1;
     }
-    OrderClause = makeOrderClause(column, SortDirection);
-    SortColumn = column;
     UpdateCharList();
 }
 
-void CharacterListPane::applySearch(const ListFilter& filter) {
-    FilterClause = filter;
+void CharacterListPane::applySearch(const ListSearch& search) {
+    criteria_.search = search;
     UpdateCharList();
 }
 

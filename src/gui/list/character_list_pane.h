@@ -7,8 +7,7 @@
 
 #include <QWidget>
 
-#include "core/catalogue/character_list_query.h"
-#include "core/roster/roster_export.h"
+#include "core/catalogue/list_criteria.h"
 
 class QItemSelection;
 class QSplitter;
@@ -58,8 +57,9 @@ public:
     // as shown has no such row (its search leaves it out, or it is gone).
     bool selectRowOfId(std::int64_t id);
 
-    // The list as shown, its search and its sort, for the roster export.
-    RosterSelection rosterSelection() const { return {FilterClause, OrderClause}; }
+    // The list as shown: its columns, its search and its sort, which the
+    // roster export writes in the same order.
+    const ListCriteria& criteria() const { return criteria_; }
 
     SearchBar* searchBar() const { return Panel2; }
     // ListView1, for the panes that add to what the list offers (its popup menu).
@@ -74,8 +74,8 @@ signals:
 
 public slots:
     void ListView1ColumnClick(int section);
-    // FilterClause becomes the search's clause; the list is rebuilt.
-    void applySearch(const zorvik::ListFilter& filter);
+    // The search becomes the list's; the list is rebuilt.
+    void applySearch(const zorvik::ListSearch& search);
 
 private:
     void buildListView();
@@ -89,10 +89,8 @@ private:
     QSplitter* Splitter1 = nullptr;
     QTreeView* ListView1 = nullptr;
     CharacterListModel* model_ = nullptr;
-    ListFilter FilterClause;
-    std::string OrderClause;
-    int SortColumn = -1;
-    std::string SortDirection;
+    // The shown columns are taken from the settings at each rebuild.
+    ListCriteria criteria_;
 };
 
 } // namespace zorvik::gui

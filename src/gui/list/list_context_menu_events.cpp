@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 
 namespace zorvik::gui {
 
@@ -17,7 +18,22 @@ int ListContextMenuEvents::headerBand() const {
     return list_.viewport()->geometry().top();
 }
 
+bool ListContextMenuEvents::isShiftF10(const QEvent& event) {
+    if (event.type() != QEvent::KeyPress) {
+        return false;
+    }
+    const auto& key = static_cast<const QKeyEvent&>(event);
+    return key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier;
+}
+
 bool ListContextMenuEvents::eventFilter(QObject* watched, QEvent* event) {
+    // Shift+F10 is the other keyboard way to a popup menu; the platform
+    // turns only the menu key into a context-menu event.
+    if (watched == &list_ && isShiftF10(*event)) {
+        const QPoint listPos = currentRowPoint();
+        emit requested(listPos, list_.mapToGlobal(listPos));
+        return true;
+    }
     if (event->type() != QEvent::ContextMenu) {
         return false;
     }

@@ -139,10 +139,9 @@ void SearchBar::FindTBClearClick() {
 }
 
 void SearchBar::Timer1Timer() {
-    const ListFilter filter =
-        makeListFilter(ComboBox1->currentIndex(), Edit1->text().toStdString(), matchMode_);
+    const ListSearch search{ComboBox1->currentIndex(), matchMode_, Edit1->text().toStdString()};
     Timer1->stop();
-    emit searchApplied(filter);
+    emit searchApplied(search);
 }
 
 void SearchBar::resizeEvent(QResizeEvent*) {

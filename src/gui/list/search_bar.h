@@ -5,7 +5,8 @@
 
 #include <QWidget>
 
-#include "core/catalogue/character_list_query.h"
+#include "core/catalogue/columns.h"
+#include "core/catalogue/list_criteria.h"
 
 class QAction;
 class QComboBox;
@@ -41,16 +42,22 @@ public:
     QAction* containsModeItem() const { return N5; }
 
 public slots:
+    // The search text.
     void Edit1Change();
+    // 検索対象: the search column.
     void ComboBox1Change();
+    // The match modes of PopupMenu2 (に一致, で始まる, で終わる, を含む), N5 among them.
     void N5Click(QAction* sender);
+    // The match-mode button beside the search text.
     void SpeedButton1Click();
+    // The search box's clear button (×).
     void FindTBClearClick();
     // Applies the search now.
     void Timer1Timer();
 
 signals:
-    void searchApplied(const zorvik::ListFilter& filter);
+    // The search as the bar holds it now: column, match mode and text.
+    void searchApplied(const zorvik::ListSearch& search);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

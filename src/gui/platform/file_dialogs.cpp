@@ -40,6 +40,8 @@ std::optional<QString> FileDialogs::chooseFolder(QWidget* parent, const QString&
     QFileDialog dialog(parent, title, startFolder);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::ShowDirsOnly);
+    // Only an existing folder is chosen: the "new folder" button stays off.
+    dialog.setOption(QFileDialog::ReadOnly);
     dialog.setFileMode(QFileDialog::Directory);
     return run(dialog);
 }

@@ -9,8 +9,8 @@
 #include <QStyleOptionFocusRect>
 
 #include "core/platform/file_io.h"
-#include "core/platform/folders.h"
 #include "core/platform/user_messages.h"
+#include "core/settings/app_settings.h"
 #include "gui/app/settings_owner.h"
 #include "gui/list/character_list_pane.h"
 #include "gui/platform/choosers.h"
@@ -40,10 +40,8 @@ QSize fittedSize(QSize image, QSize box) {
 } // namespace
 
 PortraitPane::PortraitPane(Kel_CharacterDb& db, const SettingsOwner& settings,
-                           UserMessages& messages, Choosers& choosers, std::string programFolder,
-                           QWidget* parent)
-    : QWidget(parent), store_(db), settings_(settings), messages_(messages), choosers_(choosers),
-      programFolder_(std::move(programFolder)) {
+                           UserMessages& messages, Choosers& choosers, QWidget* parent)
+    : QWidget(parent), store_(db), settings_(settings), messages_(messages), choosers_(choosers) {
     setObjectName(QStringLiteral("Img"));
     setAccessibleName(QStringLiteral("キャラクターの画像"));
     setAccessibleDescription(QStringLiteral("クリックすると画像ファイルで置き換えます"));
@@ -129,25 +127,34 @@ void PortraitPane::ImgClick() {
         update();
         return;
     }
-    hasImage_ = saveTemporaryPng();
-    if (hasImage_) {
-        storeTemporaryPng(*id);
-        update();
-        std::remove(kTemporaryFileName);
+    const auto temporaryFile = saveTemporaryPng();
+    hasImage_ = temporaryFile.has_value();
+    update();
+    if (temporaryFile) {
+        storeTemporaryPng(*id, *temporaryFile);
+        std::remove(temporaryFile->c_str());
     }
-    platform::setCurrentFolder(programFolder_);
 }
 
-bool PortraitPane::saveTemporaryPng() const {
-    // A temporary folder that cannot be entered gets no file anywhere else.
-    return platform::setCurrentFolder(settings_.settings().TempDir) &&
-           portraitImage_.save(QString::fromUtf8(kTemporaryFileName), "PNG");
+std::optional<std::string> PortraitPane::saveTemporaryPng() const {
+    const auto folder = temporaryFolderInUse(settings_.inUse());
+    if (!folder) {
+        messages_.show("一時ディレクトリを設定できません");
+        return std::nullopt;
+    }
+    const std::string path = *folder + (folder->back() == '/' ? "" : "/") + kTemporaryFileName;
+    // A temporary folder that cannot be written gets no file anywhere else.
+    if (!portraitImage_.save(QString::fromStdString(path), "PNG")) {
+        messages_.show("書き込みに失敗しました : " + path);
+        return std::nullopt;
+    }
+    return path;
 }
 
-void PortraitPane::storeTemporaryPng(std::int64_t id) {
+void PortraitPane::storeTemporaryPng(std::int64_t id, const std::string& temporaryFile) {
     std::vector<std::uint8_t> png;
-    if (!platform::readWholeFile(kTemporaryFileName, png)) {
-        messages_.show(std::string("書き込みに失敗しました : ") + kTemporaryFileName);
+    if (!platform::readWholeFile(temporaryFile, png)) {
+        messages_.show("書き込みに失敗しました : " + temporaryFile);
         return;
     }
     const CatalogueStatus written = store_.writeById(id, png);

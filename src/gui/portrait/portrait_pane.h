@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include <QImage>
@@ -32,10 +33,9 @@ public:
         "Image|*.bmp;*.png;*.jpg;*.tif;*.emf;*.gif;|all|*.*";
     static constexpr const char* kTemporaryFileName = "tempimage.png";
 
-    // The replacement goes through the temporary folder of the settings and
-    // ends in programFolder, the program's current folder.
+    // The replacement goes through a PNG file in the temporary folder in use.
     PortraitPane(Kel_CharacterDb& db, const SettingsOwner& settings, UserMessages& messages,
-                 Choosers& choosers, std::string programFolder, QWidget* parent);
+                 Choosers& choosers, QWidget* parent);
 
     // The list whose selected character a click replaces the portrait of.
     void followList(const CharacterListPane& list) { list_ = &list; }
@@ -59,14 +59,15 @@ protected:
 
 private:
     void drawNoImage(QPainter& painter) const;
-    bool saveTemporaryPng() const;
-    void storeTemporaryPng(std::int64_t id);
+    // The absolute path of the PNG written; none (after telling the user)
+    // when it cannot be written.
+    std::optional<std::string> saveTemporaryPng() const;
+    void storeTemporaryPng(std::int64_t id, const std::string& temporaryFile);
 
     PortraitStore store_;
     const SettingsOwner& settings_;
     UserMessages& messages_;
     Choosers& choosers_;
-    std::string programFolder_;
     const CharacterListPane* list_ = nullptr;
     bool hasImage_ = false;
     QImage portraitImage_;

@@ -35,28 +35,31 @@ RosterExportAction::RosterExportAction(Kel_CharacterDb& db, const CharacterListP
 RosterOptions RosterExportAction::initialOptions() const {
     RosterOptions options = last_;
     if (options.target.empty()) {
-        options.target = defaultRosterTarget(settings_.settings().MugenExeFile);
+        options.target = defaultRosterTarget(settings_.inUse().MugenExeFile);
     }
     return options;
 }
 
 void RosterExportAction::SelectDef1Click() {
-    RosterExportDialog dialog(choosers_, initialOptions(), list_.listView()->model()->rowCount(),
-                              window_);
-    if (dialog.exec() != QDialog::Accepted) {
-        return;
-    }
-    last_ = dialog.options();
     RosterReport report;
-    {
-        const WaitCursor wait;
-        report = ExportRoster(db_, settings_.settings().MainDir, list_.rosterSelection(), last_);
+    const auto exportRoster = [this, &report](const RosterOptions& options) {
+        last_ = options;
+        report = exportWith(options);
+        if (!report.succeeded()) {
+            messages_.show("select.defを書き出せませんでした。\n" + report.errorText);
+        }
+        return report.succeeded();
+    };
+    RosterExportDialog dialog(choosers_, initialOptions(), list_.listView()->model()->rowCount(),
+                              exportRoster, window_);
+    if (dialog.exec() == QDialog::Accepted) {
+        showReport(report);
     }
-    if (!report.succeeded()) {
-        messages_.show("select.defを書き出せませんでした。\n" + report.errorText);
-        return;
-    }
-    showReport(report);
+}
+
+RosterReport RosterExportAction::exportWith(const RosterOptions& options) const {
+    const WaitCursor wait;
+    return ExportRoster(db_, settings_.inUse().MainDir, list_.criteria(), options);
 }
 
 void RosterExportAction::showReport(const RosterReport& report) {

@@ -28,10 +28,12 @@ public:
                        QWidget* window);
 
 public slots:
+    // select.defを書き出す(&S)...
     void SelectDef1Click();
 
 private:
     RosterOptions initialOptions() const;
+    RosterReport exportWith(const RosterOptions& options) const;
     void showReport(const RosterReport& report);
 
     Kel_CharacterDb& db_;

@@ -31,8 +31,9 @@ QRadioButton* makeRadio(QWidget& parent, const QString& objectName, const QStrin
 } // namespace
 
 RosterExportDialog::RosterExportDialog(Choosers& choosers, const RosterOptions& initial,
-                                       int shownRows, QWidget* parent)
-    : QDialog(parent), choosers_(choosers), shownRows_(shownRows) {
+                                       int shownRows, Export exportRoster, QWidget* parent)
+    : QDialog(parent), choosers_(choosers), shownRows_(shownRows),
+      export_(std::move(exportRoster)) {
     setObjectName(QStringLiteral("RosterExportDialog"));
     setWindowTitle(QStringLiteral("select.defを書き出す"));
     setFont(designedFont());
@@ -74,9 +75,15 @@ QDialogButtonBox* RosterExportDialog::makeButtons() {
     QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
     cancel->setObjectName(QStringLiteral("CancelButton"));
     cancel->setText(QStringLiteral("キャンセル"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, &RosterExportDialog::exportAndClose);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     return buttons;
+}
+
+void RosterExportDialog::exportAndClose() {
+    if (export_(options())) {
+        accept();
+    }
 }
 
 QWidget* RosterExportDialog::makeTargetRow() {
@@ -125,9 +132,9 @@ QWidget* RosterExportDialog::makeModeGroup() {
     auto* group = new QGroupBox(QStringLiteral("[Characters] の書き方"), this);
     auto* layout = new QVBoxLayout(group);
     layout->setSpacing(2);
-    ReplaceButton =
-        addExplainedRadio(*group, QStringLiteral("ReplaceButton"), QStringLiteral("置き換える(&R)"),
-                          QStringLiteral("[Characters] を、今回書き出すキャラクターの行だけにします。"));
+    ReplaceButton = addExplainedRadio(
+        *group, QStringLiteral("ReplaceButton"), QStringLiteral("置き換える(&R)"),
+        QStringLiteral("[Characters] を、今回書き出すキャラクターの行だけにします。"));
     MergeButton = addExplainedRadio(
         *group, QStringLiteral("MergeButton"), QStringLiteral("残して加える(&M)"),
         QStringLiteral("今回書き出さないキャラクター (カタログにないものなど) の行は残します。"));
@@ -151,9 +158,11 @@ QLabel* RosterExportDialog::makeRowCountLabel(int shownRows) {
         shownRows > 0
             ? QStringLiteral("一覧に表示中の %1 件を、今の検索と並び順のまま書き出します。\n"
                              "アーカイブのキャラクターはエンジンが読めないため書き出しません。\n"
-                             "元のファイルは .bak に残し、[Characters] の外は書き換えません。")
+                             "元のファイルは最初は .bak に、以降は日時付きの .bak に残し、\n"
+                             "[Characters] の外は書き換えません。")
                   .arg(shownRows)
-            : QStringLiteral("一覧にキャラクターがありません。検索を変えてから書き出してください。");
+            : QStringLiteral(
+                  "一覧にキャラクターがありません。検索を変えてから書き出してください。");
     auto* label = new QLabel(text, this);
     label->setObjectName(QStringLiteral("RowCountLabel"));
     return label;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QDialog>
 
 #include "core/roster/roster_options.h"
@@ -18,14 +20,19 @@ class Choosers;
 
 // Asks how to write the engine's select.def from the list as shown: the
 // target file, the stage and order=N every line gets, and whether the old
-// lines of other characters stay. Nothing is written here; the caller
-// exports with options() when the dialog is accepted.
+// lines of other characters stay. 書き出す hands the options to the
+// caller's export; the dialog closes only when that succeeded, so that after
+// a failure (a folder missing, a read-only file) the user's choices are
+// still there to be mended.
 class RosterExportDialog : public QDialog {
     Q_OBJECT
 public:
+    // Writes with the options; false (having told the user why) keeps the dialog open.
+    using Export = std::function<bool(const RosterOptions&)>;
+
     // initial fills the controls; shownRows is how many rows the list shows.
     RosterExportDialog(Choosers& choosers, const RosterOptions& initial, int shownRows,
-                       QWidget* parent);
+                       Export exportRoster, QWidget* parent);
 
     // The options as the controls stand.
     RosterOptions options() const;
@@ -33,6 +40,7 @@ public:
 private slots:
     void chooseTarget();
     void updateInputs();
+    void exportAndClose();
 
 private:
     QFormLayout* makeForm();
@@ -47,6 +55,7 @@ private:
 
     Choosers& choosers_;
     int shownRows_ = 0;
+    Export export_;
     QLineEdit* TargetEdit = nullptr;
     QRadioButton* StageNone = nullptr;
     QRadioButton* StageRandom = nullptr;

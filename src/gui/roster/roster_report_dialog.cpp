@@ -22,15 +22,22 @@ std::string lineCount(std::size_t lines) {
 } // namespace
 
 std::string rosterSummary(const RosterReport& report) {
-    std::string text = report.unchanged
-                           ? report.target + " はすでにこの内容です。何も書き換えていません。"
-                           : report.target + " に " + lineCount(report.linesWritten) +
-                                 "を書き出しました。";
+    std::string text =
+        report.unchanged
+            ? report.target + " はすでにこの内容です。何も書き換えていません。"
+            : report.target + " に " + lineCount(report.linesWritten) + "を書き出しました。";
+    if (!report.linkPath.empty()) {
+        text += "\n" + report.linkPath + " はリンクなので、リンク先のファイルを書き換えました。";
+    }
     if (report.linesKept > 0) {
         text += "\n以前の行を " + lineCount(report.linesKept) + "残しました。";
     }
     if (!report.backupPath.empty()) {
         text += "\n元のファイルは " + report.backupPath + " に残してあります。";
+        if (report.backupPath != report.target + ".bak") {
+            text += "\n最初のバックアップ " + report.target +
+                    ".bak はそのまま残してあります (日時付きのバックアップは新しい 10 個まで)。";
+        }
     }
     return text;
 }

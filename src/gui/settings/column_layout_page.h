@@ -30,9 +30,11 @@ public slots:
     // Selecting in one list clears the other's selection.
     void ListBox1Click();
     void ListBox2Click();
-    // Moves the one selected column to the other list.
+    // ←→: moves the one selected column to the other list.
     void Button6Click();
+    // 上へ
     void Button7Click();
+    // 下へ
     void Button8Click();
 
 private:

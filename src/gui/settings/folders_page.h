@@ -32,8 +32,11 @@ public slots:
     // Leaving any of the three edits checks the character folder; a folder
     // that does not exist is only reported, and OK still takes it.
     void Edit1Exit();
+    // "..." beside キャラフォルダ
     void Button3Click();
+    // "..." beside 一時保存領域
     void Button4Click();
+    // "..." beside MUGEN実行ファイル
     void Button5Click();
 
 protected:

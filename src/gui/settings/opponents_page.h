@@ -21,8 +21,8 @@ public:
     void store(AppSettings& settings) const override;
 
 public slots:
-    // Removes the selected opponent; the one now in its place, or the new
-    // last one, becomes selected.
+    // 削除: removes the selected opponent; the one now in its place, or the
+    // new last one, becomes selected.
     void Button9Click();
 
 private:

@@ -45,8 +45,8 @@ private:
     std::string programFolder_;
     QTabWidget* PageControl1 = nullptr;
     std::vector<SettingsPage*> pages_;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
+    QPushButton* Button1 = nullptr; // OK
+    QPushButton* Button2 = nullptr; // キャンセル (the detail pane's Button2 is 上記内容で更新)
 };
 
 } // namespace zorvik::gui

@@ -55,6 +55,10 @@ QGroupBox* UpdatePage::buildUpdateGroup() {
     CheckBox6 = newCheckBox(GroupBox2, "CheckBox6", QStringLiteral("リスト済キャラも更新確認する"));
     CheckBox5 = newCheckBox(GroupBox2, "CheckBox5", QStringLiteral("起動時にリストを更新する"));
     CheckBox7 = newCheckBox(GroupBox2, "CheckBox7", QStringLiteral("画像を登録する"));
+    SubfoldersBox =
+        newCheckBox(GroupBox2, "SubfoldersBox", QStringLiteral("サブフォルダも検索する"));
+    SubfoldersBox->setToolTip(
+        QStringLiteral(".def の無いフォルダを分類フォルダとして、6階層下まで検索します"));
     Label10 = newLabel(GroupBox2, "Label10", QStringLiteral("Group"));
     Edit7 = newEdit(GroupBox2, "Edit7", Label10);
     Label11 = newLabel(GroupBox2, "Label11", QStringLiteral("Image"));
@@ -76,6 +80,7 @@ QGroupBox* UpdatePage::buildUpdateGroup() {
     layout->addWidget(CheckBox5);
     layout->addWidget(CheckBox7);
     layout->addLayout(numbers);
+    layout->addWidget(SubfoldersBox);
     return GroupBox2;
 }
 
@@ -116,8 +121,12 @@ void UpdatePage::load(const AppSettings& settings) {
     }
     CheckBox6->setChecked(settings.CharUpdateCheck);
     CheckBox5->setChecked(settings.UpdateListOnRun);
+    SubfoldersBox->setChecked(settings.SearchSubfolders);
     CheckBox7->setChecked(settings.RegisterSprite);
-    // Also when the box kept its state and so sent no toggle.
+    // Also when the box kept its state and so sent no toggle. Changed on
+    // purpose: opened with portraits off, the number boxes once kept their
+    // normal colours until the box was clicked; here their colours tell
+    // the box's state from the start.
     CheckBox7Click();
     Edit7->setText(QString::number(settings.RegisterGroup));
     Edit8->setText(QString::number(settings.RegisterImage));
@@ -133,6 +142,7 @@ void UpdatePage::store(AppSettings& settings) const {
     settings.RecognizeFileType = excluded;
     settings.CharUpdateCheck = CheckBox6->isChecked();
     settings.UpdateListOnRun = CheckBox5->isChecked();
+    settings.SearchSubfolders = SubfoldersBox->isChecked();
     settings.RegisterSprite = CheckBox7->isChecked();
     settings.RegisterGroup = numberOrFallback(*Edit7, kFallbackGroup);
     settings.RegisterImage = numberOrFallback(*Edit8, kFallbackImage);

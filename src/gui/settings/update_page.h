@@ -13,7 +13,8 @@ namespace zorvik::gui {
 
 // TabSheet2 "検索/更新": how the list update works (re-checking listed
 // characters, updating at start, capturing a portrait sprite and which)
-// and which kinds of character storage it lists.
+// and which kinds of character storage it lists, and whether group folders
+// of the character folder are searched.
 class UpdatePage : public SettingsPage {
     Q_OBJECT
 public:
@@ -23,8 +24,8 @@ public:
     void store(AppSettings& settings) const override;
 
 public slots:
-    // The group and image numbers look in use only while portraits are
-    // captured; they stay editable either way.
+    // 画像を登録する: the group and image numbers look in use only while
+    // portraits are captured; they stay editable either way.
     void CheckBox7Click();
 
 private:
@@ -37,6 +38,7 @@ private:
     QCheckBox* CheckBox6 = nullptr;
     QCheckBox* CheckBox5 = nullptr;
     QCheckBox* CheckBox7 = nullptr;
+    QCheckBox* SubfoldersBox = nullptr;
     QLabel* Label10 = nullptr;
     QLineEdit* Edit7 = nullptr;
     QLabel* Label11 = nullptr;

@@ -26,7 +26,9 @@ public:
     QAction* completeDeletionItem() const { return N10; }
 
 public slots:
+    // DELETE FROM CHARACTER_TABLE
     void DELETEFROMCHARTABLE1Click();
+    // DROP TABLE CHARACTER_TABLE
     void DROPTABLECHARACTERTABLE1Click();
 
 private:

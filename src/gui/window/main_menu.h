@@ -16,17 +16,17 @@ public:
     // D1 is the hidden debug menu, built by its own class.
     MainMenu(QMenuBar& MainMenu1, QMenu& D1);
 
-    QMenu* Commands1 = nullptr;
-    QAction* N1 = nullptr; // list update, F5
-    QAction* O1 = nullptr; // the settings dialog
-    QMenu* B1 = nullptr;
-    QMenu* N9 = nullptr;
+    QMenu* Commands1 = nullptr; // 機能(&F)
+    QAction* N1 = nullptr;      // キャラクターリスト更新(&F): list update, F5
+    QAction* O1 = nullptr;      // 設定(&O)...: the settings dialog
+    QMenu* B1 = nullptr;        // 対戦(&B)
+    QMenu* N9 = nullptr;        // 使用パラメータ: the battle parameter set in use
     std::array<QAction*, 3> battleParameterItems{}; // M_ParamA, M_ParamB, M_ParamC
     QMenu* Tools1 = nullptr; // the collection tools, beside the designed menus
     QAction* SelectDef1 = nullptr; // the roster export: the engine's select.def
     QAction* Check1 = nullptr;     // the collection check and its report
-    QMenu* Help1 = nullptr;
-    QAction* V1 = nullptr; // the About box
+    QMenu* Help1 = nullptr;        // ヘルプ(&H)
+    QAction* V1 = nullptr;         // Zorvikについて(&V)...: the About box
 
 private:
     void buildBattleMenu(QMenuBar& bar);

@@ -10,10 +10,8 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "core/discovery/missing_characters.h"
 #include "core/platform/user_messages.h"
 #include "core/settings/ini_handler.h"
-#include "core/settings/line_list.h"
 #include "gui/app/designed_font.h"
 #include "gui/app/pane_splitter.h"
 #include "gui/app/version_form.h"
@@ -21,6 +19,8 @@
 #include "gui/battle/battle_parameters.h"
 #include "gui/check/collection_check_action.h"
 #include "gui/detail/detail_pane.h"
+#include "gui/jobs/dialog_worker.h"
+#include "gui/jobs/job_panes.h"
 #include "gui/jobs/list_update_controller.h"
 #include "gui/list/character_list_pane.h"
 #include "gui/list/search_bar.h"
@@ -48,13 +48,10 @@ int searchColumnFromFindType(int findType) {
 
 } // namespace
 
-TForm1::TForm1(UserMessages& messages, Shell& shell, Choosers& choosers, std::string programFolder,
-               QWidget* parent)
-    : QMainWindow(parent), messages_(messages), shell_(shell), choosers_(choosers),
-      programFolder_(std::move(programFolder)) {
-    // The catalogue is open (by its relative name, in the folder the program
-    // was started from); from here on the program's folder is current.
-    platform::setCurrentFolder(programFolder_);
+TForm1::TForm1(UserMessages& messages, Shell& shell, Choosers& choosers,
+               const SettingsFolders& folders, QWidget* parent)
+    : QMainWindow(parent), files_(folders), CharacterDb(files_.catalogueFile()),
+      messages_(messages), shell_(shell), choosers_(choosers), settings_(files_.load(), files_.folders().settings) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Zorvik"));
     setFont(designedFont());
@@ -73,8 +70,7 @@ void TForm1::buildFrame() {
     StatusBar1 = new StatusBar(this);
     setStatusBar(StatusBar1);
     // Built before the list: a change of the settings renames the grid's labels first.
-    Panel4 = new RightPane(CharacterDb, settings_, messages_, choosers_, *StatusBar1,
-                           programFolder_, this);
+    Panel4 = new RightPane(CharacterDb, settings_, messages_, choosers_, *StatusBar1, this);
     Panel1 = new CharacterListPane(CharacterDb, settings_, messages_, this);
     Panel4->followList(*Panel1);
     // The list pane takes what the window gains; Panel4 keeps its width.
@@ -88,12 +84,15 @@ void TForm1::buildFrame() {
         new BattleActions(CharacterDb, *Panel1, settings_, messages_, shell_, *StatusBar1, this);
     battleParameters_ = new BattleParameters(settings_, menu_->battleParameterItems,
                                              ToolBar1->battleParameterButtons(), this);
-    listUpdates_ =
-        new ListUpdateController(*this, settings_.settings(), CharacterDb, messages_, this);
+    jobPanes_ =
+        std::make_unique<JobPanes>(this, *StatusBar1, [list = Panel1] { list->UpdateCharList(); });
+    jobs_ = new DialogWorker(messages_, this);
+    listUpdates_ = new ListUpdateController(*jobPanes_, *jobs_, settings_.inUse(), CharacterDb,
+                                            messages_, this);
     rosterExport_ =
         new RosterExportAction(CharacterDb, *Panel1, settings_, messages_, choosers_, this);
     collectionCheck_ =
-        new CollectionCheckAction(CharacterDb, *Panel1, settings_, messages_, *StatusBar1, this);
+        new CollectionCheckAction(CharacterDb, *Panel1, settings_, messages_, *jobPanes_, *jobs_);
 }
 
 void TForm1::connectCommands() {
@@ -109,6 +108,8 @@ void TForm1::connectCommands() {
             &RosterExportAction::SelectDef1Click);
     connect(menu_->Check1, &QAction::triggered, collectionCheck_,
             &CollectionCheckAction::Check1Click);
+    // Queued: whoever ran the job finishes showing its outcome first.
+    connect(jobs_, &DialogWorker::finished, this, &TForm1::closeAfterJob, Qt::QueuedConnection);
     auto* quit = new QAction(this);
     quit->setObjectName(QStringLiteral("QuitAction"));
     // Ctrl+Q on every platform (the platform's own Quit sequence is empty on Windows).
@@ -117,46 +118,25 @@ void TForm1::connectCommands() {
     connect(quit, &QAction::triggered, this, &QWidget::close);
 }
 
-std::string TForm1::programFile(const char* name) const {
-    return programFolder_ + "/" + name;
-}
-
-Kel_IniHandler TForm1::openSettingsStore() const {
-    Kel_IniHandler store;
-    store.SetFileName(programFile("Settings.ini"), false);
-    return store;
-}
-
 void TForm1::FormCreate() {
-    Kel_IniHandler store = openSettingsStore();
-    loadListFiles();
+    const AppSettings& settings = settings_.settings();
+    // The search column keeps these names until the next start, whatever the settings dialog does.
+    Panel1->searchBar()->setColumnNames(settings.ColumnNames);
     Panel4->detailPane()->BuildDetailLabels();
-    AppSettings& settings = settings_.values();
-    readGeneralSettings(store, settings);
+    Kel_IniHandler store = files_.openStore();
+    store.SetSection("General");
     restoreWindowPlacement(*this, store, settings.Maximized);
     restorePanel4Width(store);
     battleParameters_->showParameterTexts();
     battleParameters_->showSelection();
-    fixTemporaryFolder();
+    checkTemporaryFolder();
     store.SetSection("PreviousStatus");
     Panel1->searchBar()->setSearchColumn(searchColumnFromFindType(store.GetInt("FindType", 1)));
-    readColumnOrder(store, settings.ColumnOrder);
     StatusBar1->setPanelText(QString::fromStdString(CharacterDb.text()));
     Panel4->detailPane()->setUpGrid();
     Update1Click();
     // Selecting the first row loads it into the detail pane.
     Panel1->selectFirstRow();
-}
-
-void TForm1::loadListFiles() {
-    AppSettings& settings = settings_.values();
-    if (const auto fighters = readLineList(programFile("FighterList"))) {
-        settings.FighterList = *fighters;
-    }
-    const auto names = readLineList(programFile("ColumnName"));
-    settings.ColumnNames = columnNamesFromLines(names ? &*names : nullptr);
-    // The search column keeps these names until the next start, whatever the settings dialog does.
-    Panel1->searchBar()->setColumnNames(settings.ColumnNames);
 }
 
 void TForm1::restorePanel4Width(Kel_IniHandler& store) {
@@ -165,8 +145,8 @@ void TForm1::restorePanel4Width(Kel_IniHandler& store) {
     Splitter2->setSizes({1, width});
 }
 
-void TForm1::fixTemporaryFolder() {
-    if (fillTemporaryFolder(settings_.values())) {
+void TForm1::checkTemporaryFolder() {
+    if (temporaryFolderInUse(settings_.inUse())) {
         return;
     }
     messages_.show("一時ディレクトリを設定できません");
@@ -210,34 +190,35 @@ void TForm1::FormPaint() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    // A long job stops as its cancel button stops it, keeping what it did;
+    // the window closes once the job has ended.
+    if (jobs_->isRunning()) {
+        closeAfterJob_ = true;
+        jobs_->stop();
+        event->ignore();
+        return;
+    }
     FormClose();
     event->accept();
 }
 
+void TForm1::closeAfterJob() {
+    if (closeAfterJob_) {
+        closeAfterJob_ = false;
+        close();
+    }
+}
+
 void TForm1::FormClose() {
-    Kel_IniHandler store = openSettingsStore();
-    store.DeferWrites();
-    const AppSettings& settings = settings_.settings();
-    writeGeneralSettings(store, settings);
+    files_.save(settings_.settings(), [this](Kel_IniHandler& store) { saveWindowKeys(store); });
+}
+
+// Written in section General after the settings' own keys.
+void TForm1::saveWindowKeys(Kel_IniHandler& store) const {
     saveWindowPlacement(*this, store);
     store.WriteInt("Splitter2Left", Panel4->width());
     store.SetSection("PreviousStatus");
     store.WriteInt("FindType", Panel1->searchBar()->searchColumn());
-    writeColumnOrder(store, settings.ColumnOrder);
-    store.FlushWrites();
-    saveListFiles();
-}
-
-void TForm1::saveListFiles() const {
-    const AppSettings& settings = settings_.settings();
-    setCurrentFolderToProgramFolder();
-    writeLineList(programFile("FighterList"), settings.FighterList);
-    writeLineList(programFile("ColumnName"), std::vector<std::string>(settings.ColumnNames.begin(),
-                                                                      settings.ColumnNames.end()));
-}
-
-bool TForm1::setCurrentFolderToProgramFolder() const {
-    return platform::setCurrentFolder(programFolder_);
 }
 
 void TForm1::UpdateCharList() {
@@ -246,19 +227,6 @@ void TForm1::UpdateCharList() {
 
 void TForm1::CallForm31Click() {
     listUpdates_->runOneUpdate();
-}
-
-void TForm1::showStatusText(const QString& text) {
-    StatusBar1->setPanelText(text);
-}
-
-void TForm1::startStatusBlink() {
-    StatusBar1->startBlink();
-}
-
-void TForm1::showMissingCount(std::optional<int> newlyMissing) {
-    StatusBar1->setOtherPanelText(
-        newlyMissing ? QString::fromStdString(missingCountText(*newlyMissing)) : QString());
 }
 
 void TForm1::N1Click() {
@@ -270,7 +238,7 @@ void TForm1::Update1Click() {
 }
 
 void TForm1::O1Click() {
-    TForm2 Form2(settings_.settings(), programFolder_, messages_, choosers_, this);
+    TForm2 Form2(settings_.settings(), files_.folders().settings, messages_, choosers_, this);
     if (Form2.exec() != QDialog::Accepted) {
         return;
     }

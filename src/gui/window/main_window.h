@@ -1,14 +1,12 @@
 #pragma once
 
 #include <memory>
-#include <string>
 
 #include <QMainWindow>
 
 #include "core/catalogue/character_db.h"
-#include "core/platform/folders.h"
+#include "core/settings/settings_files.h"
 #include "gui/app/settings_owner.h"
-#include "gui/jobs/list_update_host.h"
 
 class QSplitter;
 
@@ -24,6 +22,7 @@ class BattleParameters;
 class CharacterListPane;
 class Choosers;
 class CollectionCheckAction;
+class DialogWorker;
 class ListUpdateController;
 class DebugMenu;
 class MainMenu;
@@ -32,44 +31,46 @@ class RightPane;
 class RosterExportAction;
 class Shell;
 class StatusBar;
+struct JobPanes;
 
 // TForm1, the main window "Zorvik". It opens the catalogue, holds the
-// settings while the program runs (read in FormCreate, written in
+// settings while the program runs (loaded as it is made, saved in
 // FormClose), and owns the panes: the tool bar, the list pane with its
 // search bar, the right-hand panel Panel4, the status bar and the battle
 // and file actions.
-class TForm1 : public QMainWindow, private ListUpdateHost {
+class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    // The catalogue db.sqlite3 is opened in the current folder; then
-    // programFolder (where Settings.ini, FighterList and ColumnName live)
-    // becomes the current folder and FormCreate runs.
+    // Opens the catalogue db.sqlite3 in folders.catalogue, loads the
+    // settings from folders.settings (Settings.ini, FighterList and
+    // ColumnName) and runs FormCreate. The current folder is never changed.
     TForm1(UserMessages& messages, Shell& shell, Choosers& choosers,
-           std::string programFolder = platform::executableFolder(), QWidget* parent = nullptr);
+           const SettingsFolders& folders = SettingsFolders::portable(), QWidget* parent = nullptr);
     ~TForm1() override;
 
     Kel_CharacterDb& characterDb() { return CharacterDb; }
     SettingsOwner& settings() { return settings_; }
     CharacterListPane& listPane() { return *Panel1; }
-    BattleActions& battleActions() { return *battleActions_; }
     ListUpdateController& listUpdates() { return *listUpdates_; }
     CollectionCheckAction& collectionCheck() { return *collectionCheck_; }
     StatusBar& statusBar1() { return *StatusBar1; }
 
     // Rebuilds the character list (CharListResult is the list pane's).
     void UpdateCharList();
-    // Makes the program's folder the current folder again.
-    bool setCurrentFolderToProgramFolder() const;
 
 public slots:
     // Every way of starting a list update ends here: F5 and N1 (through
     // N1Click), ToolButton1, the debug item CallForm31, the first paint.
+    // Call Form3 (the hidden debug menu)
     void CallForm31Click();
+    // キャラクターリスト更新(&F)
     void N1Click();
+    // UpdateCharList() (the hidden debug menu): rebuilds the list
     void Update1Click();
-    // The settings dialog: on OK its settings replace the window's, and the
-    // panes refresh themselves from them; Cancel changes nothing.
+    // 設定(&O)...: the settings dialog. On OK its settings replace the
+    // window's, and the panes refresh themselves from them; Cancel changes nothing.
     void O1Click();
+    // Zorvikについて(&V)...
     void V1Click();
 
 protected:
@@ -81,35 +82,29 @@ private:
     void buildFrame();
     void connectCommands();
     void FormCreate();
-    void loadListFiles();
     void restorePanel4Width(Kel_IniHandler& store);
-    void fixTemporaryFolder();
+    void checkTemporaryFolder();
     void FormShow();
     void FormPaint();
     void FormClose();
-    void saveListFiles() const;
+    void saveWindowKeys(Kel_IniHandler& store) const;
 
-    // What a list update needs of the window.
-    QWidget* ownerWindow() override { return this; }
-    void showStatusText(const QString& text) override;
-    void startStatusBlink() override;
-    void reloadList() override { UpdateCharList(); }
-    void showMissingCount(std::optional<int> newlyMissing) override;
+    // A close asked for while a job ran, now that it has ended.
+    void closeAfterJob();
 
-    std::string programFile(const char* name) const;
-    Kel_IniHandler openSettingsStore() const;
-
-    // First member: the catalogue opens before anything changes the current folder.
+    // Made first: the catalogue's path and the settings come from it.
+    SettingsFiles files_;
     Kel_CharacterDb CharacterDb;
     UserMessages& messages_;
     Shell& shell_;
     Choosers& choosers_;
-    std::string programFolder_;
     SettingsOwner settings_;
     // Cleared by the first paint that starts the automatic list update.
     bool firstPaintPending_ = true;
     // Set when start-up failed and the window is about to close.
     bool closeRequested_ = false;
+    // Set when the window was asked to close while a long job ran.
+    bool closeAfterJob_ = false;
 
     MainToolBar* ToolBar1 = nullptr;
     StatusBar* StatusBar1 = nullptr;
@@ -120,6 +115,9 @@ private:
     std::unique_ptr<MainMenu> menu_;
     BattleActions* battleActions_ = nullptr;
     BattleParameters* battleParameters_ = nullptr;
+    // What every long job reaches of the window, and the one worker they share.
+    std::unique_ptr<JobPanes> jobPanes_;
+    DialogWorker* jobs_ = nullptr;
     ListUpdateController* listUpdates_ = nullptr;
     RosterExportAction* rosterExport_ = nullptr;
     CollectionCheckAction* collectionCheck_ = nullptr;

@@ -17,12 +17,11 @@ constexpr int kDetailTop = 179;
 } // namespace
 
 RightPane::RightPane(Kel_CharacterDb& db, const SettingsOwner& settings, UserMessages& messages,
-                     Choosers& choosers, StatusMessages& statusBar, std::string programFolder,
-                     QWidget* parent)
+                     Choosers& choosers, StatusMessages& statusBar, QWidget* parent)
     : QFrame(parent) {
     setObjectName(QStringLiteral("Panel4"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Img = new PortraitPane(db, settings, messages, choosers, std::move(programFolder), this);
+    Img = new PortraitPane(db, settings, messages, choosers, this);
     Img->move(kPortraitLeft, kPortraitTop);
     detail_ = new DetailPane(db, settings, messages, statusBar, *Img, this);
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include <QFrame>
 
 namespace zorvik {
@@ -26,12 +24,11 @@ class RightPane : public QFrame {
     Q_OBJECT
 public:
     RightPane(Kel_CharacterDb& db, const SettingsOwner& settings, UserMessages& messages,
-              Choosers& choosers, StatusMessages& statusBar, std::string programFolder, QWidget* parent);
+              Choosers& choosers, StatusMessages& statusBar, QWidget* parent);
 
     void followList(const CharacterListPane& list);
 
     DetailPane* detailPane() const { return detail_; }
-    PortraitPane* portraitPane() const { return Img; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -27,7 +27,7 @@ public:
     QString panelText() const;
 
     // Panel 1's text; it widens to hold it.
-    void setOtherPanelText(const QString& text);
+    void setOtherPanelText(const QString& text) override;
     QString otherPanelText() const;
 
     // Panel 0's text with three flashes, starting again from the first phase.
@@ -35,7 +35,7 @@ public:
 
     // Starts the blink without going back to its first phase; a running
     // blink goes on.
-    void startBlink();
+    void startBlink() override;
 
     int BlinkCount() const { return blinkCount_; }
     QTimer* blinkTimer() const { return Timer2; }

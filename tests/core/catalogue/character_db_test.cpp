@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/catalogue/columns.h"
 #include "support/temp_folder.h"
 
 namespace zorvik {
@@ -63,7 +64,7 @@ TEST_F(CharacterDb, DroppedTableIsCreatedAgainAtTheNextOpen) {
     // Each table check starts the status afresh, so only the last one's text stays.
     Kel_CharacterDb again;
     EXPECT_EQ(again.text(), "初期化：終了");
-    EXPECT_NE(again.Select("SELECT ID FROM CHARACTER_TABLE", {1}), nullptr);
+    EXPECT_NE(again.SelectCharacterList({}), nullptr);
 }
 
 TEST_F(CharacterDb, DeleteAllKeepsTheTableAndEmptiesIt) {
@@ -72,57 +73,44 @@ TEST_F(CharacterDb, DeleteAllKeepsTheTableAndEmptiesIt) {
                              {BoundValue::ofText("kfm")}));
     ASSERT_TRUE(catalogue.DeleteAllCharacters());
     EXPECT_EQ(catalogue.text(), "レコード削除完了");
-    auto rows = catalogue.Select("SELECT ID FROM CHARACTER_TABLE", {1});
+    auto rows = catalogue.SelectCharacterList({});
     ASSERT_NE(rows, nullptr);
     EXPECT_EQ(rows->rowCount(), 0u);
     EXPECT_EQ(rows->columnCount(), 0u);
 }
 
-TEST_F(CharacterDb, SelectMakesCellsByTheCallersTypeCodes) {
-    Kel_CharacterDb catalogue;
-    ASSERT_TRUE(executeBound(
-        catalogue.statements(),
-        "INSERT INTO CHARACTER_TABLE(NAME, NAME2, AUTHOR, COMMENT) VALUES(?, NULL, ?, ?)",
-        {BoundValue::ofText("日本語"), BoundValue::ofText("abc"), BoundValue::ofText("12x")}));
-    auto rows = catalogue.Select(
-        "SELECT ID, NAME, NAME2, AUTHOR, COMMENT, NAME FROM CHARACTER_TABLE", {1, 4, 4, 1, 1, 2});
-    ASSERT_NE(rows, nullptr);
-    ASSERT_EQ(rows->rowCount(), 1u);
-    ASSERT_EQ(rows->columnCount(), 6u);
-    EXPECT_EQ(rows->integerAt(0, 0), 1);
-    EXPECT_EQ(rows->textAt(1, 0), "日本語");
-    EXPECT_EQ(rows->textAt(2, 0), "");    // NULL as text
-    EXPECT_EQ(rows->integerAt(3, 0), 0);  // non-numeric text as integer
-    EXPECT_EQ(rows->integerAt(4, 0), 12); // leading digits as integer
-    EXPECT_EQ(rows->textAt(5, 0), "Undefined column type.");
+// The list's search for one NAME, exactly.
+ListCriteria nameSearch(const std::string& name) {
+    return {{kNameColumn}, {kNameColumn, MatchMode::Exact, name}, {}};
 }
 
-TEST_F(CharacterDb, SelectBindsParametersSoQuotesAndColumnNamesAreJustText) {
+TEST_F(CharacterDb, TheListBindsItsSearchSoQuotesAndColumnNamesAreJustText) {
     Kel_CharacterDb catalogue;
     for (const char* name : {"NAME", "say \"hi\"", "other"}) {
-        ASSERT_TRUE(executeBound(catalogue.statements(), "INSERT INTO CHARACTER_TABLE(NAME) VALUES(?)",
+        ASSERT_TRUE(executeBound(catalogue.statements(),
+                                 "INSERT INTO CHARACTER_TABLE(NAME, DELETED) VALUES(?, 0)",
                                  {BoundValue::ofText(name)}));
     }
     for (const char* name : {"NAME", "say \"hi\""}) {
-        auto rows = catalogue.Select("SELECT NAME FROM CHARACTER_TABLE WHERE NAME = ?", {4},
-                                     {BoundValue::ofText(name)});
+        auto rows = catalogue.SelectCharacterList(nameSearch(name));
         ASSERT_NE(rows, nullptr);
         ASSERT_EQ(rows->rowCount(), 1u) << name;
-        EXPECT_EQ(rows->textAt(0, 0), name);
+        EXPECT_EQ(rows->textAt(1, 0), name);
     }
 }
 
-TEST_F(CharacterDb, SelectWithASyntaxErrorReportsTheStatement) {
+TEST_F(CharacterDb, AListThatCannotRunReportsItsStatementButNotTheSearchedText) {
     Kel_CharacterDb catalogue;
-    EXPECT_EQ(catalogue.Select("SELEC ID FROM CHARACTER_TABLE", {1}), nullptr);
-    EXPECT_EQ(catalogue.text(), "SELECT文の処理に失敗\nErrMsg : near \"SELEC\": syntax error\n"
-                                "SQL : SELEC ID FROM CHARACTER_TABLE");
+    ASSERT_TRUE(catalogue.DropCharacterTable());
+    EXPECT_EQ(catalogue.SelectCharacterList(nameSearch("secret 'text'")), nullptr);
+    EXPECT_EQ(catalogue.text(), "SELECT文の処理に失敗\nErrMsg : no such table: CHARACTER_TABLE\n"
+                                "SQL : SELECT ID,NAME,DELETED FROM CHARACTER_TABLE WHERE "
+                                "DELETED != 1 AND NAME LIKE ?;");
 }
 
 TEST_F(CharacterDb, StatusTextIsCutToItsBuffer) {
     Kel_CharacterDb catalogue;
-    const std::string longStatement = "SELECT " + std::string(3000, 'x');
-    EXPECT_EQ(catalogue.Select(longStatement, {1}), nullptr);
+    EXPECT_FALSE(catalogue.EnsureTable(std::string(3000, 'x'), "ID INTEGER,"));
     EXPECT_EQ(catalogue.text().size(), 2047u);
 }
 
@@ -131,7 +119,7 @@ TEST_F(CharacterDb, AFileThatIsNotADatabaseGivesSqlitesReason) {
     Kel_CharacterDb catalogue;
     EXPECT_EQ(catalogue.text(),
               "CHARACTER_TABLEの存在確認SQLのprepareで不具合発生\nfile is not a database");
-    EXPECT_EQ(catalogue.Select("SELECT ID FROM CHARACTER_TABLE", {1}), nullptr);
+    EXPECT_EQ(catalogue.SelectCharacterList({}), nullptr);
 }
 
 TEST_F(CharacterDb, AFolderInPlaceOfTheFileCannotBeOpened) {

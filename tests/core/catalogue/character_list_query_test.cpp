@@ -12,10 +12,22 @@ namespace {
 const std::array<int, 17> kDefaultOrder = {1,  2,  3,  4,  5,  6,  7,  8, 9,
                                            -1, 11, 12, 13, 14, 15, 16, 0};
 
+ListCriteria shown(std::vector<int> columns) {
+    ListCriteria criteria;
+    criteria.shownColumns = std::move(columns);
+    return criteria;
+}
+
+ListCriteria searched(int column, std::string text, MatchMode mode) {
+    ListCriteria criteria = shown({1});
+    criteria.search = {column, mode, std::move(text)};
+    return criteria;
+}
+
 // The designed statement with one addition: DELETED after the shown
 // columns, so that the list can grey the rows marked missing.
 TEST(CharacterListQuery, DefaultOrderWithoutSearchOrSortGivesTheDesignedStatement) {
-    const auto query = makeCharacterListQuery(shownColumns(kDefaultOrder), {}, "");
+    const auto query = makeCharacterListQuery(shown(shownColumns(kDefaultOrder)));
     EXPECT_EQ(query.sql, "SELECT ID,NAME,NAME2,AUTHOR,AI_AUTHOR,SPECIAL1,SPECIAL2,SUPPORTED_VER,"
                          "COMMENT,UPDATE_DATE,DELETED FROM CHARACTER_TABLE WHERE DELETED != 1 ;");
     EXPECT_EQ(query.columnTypes, (std::vector<std::int32_t>{1, 4, 4, 4, 4, 4, 4, 4, 4, 4, 1}));
@@ -28,9 +40,10 @@ TEST(CharacterListQuery, SearchAndSortFollowTheFixedCondition) {
     order.fill(-1);
     order[0] = 3;
     order[1] = 1;
-    const auto query =
-        makeCharacterListQuery(shownColumns(order), makeListFilter(1, "abc", MatchMode::Contains),
-                               makeOrderClause(3, "DESC"));
+    ListCriteria criteria = shown(shownColumns(order));
+    criteria.search = {1, MatchMode::Contains, "abc"};
+    criteria.sort = {3, SortDirection::Descending};
+    const auto query = makeCharacterListQuery(criteria);
     EXPECT_EQ(query.sql, "SELECT ID,AUTHOR,NAME,DELETED FROM CHARACTER_TABLE WHERE DELETED != 1 "
                          "AND NAME LIKE ? ORDER BY AUTHOR DESC;");
     EXPECT_EQ(query.deletedColumn, 3u);
@@ -38,14 +51,86 @@ TEST(CharacterListQuery, SearchAndSortFollowTheFixedCondition) {
     EXPECT_EQ(query.parameters[0].bytes, "%abc%");
 }
 
+// The one bound value of a query with a search; "" when it has none.
+std::string boundPattern(const CharacterListQuery& query) {
+    return query.parameters.size() == 1 ? query.parameters[0].bytes : "";
+}
+
+const std::string kUnsearched = "SELECT ID,NAME,DELETED FROM CHARACTER_TABLE WHERE DELETED != 1 ;";
+
 TEST(CharacterListQuery, PatternsFollowTheMatchModeAndNoColumnMeansNoSearch) {
-    EXPECT_EQ(makeListFilter(2, "a_b", MatchMode::Exact).pattern, "a_b");
-    EXPECT_EQ(makeListFilter(2, "ab", MatchMode::BeginsWith).pattern, "ab%");
-    EXPECT_EQ(makeListFilter(2, "ab", MatchMode::EndsWith).pattern, "%ab");
-    EXPECT_EQ(makeListFilter(2, "ab", MatchMode::Exact).clause, "AND NAME2 LIKE ?");
-    EXPECT_TRUE(makeListFilter(2, "", MatchMode::Contains).clause.empty());
-    EXPECT_TRUE(makeListFilter(-1, "ab", MatchMode::Contains).clause.empty());
-    EXPECT_TRUE(makeListFilter(16, "ab", MatchMode::Contains).clause.empty());
+    EXPECT_EQ(boundPattern(makeCharacterListQuery(searched(2, "a_b", MatchMode::Exact))), "a_b");
+    EXPECT_EQ(boundPattern(makeCharacterListQuery(searched(2, "ab", MatchMode::BeginsWith))),
+              "ab%");
+    EXPECT_EQ(boundPattern(makeCharacterListQuery(searched(2, "ab", MatchMode::EndsWith))), "%ab");
+    EXPECT_EQ(makeCharacterListQuery(searched(2, "ab", MatchMode::Exact)).sql,
+              "SELECT ID,NAME,DELETED FROM CHARACTER_TABLE WHERE DELETED != 1 AND NAME2 LIKE ?;");
+    for (const ListCriteria& criteria :
+         {searched(2, "", MatchMode::Contains), searched(-1, "ab", MatchMode::Contains),
+          searched(16, "ab", MatchMode::Contains)}) {
+        const auto query = makeCharacterListQuery(criteria);
+        EXPECT_EQ(query.sql, kUnsearched);
+        EXPECT_TRUE(query.parameters.empty());
+    }
+}
+
+TEST(CharacterListQuery, EveryMatchModeBindsTheTextWithItsWildcardsAsTyped) {
+    const std::string fixed = "SELECT ID,NAME,DELETED FROM CHARACTER_TABLE WHERE DELETED != 1 "
+                              "AND NAME LIKE ?;";
+    const std::vector<std::pair<MatchMode, std::string>> modes = {{MatchMode::Exact, "K_n%"},
+                                                                  {MatchMode::BeginsWith, "K_n%%"},
+                                                                  {MatchMode::EndsWith, "%K_n%"},
+                                                                  {MatchMode::Contains, "%K_n%%"}};
+    for (const auto& [mode, pattern] : modes) {
+        const auto query = makeCharacterListQuery(searched(kNameColumn, "K_n%", mode));
+        EXPECT_EQ(query.sql, fixed);
+        ASSERT_EQ(query.parameters.size(), 1u);
+        EXPECT_EQ(query.parameters[0].kind, BoundValue::Kind::Text);
+        EXPECT_EQ(query.parameters[0].bytes, pattern) << static_cast<int>(mode);
+    }
+}
+
+TEST(CharacterListQuery, EverySearchColumnAndSortColumnIsNamedByTheCatalogue) {
+    for (int column = 0; static_cast<std::size_t>(column) < kColumnCount; ++column) {
+        const std::string name = ColumnSqlNames[static_cast<std::size_t>(column)];
+        ListCriteria criteria = searched(column, "x", MatchMode::Contains);
+        EXPECT_NE(makeCharacterListQuery(criteria).sql.find("AND " + name + " LIKE ?;"),
+                  std::string::npos);
+        criteria.sort = {column, SortDirection::Ascending};
+        EXPECT_NE(makeCharacterListQuery(criteria).sql.find("LIKE ? ORDER BY " + name + " ASC;"),
+                  std::string::npos);
+        criteria.sort.direction = SortDirection::Descending;
+        EXPECT_NE(makeCharacterListQuery(criteria).sql.find("LIKE ? ORDER BY " + name + " DESC;"),
+                  std::string::npos);
+    }
+    // A sort column that names no column leaves the order of registration, in either direction.
+    for (const int column : {-1, 16, 1000}) {
+        ListCriteria criteria = shown({1});
+        criteria.sort = {column, SortDirection::Descending};
+        EXPECT_EQ(makeCharacterListQuery(criteria).sql, kUnsearched);
+    }
+}
+
+TEST(CharacterListQuery, TextThatLooksLikeSqlOrAColumnStaysTheBoundValue) {
+    for (const std::string text :
+         {"NAME", "O'Brien", "\"hi\"", "x' OR 1=1; DROP TABLE CHARACTER_TABLE; --", "?", ";"}) {
+        ListCriteria criteria = searched(kAuthorColumn, text, MatchMode::Exact);
+        criteria.sort = {kNameColumn, SortDirection::Ascending};
+        const auto query = makeCharacterListQuery(criteria);
+        EXPECT_EQ(query.sql, "SELECT ID,NAME,DELETED FROM CHARACTER_TABLE WHERE DELETED != 1 "
+                             "AND AUTHOR LIKE ? ORDER BY NAME ASC;");
+        EXPECT_EQ(boundPattern(query), text);
+    }
+}
+
+TEST(CharacterListQuery, ShownEntriesThatNameNoColumnArePassedOverAndDeletedFollowsTheRest) {
+    const ListCriteria criteria = shown({kName2Column, 99, -1, kNameColumn, 16});
+    const auto query = makeCharacterListQuery(criteria);
+    EXPECT_EQ(query.sql, "SELECT ID,NAME2,NAME,DELETED FROM CHARACTER_TABLE WHERE DELETED != 1 ;");
+    EXPECT_EQ(query.columnTypes, (std::vector<std::int32_t>{1, 4, 4, 1}));
+    EXPECT_EQ(query.deletedColumn, 3u);
+    EXPECT_EQ(deletedResultColumn(criteria), 3u);
+    EXPECT_EQ(deletedResultColumn(shown({})), 1u);
 }
 
 TEST(CharacterListQuery, OrderEntriesThatNameNoColumnAreSkippedAndAtMostSixteenShown) {
@@ -68,9 +153,9 @@ protected:
         }
     }
     std::vector<std::string> names(std::string_view text, MatchMode mode) {
-        const auto query =
-            makeCharacterListQuery({1}, makeListFilter(1, text, mode), " ORDER BY NAME ASC");
-        const auto result = catalogue.Select(query.sql, query.columnTypes, query.parameters);
+        ListCriteria criteria = searched(kNameColumn, std::string(text), mode);
+        criteria.sort = {kNameColumn, SortDirection::Ascending};
+        const auto result = catalogue.SelectCharacterList(criteria);
         std::vector<std::string> found;
         for (std::size_t row = 0; result && row < result->rowCount(); ++row) {
             found.emplace_back(result->textAt(1, row));
@@ -85,6 +170,25 @@ TEST_F(CharacterListSearch, QuotesAndColumnNamesAreSearchedForAsTyped) {
     EXPECT_EQ(names("\"hi\"", MatchMode::Contains), (std::vector<std::string>{"Say \"hi\""}));
     EXPECT_EQ(names("NAME", MatchMode::Exact), (std::vector<std::string>{"NAME"}));
     EXPECT_EQ(names("'", MatchMode::Contains), (std::vector<std::string>{}));
+    EXPECT_EQ(names("x' OR '1'='1", MatchMode::Contains), (std::vector<std::string>{}));
+    EXPECT_EQ(names("%'; DROP TABLE CHARACTER_TABLE; --", MatchMode::Exact),
+              (std::vector<std::string>{}));
+    EXPECT_EQ(names("", MatchMode::Exact).size(), 6u); // the table is still there, whole
+}
+
+TEST_F(CharacterListSearch, TheSortRunsOnTheSearchedRowsInEitherDirection) {
+    ListCriteria criteria = searched(kNameColumn, "a%", MatchMode::Exact);
+    criteria.sort = {kNameColumn, SortDirection::Descending};
+    auto result = catalogue.SelectCharacterList(criteria);
+    ASSERT_TRUE(result);
+    ASSERT_EQ(result->rowCount(), 2u);
+    EXPECT_EQ(result->textAt(1, 0), "abc"); // binary order: 'X' comes before 'b'
+    EXPECT_EQ(result->textAt(1, 1), "aXc");
+    criteria.sort.direction = SortDirection::Ascending;
+    result = catalogue.SelectCharacterList(criteria);
+    ASSERT_TRUE(result);
+    ASSERT_EQ(result->rowCount(), 2u);
+    EXPECT_EQ(result->textAt(1, 0), "aXc");
 }
 
 TEST_F(CharacterListSearch, WildcardsKeepTheirMeaningAndJapaneseMatches) {
@@ -98,13 +202,13 @@ TEST_F(CharacterListSearch, MissingRowsAreListedWithTheirStateAndHiddenOnesAreNo
                              {BoundValue::ofInt(2), BoundValue::ofInt(3)}));
     ASSERT_TRUE(executeBound(catalogue.statements(), "UPDATE CHARACTER_TABLE SET DELETED=? WHERE ID=?",
                              {BoundValue::ofInt(1), BoundValue::ofInt(4)}));
-    const auto query = makeCharacterListQuery({2, 1}, {}, "");
-    const auto result = catalogue.Select(query.sql, query.columnTypes, query.parameters);
+    const ListCriteria criteria = shown({2, 1});
+    const auto result = catalogue.SelectCharacterList(criteria);
     ASSERT_TRUE(result);
     ASSERT_EQ(result->rowCount(), 5u);
     std::vector<std::int32_t> states;
     for (std::size_t row = 0; row < result->rowCount(); ++row) {
-        states.push_back(result->integerAt(query.deletedColumn, row));
+        states.push_back(result->integerAt(deletedResultColumn(criteria), row));
     }
     EXPECT_EQ(states, (std::vector<std::int32_t>{0, 0, 2, 0, 0}));
     EXPECT_EQ(result->textAt(2, 2), "abc");
@@ -134,18 +238,18 @@ TEST(CharacterListIndex, EveryColumnSetSearchAndSortScansTheListIndexOnly) {
     const std::vector<int> defaultColumns = shownColumns(kDefaultOrder);
     for (int column = 0; static_cast<std::size_t>(column) < kSearchColumnCount; ++column) {
         const std::vector<CharacterListQuery> queries = {
-            makeCharacterListQuery({column}, {}, ""),
-            makeCharacterListQuery(defaultColumns, makeListFilter(column, "a", MatchMode::Contains),
-                                   ""),
-            makeCharacterListQuery(defaultColumns, makeListFilter(column, "a", MatchMode::BeginsWith),
-                                   makeOrderClause(column, "DESC"))};
+            makeCharacterListQuery(shown({column})),
+            makeCharacterListQuery({defaultColumns, {column, MatchMode::Contains, "a"}, {}}),
+            makeCharacterListQuery({defaultColumns,
+                                    {column, MatchMode::BeginsWith, "a"},
+                                    {column, SortDirection::Descending}})};
         for (const CharacterListQuery& query : queries) {
             const std::string plan = planOf(catalogue, query);
             EXPECT_NE(plan.find(covering), std::string::npos) << query.sql << "\n" << plan;
         }
     }
     // Unsorted, the list keeps the order of registration: the index in ID order.
-    EXPECT_NE(planOf(catalogue, makeCharacterListQuery(defaultColumns, {}, ""))
+    EXPECT_NE(planOf(catalogue, makeCharacterListQuery(shown(defaultColumns)))
                   .find(std::string("COVERING INDEX ") + Kel_CharacterDb::kListIndex),
               std::string::npos);
     // Every shown column at once, as a user may configure it.
@@ -153,7 +257,7 @@ TEST(CharacterListIndex, EveryColumnSetSearchAndSortScansTheListIndexOnly) {
     for (int column = 0; static_cast<std::size_t>(column) < kSearchColumnCount; ++column) {
         all.push_back(column);
     }
-    EXPECT_NE(planOf(catalogue, makeCharacterListQuery(all, {}, "")).find(covering),
+    EXPECT_NE(planOf(catalogue, makeCharacterListQuery(shown(all))).find(covering),
               std::string::npos);
 }
 

@@ -1,9 +1,12 @@
 #include "core/check/character_def.h"
 
+#include <filesystem>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "core/discovery/def_file.h"
 #include "support/temp_folder.h"
+#include "support/waiting_fifo.h"
 
 namespace zorvik {
 namespace {
@@ -13,6 +16,19 @@ using ::testing::IsEmpty;
 
 MATCHER_P2(Names, key, value, "") {
     return arg.key == key && arg.value == value;
+}
+
+// Registration's reading and the check's both refuse a .def that leads to a
+// device or FIFO before opening it: opening some devices has effects.
+TEST(CharacterDef, ADefLinkedToADeviceIsRefusedUnopenedByTheCheckAndRegistration) {
+    test::TempFolder temp;
+    const test::WaitingFifo fifo(temp.file("pipe"));
+    std::filesystem::create_symlink(fifo.path(), temp.file("kfm.def"));
+    std::filesystem::create_symlink("/dev/zero", temp.file("zero.def"));
+    EXPECT_FALSE(readCharacterDef({temp.file("kfm.def"), temp.file("zero.def")}));
+    EXPECT_FALSE(readDefFile(temp.file("kfm.def")));
+    EXPECT_FALSE(readDefFile(temp.file("zero.def")));
+    EXPECT_FALSE(fifo.wasOpened());
 }
 
 TEST(CharacterDef, ReadsFilesAsTheIniReaderDoes) {
@@ -34,7 +50,8 @@ TEST(CharacterDef, TheFirstDefWithANameIsTaken) {
     test::TempFolder temp;
     const std::string noName = temp.write("a.def", "[Info]\nname =\n[Files]\ncns = a.cns\n");
     const std::string nameElsewhere = temp.write("b.def", "[Other]\nname = x\n");
-    const std::string sjis = temp.write("c.def", "[Info]\nname = \x93\xfa\n[Files]\ncns = \x93\xfa.cns\n");
+    const std::string sjis =
+        temp.write("c.def", "[Info]\nname = \x93\xfa\n[Files]\ncns = \x93\xfa.cns\n");
     const auto read = readCharacterDef({temp.file("absent.def"), noName, nameElsewhere, sjis});
     ASSERT_TRUE(read);
     EXPECT_EQ(read->path, sjis);

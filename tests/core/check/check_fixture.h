@@ -5,14 +5,21 @@
 #include <vector>
 
 #include "../discovery/list_update_fixture.h"
-#include "core/check/check_observer.h"
 #include "core/check/collection_check.h"
+#include "core/platform/job_observer.h"
 
 namespace zorvik::test {
 
-// Records the check's progress.
-class RecordingCheckObserver : public CheckObserver {
+// Records the check's progress; the check shows no status text and no messages.
+class RecordingCheckObserver : public JobObserver {
 public:
+    void setStatusText(const std::string& text) override { unexpected.push_back(text); }
+    void show(const std::string& text) override { unexpected.push_back(text); }
+    bool askYesNo(const std::string& text, const std::string&) override {
+        unexpected.push_back(text);
+        return false;
+    }
+    void done() override { ++doneCalls; }
     void setLabel(const std::string& text) override { labels.push_back(text); }
     void setProgressMaximum(int value) override { maximum = value; }
     void setProgressPosition(int value) override {
@@ -23,6 +30,8 @@ public:
     }
 
     std::vector<std::string> labels;
+    std::vector<std::string> unexpected;
+    int doneCalls = 0;
     int maximum = -1;
     int position = -1;
     std::function<void(int)> onPosition;

@@ -55,12 +55,15 @@ TEST_F(CheckFixture, ProgressAndCancel) {
                 ElementsAre(settings.MainDir + "を検索", "確認中：a", "確認中：b", "確認中：c",
                             "重複を確認中"));
     EXPECT_EQ(report.broken.size(), 3u);
+    EXPECT_EQ(checkObserver.doneCalls, 1);
+    EXPECT_THAT(checkObserver.unexpected, IsEmpty());
 
     checkObserver.onPosition = [&](int position) { cancel = position == 1; };
     report = check();
     EXPECT_FALSE(report.completed);
     EXPECT_TRUE(report.error.empty());
     EXPECT_EQ(report.broken.size(), 2u); // the character in hand is still finished
+    EXPECT_EQ(checkObserver.doneCalls, 2); // a stopped check ends its display too
 }
 
 TEST_F(CheckFixture, UnlistableFolderFailsTheCheck) {
@@ -68,6 +71,17 @@ TEST_F(CheckFixture, UnlistableFolderFailsTheCheck) {
     const CheckReport report = check();
     EXPECT_FALSE(report.completed);
     EXPECT_THAT(report.error, ::testing::HasSubstr(root.file("absent")));
+    EXPECT_THAT(report.missing, IsEmpty());
+    EXPECT_EQ(checkObserver.doneCalls, 1); // the progress display goes all the same
+}
+
+TEST_F(CheckFixture, NoCharacterFolderIsRefusedNotReadAsAllGone) {
+    addCharacter("kfm", filesDef({}));
+    update();
+    settings.MainDir.clear();
+    const CheckReport report = check();
+    EXPECT_FALSE(report.completed);
+    EXPECT_EQ(report.error, kNoCharacterFolder);
     EXPECT_THAT(report.missing, IsEmpty());
 }
 

@@ -14,12 +14,22 @@
 #include "core/catalogue/statement.h"
 #include "core/discovery/list_update.h"
 #include "core/discovery/list_update_observer.h"
+#include "core/discovery/registration.h"
 #include "core/settings/app_settings.h"
 #include "support/character_fixture.h"
 #include "support/recording_messages.h"
 #include "support/temp_folder.h"
 
 namespace zorvik::test {
+
+// One character prepared and committed at once, as the update does it
+// with its two steps on two threads.
+inline RegistrationResult registerCharacter(const AppSettings& settings, Kel_CharacterDb& catalogue,
+                                            UserMessages& messages, KelArchiverHandler& archiver,
+                                            const Candidate& candidate, std::int64_t id) {
+    const PreparedCharacter prepared = PrepareCharacter(settings, archiver, messages, candidate);
+    return CommitCharacter(catalogue, messages, candidate, id, prepared);
+}
 
 // Records what an update shows, as "call:argument" lines.
 class RecordingObserver : public ListUpdateObserver {
@@ -33,7 +43,13 @@ public:
     }
     void setProgressMaximum(int maximum) override { record("max:" + std::to_string(maximum)); }
     void setProgressPosition(int position) override { lastPosition = position; }
-    void closeDialog() override { record("close"); }
+    void done() override { record("close"); }
+    // The update's messages go to its own UserMessages, never here.
+    void show(const std::string& text) override { record("message:" + text); }
+    bool askYesNo(const std::string& text, const std::string&) override {
+        record("question:" + text);
+        return false;
+    }
     void reloadList() override { record("reload"); }
     void startBlink() override { record("blink"); }
 

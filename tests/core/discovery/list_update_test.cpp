@@ -131,8 +131,9 @@ TEST_F(ListUpdateFixture, CancelCommitsWhatWasWritten) {
     EXPECT_EQ(rowCount(), 2u);
     // Committed: another connection sees the rows.
     Kel_CharacterDb reopened(root.file("db.sqlite3"));
-    auto rows = reopened.Select("SELECT FILENAME FROM CHARACTER_TABLE", {4});
-    EXPECT_EQ(rows->rowCount(), 2u);
+    Statement count(reopened.statements(), "SELECT COUNT(*) FROM CHARACTER_TABLE");
+    ASSERT_EQ(count.step(), SQLITE_ROW);
+    EXPECT_EQ(count.intAt(0), 2);
 }
 
 TEST_F(ListUpdateFixture, MissingCharacterFolderIsReportedAndNothingIsWritten) {
@@ -175,9 +176,10 @@ TEST_F(ListUpdateFixture, ARowThatCannotBeWrittenIsToldOnceAndEndsTheLoop) {
     addFolder("kfm");
     addFolder("ryu");
     // As a full disk would, the catalogue refuses every new row.
-    catalogue.Select("CREATE TRIGGER full BEFORE INSERT ON CHARACTER_TABLE "
-                     "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END",
-                     {});
+    ASSERT_TRUE(executeBound(catalogue.statements(),
+                             "CREATE TRIGGER full BEFORE INSERT ON CHARACTER_TABLE "
+                             "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END",
+                             {}));
     const ListUpdateOutcome outcome = update();
     EXPECT_FALSE(outcome.completed);
     EXPECT_EQ(outcome.inserted, 0);

@@ -111,16 +111,66 @@ TEST_F(MissingMarks, CancelDuringRegistrationMarksNothing) {
 }
 
 TEST_F(MissingMarks, OnlyRecognisedKindsAreMarked) {
+    addFolder("stays"); // an emptied folder would mark nothing
     addFolder("kfm");
     writeArchive(root.file("chars/ryu.zip"), ArchiveFormat::Zip,
                  {FixtureEntry::file("ryu.def", defText({}))});
-    ASSERT_EQ(update().inserted, 2);
+    ASSERT_EQ(update().inserted, 3);
     fs::remove(root.file("chars/ryu.zip"));
     fs::remove_all(root.file("chars/kfm"));
     settings.RecognizeFileType = 16 | 2; // zip files are no longer listed
     EXPECT_EQ(update().missing, 1);
     EXPECT_EQ(deleted("kfm"), "2");
     EXPECT_EQ(deleted("ryu.zip"), "0");
+}
+
+// An emptied folder or a drive that is not mounted lists nothing: the rows
+// stay as they are and the outcome says why.
+TEST_F(MissingMarks, EmptyListingMarksNothingWhileRowsAreShown) {
+    addFolder("kfm");
+    addFolder("ryu");
+    update();
+    fs::remove_all(root.file("chars/kfm"));
+    fs::remove_all(root.file("chars/ryu"));
+    ListUpdateOutcome outcome = update();
+    EXPECT_TRUE(outcome.listed);
+    EXPECT_TRUE(outcome.completed);
+    EXPECT_TRUE(outcome.nothingListed);
+    EXPECT_EQ(outcome.missing, 0);
+    EXPECT_EQ(deleted("kfm"), "0");
+    EXPECT_EQ(deleted("ryu"), "0");
+    EXPECT_TRUE(messages.shown().empty());
+
+    // A folder holding only what is no character lists nothing either.
+    root.write("chars/readme.txt", "x");
+    EXPECT_TRUE(update().nothingListed);
+    EXPECT_EQ(deleted("kfm"), "0");
+}
+
+TEST_F(MissingMarks, EmptyListingIsOrdinaryWhenNoShownRowIsOfAListedKind) {
+    // No rows at all: nothing to protect, nothing said.
+    EXPECT_FALSE(update().nothingListed);
+
+    // Every row already missing or hidden by hand: the listing is taken as it is.
+    addFolder("kfm");
+    addFolder("ryu");
+    update();
+    fs::remove_all(root.file("chars/kfm"));
+    EXPECT_EQ(update().missing, 1);
+    ASSERT_TRUE(executeBound(catalogue.statements(),
+                             "UPDATE CHARACTER_TABLE SET DELETED=1 WHERE FILENAME='ryu'", {}));
+    fs::remove_all(root.file("chars/ryu"));
+    ListUpdateOutcome outcome = update();
+    EXPECT_FALSE(outcome.nothingListed);
+    EXPECT_EQ(deleted("kfm"), "2");
+    EXPECT_EQ(deleted("ryu"), "1");
+
+    // Shown rows only of a kind no longer listed: nothing could be marked anyway.
+    executeBound(catalogue.statements(), "UPDATE CHARACTER_TABLE SET DELETED=0", {});
+    settings.RecognizeFileType = 15;
+    outcome = update();
+    EXPECT_FALSE(outcome.nothingListed);
+    EXPECT_EQ(outcome.missing, 0);
 }
 
 TEST(MissingCharacters, RecognisedKindsAndCountText) {

@@ -74,15 +74,14 @@ protected:
     void registerOneByOne(Kel_CharacterDb& into, RecordingMessages& shown) {
         const char* plugins = std::getenv("ZORVIK_PLUGIN_DIR");
         KelArchiverHandler archiver(plugins ? plugins : "");
-        const RegistrationContext context{settings, into, shown, archiver};
         RegistrationRecords records(into);
         const auto listing = platform::listDirectory(settings.MainDir);
         for (const Candidate& candidate : scanCandidates(listing, 16, cancel)) {
             const CharacterLookup lookup = records.lookup(candidate.name);
             if (!lookup.known) {
-                RegisterCharacter(context, candidate, -1);
+                registerCharacter(settings, into, shown, archiver, candidate, -1);
             } else if (lookup.known->entryDate != candidate.date) {
-                RegisterCharacter(context, candidate, lookup.known->id);
+                registerCharacter(settings, into, shown, archiver, candidate, lookup.known->id);
             }
         }
     }

@@ -103,16 +103,17 @@ TEST_F(ListUpdateFixture, RegistrationBindsEveryValue) {
     addFolder("kfm");
     addFolder("other");
     KelArchiverHandler archiver(root.file("no-plugins"));
-    const RegistrationContext context{settings, catalogue, messages, archiver};
-    ASSERT_EQ(RegisterCharacter(context, {"other", "other", 0, "2012-03-03"}, -1),
-              RegistrationResult::Written);
+    const auto registerAs = [&](const Candidate& candidate, std::int64_t id) {
+        return registerCharacter(settings, catalogue, messages, archiver, candidate, id);
+    };
+    ASSERT_EQ(registerAs({"other", "other", 0, "2012-03-03"}, -1), RegistrationResult::Written);
     const std::int64_t otherId = row("other").id;
     // A date holding a single quote, as a hostile value would: stored as given.
-    ASSERT_EQ(RegisterCharacter(context, {"kfm", "kfm", 0, "2012'); DROP TABLE x;--"}, -1),
+    ASSERT_EQ(registerAs({"kfm", "kfm", 0, "2012'); DROP TABLE x;--"}, -1),
               RegistrationResult::Written);
     EXPECT_EQ(row("kfm").text.at("LASTCHECK_DATE"), "2012'); DROP TABLE x;--");
     // Rewriting one row by its ID leaves the other alone.
-    ASSERT_EQ(RegisterCharacter(context, {"kfm", "kfm", 0, "2020-01-01"}, row("kfm").id),
+    ASSERT_EQ(registerAs({"kfm", "kfm", 0, "2020-01-01"}, row("kfm").id),
               RegistrationResult::Written);
     EXPECT_EQ(row("other").id, otherId);
     EXPECT_EQ(row("other").text.at("LASTCHECK_DATE"), "2012-03-03");

@@ -15,14 +15,13 @@ TEST(Folders, ExecutableFolderHoldsTheRunningProgram) {
     EXPECT_EQ(path.find('/', folder.size() + 1), std::string::npos);
 }
 
-TEST(Folders, CurrentFolderCanBeChangedAndRestored) {
+TEST(Folders, RelativePathsAreTakenFromTheCurrentFolder) {
     test::TempFolder temp;
-    const std::string before = currentFolder();
-    ASSERT_TRUE(setCurrentFolder(temp.path()));
+    const test::ScopedCurrentFolder inTemp(temp.path());
     EXPECT_EQ(currentFolder(), temp.path());
-    EXPECT_FALSE(setCurrentFolder(temp.file("missing")));
-    EXPECT_EQ(currentFolder(), temp.path());
-    ASSERT_TRUE(setCurrentFolder(before));
+    EXPECT_EQ(absolutePath("work/"), temp.path() + "/work/");
+    EXPECT_EQ(absolutePath("/abs/x"), "/abs/x");
+    EXPECT_EQ(absolutePath(""), "");
 }
 
 TEST(Folders, TemporaryFolderEndsWithASeparator) {

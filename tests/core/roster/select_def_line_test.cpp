@@ -13,6 +13,22 @@ TEST(SelectDefLine, AFolderStandsAloneOnlyForItsOwnDef) {
     EXPECT_EQ(characterEntry("リュウ", "リュウ.def"), "リュウ");
 }
 
+TEST(SelectDefLine, ANestedFolderAlwaysNamesItsDef) {
+    // The engine finds a bare name only at the top level.
+    EXPECT_EQ(characterEntry("KOF/kyo", "kyo.def"), "KOF/kyo/kyo.def");
+    EXPECT_EQ(characterEntry("Capcom/Street Fighter/ken", "ken-alt.def"),
+              "Capcom/Street Fighter/ken/ken-alt.def");
+    EXPECT_TRUE(fitsAsCharacterPath("Capcom/Street Fighter/ken"));
+    EXPECT_TRUE(fitsAsCharacterPath("kfm"));
+    for (const char* path : {"KOF//kyo", "/kyo", "KOF/", "KOF/../kyo", "KOF/ kyo", "a,b/kyo",
+                             "KOF\\kyo", "KOF/[x]"}) {
+        EXPECT_FALSE(fitsAsCharacterPath(path)) << path;
+    }
+    // A merge knows a nested line by its folder's path.
+    EXPECT_EQ(namedFolderKey("KOF/Kyo/kyo.def, random"), "kof/kyo");
+    EXPECT_EQ(namedFolderKey("KOF\\kyo\\kyo.def"), "kof/kyo");
+}
+
 TEST(SelectDefLine, StageAndOrderFollowTheEnginesFieldOrder) {
     RosterOptions options;
     EXPECT_EQ(characterLine("kfm", options), "kfm");

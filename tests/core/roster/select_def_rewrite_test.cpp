@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/roster/select_def_format.h"
 #include "core/roster/select_def_line.h"
 
 namespace zorvik {
@@ -104,6 +105,16 @@ const SectionCase kSectionCases[] = {
      {"kfm"},
      false,
      "[Characters]\n;Insert below.\nkfm\n\n;----\n[ExtraStages]\n"},
+    {"lone CR endings: lines are found and written with CR",
+     "; Mac\r[Characters]\rold\rryu, random\r[Options]\rx = 1\r",
+     {"kfm"},
+     true,
+     "; Mac\r[Characters]\rold\rkfm\r[Options]\rx = 1\r"},
+    {"lone CR: a last line without ending gets a CR",
+     "[Characters]\rold",
+     {"kfm"},
+     true,
+     "[Characters]\rold\rkfm\r"},
     {"an empty export",
      "[Characters]\n;note\nkfm\nryu\n\n[Options]\n",
      {},
@@ -118,6 +129,23 @@ TEST(SelectDefRewrite, TheSectionIsFoundAndTheLinesPlaced) {
             c.expected)
             << c.what;
     }
+}
+
+TEST(SelectDefFormat, TheFirstLineEndingIsTheFilesWhicheverItIs) {
+    EXPECT_EQ(detectSelectDefFormat("a\r\nb\n").lineEnding, "\r\n");
+    EXPECT_EQ(detectSelectDefFormat("a\nb\r\n").lineEnding, "\n");
+    EXPECT_EQ(detectSelectDefFormat("a\rb\r").lineEnding, "\r");
+    EXPECT_EQ(detectSelectDefFormat("a").lineEnding, "\r\n");
+}
+
+TEST(SelectDefFormat, Utf16IsRecognisedByItsMarkOrItsZeros) {
+    EXPECT_TRUE(looksLikeUtf16("\xFF\xFE[\0C\0"));
+    EXPECT_TRUE(looksLikeUtf16("\xFE\xFF\0[\0C"));
+    EXPECT_TRUE(looksLikeUtf16(std::string("[\0C\0h\0a\0r\0\r\0\n\0", 14)));
+    EXPECT_TRUE(looksLikeUtf16(std::string("\0[\0C\0h", 6)));
+    EXPECT_FALSE(looksLikeUtf16("[Characters]\r\nkfm\r\n"));
+    EXPECT_FALSE(looksLikeUtf16(std::string("MZ\0\0\0\0[Options]", 15))); // a binary file
+    EXPECT_FALSE(looksLikeUtf16(""));
 }
 
 } // namespace

@@ -25,6 +25,7 @@ TEST_F(AppSettingsTest, FreshFileGivesTheDefaultsAndCloseWritesNoTempDir) {
     readColumnOrder(handler, settings.ColumnOrder);
     EXPECT_EQ(settings.RecognizeFileType, 16);
     EXPECT_TRUE(settings.CharUpdateCheck);
+    EXPECT_FALSE(settings.SearchSubfolders);
     EXPECT_EQ(settings.RegisterGroup, 9000);
     EXPECT_EQ(settings.RegisterImage, 1);
     EXPECT_TRUE(settings.FirstRun);
@@ -32,8 +33,7 @@ TEST_F(AppSettingsTest, FreshFileGivesTheDefaultsAndCloseWritesNoTempDir) {
     EXPECT_EQ(settings.ColumnOrder,
               (std::array<int, 17>{1, 2, 3, 4, 5, 6, 7, 8, 9, -1, 11, 12, 13, 14, 15, 16, 0}));
 
-    ASSERT_TRUE(fillTemporaryFolder(settings));
-    EXPECT_FALSE(settings.TempDir.empty());
+    EXPECT_TRUE(settings.TempDir.empty());
     writeGeneralSettings(handler, settings);
     writeColumnOrder(handler, settings.ColumnOrder);
     const std::string file = test::readFile(temp.file("Settings.ini"));
@@ -53,6 +53,56 @@ TEST_F(AppSettingsTest, OutOfRangeBattleParamIsSetA) {
     writeGeneralSettings(handler, settings);
     EXPECT_EQ(handler.GetInt("DefaultBattleParam"), 0);
     EXPECT_EQ(handler.GetString("TempDir", 512), "/t/");
+}
+
+TEST_F(AppSettingsTest, ATempDirChosenAfterAnEmptyStartIsKeptAndAClearedOneIsCleared) {
+    Kel_IniHandler handler = store();
+    AppSettings settings;
+    readGeneralSettings(handler, settings);
+    settings.TempDir = "/chosen/";
+    writeGeneralSettings(handler, settings);
+    EXPECT_EQ(handler.GetString("TempDir", 512), "/chosen/");
+
+    Kel_IniHandler again = store();
+    readGeneralSettings(again, settings);
+    EXPECT_FALSE(settings.TempDirFromSystem);
+    settings.TempDir.clear();
+    writeGeneralSettings(again, settings);
+    EXPECT_NE(test::readFile(temp.file("Settings.ini")).find("TempDir=\r\n"), std::string::npos);
+}
+
+TEST_F(AppSettingsTest, TheTemporaryFolderInUseIsTempDirOrTheSystemsOne) {
+    const test::ScopedEnvironment tmpdir("TMPDIR", temp.makeFolder("system"));
+    AppSettings settings;
+    EXPECT_EQ(temporaryFolderInUse(settings), temp.file("system/"));
+    settings.TempDir = "/given/";
+    EXPECT_EQ(temporaryFolderInUse(settings), "/given/");
+    {
+        const test::ScopedCurrentFolder started(temp.path());
+        settings.TempDir = "work";
+        EXPECT_EQ(temporaryFolderInUse(settings), temp.file("work"));
+    }
+    // No system folder: an empty TempDir has none, a given one is kept.
+    const test::ScopedEnvironment missing("TMPDIR", temp.file("missing"));
+    EXPECT_TRUE(temporaryFolderInUse(settings).has_value());
+    settings.TempDir.clear();
+    EXPECT_EQ(temporaryFolderInUse(settings), std::nullopt);
+}
+
+TEST_F(AppSettingsTest, SearchSubfoldersIsAGeneralKeyKeptAcrossAWrite) {
+    temp.write("Settings.ini", "[General]\nSearchSubfolders=1\n[Other]\nSearchSubfolders=1\n");
+    Kel_IniHandler handler = store();
+    AppSettings settings;
+    readGeneralSettings(handler, settings);
+    EXPECT_TRUE(settings.SearchSubfolders);
+    settings.SearchSubfolders = false;
+    writeGeneralSettings(handler, settings);
+    AppSettings again;
+    readGeneralSettings(handler, again);
+    EXPECT_FALSE(again.SearchSubfolders);
+    const std::string file = test::readFile(temp.file("Settings.ini"));
+    EXPECT_NE(file.find("[General]\nSearchSubfolders=0\n"), std::string::npos) << file;
+    EXPECT_NE(file.find("[Other]\nSearchSubfolders=1\n"), std::string::npos) << file;
 }
 
 TEST_F(AppSettingsTest, PartialColumnOrderFallsBackToTheDefault) {
@@ -89,6 +139,34 @@ TEST_F(AppSettingsTest, ColumnNamesComeFromTheFileCutAndBounded) {
     EXPECT_EQ(names[0], "a");
     EXPECT_EQ(names[1], "");
     EXPECT_EQ(names[2], ""); // beyond the file's lines
+}
+
+} // namespace
+} // namespace zorvik
+
+namespace zorvik {
+namespace {
+
+// The window reads relative folders from the folder of Settings.ini, as it
+// did when it made that folder current; stored values stay as typed.
+TEST(SettingsPaths, RelativeFoldersAreTakenFromTheSettingsFolderAndOthersStay) {
+    AppSettings stored;
+    stored.MainDir = "chars";
+    stored.TempDir = "work/";
+    stored.MugenExeFile = "../mugen/mugen.exe";
+    const AppSettings used = withPathsFrom(stored, "/opt/zorvik");
+    EXPECT_EQ(used.MainDir, "/opt/zorvik/chars");
+    EXPECT_EQ(used.TempDir, "/opt/zorvik/work/");
+    EXPECT_EQ(used.MugenExeFile, "/opt/zorvik/../mugen/mugen.exe");
+    EXPECT_EQ(stored.MainDir, "chars");
+
+    AppSettings absolute;
+    absolute.MainDir = "/home/me/chars";
+    const AppSettings same = withPathsFrom(absolute, "/opt/zorvik/");
+    EXPECT_EQ(same.MainDir, "/home/me/chars");
+    EXPECT_EQ(same.TempDir, ""); // empty: the system's folder, decided elsewhere
+    EXPECT_EQ(same.MugenExeFile, "");
+    EXPECT_EQ(withPathsFrom(stored, "").MainDir, "chars");
 }
 
 } // namespace

@@ -1,10 +1,12 @@
 #include "gui/battle/battle_actions.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTimer>
 
 #include "gui/app/settings_owner.h"
@@ -60,6 +62,83 @@ TEST_F(BattleActions, ThePopupOpensOnlyOnASelectedRowAndNotInTheHeaderBand) {
     EXPECT_TRUE(rightClickOpensThePopup(list(), QPoint(0, 0), QContextMenuEvent::Keyboard));
     list()->selectionModel()->clearSelection();
     EXPECT_FALSE(rightClickOpensThePopup(list()->viewport(), onTheRow));
+}
+
+TEST_F(BattleActions, ShiftF10OpensThePopupAsTheMenuKeyDoes) {
+    addStoredCharacter("Alpha", "alpha", 0);
+    open();
+    QTest::keyClick(list(), Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_FALSE(popup()->isVisible()); // no row selected yet
+    selectRow(0);
+    QTest::keyClick(list(), Qt::Key_F10); // F10 alone is not the popup's key
+    EXPECT_FALSE(popup()->isVisible());
+    QTest::keyClick(list(), Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(popup()->isVisible());
+    const QRect row = list()->visualRect(list()->currentIndex());
+    EXPECT_TRUE(
+        QRect(list()->viewport()->mapToGlobal(row.topLeft()), row.size()).contains(popup()->pos()));
+    popup()->hide();
+}
+
+// The names accessibility tools read for a menu's items.
+QStringList accessibleNames(QAccessibleInterface* menu) {
+    QStringList names;
+    for (int i = 0; i < menu->childCount(); ++i) {
+        names << menu->child(i)->text(QAccessible::Name);
+    }
+    return names;
+}
+
+// True when a tool walking down from `from` meets target within depth steps.
+bool reachesDown(QAccessibleInterface* from, QAccessibleInterface* target, int depth) {
+    if (from == target) {
+        return true;
+    }
+    for (int i = 0; depth > 0 && i < from->childCount(); ++i) {
+        QAccessibleInterface* child = from->child(i);
+        if (child != nullptr && reachesDown(child, target, depth - 1)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// True when a tool walking up from `from` meets ancestor.
+bool reachesUp(QAccessibleInterface* from, QAccessibleInterface* ancestor) {
+    for (QAccessibleInterface* up = from; up != nullptr; up = up->parent()) {
+        if (up == ancestor) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST_F(BattleActions, TheOpenPopupAndItsSubmenuAreReachableLikeTheMainMenu) {
+    temp.write("program/FighterList", "kfm\r\n");
+    addStoredCharacter("Alpha", "alpha", 0);
+    open();
+    selectRow(0);
+    QTest::keyClick(list(), Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_TRUE(popup()->isVisible());
+    EXPECT_EQ(popup()->parentWidget(), form.get());
+
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
+    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(popup());
+    QAccessibleInterface* battles = QAccessible::queryAccessibleInterface(battleMenu());
+    ASSERT_TRUE(window && menu && battles);
+    EXPECT_TRUE(reachesUp(menu, window));
+    EXPECT_TRUE(reachesDown(window, menu, 3)); // window, menu bar, its item, the menu
+    EXPECT_TRUE(reachesUp(battles, menu));
+    EXPECT_TRUE(reachesDown(menu, battles, 2));
+    EXPECT_EQ(menu->role(), QAccessible::PopupMenu);
+    EXPECT_FALSE(menu->state().invisible);
+    EXPECT_EQ(accessibleNames(menu), (QStringList{QStringLiteral("開く(O)"), QStringLiteral("対戦"),
+                                                  QString(), QStringLiteral("対戦キャラに登録(R)")}));
+    EXPECT_EQ(accessibleNames(battles), QStringList{QStringLiteral("kfm と対戦")});
+    popup()->hide();
+    // The item that holds it is never shown in the menu bar.
+    EXPECT_TRUE(form->menuBar()->actions().contains(popup()->menuAction()));
+    EXPECT_FALSE(popup()->menuAction()->isVisible());
 }
 
 TEST_F(BattleActions, RegisteringTheSameCharacterTwiceGivesTwoEqualOpponents) {
@@ -132,6 +211,55 @@ TEST_F(BattleActions, OpenShowsAFolderCharacterAsItIsOnDiskAndRefusesArchives) {
     find<QAction>("Open1")->trigger();
     EXPECT_EQ(messages.shown().back(), "フォルダを開けませんでした\n" + chars + "/gone");
     EXPECT_EQ(shell.opened.size(), 1);
+}
+
+TEST_F(BattleActions, ANestedCharacterIsAnOpponentByItsDefPathAndOpensItsOwnFolder) {
+    const std::string chars = temp.makeFolder("chars");
+    temp.write("chars/KOF/Kyo/kyo-98.def", "[Info]\r\nname = Kyo\r\n");
+    writeSettings("[General]\nMainDir=" + chars + "/\nSearchSubfolders=1\n");
+    addStoredCharacter("Kyo", "KOF/kyo", 0);
+    addStoredCharacter("Ryu", "Capcom/ryu.zip", 2);
+    open();
+    selectRow(0);
+    find<QAction>("N7")->trigger();
+    selectRow(1);
+    find<QAction>("N7")->trigger();
+    // What a battle passes: the engine finds a bare name only at the top level.
+    EXPECT_EQ(form->settings().settings().FighterList,
+              Texts({"KOF/kyo/kyo-98.def", "Capcom/ryu.zip"}));
+
+    selectRow(0);
+    find<QAction>("Open1")->trigger();
+    ASSERT_EQ(shell.opened.size(), 1);
+    EXPECT_EQ(shell.opened[0].toLocalFile().toStdString(), chars + "/KOF/Kyo");
+}
+
+TEST_F(BattleActions, OpenFailsWhenFileNameOrFileTypeCannotBeRead) {
+    const std::string chars = temp.makeFolder("chars");
+    writeSettings("[General]\nMainDir=" + chars + "/\n");
+    addStoredCharacter("A long name", std::string(512, 'n'), 0); // no room for its end
+    addStoredCharacter("B longest", std::string(511, 'm'), 0);   // just fits
+    insertRow("INSERT INTO CHARACTER_TABLE(NAME, FILENAME, FILETYPE, DELETED) VALUES(?, ?, ?, 0)",
+              {BoundValue::ofText("C odd type"), BoundValue::ofText("odd"),
+               BoundValue::ofText(std::string(32, 'x'))});
+    addStoredCharacter("D removed", "removed", 0);
+    open();
+    const auto openRow = [&](int row) {
+        selectRow(row);
+        find<QAction>("Open1")->trigger();
+        return messages.shown().back();
+    };
+    EXPECT_EQ(openRow(0), "失敗しました");
+    EXPECT_EQ(openRow(1), "フォルダを開けませんでした\n" + chars + "/" + std::string(511, 'm'));
+    EXPECT_EQ(openRow(2), "失敗しました");
+    // Another program removes the row while it is selected.
+    selectRow(3);
+    Kel_CharacterDb other(temp.file("db.sqlite3"));
+    ASSERT_TRUE(executeBound(other.statements(), "DELETE FROM CHARACTER_TABLE WHERE FILENAME=?",
+                             {BoundValue::ofText("removed")}));
+    find<QAction>("Open1")->trigger();
+    EXPECT_EQ(messages.shown().back(), "失敗しました");
+    EXPECT_TRUE(shell.opened.empty());
 }
 
 TEST_F(BattleActions, CompleteDeletionRemovesTheRowAndRebuildsTheList) {

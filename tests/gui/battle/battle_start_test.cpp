@@ -46,8 +46,7 @@ protected:
 
     // The same on the real shell, which starts programs.
     void openOnTheDesktop() {
-        platform::setCurrentFolder(temp.path());
-        form = std::make_unique<gui::TForm1>(messages, desktop, choosers, programFolder);
+        form = std::make_unique<gui::TForm1>(messages, desktop, choosers, folders());
         form->show();
         selectRow(0);
     }
@@ -96,6 +95,20 @@ TEST_F(BattleStart, TheEngineGetsBothNamesThenTheWordsOfTheParameterSetInUse) {
     EXPECT_EQ(shell.started[1].arguments,
               arguments({"alpha", "beta", "-rounds", "3", "-s", "my stage"}));
     EXPECT_EQ(messages.shown().size(), 1u); // the first-run message only
+}
+
+TEST_F(BattleStart, ANestedCharacterReachesTheEngineAsItsDefPath) {
+    const std::string chars = temp.makeFolder("chars");
+    temp.write("chars/KOF/kyo/kyo.def", "[Info]\r\nname = Kyo\r\n");
+    engine = temp.write("mugen/mugen", kNativeEngine);
+    writeSettings("[General]\nMugenExeFile=" + engine + "\nMainDir=" + chars + "\n");
+    temp.write("program/FighterList", "Capcom/Street Fighter/ken/ken.def\r\n");
+    addStoredCharacter("Kyo", "KOF/kyo", 0);
+    openWithAlphaSelected();
+    battleAgainst(0);
+    ASSERT_EQ(shell.started.size(), 1);
+    EXPECT_EQ(shell.started[0].arguments,
+              arguments({"KOF/kyo/kyo.def", "Capcom/Street Fighter/ken/ken.def"}));
 }
 
 TEST_F(BattleStart, AMissingEngineOrAnUnreadableNameStartsNothing) {

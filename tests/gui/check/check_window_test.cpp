@@ -16,8 +16,8 @@
 #include "gui/list/character_list_pane.h"
 #include "gui/list/search_bar.h"
 #include "gui/window/status_bar.h"
+#include "gui_support/job_dialog.h"
 #include "gui_support/main_window_fixture.h"
-#include "gui_support/modal.h"
 #include "support/catalogue_probe.h"
 
 namespace zorvik::test {
@@ -171,9 +171,9 @@ TEST_F(CheckWindow, EscapeStopsTheCheckAndTheReportSaysSo) {
     // The worker waits for the catalogue, held here, until Escape was pressed.
     std::unique_ptr<ConnectionLock> held(new ConnectionLock(form->characterDb().lock()));
     QString progressTitle;
-    whenModalShows([&held, &progressTitle](QWidget* modal) {
-        progressTitle = modal->windowTitle();
-        QTest::keyClick(modal, Qt::Key_Escape);
+    whenJobDialogShows([&held, &progressTitle](gui::TForm3* dialog) {
+        progressTitle = dialog->windowTitle();
+        QTest::keyClick(dialog, Qt::Key_Escape);
         held.reset();
     });
     runCheck();
@@ -184,6 +184,21 @@ TEST_F(CheckWindow, EscapeStopsTheCheckAndTheReportSaysSo) {
     EXPECT_EQ(tabCaptions(), (Texts{"見つからないキャラ 2 件", "壊れたキャラ 0 件",
                                     "名前と作者が同じ 0 組", "ポートレートが同じ 0 組"}));
     EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(CheckWindow, ClosingTheWindowDuringTheCheckStopsItAndClosesOnceItHasEnded) {
+    std::unique_ptr<ConnectionLock> held(new ConnectionLock(form->characterDb().lock()));
+    bool closedAtOnce = true;
+    whenJobDialogShows([&](gui::TForm3*) {
+        closedAtOnce = form->close();
+        held.reset();
+    });
+    runCheck();
+    EXPECT_FALSE(closedAtOnce);
+    EXPECT_EQ(reportPart<QLabel>("SummaryLabel")->text(),
+              QStringLiteral("検査は途中で止められました。それまでに見つかったものです。"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->isVisible(); }));
+    EXPECT_NE(settingsText().find("FirstRun=0"), std::string::npos);
 }
 
 TEST_F(CheckWindow, AFolderThatCannotBeListedIsToldAndOpensNoReport) {

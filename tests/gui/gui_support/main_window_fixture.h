@@ -56,12 +56,13 @@ protected:
     }
     std::string settingsText() const { return readFile(programFolder + "/Settings.ini"); }
 
-    // Starts the window from the temporary folder, as the program starts
-    // from the folder it is run in.
+    // The program's folders: the settings in "program", the catalogue in
+    // the temporary folder, as when the program is started from there.
+    SettingsFolders folders() const { return {programFolder, temp.path()}; }
+
     gui::TForm1& open() {
         form.reset();
-        platform::setCurrentFolder(temp.path());
-        form = std::make_unique<gui::TForm1>(messages, shell, choosers, programFolder);
+        form = std::make_unique<gui::TForm1>(messages, shell, choosers, folders());
         form->show();
         return *form;
     }

@@ -1,44 +1,59 @@
 #include "gui/jobs/list_update_controller.h"
 
+#include <algorithm>
+#include <fcntl.h>
 #include <filesystem>
 #include <future>
+#include <unistd.h>
 #include <optional>
 
+#include <QCloseEvent>
+#include <QImage>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
+#include "core/catalogue/character_records.h"
+#include "core/catalogue/columns.h"
+#include "core/platform/stdout_redirect.h"
 #include "core/settings/app_settings.h"
-#include "gui/jobs/list_update_host.h"
+#include "gui/app/status_messages.h"
+#include "gui/jobs/dialog_worker.h"
+#include "gui/jobs/job_panes.h"
 #include "gui/jobs/progress_dialog.h"
+#include "gui/portrait/portrait_pane.h"
 #include "gui/window/status_bar.h"
+#include "gui_support/job_dialog.h"
 #include "gui_support/main_window_fixture.h"
-#include "gui_support/modal.h"
 #include "support/character_fixture.h"
 
 namespace zorvik::test {
 namespace {
 
-// Records what the controller asks of its window.
-class FakeHost : public gui::ListUpdateHost {
+// Records what an update shows in the status bar.
+class FakeStatus : public gui::StatusMessages {
 public:
-    QWidget* ownerWindow() override { return &window; }
-    void showStatusText(const QString& text) override { statusTexts << text; }
-    void startStatusBlink() override { ++blinks; }
-    void reloadList() override { ++reloads; }
-    void showMissingCount(std::optional<int> newlyMissing) override {
-        missingCounts.push_back(newlyMissing);
-    }
+    void setPanelText(const QString& text) override { statusTexts << text; }
+    void ShowStatusMessage(const QString& text) override { statusTexts << text; }
+    void startBlink() override { ++blinks; }
+    void setOtherPanelText(const QString& text) override { otherTexts << text; }
 
-    QWidget window;
     QStringList statusTexts;
-    std::vector<std::optional<int>> missingCounts;
+    QStringList otherTexts;
     int blinks = 0;
-    int reloads = 0;
 };
 
-TEST(ListUpdateController, RunsOneUpdateForAnyHostAndReportsThroughIt) {
+// The panes of a window that is not the main window.
+struct FakePanes {
+    QWidget window;
+    FakeStatus status;
+    int reloads = 0;
+    gui::JobPanes panes{&window, status, [this] { ++reloads; }};
+};
+
+TEST(ListUpdateController, RunsOneUpdateForAnyPanesAndReportsToThem) {
     TempFolder temp;
     DefFields fields;
     fields.name = "Kung Fu Man";
@@ -48,36 +63,96 @@ TEST(ListUpdateController, RunsOneUpdateForAnyHostAndReportsThroughIt) {
     settings.TempDir = temp.file("");
     Kel_CharacterDb catalogue(temp.file("db.sqlite3"));
     RecordingMessages messages;
-    FakeHost host;
-    gui::ListUpdateController controller(host, settings, catalogue, messages, nullptr);
+    FakePanes fake;
+    gui::DialogWorker worker(messages, nullptr);
+    gui::ListUpdateController controller(fake.panes, worker, settings, catalogue, messages,
+                                         nullptr);
     QSignalSpy finished(&controller, &gui::ListUpdateController::updateFinished);
 
     controller.runOneUpdate();
     EXPECT_EQ(finished.count(), 1);
-    EXPECT_EQ(host.statusTexts,
-              (QStringList{QStringLiteral("更新処理中..."),
-                           QStringLiteral("更新処理終了 : 新規追加データ 1件、 更新データ 0件でした。")}));
-    EXPECT_EQ(host.reloads, 1);
-    EXPECT_EQ(host.blinks, 1);
-    EXPECT_EQ(controller.dialog().parentWidget(), &host.window);
+    EXPECT_EQ(fake.status.statusTexts,
+              (QStringList{
+                  QStringLiteral("更新処理中..."),
+                  QStringLiteral("更新処理終了 : 新規追加データ 1件、 更新データ 0件でした。")}));
+    EXPECT_EQ(fake.reloads, 1);
+    EXPECT_EQ(fake.status.blinks, 1);
+    EXPECT_EQ(controller.dialog().parentWidget(), &fake.window);
     EXPECT_FALSE(controller.dialog().isVisible());
 
     // Unchanged: no reload this time.
     controller.runOneUpdate();
-    EXPECT_EQ(host.reloads, 1);
-    EXPECT_EQ(host.statusTexts.last(),
+    EXPECT_EQ(fake.reloads, 1);
+    EXPECT_EQ(fake.status.statusTexts.last(),
               QStringLiteral("更新処理終了 : 新規追加データ 0件、 更新データ 0件でした。"));
     EXPECT_TRUE(messages.shown().empty());
 
-    // The folder gone: its row is marked, the list reloads, the host hears
-    // of it once the counts are shown; an unlistable folder tells of none.
+    // The folder gone: its row is marked, the list reloads, the second
+    // panel counts it once the counts are shown; an unlistable folder
+    // clears the count.
+    // (Another character stays: a folder left empty marks nothing.)
+    temp.write("chars/ryu/ryu.def", defText(fields));
     std::filesystem::remove_all(temp.file("chars/kfm"));
     controller.runOneUpdate();
-    EXPECT_EQ(host.reloads, 2);
+    EXPECT_EQ(fake.reloads, 2);
     settings.MainDir = temp.file("absent");
     controller.runOneUpdate();
-    EXPECT_EQ(host.missingCounts,
-              (std::vector<std::optional<int>>{0, 0, 1, std::nullopt}));
+    EXPECT_EQ(fake.status.otherTexts,
+              (QStringList{QStringLiteral("見つからなくなったデータ : 0件"),
+                           QStringLiteral("見つからなくなったデータ : 0件"),
+                           QStringLiteral("見つからなくなったデータ : 1件"), QString()}));
+}
+
+TEST(ListUpdateController, EmptiedFolderMarksNothingAndTheStatusBarSaysSo) {
+    TempFolder temp;
+    temp.write("chars/kfm/kfm.def", defText({}));
+    AppSettings settings;
+    settings.MainDir = temp.file("chars");
+    settings.TempDir = temp.file("");
+    Kel_CharacterDb catalogue(temp.file("db.sqlite3"));
+    RecordingMessages messages;
+    FakePanes fake;
+    gui::DialogWorker worker(messages, nullptr);
+    gui::ListUpdateController controller(fake.panes, worker, settings, catalogue, messages,
+                                         nullptr);
+    controller.runOneUpdate();
+    std::filesystem::remove_all(temp.file("chars/kfm"));
+
+    controller.runOneUpdate();
+    EXPECT_EQ(fake.status.otherTexts, (QStringList{QStringLiteral("見つからなくなったデータ : 0件"),
+                                                   QStringLiteral("見つからなくなったデータ : 0件")}));
+    EXPECT_EQ(fake.reloads, 1);
+    EXPECT_TRUE(fake.status.statusTexts.last().startsWith(
+        QStringLiteral("更新処理終了 : 新規追加データ 0件、 更新データ 0件でした。 ")));
+    EXPECT_TRUE(fake.status.statusTexts.last().contains(QStringLiteral("印は付けていません")));
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+// An archive wakes the archiver plug-ins, whose manager traces to standard
+// output; the window's update keeps all of it off the terminal.
+TEST(ListUpdateController, KeepsTheArchiverTraceOffStandardOutput) {
+    TempFolder temp;
+    temp.write("chars/a.zip", "PK");
+    AppSettings settings;
+    settings.MainDir = temp.file("chars");
+    settings.TempDir = temp.makeFolder("work");
+    Kel_CharacterDb catalogue(temp.file("db.sqlite3"));
+    RecordingMessages messages;
+    FakePanes fake;
+    gui::DialogWorker worker(messages, nullptr);
+    gui::ListUpdateController controller(fake.panes, worker, settings, catalogue, messages,
+                                         nullptr);
+    const std::string captured = temp.file("stdout");
+    const int sink = open(captured.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    ASSERT_GE(sink, 0);
+    {
+        const platform::StdoutRedirect capture(sink);
+        controller.runOneUpdate();
+    }
+    close(sink);
+    ASSERT_FALSE(fake.status.statusTexts.isEmpty()); // the update ran to its end
+    EXPECT_TRUE(fake.status.statusTexts.last().startsWith(QStringLiteral("更新処理終了")));
+    EXPECT_EQ(readFile(captured), "");
 }
 
 class ListUpdateWindow : public MainWindowFixture {
@@ -150,12 +225,15 @@ TEST_F(ListUpdateWindow, WorkerMessagesReachTheUserAndTheDialogCloses) {
     EXPECT_TRUE(form->statusBar1().otherPanelText().isEmpty());
 }
 
-// Holds the worker in its first message until the test lets it go on.
+// Holds the worker in its first message until the test lets it go on
+// (the window's own messages never wait).
 class GateMessages : public RecordingMessages {
 public:
     void show(const std::string& text) override {
         RecordingMessages::show(text);
-        opened_.wait();
+        if (QThread::currentThread() != QCoreApplication::instance()->thread()) {
+            opened_.wait();
+        }
     }
     void open() { gate_.set_value(); }
 
@@ -175,8 +253,7 @@ protected:
         addFolderCharacter("c2", "Second");
         writeSettings("[General]\nFirstRun=0\nMainDir=" + charactersFolder +
                       "\nTempDir=" + temp.file("work/") + "\n");
-        platform::setCurrentFolder(temp.path());
-        form = std::make_unique<gui::TForm1>(gate, shell, choosers, programFolder);
+        form = std::make_unique<gui::TForm1>(gate, shell, choosers, folders());
         form->show();
     }
 
@@ -188,8 +265,8 @@ protected:
 };
 
 TEST_F(HeldUpdateWindow, CancelKeepsWhatWasRegisteredSoFar) {
-    whenModalShows([this](QWidget* modal) {
-        QTest::keyClick(modal, Qt::Key_Escape);
+    whenJobDialogShows([this](gui::TForm3* dialog) {
+        QTest::keyClick(dialog, Qt::Key_Escape);
         gate.open();
     });
     form->CallForm31Click();
@@ -205,8 +282,8 @@ TEST_F(HeldUpdateWindow, CancelKeepsWhatWasRegisteredSoFar) {
 TEST_F(HeldUpdateWindow, ClosingTheWindowDuringAnUpdateStopsItAndSaves) {
     // As on SIGTERM: the modal dialog is hidden, then the window closes; the
     // worker goes on only once the dialog's loop has ended.
-    whenModalShows([this](QWidget* modal) {
-        modal->hide();
+    whenJobDialogShows([this](gui::TForm3* dialog) {
+        dialog->hide();
         QTimer::singleShot(0, form.get(), &QWidget::close);
         QTimer::singleShot(0, form.get(), [this] { gate.open(); });
     });
@@ -215,6 +292,70 @@ TEST_F(HeldUpdateWindow, ClosingTheWindowDuringAnUpdateStopsItAndSaves) {
     EXPECT_EQ(finished.count(), 1);
     EXPECT_EQ(gate.shown(), heldMessage());
     EXPECT_TRUE(rowCaptions().empty()); // stopped after the character in hand
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->isVisible(); }));
+    EXPECT_NE(settingsText().find("FirstRun=0"), std::string::npos);
+}
+
+// The window replaces a portrait while the update's worker is in the
+// middle of its work: the PNG goes through the temporary folder into the
+// catalogue, the update registers the rest, and the current folder stays.
+TEST_F(HeldUpdateWindow, APortraitReplacedDuringAnUpdateAndTheUpdateBothLandWhereTheyShould) {
+    addCharacter("Ryu");
+    form->UpdateCharList();
+    selectRow(0);
+    QImage chosen(40, 30, QImage::Format_RGB32);
+    chosen.fill(Qt::green);
+    ASSERT_TRUE(chosen.save(QString::fromStdString(temp.file("chosen.png"))));
+    choosers.answer(QString::fromStdString(temp.file("chosen.png")));
+    whenJobDialogShows([this](gui::TForm3*) {
+        // The worker is held in the middle of its work.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !gate.shown().empty(); }));
+        find<gui::PortraitPane>("Img")->ImgClick();
+        gate.open();
+    });
+    form->CallForm31Click();
+    EXPECT_EQ(gate.shown(), heldMessage());
+
+    Texts captions = rowCaptions();
+    std::sort(captions.begin(), captions.end());
+    EXPECT_EQ(captions, (Texts{"First", "Ryu", "Second"}));
+    Kel_CharacterDb catalogue(temp.file("db.sqlite3"));
+    const auto png = CharacterRecords(catalogue).columnText(1, kImageColumn);
+    ASSERT_TRUE(png.has_value());
+    EXPECT_EQ(QImage::fromData(QByteArray::fromStdString(*png)).size(), QSize(40, 30));
+    for (const std::string& folder :
+         {temp.file("work"), charactersFolder, temp.path(), programFolder}) {
+        EXPECT_FALSE(std::filesystem::exists(folder + "/tempimage.png")) << folder;
+    }
+    EXPECT_EQ(platform::currentFolder(), temp.path());
+}
+
+TEST_F(HeldUpdateWindow, TheCloseButtonStopsTheUpdateKeepsWhatWasRegisteredAndCloses) {
+    addFolderCharacter("0first", "Zero"); // registered before the update is held
+    bool modalDuringUpdate = true;
+    bool closedAtOnce = true;
+    QString stepText;
+    whenJobDialogShows([&](gui::TForm3* dialog) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !gate.shown().empty(); }));
+        // No modal window is up, so the window system lets the close box
+        // reach the window; what it sends is this.
+        modalDuringUpdate = QApplication::activeModalWidget() != nullptr;
+        QCloseEvent close;
+        QApplication::sendEvent(form.get(), &close);
+        closedAtOnce = close.isAccepted();
+        stepText = dialog->findChild<QLabel*>(QStringLiteral("Label1"))->text();
+        gate.open();
+    });
+    QSignalSpy finished(&form->listUpdates(), &gui::ListUpdateController::updateFinished);
+    form->CallForm31Click();
+    EXPECT_FALSE(modalDuringUpdate);
+    EXPECT_FALSE(closedAtOnce); // not while the update runs
+    // Stopped as キャンセル stops it.
+    EXPECT_EQ(stepText, QStringLiteral("処理停止中……お待ち下さい"));
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(rowCaptions(), (Texts{"Zero"})); // kept; the rest was not read
+    EXPECT_EQ(form->statusBar1().panelText(),
+              QStringLiteral("更新処理終了 : 新規追加データ 1件、 更新データ 0件でした。"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !form->isVisible(); }));
     EXPECT_NE(settingsText().find("FirstRun=0"), std::string::npos);
 }

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "core/catalogue/character_list_query.h"
 #include "gui/list/character_list_model.h"
 #include "gui/list/find_box.h"
 #include "gui/list/search_bar.h"
@@ -63,6 +64,29 @@ TEST_F(CharacterList, HeaderClicksCycleAscendingDescendingOff) {
     clickHeader(0);
     EXPECT_EQ(rowCaptions(), inserted);
     EXPECT_EQ(rebuilds->count(), 5);
+}
+
+// The list's criteria are what the roster export and the grid are handed.
+TEST_F(CharacterList, TheCriteriaFollowTheHeaderAndTheSearchBarAsTypedValues) {
+    const ListCriteria& criteria = form->listPane().criteria();
+    EXPECT_EQ(criteria.shownColumns, shownColumns(form->settings().settings().ColumnOrder));
+    EXPECT_EQ(criteria.sort, ListSort{});
+    clickHeader(2);
+    EXPECT_EQ(criteria.sort, (ListSort{kAuthorColumn, SortDirection::Ascending}));
+    clickHeader(2);
+    EXPECT_EQ(criteria.sort, (ListSort{kAuthorColumn, SortDirection::Descending}));
+    clickHeader(2);
+    EXPECT_EQ(criteria.sort.column, -1);
+    clickHeader(0);
+    EXPECT_EQ(criteria.sort, (ListSort{kNameColumn, SortDirection::Ascending}));
+
+    find<QComboBox>("ComboBox1")->setCurrentIndex(kName2Column);
+    search("O'K_n; --", "N4");
+    EXPECT_EQ(criteria.search, (ListSearch{kName2Column, MatchMode::EndsWith, "O'K_n; --"}));
+    EXPECT_TRUE(rowCaptions().empty());
+    search("");
+    EXPECT_EQ(criteria.search, (ListSearch{kName2Column, MatchMode::Contains, ""}));
+    EXPECT_EQ(rowCaptions(), Texts({"Ken", "NAME", "Ryu", "Saki \"the quote\""}));
 }
 
 TEST_F(CharacterList, TypingWithinASecondGivesOneSearchForTheWholeText) {

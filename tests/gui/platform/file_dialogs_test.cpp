@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include "gui_support/modal.h"
@@ -71,6 +72,21 @@ TEST_F(FileDialogs, AFolderChooserAndASaveChooserStartWhereTheyAreTold) {
     EXPECT_EQ(dialogs.chooseFileToSave(nullptr, {}, QString::fromStdString(temp.file("chars/x")),
                                        QStringLiteral("def|*.def")),
               QString::fromStdString(temp.file("chars/select.def")));
+}
+
+TEST_F(FileDialogs, TheFolderChooserOffersNoWayToMakeAFolder) {
+    bool readOnly = false;
+    bool newFolderOffered = true;
+    whenModalShows([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        readOnly = dialog->testOption(QFileDialog::ReadOnly);
+        const auto* button = dialog->findChild<QToolButton*>(QStringLiteral("newFolderButton"));
+        newFolderOffered = button == nullptr || button->isEnabled();
+        dialog->reject();
+    });
+    EXPECT_EQ(dialogs.chooseFolder(nullptr, {}, QString::fromStdString(temp.path())), std::nullopt);
+    EXPECT_TRUE(readOnly);
+    EXPECT_FALSE(newFolderOffered);
 }
 
 TEST(ScriptedChoosers, AnswersInOrderRecordsEveryCallAndCancelsWhenOutOfAnswers) {

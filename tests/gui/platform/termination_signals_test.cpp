@@ -39,7 +39,7 @@ TEST_F(TerminationSignals, ATerminationSignalAlsoDismissesAnOpenModalBox) {
 
 TEST_F(TerminationSignals, ASignalDuringTheFirstRunMessageClosesTheWindowAfterItsShow) {
     gui::MessageBoxes boxes;
-    gui::TForm1 window(boxes, shell, choosers, programFolder);
+    gui::TForm1 window(boxes, shell, choosers, folders());
     gui::TerminationSignals handlers(window);
     whenModalShows([](QWidget*) { std::raise(SIGINT); });
     window.show(); // the first-run message is up inside this call

@@ -1,8 +1,11 @@
 #include "gui/portrait/portrait_pane.h"
 
+#include <fstream>
 #include <unistd.h>
 
+#include <QPainter>
 #include <QTest>
+#include <gmock/gmock.h>
 
 #include "core/catalogue/columns.h"
 #include "core/platform/folders.h"
@@ -89,6 +92,66 @@ TEST_F(PortraitPane, NullEmptyAndUndecodableValues) {
     EXPECT_EQ(messages.shown().size(), 1u); // the first-run text only
 }
 
+TEST_F(PortraitPane, NoImageIsWrittenInTheMiddleInTheHighlightColour) {
+    addRecord({1, "null image", "", std::nullopt});
+    open();
+    ASSERT_TRUE(showsNoImage());
+    // The same words drawn where and how the box should draw them.
+    const QPalette& colours = img().palette();
+    QImage expected(img().size(), QImage::Format_ARGB32);
+    expected.fill(colours.color(QPalette::Base));
+    {
+        QPainter painter(&expected);
+        painter.setFont(img().font());
+        painter.setPen(colours.color(QPalette::Highlight));
+        painter.drawText(expected.rect(), Qt::AlignCenter, QStringLiteral("No Image"));
+    }
+    const QImage shown = painted();
+    QRect inked;
+    int differing = 0;
+    // Inside the one-pixel frame only.
+    for (int y = 1; y < shown.height() - 1; ++y) {
+        for (int x = 1; x < shown.width() - 1; ++x) {
+            differing += shown.pixelColor(x, y) != expected.pixelColor(x, y) ? 1 : 0;
+            if (shown.pixelColor(x, y) != colours.color(QPalette::Base)) {
+                inked |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    EXPECT_EQ(differing, 0);
+    ASSERT_FALSE(inked.isEmpty()); // there are words at all
+    EXPECT_NEAR(inked.center().x(), img().width() / 2, 2);
+    EXPECT_NEAR(inked.center().y(), img().height() / 2, 4);
+}
+
+// Overwrites the start of the database page that holds bytes, so that a
+// chain of pages through it is broken.
+void breakPageHolding(const std::string& databaseFile, const std::string& bytes) {
+    const std::string file = readFile(databaseFile);
+    const std::size_t at = file.find(bytes);
+    ASSERT_NE(at, std::string::npos);
+    constexpr std::size_t kPageSize = 4096;
+    std::fstream stream(databaseFile, std::ios::in | std::ios::out | std::ios::binary);
+    stream.seekp(static_cast<std::streamoff>(at / kPageSize * kPageSize));
+    stream.write("\x7f\xff\xff\xff", 4); // the next overflow page: far past the file's end
+}
+
+TEST_F(PortraitPane, AnImageThatCannotBeReadToItsEndSaysSo) {
+    // A large value spans a chain of overflow pages; one of them is broken.
+    std::string image(200000, '\0');
+    std::uint32_t noise = 12345;
+    for (char& byte : image) {
+        noise = noise * 1103515245u + 12345u;
+        byte = static_cast<char>(noise >> 24);
+    }
+    addRecord({1, "broken chain", "", image});
+    breakPageHolding(temp.file("db.sqlite3"), image.substr(100000, 16));
+    open();
+    EXPECT_EQ(value(0), "broken chain"); // the other fields read as ever
+    // Shown while the window opens on the record, before the first-run text.
+    EXPECT_THAT(messages.shown(), ::testing::Contains("データ読み込みエラー"));
+}
+
 // A window on a record with a 120 x 100 portrait, whose temporary folder is "scratch".
 class ReplacePortrait : public PortraitPane {
 protected:
@@ -103,8 +166,20 @@ protected:
 
     void clickImg() { QTest::mouseClick(&img(), Qt::LeftButton); }
     bool temporaryFileLeft() const {
-        return access((scratch + "/tempimage.png").c_str(), F_OK) == 0 ||
-               access((programFolder + "/tempimage.png").c_str(), F_OK) == 0;
+        for (const std::string& folder : {scratch, programFolder, temp.path()}) {
+            if (access((folder + "/tempimage.png").c_str(), F_OK) == 0) {
+                return true;
+            }
+        }
+        return false;
+    }
+    // The settings with another TempDir, as the settings dialog's OK
+    // stores them; the list is rebuilt, so row 0 is selected again.
+    void storeTempDir(const std::string& folder) {
+        AppSettings changed = form->settings().settings();
+        changed.TempDir = folder;
+        form->settings().store(changed);
+        selectRow(0);
     }
     std::string storedImage(std::int64_t id) { return stored(id, kImageColumn).value_or(""); }
 
@@ -150,7 +225,7 @@ TEST_F(ReplacePortrait, AChosenImageIsStoredAsPngThroughTheTemporaryFolder) {
     EXPECT_EQ(storedImage(1), original);
     EXPECT_EQ(drawnArea(), QRect(0, 0, 100, 140));
     EXPECT_FALSE(temporaryFileLeft());
-    EXPECT_EQ(platform::currentFolder(), programFolder);
+    EXPECT_EQ(platform::currentFolder(), temp.path());
     EXPECT_EQ(messages.shown().size(), 1u);
 }
 
@@ -162,18 +237,37 @@ TEST_F(ReplacePortrait, AFailedWriteIsReportedAndTheNewImageStaysOnShow) {
     EXPECT_NE(messages.shown().back().find("CHARACTER_TABLE"), std::string::npos);
     EXPECT_EQ(img().PortraitImage().size(), QSize(60, 60));
     EXPECT_FALSE(temporaryFileLeft());
-    EXPECT_EQ(platform::currentFolder(), programFolder);
+    EXPECT_EQ(platform::currentFolder(), temp.path());
 }
 
 TEST_F(ReplacePortrait, ATemporaryFolderThatCannotBeEnteredStoresNothingAnywhere) {
-    form->settings().values().TempDir = temp.file("missing") + "/";
+    storeTempDir(temp.file("missing") + "/");
     choosers.answer(QString::fromStdString(temp.write("new.png", encodedImage(60, 60))));
     clickImg();
-    EXPECT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown().back(),
+              "書き込みに失敗しました : " + temp.file("missing") + "/tempimage.png");
     EXPECT_FALSE(img().HasImage());
     EXPECT_EQ(storedImage(1), original);
     EXPECT_FALSE(temporaryFileLeft());
-    EXPECT_EQ(platform::currentFolder(), programFolder);
+    EXPECT_EQ(platform::currentFolder(), temp.path());
+}
+
+// An emptied TempDir means the system's temporary folder (TMPDIR here),
+// at once, not from the next start on.
+TEST_F(ReplacePortrait, AnEmptyTempDirGoesThroughTheSystemsTemporaryFolder) {
+    const std::string system = temp.makeFolder("system");
+    const ScopedEnvironment tmpdir("TMPDIR", system);
+    storeTempDir("");
+    const std::string file = temp.write("new.png", encodedImage(60, 60, "PNG", Qt::green));
+    choosers.answer(QString::fromStdString(file));
+    clickImg();
+    EXPECT_EQ(messages.shown().size(), 1u); // the first-run text only
+    const std::string png = storedImage(1);
+    EXPECT_EQ(QImage::fromData(QByteArray::fromStdString(png)).pixelColor(0, 0), QColor(Qt::green));
+    EXPECT_TRUE(img().HasImage());
+    EXPECT_EQ(access((system + "/tempimage.png").c_str(), F_OK), -1);
+    EXPECT_FALSE(temporaryFileLeft());
+    EXPECT_EQ(access("/tempimage.png", F_OK), -1);
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "core/discovery/candidate.h"
+#include "core/roster/roster_backups.h"
 #include "gui/list/character_list_pane.h"
 #include "gui/list/search_bar.h"
 #include "gui_support/main_window_fixture.h"
@@ -27,8 +28,7 @@ class RosterExportWindow : public MainWindowFixture {
 protected:
     void SetUp() override { temp.makeFolder("mugen/data"); }
 
-    void addFolder(const std::string& folder, const std::string& defFile,
-                   const std::string& name) {
+    void addFolder(const std::string& folder, const std::string& defFile, const std::string& name) {
         DefFields fields;
         fields.name = name;
         temp.write("chars/" + folder + "/" + defFile, defText(fields));
@@ -128,7 +128,8 @@ TEST_F(RosterExportWindow, WritesTheSearchedAndSortedListAndReportsTheArchives) 
     find<gui::SearchBar>("Panel2")->Timer1Timer();
     form->listPane().ListView1ColumnClick(0); // NAME ascending
     form->listPane().ListView1ColumnClick(0); // descending
-    ASSERT_EQ(rowCaptions(), Texts({"Kung Fu Zip", "Kung Fu Man", "Kung Fu Girl", "Kung Fu Ghost"}));
+    ASSERT_EQ(rowCaptions(),
+              Texts({"Kung Fu Zip", "Kung Fu Man", "Kung Fu Girl", "Kung Fu Ghost"}));
     selectRow(1);
     QStringList archives;
     QStringList notFound;
@@ -141,8 +142,8 @@ TEST_F(RosterExportWindow, WritesTheSearchedAndSortedListAndReportsTheArchives) 
         },
         [&](QWidget* report) {
             summary = part<QLabel>(*report, "SummaryLabel")->text();
-            for (const auto& [name, texts] : {std::pair{"ArchivesList", &archives},
-                                              std::pair{"DefNotFoundList", &notFound}}) {
+            for (const auto& [name, texts] :
+                 {std::pair{"ArchivesList", &archives}, std::pair{"DefNotFoundList", &notFound}}) {
                 const auto* list = part<QListWidget>(*report, name);
                 for (int row = 0; list != nullptr && row < list->count(); ++row) {
                     *texts << list->item(row)->text();
@@ -165,8 +166,9 @@ TEST_F(RosterExportWindow, WritesTheSearchedAndSortedListAndReportsTheArchives) 
 TEST_F(RosterExportWindow, MergeKeepsOtherCharactersLinesAndReplaceDropsThem) {
     addFolder("kfm", "kfm.def", "Kung Fu Man");
     const std::string rest = "\r\n[ExtraStages]\r\nstages/x.def\r\n";
-    temp.write("mugen/data/select.def",
-               "; my roster\r\n[Characters]\r\nsandbag\r\nKFM, stages/old.def\r\n" + rest);
+    const std::string original =
+        "; my roster\r\n[Characters]\r\nsandbag\r\nKFM, stages/old.def\r\n" + rest;
+    temp.write("mugen/data/select.def", original);
     openWindow();
     exportWith([](gui::RosterExportDialog& dialog) {
         part<QRadioButton>(dialog, "MergeButton")->click();
@@ -187,7 +189,13 @@ TEST_F(RosterExportWindow, MergeKeepsOtherCharactersLinesAndReplaceDropsThem) {
     });
     EXPECT_TRUE(offeredMerge);
     EXPECT_EQ(readFile(selectDef()), "; my roster\r\n[Characters]\r\nkfm\r\n" + rest);
-    EXPECT_EQ(readFile(selectDef() + ".bak"), merged);
+    // The first backup keeps the user's own file; the second export's is dated.
+    EXPECT_EQ(readFile(selectDef() + ".bak"), original);
+    const std::vector<std::string> dated = RosterBackups(selectDef()).dated();
+    ASSERT_EQ(dated.size(), 1u);
+    EXPECT_EQ(readFile(dated[0]), merged);
+    ASSERT_EQ(messages.shown().size(), 2u);
+    EXPECT_NE(messages.shown()[1].find(dated[0]), std::string::npos) << messages.shown()[1];
 }
 
 TEST_F(RosterExportWindow, AnUnwritableTargetIsReportedAndNothingIsLost) {
@@ -195,8 +203,11 @@ TEST_F(RosterExportWindow, AnUnwritableTargetIsReportedAndNothingIsLost) {
     // A file where the folder should be: refused even to a user who may write anywhere.
     const std::string blocker = temp.write("blocker", "not a folder");
     openWindow();
-    exportWith([&](gui::RosterExportDialog& dialog) {
+    runDialog([&](gui::RosterExportDialog& dialog) {
         targetEdit(dialog)->setText(QString::fromStdString(blocker + "/select.def"));
+        button(dialog, "ExportButton")->click();
+        EXPECT_TRUE(dialog.isVisible()); // a failure leaves the choices to mend
+        dialog.reject();
     });
     ASSERT_EQ(messages.shown().size(), 1u);
     const std::string text = messages.shown()[0];
@@ -204,6 +215,29 @@ TEST_F(RosterExportWindow, AnUnwritableTargetIsReportedAndNothingIsLost) {
     EXPECT_NE(text.find(blocker), std::string::npos) << text;
     EXPECT_EQ(readFile(blocker), "not a folder");
     EXPECT_FALSE(std::filesystem::exists(selectDef()));
+}
+
+TEST_F(RosterExportWindow, AfterAMissingDataFolderTheDialogStaysOpenWithTheChoices) {
+    addFolder("kfm", "kfm.def", "Kung Fu Man");
+    std::filesystem::remove(temp.file("mugen/data"));
+    openWindow();
+    std::vector<bool> open;
+    QString targetAfterFailure;
+    bool randomAfterFailure = false;
+    exportWith([&](gui::RosterExportDialog& dialog) {
+        part<QRadioButton>(dialog, "StageRandom")->click();
+        button(dialog, "ExportButton")->click(); // no data folder yet
+        open.push_back(dialog.isVisible());
+        targetAfterFailure = targetEdit(dialog)->text();
+        randomAfterFailure = part<QRadioButton>(dialog, "StageRandom")->isChecked();
+        temp.makeFolder("mugen/data"); // mended: the second click writes
+    });
+    ASSERT_EQ(messages.shown().size(), 2u);
+    EXPECT_NE(messages.shown()[0].find("mugen/data"), std::string::npos) << messages.shown()[0];
+    EXPECT_EQ(open, std::vector<bool>{true});
+    EXPECT_EQ(targetAfterFailure.toStdString(), selectDef());
+    EXPECT_TRUE(randomAfterFailure);
+    EXPECT_EQ(readFile(selectDef()), "[Characters]\r\nkfm, random\r\n");
 }
 
 TEST_F(RosterExportWindow, WritingNeedsRowsATargetAndAStagePath) {

@@ -27,9 +27,9 @@ TEST_F(SettingsDialog, EverySettingIsShownInItsControl) {
     writeSettings("[General]\nFirstRun=0\nMainDir=/chars/\nTempDir=/scratch/\n"
                   "MugenExeFile=/games/mugen.exe\nBattleParamB=-rounds 1\nRecognizeFileType=5\n"
                   "CharUpdateCheck=0\nUpdateListOnRun=1\nRegisterSprite=1\nRegisterGroup=12\n"
-                  "RegisterImage=3\n");
+                  "RegisterImage=3\nSearchSubfolders=1\n");
     temp.write("program/FighterList", "kfm\r\nryu\r\n");
-    form = std::make_unique<gui::TForm1>(messages, shell, choosers, programFolder);
+    form = std::make_unique<gui::TForm1>(messages, shell, choosers, folders());
     // The update that the first paint starts has ended before the dialog opens.
     QSignalSpy updates(&form->listUpdates(), &gui::ListUpdateController::updateFinished);
     form->show();
@@ -51,6 +51,9 @@ TEST_F(SettingsDialog, EverySettingIsShownInItsControl) {
         EXPECT_FALSE(inDialog<QCheckBox>("CheckBox6")->isChecked());
         EXPECT_TRUE(inDialog<QCheckBox>("CheckBox5")->isChecked());
         EXPECT_TRUE(inDialog<QCheckBox>("CheckBox7")->isChecked());
+        EXPECT_TRUE(inDialog<QCheckBox>("SubfoldersBox")->isChecked());
+        EXPECT_EQ(accessibleName(inDialog<QCheckBox>("SubfoldersBox")),
+                  QStringLiteral("サブフォルダも検索する"));
         EXPECT_EQ(inDialog<QLineEdit>("Edit7")->text(), QStringLiteral("12"));
         EXPECT_EQ(inDialog<QLineEdit>("Edit8")->text(), QStringLiteral("3"));
         EXPECT_EQ(items("ListBox3"), texts({"kfm", "ryu"}));
@@ -67,9 +70,12 @@ TEST_F(SettingsDialog, OkStoresEveryPageAndThePanesFollow) {
         inDialog<QLineEdit>("Edit8")->setText(QString());
         inDialog<QCheckBox>("CheckBox7")->setChecked(false);
         inDialog<QCheckBox>("CheckBox6")->setChecked(false);
+        EXPECT_FALSE(inDialog<QCheckBox>("SubfoldersBox")->isChecked()); // off by default
+        inDialog<QCheckBox>("SubfoldersBox")->setChecked(true);
     });
     EXPECT_EQ(changes.count(), 1);
     const AppSettings& settings = form->settings().settings();
+    EXPECT_TRUE(settings.SearchSubfolders);
     // All four kinds checked: the default 16 becomes 0.
     EXPECT_EQ(settings.RecognizeFileType, 0);
     EXPECT_EQ(settings.RegisterGroup, 9000);

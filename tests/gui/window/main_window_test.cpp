@@ -32,10 +32,10 @@ bool isChecked(QToolButton* button) {
 TEST_F(MainWindow, FreshFolderStartsWithDefaultsAndTheFirstCloseWritesEverySetting) {
     open();
     EXPECT_EQ(form->windowTitle().toStdString(), "Zorvik");
-    // The catalogue opened where the program started; then its own folder became current.
+    // The catalogue opened where the program started, which stays the current folder.
     EXPECT_EQ(access(temp.file("db.sqlite3").c_str(), F_OK), 0);
     EXPECT_NE(access((programFolder + "/db.sqlite3").c_str(), F_OK), 0);
-    EXPECT_EQ(platform::currentFolder(), programFolder);
+    EXPECT_EQ(platform::currentFolder(), temp.path());
     EXPECT_EQ(headerCaptions(), Texts({"NAME", "NAME2", "AUTHOR", "AI_AUTHOR", "SPECIAL1",
                                        "SPECIAL2", "SUPPORTED_VER", "COMMENT", "UPDATE_DATE"}));
     EXPECT_TRUE(find<QAction>("M_ParamA")->isChecked());
@@ -180,7 +180,7 @@ TEST_F(MainWindow, EveryListUpdateCommandRunsAnUpdate) {
 
 TEST_F(MainWindow, TheFirstPaintStartsOneUpdateWhenUpdateListOnRunIsSet) {
     writeSettings("[General]\nUpdateListOnRun=1\nMainDir=" + temp.makeFolder("chars") + "\n");
-    form = std::make_unique<gui::TForm1>(messages, shell, choosers, programFolder);
+    form = std::make_unique<gui::TForm1>(messages, shell, choosers, folders());
     QSignalSpy requests(&form->listUpdates(), &gui::ListUpdateController::updateFinished);
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -198,7 +198,9 @@ TEST_F(MainWindow, WithoutUpdateListOnRunALaterPaintStartsTheUpdateOnceSwitchedO
     QCoreApplication::processEvents();
     EXPECT_EQ(requests.count(), 0);
     // As after the settings dialog has switched it on: the next paint starts it, once.
-    form->settings().values().UpdateListOnRun = true;
+    AppSettings changed = form->settings().settings();
+    changed.UpdateListOnRun = true;
+    form->settings().store(changed);
     form->repaint();
     form->repaint();
     QCoreApplication::processEvents();

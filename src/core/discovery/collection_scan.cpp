@@ -1,0 +1,128 @@
+#include "core/discovery/collection_scan.h"
+
+#include <filesystem>
+#include <optional>
+#include <set>
+#include <system_error>
+
+namespace zorvik {
+
+namespace {
+
+// Walks group folders depth first, each entry's candidates in listing order.
+class CollectionScanner {
+public:
+    CollectionScanner(const std::string& mainDir, const CollectionScanOptions& options,
+                      const std::atomic<bool>& cancel)
+        : mainDir_(mainDir), options_(options), cancel_(cancel) {
+        markVisited(mainDir.empty() ? "/" : mainDir);
+    }
+
+    CollectionScan run(const platform::DirectoryListing& topLevel) {
+        scanListing(topLevel, {}, 1);
+        return std::move(scan_);
+    }
+
+private:
+    // The path of a folder below mainDir: its parts on disk and as named.
+    struct Place {
+        std::string diskPrefix; // "KOF/" on disk, "" at the top level
+        std::string namePrefix; // the same, decoded
+    };
+
+    void scanListing(const platform::DirectoryListing& listing, const Place& place, int depth) {
+        for (const platform::DirectoryEntry& entry : listing.entries) {
+            if (cancel_.load(std::memory_order_relaxed)) {
+                scan_.complete = false;
+                return;
+            }
+            // Below the top level a link to a folder leads outside the
+            // character folder, or to a folder the scan reaches by its own path.
+            if (depth > 1 && entry.isFolder && entry.isLink) {
+                continue;
+            }
+            Candidate candidate;
+            const bool isCandidate =
+                candidateFromEntry(entry, options_.recognizeFileType, candidate);
+            if (entry.isFolder && (!isCandidate || candidate.fileType == kFolderCharacter)) {
+                scanFolder(entry, isCandidate, std::move(candidate), place, depth);
+            } else if (isCandidate) {
+                add(std::move(candidate), place);
+            }
+        }
+    }
+
+    // A folder not taken as an archive: a character when it holds a .def
+    // (or cannot be read, as the top-level scan takes it), else a group.
+    void scanFolder(const platform::DirectoryEntry& entry, bool isCandidate, Candidate candidate,
+                    const Place& place, int depth) {
+        const std::string path = diskPath(place.diskPrefix + entry.diskName);
+        const std::optional<bool> holdsDef = platform::holdsFileEndingWith(path, ".def");
+        if (!holdsDef || *holdsDef) {
+            if (isCandidate) {
+                add(std::move(candidate), place);
+            }
+            return;
+        }
+        if (depth >= kMaxCollectionDepth || entry.isLink || !markVisited(path)) {
+            return;
+        }
+        const platform::DirectoryListing listing = platform::listDirectory(path);
+        if (!listing.opened || listing.errorCode != 0) {
+            scan_.complete = false;
+        }
+        scanListing(listing,
+                    {place.diskPrefix + entry.diskName + "/", place.namePrefix + entry.name + "/"},
+                    depth + 1);
+    }
+
+    void add(Candidate candidate, const Place& place) {
+        candidate.name.insert(0, place.namePrefix);
+        candidate.diskName.insert(0, place.diskPrefix);
+        scan_.candidates.push_back(std::move(candidate));
+    }
+
+    std::string diskPath(const std::string& below) const {
+        return (mainDir_.empty() || mainDir_.back() != '/' ? mainDir_ + "/" : mainDir_) + below;
+    }
+
+    // False when the folder was visited already (a folder mounted twice).
+    bool markVisited(const std::string& path) {
+        std::error_code error;
+        const std::filesystem::path real = std::filesystem::canonical(path, error);
+        return visited_.insert(error ? path : real.string()).second;
+    }
+
+    const std::string& mainDir_;
+    const CollectionScanOptions& options_;
+    const std::atomic<bool>& cancel_;
+    std::set<std::string> visited_;
+    CollectionScan scan_;
+};
+
+} // namespace
+
+CollectionScan scanCollection(const std::string& mainDir, const platform::DirectoryListing& topLevel,
+                              const CollectionScanOptions& options, const std::atomic<bool>& cancel) {
+    if (!options.searchSubfolders) {
+        return {scanCandidates(topLevel, options.recognizeFileType, cancel), true};
+    }
+    return CollectionScanner(mainDir, options, cancel).run(topLevel);
+}
+
+std::string extractionFolderName(const std::string& fileName) {
+    std::string name;
+    name.reserve(fileName.size());
+    for (const char c : fileName) {
+        if (c == '%') {
+            name += "%25";
+        } else if (c == '/') {
+            name += "%2F";
+        } else {
+            name += c;
+        }
+    }
+    return name;
+}
+
+} // namespace zorvik

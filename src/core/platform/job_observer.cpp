@@ -1,0 +1,7 @@
+#include "core/platform/job_observer.h"
+
+namespace zorvik {
+
+JobObserver::~JobObserver() = default;
+
+} // namespace zorvik
