@@ -65,7 +65,8 @@ std::optional<std::string> processEnvironment(const char* name) {
 
 ProgramFolders portableFolders(const std::string& executableFolder,
                                const std::string& startFolder) {
-    return {executableFolder, startFolder, executableFolder + "/" + kPortablePluginFolder, false};
+    return {executableFolder, startFolder, executableFolder + "/" + kPortablePluginFolder,
+            executableFolder, false};
 }
 
 std::optional<ProgramFolders> installedFolders(const EnvironmentLookup& environment,
@@ -76,8 +77,10 @@ std::optional<ProgramFolders> installedFolders(const EnvironmentLookup& environm
     if (!config || !data) {
         return std::nullopt;
     }
-    return ProgramFolders{*config + "/" + kProgramName, *data + "/" + kProgramName,
-                          normalFolder(executableFolder + "/" + pluginsFromExecutable), true};
+    const std::string catalogue = *data + "/" + kProgramName;
+    return ProgramFolders{*config + "/" + kProgramName, catalogue,
+                          normalFolder(executableFolder + "/" + pluginsFromExecutable), catalogue,
+                          true};
 }
 
 std::optional<ProgramFolders> programFolders(const std::string& startFolder) {
@@ -89,9 +92,7 @@ std::optional<ProgramFolders> programFolders(const std::string& startFolder) {
 }
 
 std::string pluginFolder() {
-    if (!ZORVIK_INSTALLED_LAYOUT) {
-        return executableFolder() + "/" + kPortablePluginFolder;
-    }
+    // Needs no home folder, so it does not go through programFolders.
     return normalFolder(executableFolder() + "/" + ZORVIK_PLUGINS_FROM_EXECUTABLE);
 }
 

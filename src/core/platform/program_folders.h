@@ -12,6 +12,11 @@ struct ProgramFolders {
     std::string settings;  // Settings.ini, FighterList and ColumnName
     std::string catalogue; // db.sqlite3
     std::string plugins;   // the archiver plug-ins and their DLLinfo.ini
+    // Where relative folders typed into the settings (MainDir, TempDir,
+    // MugenExeFile) are taken from: the settings folder of a portable
+    // layout, the catalogue's folder of an installed one, so that the
+    // configuration folder holds nothing but settings.
+    std::string paths;
     // The folders above are the user's own and made on first use.
     bool installed = false;
 };
@@ -20,14 +25,16 @@ struct ProgramFolders {
 using EnvironmentLookup = std::function<std::optional<std::string>(const char* name)>;
 
 // A copied or built folder: the settings and the plug-ins beside the
-// executable, the catalogue in the folder the program was started from.
+// executable, the catalogue in the folder the program was started from,
+// relative paths from the settings folder.
 ProgramFolders portableFolders(const std::string& executableFolder,
                                const std::string& startFolder);
 
 // An installed program: the settings in $XDG_CONFIG_HOME/zorvik, the
 // catalogue in $XDG_DATA_HOME/zorvik (~/.config and ~/.local/share when
-// unset or not absolute), the plug-ins at pluginsFromExecutable, a path
-// relative to the executable's folder. None without a home folder.
+// unset or not absolute), relative paths from the catalogue's folder, the
+// plug-ins at pluginsFromExecutable, a path relative to the executable's
+// folder. None without a home folder.
 std::optional<ProgramFolders> installedFolders(const EnvironmentLookup& environment,
                                                const std::string& executableFolder,
                                                const std::string& pluginsFromExecutable);

@@ -45,7 +45,7 @@ public:
     // settings from folders.settings (Settings.ini, FighterList and
     // ColumnName) and runs FormCreate. The current folder is never changed.
     TForm1(UserMessages& messages, Shell& shell, Choosers& choosers,
-           const SettingsFolders& folders = SettingsFolders::portable(), QWidget* parent = nullptr);
+           const SettingsFolders& folders, QWidget* parent = nullptr);
     ~TForm1() override;
 
     Kel_CharacterDb& characterDb() { return CharacterDb; }

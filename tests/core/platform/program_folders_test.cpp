@@ -27,6 +27,7 @@ TEST(ProgramFolders, APortableFolderKeepsSettingsBesideTheProgramAndTheCatalogue
     EXPECT_EQ(folders.settings, "/opt/zorvik");
     EXPECT_EQ(folders.catalogue, "/home/me/chars");
     EXPECT_EQ(folders.plugins, "/opt/zorvik/ArchiverDLLs");
+    EXPECT_EQ(folders.paths, "/opt/zorvik");
     EXPECT_FALSE(folders.installed);
 }
 
@@ -38,6 +39,8 @@ TEST(ProgramFolders, AnInstalledProgramUsesTheXdgFoldersAndFindsPluginsBesideIts
     EXPECT_EQ(folders->settings, "/cfg/zorvik");
     EXPECT_EQ(folders->catalogue, "/d/zorvik");
     EXPECT_EQ(folders->plugins, "/usr/lib/x86_64-linux-gnu/zorvik/ArchiverDLLs");
+    // Relative folders of the settings never lead into the configuration folder.
+    EXPECT_EQ(folders->paths, "/d/zorvik");
     EXPECT_TRUE(folders->installed);
 }
 
