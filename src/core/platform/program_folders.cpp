@@ -20,7 +20,6 @@ namespace zorvik::platform {
 namespace {
 
 constexpr const char* kProgramName = "zorvik";
-constexpr const char* kPortablePluginFolder = "ArchiverDLLs";
 
 // An XDG variable counts only when it holds an absolute path.
 std::optional<std::string> absoluteVariable(const EnvironmentLookup& environment,
@@ -65,35 +64,33 @@ std::optional<std::string> processEnvironment(const char* name) {
 
 ProgramFolders portableFolders(const std::string& executableFolder,
                                const std::string& startFolder) {
-    return {executableFolder, startFolder, executableFolder + "/" + kPortablePluginFolder,
-            executableFolder, false};
+    return {executableFolder, startFolder, executableFolder, false};
 }
 
-std::optional<ProgramFolders> installedFolders(const EnvironmentLookup& environment,
-                                               const std::string& executableFolder,
-                                               const std::string& pluginsFromExecutable) {
+std::optional<ProgramFolders> installedFolders(const EnvironmentLookup& environment) {
     const auto config = baseFolder(environment, "XDG_CONFIG_HOME", ".config");
     const auto data = baseFolder(environment, "XDG_DATA_HOME", ".local/share");
     if (!config || !data) {
         return std::nullopt;
     }
     const std::string catalogue = *data + "/" + kProgramName;
-    return ProgramFolders{*config + "/" + kProgramName, catalogue,
-                          normalFolder(executableFolder + "/" + pluginsFromExecutable), catalogue,
-                          true};
+    return ProgramFolders{*config + "/" + kProgramName, catalogue, catalogue, true};
 }
 
 std::optional<ProgramFolders> programFolders(const std::string& startFolder) {
     if (!ZORVIK_INSTALLED_LAYOUT) {
         return portableFolders(executableFolder(), startFolder);
     }
-    return installedFolders(processEnvironment, executableFolder(),
-                            ZORVIK_PLUGINS_FROM_EXECUTABLE);
+    return installedFolders(processEnvironment);
+}
+
+std::string pluginFolderOf(const std::string& executableFolder,
+                           const std::string& pluginsFromExecutable) {
+    return normalFolder(executableFolder + "/" + pluginsFromExecutable);
 }
 
 std::string pluginFolder() {
-    // Needs no home folder, so it does not go through programFolders.
-    return normalFolder(executableFolder() + "/" + ZORVIK_PLUGINS_FROM_EXECUTABLE);
+    return pluginFolderOf(executableFolder(), ZORVIK_PLUGINS_FROM_EXECUTABLE);
 }
 
 bool createProgramFolders(const ProgramFolders& folders) {

@@ -11,7 +11,6 @@ namespace zorvik::platform {
 struct ProgramFolders {
     std::string settings;  // Settings.ini, FighterList and ColumnName
     std::string catalogue; // db.sqlite3
-    std::string plugins;   // the archiver plug-ins and their DLLinfo.ini
     // Where relative folders typed into the settings (MainDir, TempDir,
     // MugenExeFile) are taken from: the settings folder of a portable
     // layout, the catalogue's folder of an installed one, so that the
@@ -24,27 +23,30 @@ struct ProgramFolders {
 // Reads an environment variable; none when it is unset.
 using EnvironmentLookup = std::function<std::optional<std::string>(const char* name)>;
 
-// A copied or built folder: the settings and the plug-ins beside the
-// executable, the catalogue in the folder the program was started from,
-// relative paths from the settings folder.
+// A copied or built folder: the settings beside the executable, the
+// catalogue in the folder the program was started from, relative paths
+// from the settings folder.
 ProgramFolders portableFolders(const std::string& executableFolder,
                                const std::string& startFolder);
 
 // An installed program: the settings in $XDG_CONFIG_HOME/zorvik, the
 // catalogue in $XDG_DATA_HOME/zorvik (~/.config and ~/.local/share when
-// unset or not absolute), relative paths from the catalogue's folder, the
-// plug-ins at pluginsFromExecutable, a path relative to the executable's
-// folder. None without a home folder.
-std::optional<ProgramFolders> installedFolders(const EnvironmentLookup& environment,
-                                               const std::string& executableFolder,
-                                               const std::string& pluginsFromExecutable);
+// unset or not absolute), relative paths from the catalogue's folder.
+// None without a home folder.
+std::optional<ProgramFolders> installedFolders(const EnvironmentLookup& environment);
 
 // The layout this build was made for: installed in the package's build,
 // portable in every other. startFolder is the folder the process started in.
 std::optional<ProgramFolders> programFolders(const std::string& startFolder);
 
+// The archiver plug-ins' folder: pluginsFromExecutable, a path relative to
+// executableFolder, without "." or ".." steps.
+std::string pluginFolderOf(const std::string& executableFolder,
+                           const std::string& pluginsFromExecutable);
+
 // The archiver plug-ins' folder of this build's layout: ArchiverDLLs beside
-// the executable, or the installed plug-in folder relative to it.
+// the executable, or the installed plug-in folder relative to it. Needs no
+// home folder.
 std::string pluginFolder();
 
 // Creates the settings and catalogue folders of an installed layout, with

@@ -26,22 +26,22 @@ TEST(ProgramFolders, APortableFolderKeepsSettingsBesideTheProgramAndTheCatalogue
     const ProgramFolders folders = portableFolders("/opt/zorvik", "/home/me/chars");
     EXPECT_EQ(folders.settings, "/opt/zorvik");
     EXPECT_EQ(folders.catalogue, "/home/me/chars");
-    EXPECT_EQ(folders.plugins, "/opt/zorvik/ArchiverDLLs");
     EXPECT_EQ(folders.paths, "/opt/zorvik");
     EXPECT_FALSE(folders.installed);
 }
 
 TEST(ProgramFolders, AnInstalledProgramUsesTheXdgFoldersAndFindsPluginsBesideItsExecutable) {
-    const auto folders = installedFolders(
-        environmentOf({{"HOME", "/home/me"}, {"XDG_CONFIG_HOME", "/cfg/"}, {"XDG_DATA_HOME", "/d"}}),
-        "/usr/bin", kPlugins);
+    const auto folders = installedFolders(environmentOf(
+        {{"HOME", "/home/me"}, {"XDG_CONFIG_HOME", "/cfg/"}, {"XDG_DATA_HOME", "/d"}}));
     ASSERT_TRUE(folders);
     EXPECT_EQ(folders->settings, "/cfg/zorvik");
     EXPECT_EQ(folders->catalogue, "/d/zorvik");
-    EXPECT_EQ(folders->plugins, "/usr/lib/x86_64-linux-gnu/zorvik/ArchiverDLLs");
     // Relative folders of the settings never lead into the configuration folder.
     EXPECT_EQ(folders->paths, "/d/zorvik");
     EXPECT_TRUE(folders->installed);
+    EXPECT_EQ(pluginFolderOf("/usr/bin", kPlugins),
+              "/usr/lib/x86_64-linux-gnu/zorvik/ArchiverDLLs");
+    EXPECT_EQ(pluginFolderOf("/opt/zorvik", "ArchiverDLLs"), "/opt/zorvik/ArchiverDLLs");
 }
 
 TEST(ProgramFolders, UnsetEmptyOrRelativeXdgVariablesFallBackToTheHomeFolder) {
@@ -49,7 +49,7 @@ TEST(ProgramFolders, UnsetEmptyOrRelativeXdgVariablesFallBackToTheHomeFolder) {
              {{"HOME", "/home/me/"}},
              {{"HOME", "/home/me"}, {"XDG_CONFIG_HOME", ""}, {"XDG_DATA_HOME", ""}},
              {{"HOME", "/home/me"}, {"XDG_CONFIG_HOME", "cfg"}, {"XDG_DATA_HOME", "./d"}}}) {
-        const auto folders = installedFolders(environmentOf(variables), "/usr/bin", kPlugins);
+        const auto folders = installedFolders(environmentOf(variables));
         ASSERT_TRUE(folders);
         EXPECT_EQ(folders->settings, "/home/me/.config/zorvik");
         EXPECT_EQ(folders->catalogue, "/home/me/.local/share/zorvik");
@@ -57,17 +57,16 @@ TEST(ProgramFolders, UnsetEmptyOrRelativeXdgVariablesFallBackToTheHomeFolder) {
 }
 
 TEST(ProgramFolders, WithoutAHomeFolderAnInstalledProgramHasNoPlaceForItsFiles) {
-    EXPECT_FALSE(installedFolders(environmentOf({}), "/usr/bin", kPlugins));
-    EXPECT_FALSE(installedFolders(environmentOf({{"HOME", "relative"}}), "/usr/bin", kPlugins));
+    EXPECT_FALSE(installedFolders(environmentOf({})));
+    EXPECT_FALSE(installedFolders(environmentOf({{"HOME", "relative"}})));
     // Both XDG folders given: no home needed.
-    EXPECT_TRUE(installedFolders(environmentOf({{"XDG_CONFIG_HOME", "/c"}, {"XDG_DATA_HOME", "/d"}}),
-                                 "/usr/bin", kPlugins));
+    EXPECT_TRUE(
+        installedFolders(environmentOf({{"XDG_CONFIG_HOME", "/c"}, {"XDG_DATA_HOME", "/d"}})));
 }
 
 TEST(ProgramFolders, TheInstalledFoldersAreMadeOnFirstUseAndAPortableLayoutIsLeftAlone) {
     test::TempFolder home;
-    const auto folders =
-        installedFolders(environmentOf({{"HOME", home.path()}}), "/usr/bin", kPlugins);
+    const auto folders = installedFolders(environmentOf({{"HOME", home.path()}}));
     ASSERT_TRUE(folders);
     ASSERT_TRUE(createProgramFolders(*folders));
     EXPECT_TRUE(std::filesystem::is_directory(home.path() + "/.config/zorvik"));
@@ -83,8 +82,7 @@ TEST(ProgramFolders, TheInstalledFoldersAreMadeOnFirstUseAndAPortableLayoutIsLef
 TEST(ProgramFolders, AFileInTheWayOfTheSettingsFolderIsReported) {
     test::TempFolder home;
     home.write(".config/zorvik", "not a folder");
-    const auto folders =
-        installedFolders(environmentOf({{"HOME", home.path()}}), "/usr/bin", kPlugins);
+    const auto folders = installedFolders(environmentOf({{"HOME", home.path()}}));
     ASSERT_TRUE(folders);
     EXPECT_FALSE(createProgramFolders(*folders));
 }
