@@ -52,11 +52,11 @@ set(CPACK_PACKAGE_CONTACT "The Zorvik developers <developers@zorvik.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "catalogue of M.U.G.E.N fighting-game characters")
 # The long description only: CPack puts the summary above it and indents it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Zorvik lists a folder of M.U.G.E.N characters (folders and .zip, .7z and
-.rar archives), reads each character's .def file into a catalogue, takes
-a portrait out of its sprite file, and lets the user search, sort and
-edit the catalogue and start the engine with two characters. zorvik-cli
-works on the same catalogue from the command line.")
+    "Zorvik lists a folder of M.U.G.E.N characters (folders and .zip, .7z
+and .rar archives), reads each character's .def file into a catalogue,
+takes a portrait out of its sprite file, and lets the user search, sort
+and edit the catalogue and start the engine with two characters.
+zorvik-cli works on the same catalogue from the command line.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # A tool for a game's files, not a game: its programs live in /usr/bin.
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
