@@ -29,32 +29,17 @@
 #include "support/pcx_writer.h"
 #include "support/sff_writer.h"
 #include "support/temp_folder.h"
+#include "silent_observers.h"
 
 namespace {
+
+using zorvik::bench::CountingMessages;
+using zorvik::bench::SilentObserver;
 
 using Clock = std::chrono::steady_clock;
 
 constexpr int kCharacters = 10000;
 constexpr int kRounds = 9;
-
-class SilentObserver : public zorvik::ListUpdateObserver {
-public:
-    void setStatusText(const std::string&) override {}
-    void setLabel(const std::string&) override {}
-    void setProgressMaximum(int) override {}
-    void setProgressPosition(int) override {}
-    void done() override {}
-    void reloadList() override {}
-    void startBlink() override {}
-    void show(const std::string&) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-};
-
-class SilentMessages : public zorvik::UserMessages {
-public:
-    void show(const std::string&) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-};
 
 // A character as authors ship them: the .def, its files beside it, and
 // stcommon left to the engine.
@@ -126,7 +111,7 @@ int main(int argc, char* argv[]) {
     settings.RegisterSprite = true;
     zorvik::Kel_CharacterDb catalogue(root.file("db.sqlite3"));
     SilentObserver observer;
-    SilentMessages messages;
+    CountingMessages messages;
     const std::atomic<bool> cancel{false};
     const std::string noPlugins = root.makeFolder("no-plugins");
     const double registered = timeMs([&] {

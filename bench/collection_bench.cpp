@@ -33,33 +33,17 @@
 #include "support/pcx_writer.h"
 #include "support/sff_writer.h"
 #include "support/temp_folder.h"
+#include "silent_observers.h"
 
 namespace {
+
+using zorvik::bench::CountingMessages;
+using zorvik::bench::SilentObserver;
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 constexpr int kRounds = 9;
-
-class SilentObserver : public zorvik::ListUpdateObserver {
-public:
-    void setStatusText(const std::string&) override {}
-    void setLabel(const std::string&) override {}
-    void setProgressMaximum(int) override {}
-    void setProgressPosition(int) override {}
-    void done() override {}
-    void reloadList() override {}
-    void startBlink() override {}
-    void show(const std::string&) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-};
-
-class CountingMessages : public zorvik::UserMessages {
-public:
-    void show(const std::string&) override { ++shown; }
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-    int shown = 0;
-};
 
 // Something to time, and what must happen before each timing (untimed).
 struct Timed {

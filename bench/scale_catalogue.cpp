@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <random>
+#include <system_error>
 #include <vector>
 
 #include <sqlite3.h>
@@ -42,7 +43,12 @@ bool makeScaleCatalogue(const std::string& path, int rows, std::size_t portraitB
 
 bool makeScaleCatalogue(const std::string& path, int rows,
                         const std::vector<std::uint8_t>& portrait) {
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    // A bare file name lies in the current folder, which exists.
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    std::error_code error;
+    if (!folder.empty() && !std::filesystem::create_directories(folder, error) && error) {
+        return false;
+    }
     {
         Kel_CharacterDb existing(path);
         if (rowCount(existing) == rows) {

@@ -22,8 +22,12 @@
 #include "core/settings/app_settings.h"
 #include "support/character_fixture.h"
 #include "support/temp_folder.h"
+#include "silent_observers.h"
 
 namespace {
+
+using zorvik::bench::CountingMessages;
+using zorvik::bench::SilentObserver;
 
 using Clock = std::chrono::steady_clock;
 
@@ -31,26 +35,6 @@ constexpr int kRounds = 9;
 constexpr int kPublishers = 20;
 constexpr int kSeries = 20;
 constexpr int kCharactersPerSeries = 25;
-
-class SilentObserver : public zorvik::ListUpdateObserver {
-public:
-    void setStatusText(const std::string&) override {}
-    void setLabel(const std::string&) override {}
-    void setProgressMaximum(int) override {}
-    void setProgressPosition(int) override {}
-    void done() override {}
-    void reloadList() override {}
-    void startBlink() override {}
-    void show(const std::string&) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-};
-
-class CountingMessages : public zorvik::UserMessages {
-public:
-    void show(const std::string&) override { ++shown; }
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-    int shown = 0;
-};
 
 // chars/publisherP/series S/charN/char.def + kfm.sff.
 std::string makeSortedCollection(const zorvik::test::TempFolder& root) {

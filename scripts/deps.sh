@@ -2,14 +2,25 @@
 # packages the build needs (only those missing), then configures and builds.
 # Expects ROOT to be the repository's top folder.
 
+# What the program, the companion and the plug-in need to build and run.
 ZORVIK_PACKAGES=(
     cmake g++ make pkg-config
     libsqlite3-dev sqlite3 libpng-dev zlib1g-dev libarchive-dev libarchive-tools
     qt6-base-dev qt6-image-formats-plugins fonts-ipafont-gothic
+<<<<<<< HEAD
     qt6-l10n-tools qt6-tools-dev
+=======
+)
+
+# The tests and benchmarks besides (scripts/test).
+ZORVIK_TEST_PACKAGES=(
+>>>>>>> main
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
 )
+
+# The Debian package and its checks (scripts/package, scripts/check-package).
+ZORVIK_PACKAGE_PACKAGES=(dpkg-dev file fakeroot lintian desktop-file-utils appstream)
 
 # Only the fuzz build needs clang and its libFuzzer runtime.
 ZORVIK_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)

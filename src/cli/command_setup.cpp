@@ -1,7 +1,11 @@
 #include "cli/command_setup.h"
 
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 
+#include "cli/commands.h"
+#include "core/platform/folders.h"
 #include "core/settings/app_settings.h"
 
 namespace zorvik::cli {
@@ -27,8 +31,21 @@ bool parseSwitch(const std::string& text, bool& value) {
 
 } // namespace
 
-SettingsFiles programFiles() {
-    return SettingsFiles(SettingsFolders::portable());
+const SettingsFiles& programFiles() {
+    static const SettingsFiles files = [] {
+        std::string error;
+        const auto folders = programSettingsFolders(platform::currentFolder(), error);
+        if (!folders) {
+            std::fprintf(stderr, "zorvik-cli: %s\n", error.c_str());
+            std::exit(kExitFailure);
+        }
+        return SettingsFiles(*folders);
+    }();
+    return files;
+}
+
+AppSettings programSettings() {
+    return withPathsFrom(programFiles().load(), programFiles().pathFolder());
 }
 
 std::string catalogueFile(const CliArguments& arguments) {
@@ -36,7 +53,7 @@ std::string catalogueFile(const CliArguments& arguments) {
 }
 
 bool loadSettings(const CliArguments& arguments, AppSettings& settings, std::string& error) {
-    settings = programFiles().load();
+    settings = programSettings();
     settings.MainDir = arguments.value("--main-dir").value_or(settings.MainDir);
     settings.TempDir = arguments.value("--temp-dir").value_or(settings.TempDir);
     if (const auto sprite = arguments.value("--register-sprite")) {

@@ -9,9 +9,14 @@
 
 namespace zorvik::cli {
 
-// The program's files, where the program itself keeps them: the settings
-// beside the executable, the catalogue in the current folder.
-SettingsFiles programFiles();
+// The program's files, where the program itself keeps them (this build's
+// layout). Without a place for them (an installed build that knows no home
+// folder) it says why on standard error and ends the process.
+const SettingsFiles& programFiles();
+
+// The program's settings as the program uses them: relative folders taken
+// from the layout's folder for them, as the window takes them.
+AppSettings programSettings();
 
 // The catalogue file: --db, or the program's db.sqlite3.
 std::string catalogueFile(const CliArguments& arguments);

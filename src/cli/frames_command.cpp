@@ -30,7 +30,7 @@ constexpr const char* kFramesHelp =
     "  --id ID          the catalogue's character with that ID (folder or archive)\n"
     "  --def FILE       the character whose .def file is FILE\n"
     "  --action N       the action to write (0 by default)\n"
-    "  --db FILE        the catalogue file (instead of ./db.sqlite3)\n"
+    "  --db FILE        the catalogue file (instead of the program's db.sqlite3)\n"
     "  --main-dir DIR   the character folder (instead of MainDir of Settings.ini)\n"
     "  --temp-dir DIR   where archives are extracted (instead of TempDir)\n"
     "  --help           this text\n";

@@ -18,11 +18,11 @@ std::string listHelp() {
                        "\n"
                        "Prints the catalogue's characters as tab-separated text: a header line,\n"
                        "then one line per character, with the columns the program's list shows\n"
-                       "(ColumnOrder in Settings.ini beside the executable).\n"
+                       "(ColumnOrder in the program's Settings.ini).\n"
                        "\n"
                        "options:\n") +
            kSelectionHelp +
-           "  --db FILE         the catalogue file (instead of ./db.sqlite3)\n"
+           "  --db FILE         the catalogue file (instead of the program's db.sqlite3)\n"
            "  --help            this text\n";
 }
 
@@ -68,7 +68,7 @@ int runList(const std::vector<std::string>& words) {
     if (!arguments.positional().empty()) {
         return usage("unexpected argument");
     }
-    const AppSettings settings = programFiles().load();
+    const AppSettings settings = programSettings();
     criteria.shownColumns = shownColumns(settings.ColumnOrder);
     Kel_CharacterDb catalogue(catalogueFile(arguments));
     const auto rows = catalogue.SelectCharacterList(criteria);

@@ -21,7 +21,7 @@ constexpr const char* kPortraitHelp =
     "to FILE.\n"
     "\n"
     "options:\n"
-    "  --db FILE   the catalogue file (instead of ./db.sqlite3)\n"
+    "  --db FILE   the catalogue file (instead of the program's db.sqlite3)\n"
     "  --help      this text\n";
 
 int fail(const std::string& message) {

@@ -41,7 +41,7 @@ std::string rosterHelp() {
            "  --subfolders 0|1  as update and check take it (instead of SearchSubfolders);\n"
            "                    a character in a group folder is always written by\n"
            "                    its .def's path below the character folder\n"
-           "  --db FILE         the catalogue file (instead of ./db.sqlite3)\n"
+           "  --db FILE         the catalogue file (instead of the program's db.sqlite3)\n"
            "  --help            this text\n"
            "\n"
            "Exits with 0 when the file was written, 1 when it was not, 2 on bad usage.\n";
@@ -121,7 +121,7 @@ int runRoster(const std::vector<std::string>& words) {
     if (arguments.positional().size() > 1) {
         return usage("expected at most one FILE");
     }
-    AppSettings settings = programFiles().load();
+    AppSettings settings = programSettings();
     if (!readSubfoldersOption(arguments, settings, error)) {
         return usage(error);
     }

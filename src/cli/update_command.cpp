@@ -28,7 +28,7 @@ constexpr const char* kUpdateHelp =
     "  --register-sprite 0|1   take portraits (instead of RegisterSprite)\n"
     "  --subfolders 0|1        search group folders below the character folder\n"
     "                          (instead of SearchSubfolders)\n"
-    "  --db FILE               the catalogue file (instead of ./db.sqlite3)\n"
+    "  --db FILE               the catalogue file (instead of the program's db.sqlite3)\n"
     "  --trace                 show the archiver plug-ins' trace on standard error\n"
     "  --help                  this text\n"
     "\n"

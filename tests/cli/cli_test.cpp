@@ -240,6 +240,16 @@ TEST_F(Cli, SubfoldersOptionSearchesGroupFoldersForUpdateCheckAndRoster) {
     EXPECT_EQ(readFile(selectDef), "[Characters]\r\nkfm\r\nKOF/kyo/kyo.def\r\n");
 }
 
+TEST_F(Cli, RelativeFoldersOfSettingsIniAreTakenFromItsFolderAsTheWindowTakesThem) {
+    // Resolved against the work folder, "own" would name nothing.
+    root.write("app/own/kfm/kfm.def", defText(DefFields{}));
+    root.write("app/Settings.ini", "[General]\r\nMainDir=own\r\nTempDir=" + temporary + "/\r\n");
+    const CliRun update = run({"update"});
+    EXPECT_EQ(update.exitCode, 0) << update.err;
+    EXPECT_THAT(update.out, HasSubstr("新規追加データ 1件"));
+    EXPECT_FALSE(fs::exists(root.file("work/own")));
+}
+
 TEST_F(Cli, DbOptionChoosesTheCatalogue) {
     addCharacter("kfm", "Kung Fu Man");
     const std::string db = root.file("elsewhere.sqlite3");

@@ -6,6 +6,7 @@
 #include "core/archive/listing_part.h"
 #include "core/platform/directory_listing.h"
 #include "core/platform/folders.h"
+#include "core/platform/program_folders.h"
 #include "core/settings/ini_handler.h"
 #include "core/text/encoding.h"
 
@@ -39,8 +40,11 @@ KelArchiverHandler::KelArchiverHandler(const std::string& dllDir) {
 
 void KelArchiverHandler::SetDLLDir() {
     std::printf("SetDLLDir called (NewDir = \"%s\")", "(null)");
-    const std::string folder = platform::executableFolder();
-    dllDir_ = folder.size() > kMaxExecutableFolder ? std::string() : folder + "/" + kFolderName;
+    // ArchiverDLLs beside the executable, or an installed program's plug-in folder.
+    const std::string folder = platform::pluginFolder();
+    dllDir_ = folder.size() > kMaxExecutableFolder + 1 + std::char_traits<char>::length(kFolderName)
+                  ? std::string()
+                  : folder;
 }
 
 void KelArchiverHandler::SetDLLDir(const std::string& newDir) {

@@ -4,6 +4,7 @@
 
 #include "core/catalogue/character_db.h"
 #include "core/platform/folders.h"
+#include "core/platform/program_folders.h"
 #include "core/settings/line_list.h"
 
 namespace zorvik {
@@ -32,12 +33,25 @@ std::string fixedFolder(const std::string& folder) {
 
 } // namespace
 
-SettingsFolders SettingsFolders::portable() {
-    return {platform::executableFolder(), platform::currentFolder()};
+std::optional<SettingsFolders> programSettingsFolders(const std::string& startFolder,
+                                                      std::string& error) {
+    const auto folders = platform::programFolders(startFolder);
+    if (!folders) {
+        error = "設定とカタログの置き場所が決まりません: HOME "
+                "(または XDG_CONFIG_HOME と XDG_DATA_HOME) を絶対パスで設定してください";
+        return std::nullopt;
+    }
+    if (!platform::createProgramFolders(*folders)) {
+        error = "設定とカタログのフォルダを作成できません: " + folders->settings + ", " +
+                folders->catalogue;
+        return std::nullopt;
+    }
+    return SettingsFolders{folders->settings, folders->catalogue, folders->paths};
 }
 
 SettingsFiles::SettingsFiles(const SettingsFolders& folders)
-    : folders_{fixedFolder(folders.settings), fixedFolder(folders.catalogue)} {}
+    : folders_{fixedFolder(folders.settings), fixedFolder(folders.catalogue),
+               fixedFolder(folders.paths.empty() ? folders.settings : folders.paths)} {}
 
 std::string SettingsFiles::settingsFolderFile(const char* name) const {
     return joined(folders_.settings, name);

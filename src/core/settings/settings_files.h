@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "core/settings/app_settings.h"
@@ -13,11 +14,17 @@ namespace zorvik {
 struct SettingsFolders {
     std::string settings;
     std::string catalogue;
-
-    // A portable installation: the settings beside the executable, the
-    // catalogue in the folder the process was started from.
-    static SettingsFolders portable();
+    // Where relative MainDir, TempDir and MugenExeFile are taken from;
+    // empty for the settings folder.
+    std::string paths = {};
 };
+
+// The folders of this build's layout (platform::programFolders) for a
+// process started in startFolder. An installed layout's folders are made
+// here, on first use. None when the installed layout knows no home folder
+// or cannot make its folders; error then tells the user why.
+std::optional<SettingsFolders> programSettingsFolders(const std::string& startFolder,
+                                                      std::string& error);
 
 // The one owner of the settings files: the program and the command-line
 // companion load (and the program saves) Settings.ini, FighterList and
@@ -30,6 +37,8 @@ public:
     const SettingsFolders& folders() const { return folders_; }
     std::string settingsFile() const;
     std::string catalogueFile() const;
+    // The folder relative folders of the settings are taken from.
+    const std::string& pathFolder() const { return folders_.paths; }
 
     // A handler on Settings.ini, for the window's own keys (placement,
     // splitter, search column).

@@ -58,7 +58,8 @@ int searchColumnFromFindType(int findType) {
 TForm1::TForm1(UserMessages& messages, Shell& shell, Choosers& choosers,
                const SettingsFolders& folders, QWidget* parent)
     : QMainWindow(parent), files_(folders), CharacterDb(files_.catalogueFile()),
-      messages_(messages), shell_(shell), choosers_(choosers), settings_(files_.load(), files_.folders().settings) {
+      messages_(messages), shell_(shell), choosers_(choosers),
+      settings_(files_.load(), files_.pathFolder()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Zorvik"));
     setFont(designedFont());

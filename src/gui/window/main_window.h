@@ -46,8 +46,8 @@ public:
     // Opens the catalogue db.sqlite3 in folders.catalogue, loads the
     // settings from folders.settings (Settings.ini, FighterList and
     // ColumnName) and runs FormCreate. The current folder is never changed.
-    TForm1(UserMessages& messages, Shell& shell, Choosers& choosers,
-           const SettingsFolders& folders = SettingsFolders::portable(), QWidget* parent = nullptr);
+    TForm1(UserMessages& messages, Shell& shell, Choosers& choosers, const SettingsFolders& folders,
+           QWidget* parent = nullptr);
     ~TForm1() override;
 
     Kel_CharacterDb& characterDb() { return CharacterDb; }

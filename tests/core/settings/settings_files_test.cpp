@@ -1,7 +1,10 @@
 #include "core/settings/settings_files.h"
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
+#include "core/platform/folders.h"
 #include "support/temp_folder.h"
 
 namespace zorvik {
@@ -69,6 +72,23 @@ TEST_F(SettingsFilesTest, RelativeFoldersAreFixedWhenTheObjectIsMade) {
     settings.MainDir = "/elsewhere";
     ASSERT_TRUE(relative->save(settings));
     EXPECT_EQ(files().load().MainDir, "/elsewhere");
+}
+
+TEST_F(SettingsFilesTest, RelativeFoldersOfTheSettingsComeFromTheLayoutsPathFolder) {
+    EXPECT_EQ(files().pathFolder(), settingsFolder);
+    const SettingsFiles installed({settingsFolder, temp.file("data"), temp.file("data/")});
+    EXPECT_EQ(installed.pathFolder(), temp.file("data"));
+}
+
+TEST(ProgramSettingsFolders, ThisPortableBuildKeepsSettingsBesideTheProgramAndMakesNothing) {
+    test::TempFolder temp;
+    std::string error;
+    const auto folders = programSettingsFolders(temp.file("not made"), error);
+    ASSERT_TRUE(folders) << error;
+    EXPECT_EQ(folders->settings, platform::executableFolder());
+    EXPECT_EQ(folders->paths, platform::executableFolder());
+    EXPECT_EQ(folders->catalogue, temp.file("not made"));
+    EXPECT_FALSE(std::filesystem::exists(temp.file("not made")));
 }
 
 } // namespace
