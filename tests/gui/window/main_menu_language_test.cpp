@@ -1,23 +1,11 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "gui/app/program_translation.h"
+#include "gui_support/english_screen.h"
 #include "gui_support/main_window_fixture.h"
 
 namespace zorvik::test {
 namespace {
-
-// Kana, kanji and full-width forms: what no English screen may show.
-bool hasJapanese(const QString& text) {
-    for (const QChar c : text) {
-        const char16_t unit = c.unicode();
-        if ((unit >= 0x3000 && unit <= 0x30FF) || (unit >= 0x3400 && unit <= 0x9FFF) ||
-            (unit >= 0xFF00 && unit <= 0xFFEF)) {
-            return true;
-        }
-    }
-    return false;
-}
 
 // The access key of a caption ("&File" gives F), none when it has none.
 QChar accessKey(const QString& caption) {
@@ -95,7 +83,7 @@ TEST_F(MainMenuLanguage, InJapaneseEveryCaptionIsAsItWas) {
 }
 
 TEST_F(MainMenuLanguage, InEnglishNoCaptionHoldsJapaneseAndAccessKeysDoNotClash) {
-    const gui::ProgramTranslation english(Language::English);
+    const EnglishScreen english;
     ASSERT_TRUE(english.installed());
     open();
     const QStringList expected = {QStringLiteral("&File"),
