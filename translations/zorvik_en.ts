@@ -57,6 +57,17 @@
     </message>
 </context>
 <context>
+    <name>zorvik::cli</name>
+    <message>
+        <source>一時ディレクトリを設定できません</source>
+        <translation>cannot set up a temporary folder</translation>
+    </message>
+    <message>
+        <source>ツール → ポートレートを取り込み直す</source>
+        <translation>Tools → Recapture Portraits</translation>
+    </message>
+</context>
+<context>
     <name>zorvik::gui::LanguageChoice</name>
     <message>
         <source>表示言語</source>

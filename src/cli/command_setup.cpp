@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "cli/cli_language.h"
 #include "cli/commands.h"
 #include "core/platform/folders.h"
 #include "core/settings/app_settings.h"
@@ -66,7 +67,7 @@ bool loadSettings(const CliArguments& arguments, AppSettings& settings, std::str
         return false;
     }
     if (!temporaryFolderInUse(settings)) {
-        error = "一時ディレクトリを設定できません";
+        error = cliText(ZORVIK_TEXT("zorvik::cli", "一時ディレクトリを設定できません"));
         return false;
     }
     return true;

@@ -1,0 +1,80 @@
+#include "cli/cli_language.h"
+
+#include "cli/english_texts.h"
+#include "cli/table_language.h"
+#include "core/platform/folders.h"
+#include "core/settings/app_settings.h"
+#include "core/settings/settings_files.h"
+
+namespace zorvik::cli {
+
+namespace {
+
+const TextLanguage& japanese() {
+    static const SourceLanguage language;
+    return language;
+}
+
+const TextLanguage& english() {
+    static const TableLanguage language(englishTexts());
+    return language;
+}
+
+const TextLanguage* chosen = nullptr;
+
+std::optional<Language> languageFromOption(const std::string& value) {
+    if (value == "ja") {
+        return Language::Japanese;
+    }
+    if (value == "en") {
+        return Language::English;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+bool takeLanguageOption(std::vector<std::string>& words, std::optional<Language>& language,
+                        std::string& error) {
+    constexpr std::string_view kOption = "--lang";
+    for (std::size_t i = 0; i < words.size();) {
+        const std::string& word = words[i];
+        const bool joined = word.starts_with("--lang=");
+        if (word != kOption && !joined) {
+            ++i;
+            continue;
+        }
+        const bool hasValue = joined || i + 1 < words.size();
+        const std::string value = joined ? word.substr(kOption.size() + 1) : hasValue ? words[i + 1] : "";
+        language = languageFromOption(value);
+        if (!language) {
+            error = "--lang takes ja or en";
+            return false;
+        }
+        words.erase(words.begin() + static_cast<long>(i),
+                    words.begin() + static_cast<long>(i + (joined ? 1 : 2)));
+    }
+    return true;
+}
+
+Language settingsLanguage() {
+    std::string error;
+    const auto folders = programSettingsFolders(platform::currentFolder(), error);
+    const Language setting =
+        folders ? SettingsFiles(*folders).load().DisplayLanguage : Language::Automatic;
+    return resolvedLanguage(setting, processEnvironment());
+}
+
+void useLanguage(Language language) {
+    chosen = language == Language::English ? &english() : &japanese();
+}
+
+const TextLanguage& shownLanguage() {
+    return chosen ? *chosen : japanese();
+}
+
+std::string cliText(const char* source) {
+    return shownLanguage().text("zorvik::cli", source);
+}
+
+} // namespace zorvik::cli
