@@ -45,7 +45,9 @@ bool takeLanguageOption(std::vector<std::string>& words, std::optional<Language>
             continue;
         }
         const bool hasValue = joined || i + 1 < words.size();
-        const std::string value = joined ? word.substr(kOption.size() + 1) : hasValue ? words[i + 1] : "";
+        const std::string value = joined     ? word.substr(kOption.size() + 1)
+                                  : hasValue ? words[i + 1]
+                                             : "";
         language = languageFromOption(value);
         if (!language) {
             error = "--lang takes ja or en";

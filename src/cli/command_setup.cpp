@@ -67,7 +67,8 @@ bool loadSettings(const CliArguments& arguments, AppSettings& settings, std::str
         return false;
     }
     if (!temporaryFolderInUse(settings)) {
-        error = cliText(ZORVIK_TEXT("zorvik::cli", "一時ディレクトリを設定できません"));
+        error = cliText(
+            ZORVIK_TEXT("zorvik::cli", "一時ディレクトリを設定できません"));
         return false;
     }
     return true;

@@ -53,7 +53,8 @@ std::string portraitsHelp() {
 }
 
 int usage(const std::string& error) {
-    std::fprintf(stderr, "zorvik-cli portraits: %s\n%s", error.c_str(), portraitsHelp().c_str());
+    std::fprintf(stderr, "zorvik-cli portraits: %s\n%s", error.c_str(),
+                 portraitsHelp().c_str());
     return kExitUsage;
 }
 

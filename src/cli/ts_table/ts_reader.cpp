@@ -70,6 +70,18 @@ std::optional<std::uint32_t> characterReference(std::string_view digits) {
     return valid ? std::optional<std::uint32_t>(code) : std::nullopt;
 }
 
+// lupdate writes a control character as <byte value="xNN"/>: it is part
+// of the text where it stands.
+void addChild(Element& parent, std::unique_ptr<Element> child) {
+    const auto code =
+        child->name == "byte" ? characterReference(child->attribute("value")) : std::nullopt;
+    if (code) {
+        appendUtf8(parent.text, *code);
+    } else {
+        parent.children.push_back(std::move(child));
+    }
+}
+
 // Reads the document's elements one after another, keeping count of the line.
 class XmlReader {
 public:
@@ -94,7 +106,8 @@ private:
     bool readContent(Element& element);
     std::unique_ptr<Element> readElement();
     void skipBlanks() {
-        while (pos_ < xml_.size() && std::string_view(" \t\r\n").find(xml_[pos_]) != std::string_view::npos) {
+        while (pos_ < xml_.size() &&
+               std::string_view(" \t\r\n").find(xml_[pos_]) != std::string_view::npos) {
             ++pos_;
         }
     }
@@ -134,7 +147,8 @@ bool XmlReader::unescape(std::string_view raw, std::string& out) {
             continue;
         }
         const std::size_t end = raw.find(';', i);
-        const std::string_view name = raw.substr(i + 1, end == std::string_view::npos ? 0 : end - i - 1);
+        const std::string_view name =
+            raw.substr(i + 1, end == std::string_view::npos ? 0 : end - i - 1);
         const auto known = named.find(name);
         const auto code = name.starts_with('#') ? characterReference(name.substr(1)) : std::nullopt;
         if (known != named.end()) {
@@ -151,7 +165,8 @@ bool XmlReader::unescape(std::string_view raw, std::string& out) {
 
 bool XmlReader::readName(std::string& name) {
     const std::size_t start = pos_;
-    while (pos_ < xml_.size() && std::string_view(" \t\r\n/>=").find(xml_[pos_]) == std::string_view::npos) {
+    while (pos_ < xml_.size() &&
+           std::string_view(" \t\r\n/>=").find(xml_[pos_]) == std::string_view::npos) {
         ++pos_;
     }
     name = std::string(xml_.substr(start, pos_ - start));
@@ -177,7 +192,8 @@ bool XmlReader::readAttributes(Element& element, bool& closed) {
         ++pos_;
         skipBlanks();
         const char quote = pos_ < xml_.size() ? xml_[pos_] : '\0';
-        const std::size_t end = quote == '"' || quote == '\'' ? xml_.find(quote, pos_ + 1) : std::string_view::npos;
+        const std::size_t end =
+            quote == '"' || quote == '\'' ? xml_.find(quote, pos_ + 1) : std::string_view::npos;
         if (end == std::string_view::npos) {
             return fail("attribute " + key + " has no quoted value");
         }
@@ -221,7 +237,7 @@ bool XmlReader::readContent(Element& element) {
                 return false;
             }
         } else if (auto child = readElement()) {
-            element.children.push_back(std::move(child));
+            addChild(element, std::move(child));
         } else {
             return false;
         }
@@ -269,26 +285,13 @@ std::unique_ptr<Element> XmlReader::document() {
     return root;
 }
 
-// An element's text with the control characters lupdate writes as <byte value="xNN"/>.
-std::string textOf(const Element& element) {
-    std::string text = element.text;
-    for (const auto& child : element.children) {
-        const auto code = child->name == "byte" ? characterReference(child->attribute("value"))
-                                                : std::nullopt;
-        if (code) {
-            appendUtf8(text, *code);
-        }
-    }
-    return text;
-}
-
 // Whether a message gives a translation the companion can use.
 bool usable(const Element& message, const Element* translation) {
     const std::string type = translation ? translation->attribute("type") : "";
     const Element* comment = message.child("comment");
     return translation && message.attribute("numerus") != "yes" &&
-           (type.empty() || type == "finished") && !textOf(*translation).empty() &&
-           (!comment || textOf(*comment).empty());
+           (type.empty() || type == "finished") && !translation->text.empty() &&
+           (!comment || comment->text.empty());
 }
 
 bool readContext(const Element& context, std::vector<TsEntry>& entries, std::string& error) {
@@ -308,7 +311,7 @@ bool readContext(const Element& context, std::vector<TsEntry>& entries, std::str
         }
         const Element* translation = message->child("translation");
         if (usable(*message, translation)) {
-            entries.push_back({textOf(*name), textOf(*source), textOf(*translation)});
+            entries.push_back({name->text, source->text, translation->text});
         }
     }
     return true;
@@ -334,8 +337,9 @@ std::optional<std::vector<TsEntry>> readTsEntries(std::string_view xml, std::str
     const auto key = [](const TsEntry& e) { return std::tie(e.context, e.source); };
     std::stable_sort(entries.begin(), entries.end(),
                      [&](const TsEntry& a, const TsEntry& b) { return key(a) < key(b); });
-    const auto twice = std::adjacent_find(entries.begin(), entries.end(),
-                                          [&](const TsEntry& a, const TsEntry& b) { return key(a) == key(b); });
+    const auto twice =
+        std::adjacent_find(entries.begin(), entries.end(),
+                           [&](const TsEntry& a, const TsEntry& b) { return key(a) == key(b); });
     if (twice != entries.end()) {
         error = "\"" + twice->source + "\" of " + twice->context + " has two translations";
         return std::nullopt;

@@ -8,12 +8,12 @@ namespace {
 
 // A C++ string literal of the bytes: anything but plain ASCII as a
 // three-digit octal escape, which, unlike \x, never runs into the next
-// character.
+// character; '?' too, which could start a trigraph.
 std::string literal(const std::string& bytes) {
     std::string out = "\"";
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20 && byte < 0x7F && c != '"' && c != '\\') {
+        if (byte >= 0x20 && byte < 0x7F && c != '"' && c != '\\' && c != '?') {
             out += c;
         } else {
             char escaped[8];
