@@ -65,6 +65,8 @@ TEST(TsReader, LeavesOutWhatALookupCannotUse) {
                  "    </message>\n"
                  "    <message>\n        <source>開く</source>\n        <comment>verb</comment>\n"
                  "        <translation>Open</translation>\n    </message>\n" +
+                 message("長さ", "<translation><lengthvariant>long</lengthvariant>"
+                                 "<lengthvariant>short</lengthvariant></translation>") +
                  message("完了", "<translation type=\"finished\">done</translation>") +
                  message("保存", "<translation>Save</translation>"))));
     EXPECT_THAT(entries, ElementsAre(TsEntry{"c", "保存", "Save"}, TsEntry{"c", "完了", "done"}));
@@ -78,6 +80,17 @@ TEST(TsReader, SortsByContextThenSourceInByteOrder) {
                                      message("a", "<translation>4</translation>"))));
     EXPECT_THAT(entries, ElementsAre(TsEntry{"a", "Z", "3"}, TsEntry{"a", "a", "4"},
                                      TsEntry{"a", "é", "2"}, TsEntry{"b", "x", "1"}));
+}
+
+// The whole program's .ts is read at every build of the companion.
+TEST(TsReader, ReadsALargeFileInLinearTime) {
+    std::string messages;
+    for (int i = 0; i < 20000; ++i) {
+        messages += message("文" + std::to_string(i), "<translation>text</translation>");
+    }
+    EXPECT_EQ(read(tsFile(context("c", messages))).size(), 20000u);
+    EXPECT_THAT(refusal(tsFile(context("c", messages + message("&x;", "")))),
+                HasSubstr("line 80007: bad entity"));
 }
 
 TEST(TsReader, RefusesAMalformedFileNamingTheLine) {

@@ -90,9 +90,17 @@ public:
     std::unique_ptr<Element> document();
 
 private:
-    std::size_t line() const {
-        return 1 + static_cast<std::size_t>(
-                       std::count(xml_.begin(), xml_.begin() + static_cast<long>(pos_), '\n'));
+    // Counts on from where it last counted: the reader only moves forward.
+    std::size_t line() {
+        if (pos_ < counted_) {
+            counted_ = 0;
+            lines_ = 1;
+        }
+        lines_ +=
+            static_cast<std::size_t>(std::count(xml_.begin() + static_cast<long>(counted_),
+                                                xml_.begin() + static_cast<long>(pos_), '\n'));
+        counted_ = pos_;
+        return lines_;
     }
     bool fail(const std::string& message) {
         error_ = "line " + std::to_string(line()) + ": " + message;
@@ -116,6 +124,8 @@ private:
     std::string_view xml_;
     std::string& error_;
     std::size_t pos_ = 0;
+    std::size_t counted_ = 0;
+    std::size_t lines_ = 1;
 };
 
 bool XmlReader::skipPast(std::string_view end, const char* what) {
@@ -285,11 +295,12 @@ std::unique_ptr<Element> XmlReader::document() {
     return root;
 }
 
-// Whether a message gives a translation the companion can use.
+// Whether a message gives a translation the companion can use: plural
+// forms and length variants are elements inside the translation.
 bool usable(const Element& message, const Element* translation) {
     const std::string type = translation ? translation->attribute("type") : "";
     const Element* comment = message.child("comment");
-    return translation && message.attribute("numerus") != "yes" &&
+    return translation && message.attribute("numerus") != "yes" && translation->children.empty() &&
            (type.empty() || type == "finished") && !translation->text.empty() &&
            (!comment || comment->text.empty());
 }
