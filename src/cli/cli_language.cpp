@@ -3,6 +3,7 @@
 #include "cli/english_texts.h"
 #include "cli/table_language.h"
 #include "core/platform/folders.h"
+#include "core/platform/program_folders.h"
 #include "core/settings/app_settings.h"
 #include "core/settings/settings_files.h"
 
@@ -60,11 +61,14 @@ bool takeLanguageOption(std::vector<std::string>& words, std::optional<Language>
 }
 
 Language settingsLanguage() {
-    std::string error;
-    const auto folders = programSettingsFolders(platform::currentFolder(), error);
-    const Language setting =
-        folders ? SettingsFiles(*folders).load().DisplayLanguage : Language::Automatic;
-    return resolvedLanguage(setting, processEnvironment());
+    // Looked up, not made: the language is chosen before every command,
+    // --help too, which must not make an installed build's folders.
+    const auto folders = platform::programFolders(platform::currentFolder());
+    if (!folders) {
+        return resolvedLanguage(Language::Automatic, processEnvironment());
+    }
+    const SettingsFiles files({folders->settings, folders->catalogue, folders->paths});
+    return resolvedLanguage(files.load().DisplayLanguage, processEnvironment());
 }
 
 void useLanguage(Language language) {
