@@ -39,7 +39,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "zorvik-cli: %s\n%s", error.c_str(), kHelp);
         return kExitUsage;
     }
-    useLanguage(language.value_or(settingsLanguage()));
+    useLanguage(language ? *language : settingsLanguage());
     if (words.empty()) {
         std::fputs(kHelp, stderr);
         return kExitUsage;
