@@ -76,8 +76,8 @@ void CollectionCheckAction::DeleteMissingClick() {
             tr("リスト更新で見つからないと記録されたキャラはありません。").toStdString());
         return;
     }
-    const QString question = tr("リスト更新で見つからないと記録されたキャラ %1 "
-                                "件をカタログから削除します。\n"
+    const QString question = tr("リスト更新で見つからないと記録されたキャラ %1 件を"
+                                "カタログから削除します。\n"
                                 "フォルダやファイルには触れません。よろしいですか？")
                                  .arg(marked.ids.size());
     if (!messages_.askYesNo(question.toStdString(), tr("確認").toStdString())) {
