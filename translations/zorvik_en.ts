@@ -68,6 +68,240 @@
     </message>
 </context>
 <context>
+    <name>zorvik::gui::BattleActions</name>
+    <message>
+        <source>失敗しました</source>
+        <translation>The operation failed.</translation>
+    </message>
+    <message>
+        <source>開く(&amp;O)</source>
+        <translation>&amp;Open Folder</translation>
+    </message>
+    <message>
+        <source>対戦</source>
+        <translation>&amp;Battle</translation>
+    </message>
+    <message>
+        <source>対戦キャラに登録(&amp;R)</source>
+        <translation>&amp;Register as Opponent</translation>
+    </message>
+    <message>
+        <source>キャラクター</source>
+        <translation>Character</translation>
+    </message>
+    <message>
+        <source>%1 と対戦</source>
+        <translation>Battle vs. %1</translation>
+    </message>
+    <message>
+        <source>何も起りません</source>
+        <translation>No character is selected.</translation>
+    </message>
+    <message>
+        <source>対戦相手リストに追加しました : %1</source>
+        <translation>Added to the opponent list: %1</translation>
+    </message>
+    <message>
+        <source>対戦相手が登録されていません。
+相手にするキャラクターを右クリックし、「対戦キャラに登録」で登録してください。</source>
+        <translation>No opponent is registered.
+Right-click the character to fight against and choose “Register as Opponent”.</translation>
+    </message>
+    <message>
+        <source>MUGENファイルが見つかりません
+設定を確認してください</source>
+        <translation>The M.U.G.E.N executable was not found.
+Please check the settings.</translation>
+    </message>
+    <message>
+        <source>開けるのはフォルダのみです</source>
+        <translation>Only a character kept as a folder can be opened.</translation>
+    </message>
+    <message>
+        <source>フォルダを開けませんでした
+%1</source>
+        <translation>Could not open the folder.
+%1</translation>
+    </message>
+    <message>
+        <source>データ削除失敗</source>
+        <translation>Could not delete the row.</translation>
+    </message>
+</context>
+<context>
+    <name>zorvik::gui::CheckController</name>
+    <message>
+        <source>コレクションを検査中</source>
+        <translation>Checking the Collection</translation>
+    </message>
+</context>
+<context>
+    <name>zorvik::gui::CheckReportLists</name>
+    <message>
+        <source>リスト更新で記録済み</source>
+        <translation>Marked by a list update</translation>
+    </message>
+    <message>
+        <source>未記録 (次のリスト更新で記録)</source>
+        <translation>Not marked yet (the next list update marks it)</translation>
+    </message>
+    <message>
+        <source>Name のある .def がありません</source>
+        <translation>No .def with a Name</translation>
+    </message>
+    <message>
+        <source>アーカイブを読めません</source>
+        <translation>The archive cannot be read</translation>
+    </message>
+    <message>
+        <source>ファイルが見つかりません</source>
+        <translation>File not found</translation>
+    </message>
+    <message>
+        <source>グループ %1 (%2 件)</source>
+        <translation>Group %1 (%2 characters)</translation>
+    </message>
+</context>
+<context>
+    <name>zorvik::gui::CheckReportWindow</name>
+    <message>
+        <source>ファイル名</source>
+        <translation>File Name</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation>Author</translation>
+    </message>
+    <message>
+        <source>検査は途中で止められました。それまでに見つかったものです。</source>
+        <translation>The check was stopped before its end. This is what it had found by then.</translation>
+    </message>
+    <message>
+        <source>検査が終わりました。</source>
+        <translation>The check is complete.</translation>
+    </message>
+    <message>
+        <source>問題は見つかりませんでした。</source>
+        <translation>No problems were found.</translation>
+    </message>
+    <message>
+        <source>アーカイブ %1 件は、プラグインが中のファイルの一覧を出せないため、ファイルを確かめていません。</source>
+        <translation>Archives whose files were not checked, as the plug-in cannot list what they hold: %1.</translation>
+    </message>
+    <message>
+        <source>コレクションの検査</source>
+        <translation>Collection Check</translation>
+    </message>
+    <message>
+        <source>問題</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <source>キー</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>値</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>項目をダブルクリックすると、メインウィンドウのリストでそのキャラクターを選びます。</source>
+        <translation>Double-click an entry to select its character in the main window&apos;s list.</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>状態</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>削除できるのは「リスト更新で記録済み」のキャラです。未記録のものは、キャラクターリストを更新すると記録されます。</source>
+        <translation>Only characters “Marked by a list update” can be deleted. The others are marked when the character list is updated.</translation>
+    </message>
+    <message>
+        <source>見つからないキャラをカタログから削除(&amp;D)...</source>
+        <translation>&amp;Delete Missing Characters from the Catalogue…</translation>
+    </message>
+    <message>
+        <source>見つからないキャラ %1 件</source>
+        <translation>Missing: %1</translation>
+    </message>
+    <message>
+        <source>壊れたキャラ %1 件</source>
+        <translation>Broken: %1</translation>
+    </message>
+    <message>
+        <source>名前と作者が同じ %1 組</source>
+        <translation>Same Name and Author: %1</translation>
+    </message>
+    <message>
+        <source>ポートレートが同じ %1 組</source>
+        <translation>Same Portrait: %1</translation>
+    </message>
+</context>
+<context>
+    <name>zorvik::gui::CollectionCheckAction</name>
+    <message>
+        <source>ID %1 のキャラクターは表示中のリストにありません (検索で絞り込まれているか、カタログにありません)</source>
+        <translation>The character with ID %1 is not in the list shown (the search leaves it out, or it is not in the catalogue)</translation>
+    </message>
+    <message>
+        <source>DBの読み込みでエラーがありました：%1</source>
+        <translation>Error while reading the catalogue: %1</translation>
+    </message>
+    <message>
+        <source>リスト更新で見つからないと記録されたキャラはありません。</source>
+        <translation>No character is marked missing by a list update.</translation>
+    </message>
+    <message>
+        <source>リスト更新で見つからないと記録されたキャラ %1 件をカタログから削除します。
+フォルダやファイルには触れません。よろしいですか？</source>
+        <translation>Characters marked missing by a list update: %1. They will be deleted from the catalogue.
+No folder or file is touched. Continue?</translation>
+    </message>
+    <message>
+        <source>確認</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>削除処理でエラーがありました：%1</source>
+        <translation>Error while deleting: %1</translation>
+    </message>
+    <message>
+        <source>見つからないキャラ %1 件をカタログから削除しました</source>
+        <translation>Missing characters deleted from the catalogue: %1</translation>
+    </message>
+</context>
+<context>
+    <name>zorvik::gui::EngineStarter</name>
+    <message>
+        <source>対戦パラメータが長すぎます
+キャラ名と対戦パラメータを合わせて%1バイト以内にしてください</source>
+        <translation>The battle parameters are too long.
+The character names and the battle parameters together must fit in %1 bytes.</translation>
+    </message>
+    <message>
+        <source>Windows用のMUGENを起動するにはwineが必要です
+wineをインストールしてください</source>
+        <translation>Starting the Windows M.U.G.E.N needs Wine.
+Please install Wine.</translation>
+    </message>
+    <message>
+        <source>MUGENを起動できませんでした
+%1
+%2</source>
+        <translation>Could not start M.U.G.E.N.
+%1
+%2</translation>
+    </message>
+</context>
+<context>
     <name>zorvik::gui::LanguageChoice</name>
     <message>
         <source>表示言語</source>
@@ -87,6 +321,159 @@
     <message>
         <source>ポートレート一覧</source>
         <translation>Portrait Grid</translation>
+    </message>
+</context>
+<context>
+    <name>zorvik::gui::RosterExportAction</name>
+    <message>
+        <source>select.defを書き出せませんでした。
+%1</source>
+        <translation>Could not write select.def.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>zorvik::gui::RosterExportDialog</name>
+    <message>
+        <source>select.defを書き出す</source>
+        <translation>Export select.def</translation>
+    </message>
+    <message>
+        <source>書き出し先(&amp;F):</source>
+        <translation>&amp;File:</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>アーケードモードで何番目の組に出るか (order=N)</source>
+        <translation>Which group of arcade mode the characters fight in (order=N)</translation>
+    </message>
+    <message>
+        <source>順番 order(&amp;O):</source>
+        <translation>&amp;Order:</translation>
+    </message>
+    <message>
+        <source>書き出す</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>書き出すファイルを選ぶ</source>
+        <translation>Choose the file to write</translation>
+    </message>
+    <message>
+        <source>ステージ</source>
+        <translation>Stage</translation>
+    </message>
+    <message>
+        <source>指定しない(&amp;N)</source>
+        <translation>&amp;None</translation>
+    </message>
+    <message>
+        <source>ランダム random(&amp;A)</source>
+        <translation>R&amp;andom</translation>
+    </message>
+    <message>
+        <source>固定(&amp;X):</source>
+        <translation>Fi&amp;xed:</translation>
+    </message>
+    <message>
+        <source>固定するステージ</source>
+        <translation>Fixed stage</translation>
+    </message>
+    <message>
+        <source>[Characters] の書き方</source>
+        <translation>Writing [Characters]</translation>
+    </message>
+    <message>
+        <source>置き換える(&amp;R)</source>
+        <translation>&amp;Replace</translation>
+    </message>
+    <message>
+        <source>[Characters] を、今回書き出すキャラクターの行だけにします。</source>
+        <translation>[Characters] holds only the lines of the characters exported now.</translation>
+    </message>
+    <message>
+        <source>残して加える(&amp;M)</source>
+        <translation>&amp;Merge</translation>
+    </message>
+    <message>
+        <source>今回書き出さないキャラクター (カタログにないものなど) の行は残します。</source>
+        <translation>The lines of characters not exported now (those not in the catalogue, say) stay.</translation>
+    </message>
+    <message>
+        <source>一覧に表示中の %1 件を、今の検索と並び順のまま書き出します。
+アーカイブのキャラクターはエンジンが読めないため書き出しません。
+元のファイルは最初は .bak に、以降は日時付きの .bak に残し、
+[Characters] の外は書き換えません。</source>
+        <translation>Characters shown in the list: %1. They are exported in the search and order shown.
+Characters in archives are left out: the engine cannot read them.
+The old file is kept as .bak the first time, then as a dated .bak,
+and nothing outside [Characters] is changed.</translation>
+    </message>
+    <message>
+        <source>一覧にキャラクターがありません。検索を変えてから書き出してください。</source>
+        <translation>The list shows no character. Change the search, then export.</translation>
+    </message>
+    <message>
+        <source>書き出す select.def</source>
+        <translation>select.def to Write</translation>
+    </message>
+    <message>
+        <source>select.def|select.def;*.def|全てのファイル(*.*)|*.*</source>
+        <translation>select.def|select.def;*.def|All Files (*.*)|*.*</translation>
+    </message>
+</context>
+<context>
+    <name>zorvik::gui::RosterReportDialog</name>
+    <message>
+        <source>%1 はすでにこの内容です。何も書き換えていません。</source>
+        <translation>%1 already holds this. Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>%1 に %2 行を書き出しました。</source>
+        <translation>Lines written to %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 はリンクなので、リンク先のファイルを書き換えました。</source>
+        <translation>%1 is a link, so the file it points to was written.</translation>
+    </message>
+    <message>
+        <source>以前の行を %1 行残しました。</source>
+        <translation>Earlier lines kept: %1.</translation>
+    </message>
+    <message>
+        <source>元のファイルは %1 に残してあります。</source>
+        <translation>The old file is kept as %1.</translation>
+    </message>
+    <message>
+        <source>最初のバックアップ %1.bak はそのまま残してあります (日時付きのバックアップは新しい 10 個まで)。</source>
+        <translation>The first backup, %1.bak, is kept as it was (of the dated backups, the newest 10 are kept).</translation>
+    </message>
+    <message>
+        <source>select.defの書き出し</source>
+        <translation>select.def Export</translation>
+    </message>
+    <message>
+        <source>アーカイブのキャラクター (エンジンはアーカイブから読めません)(&amp;A): %1 件</source>
+        <translation>Characters in &amp;archives (the engine cannot read archives): %1</translation>
+    </message>
+    <message>
+        <source>Name のある .def が見つからなかったキャラクター(&amp;D): %1 件</source>
+        <translation>Characters &amp;without a .def that has a Name: %1</translation>
+    </message>
+    <message>
+        <source>名前を select.def の行に書けないキャラクター(&amp;N): %1 件</source>
+        <translation>Characters whose &amp;names a select.def line cannot hold: %1</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
     </message>
 </context>
 </TS>
