@@ -1,9 +1,11 @@
 // Takes a picture of the real main window for a person to look at: run it
 // in a virtual display (xvfb-run) from a folder holding db.sqlite3.
-//   zorvik_window_shot OUTPUT.png [PROGRAM_FOLDER] [about|update|detail [ROW]|animation [ROW]|
+//   zorvik_window_shot [--lang ja|en] OUTPUT.png [PROGRAM_FOLDER]
+//                      [about|update|detail [ROW]|animation [ROW]|
 //                      battle-menu|fit-columns|grid [PAGES]|ACTION [TAB|accept]]
-// The program folder (Settings.ini, ColumnName, FighterList) defaults to the
-// tool's own folder; "about" opens the About box first, "update" starts a
+// "--lang en" shows the window in English (Japanese, the program's own
+// language, otherwise). The program folder (Settings.ini, ColumnName,
+// FighterList) defaults to the tool's own folder; "about" opens the About box first, "update" starts a
 // list update (a large MainDir keeps its progress dialog up for the picture),
 // "detail" selects the list row ROW (0 when not given) and switches the
 // detailed view on, "animation" selects the row ROW with the standing
@@ -22,6 +24,7 @@
 // dialogs, the check's report and menus show too.
 // The process's resident memory at the moment of the picture is printed.
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include <QAction>
@@ -41,6 +44,7 @@
 #include <QTreeView>
 
 #include "core/platform/folders.h"
+#include "gui/app/program_translation.h"
 #include "gui/grid/portrait_grid_switch.h"
 #include "gui/grid/portrait_loader.h"
 #include "gui/platform/desktop_shell.h"
@@ -150,12 +154,25 @@ void acceptModal() {
     }
 }
 
+// The arguments without a leading "--lang ja|en"; the language it names is installed.
+QStringList takeLanguage(QStringList arguments,
+                         std::unique_ptr<zorvik::gui::ProgramTranslation>& translation) {
+    if (arguments.size() > 2 && arguments[1] == QStringLiteral("--lang")) {
+        const bool english = arguments[2] == QStringLiteral("en");
+        translation = std::make_unique<zorvik::gui::ProgramTranslation>(
+            english ? zorvik::Language::English : zorvik::Language::Japanese);
+        arguments.remove(1, 2);
+    }
+    return arguments;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("M.U.G.E.N character management tool"));
-    const QStringList arguments = QApplication::arguments();
+    std::unique_ptr<zorvik::gui::ProgramTranslation> translation;
+    const QStringList arguments = takeLanguage(QApplication::arguments(), translation);
     if (arguments.size() < 2) {
         return 2;
     }

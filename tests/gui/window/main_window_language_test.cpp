@@ -1,0 +1,159 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+
+#include "core/catalogue/status_rows.h"
+#include "gui/app/version_form.h"
+#include "gui/detail/detail_pane.h"
+#include "gui/jobs/progress_dialog.h"
+#include "gui/list/search_bar.h"
+#include "gui/window/status_bar.h"
+#include "gui_support/english_screen.h"
+#include "gui_support/main_window_fixture.h"
+
+namespace zorvik::test {
+namespace {
+
+// The window with three characters of English data, one of them gone from
+// the character folder.
+class MainWindowLanguage : public MainWindowFixture {
+protected:
+    void addCharacters() {
+        addCharacter("Kung Fu Man", "Elecbyte");
+        addCharacter("Kung Fu Girl", "Elecbyte");
+        insertRow("INSERT INTO CHARACTER_TABLE(NAME, AUTHOR, DELETED) VALUES(?, ?, ?)",
+                  {BoundValue::ofText("Suave Dude"), BoundValue::ofText("Elecbyte"),
+                   BoundValue::ofInt(kMissingRow)});
+    }
+
+    std::string statusText() const { return form->statusBar1().panelText().toStdString(); }
+
+    // Types a search and applies it at once, as the bar's timer would a second later.
+    void search(const QString& text) const {
+        find<QLineEdit>("Edit1")->setText(text);
+        find<gui::SearchBar>("Panel2")->Timer1Timer();
+    }
+
+    // The texts of a view's rows and columns, with the roles a user meets.
+    static QStringList viewTexts(const QAbstractItemView& view, int role) {
+        QStringList texts;
+        const QAbstractItemModel* model = view.model();
+        for (int row = 0; row < model->rowCount(); ++row) {
+            for (int column = 0; column < model->columnCount(); ++column) {
+                texts << model->index(row, column).data(role).toString();
+            }
+        }
+        return texts;
+    }
+
+    static void expectNoJapanese(const QStringList& texts) {
+        for (const QString& text : texts) {
+            EXPECT_FALSE(hasJapanese(text)) << text.toStdString();
+        }
+    }
+
+    void expectNoJapaneseCaption(const char* objectName) const {
+        const QWidget* widget = find<QWidget>(objectName);
+        ASSERT_NE(widget, nullptr) << objectName;
+        EXPECT_TRUE(japaneseCaptions(*widget).isEmpty())
+            << objectName << ": " << japaneseCaptions(*widget).join(u'\n').toStdString();
+    }
+};
+
+TEST_F(MainWindowLanguage, InEnglishTheListDetailGridAndBarsHoldNoJapanese) {
+    const EnglishScreen english;
+    ASSERT_TRUE(english.installed());
+    addCharacters();
+    open();
+    selectRow(0);
+    find<QCheckBox>("CheckBox1")->click();
+    find<QAction>("PortraitGrid1")->setChecked(true);
+
+    for (const char* pane : {"ToolBar1", "Panel1", "DetailPane", "StatusBar1", "D1"}) {
+        expectNoJapaneseCaption(pane);
+    }
+    // The detail grid's labels and the list's tips are texts of the window
+    // too, though views hold them as data.
+    expectNoJapanese(viewTexts(*find<QTableView>("DGrid"), Qt::DisplayRole));
+    expectNoJapanese(viewTexts(*list(), Qt::ToolTipRole));
+    EXPECT_EQ(list()->model()->index(2, 0).data(Qt::ToolTipRole).toString(),
+              QStringLiteral("This character's folder or file is no longer in the character "
+                             "folder"));
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0], "Thank you for using Zorvik.\nPlease check the settings "
+                                   "before you update the character list.");
+}
+
+TEST_F(MainWindowLanguage, InEnglishTheStatusBarCountsResultsAndSaysWhatWasSaved) {
+    const EnglishScreen english;
+    ASSERT_TRUE(english.installed());
+    addCharacters();
+    open();
+    search(QStringLiteral("Kung"));
+    EXPECT_EQ(statusText(), "Results: 2");
+    search(QStringLiteral("nobody"));
+    EXPECT_EQ(statusText(), "Results: 0");
+    search(QString());
+    EXPECT_EQ(statusText(), "Results: 3");
+    selectRow(0);
+    find<QPushButton>("Button2")->click();
+    EXPECT_EQ(statusText(), "Changes saved.");
+}
+
+// The match-mode button shows the chosen item without its access key,
+// whether the key is a Japanese "(&B)" suffix or an English "&" inside.
+TEST_F(MainWindowLanguage, TheMatchModeButtonShowsTheItemWithoutItsAccessKeyInEitherLanguage) {
+    const auto modeCaptions = [this] {
+        Texts captions;
+        for (const char* item : {"N2", "N3", "N4", "N5"}) {
+            find<QAction>(item)->trigger();
+            captions.push_back(find<QToolButton>("SpeedButton1")->text().toStdString());
+        }
+        return captions;
+    };
+    addCharacters();
+    open();
+    EXPECT_EQ(modeCaptions(), Texts({"に一致", "で始まる", "で終わる", "を含む"}));
+    {
+        const EnglishScreen english;
+        ASSERT_TRUE(english.installed());
+        open();
+        EXPECT_EQ(modeCaptions(), Texts({"Matches", "Begins With", "Ends With", "Contains"}));
+        // The chosen mode still searches: "Contains" finds both Kung Fu characters.
+        search(QStringLiteral("Fu"));
+        EXPECT_EQ(statusText(), "Results: 2");
+    }
+}
+
+TEST_F(MainWindowLanguage, InEnglishTheProgressDialogAndTheAboutBoxHoldNoJapanese) {
+    const EnglishScreen english;
+    ASSERT_TRUE(english.installed());
+    gui::TForm3 progress(nullptr);
+    progress.Button1Click(); // its stopping text
+    EXPECT_TRUE(japaneseCaptions(progress).isEmpty())
+        << japaneseCaptions(progress).join(u'\n').toStdString();
+    EXPECT_EQ(progress.windowTitle(), QStringLiteral("Updating Character List"));
+    gui::TVersionForm about(shell, nullptr);
+    EXPECT_TRUE(japaneseCaptions(about).isEmpty())
+        << japaneseCaptions(about).join(u'\n').toStdString();
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("About Zorvik"));
+}
+
+// SQLite's own text is put in as it comes, even when it holds "%1".
+TEST(UpdateFailureMessage, NamesTheStageInEitherLanguageAndKeepsSQLitesTextAsItIs) {
+    const auto failure = CatalogueStatus::failure(CatalogueStatus::Stage::Run,
+                                                  "no such column: %1 %2", "UPDATE");
+    EXPECT_EQ(gui::DetailPane::updateFailureMessage(failure),
+              "更新は失敗しました(step)：no such column: %1 %2");
+    const EnglishScreen english;
+    ASSERT_TRUE(english.installed());
+    EXPECT_EQ(gui::DetailPane::updateFailureMessage(failure),
+              "Update failed (step): no such column: %1 %2");
+}
+
+} // namespace
+} // namespace zorvik::test
