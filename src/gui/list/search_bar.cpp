@@ -19,6 +19,7 @@ namespace {
 // Positions as designed in a bar 341 pixels wide: the box and its edit
 // stretch with the bar, the other controls keep their distance to its right.
 constexpr int kDesignedWidth = 341;
+constexpr int kModeButtonWidth = 65;
 
 struct Placement {
     int left, top, width, height;
@@ -138,6 +139,7 @@ void SearchBar::N5Click(QAction* sender) {
     }
     matchMode_ = mode;
     SpeedButton1->setText(withoutAccessKey(sender->text()));
+    placeControls();
     Timer1Timer();
 }
 
@@ -158,10 +160,17 @@ void SearchBar::Timer1Timer() {
 }
 
 void SearchBar::resizeEvent(QResizeEvent*) {
+    placeControls();
+}
+
+void SearchBar::placeControls() {
     const int w = width();
-    place(FindTB, {8, 16, 263, 25, Placement::Stretch}, w);
-    place(Edit1, {12, 20, 221, 18, Placement::Stretch}, w);
-    place(SpeedButton1, {272, 16, 65, 26, Placement::KeepRight}, w);
+    // A mode wider than the designed button (an English one may be) takes
+    // its room from the search box.
+    const int wider = std::max(0, SpeedButton1->sizeHint().width() - kModeButtonWidth);
+    place(FindTB, {8, 16, 263 - wider, 25, Placement::Stretch}, w);
+    place(Edit1, {12, 20, 221 - wider, 18, Placement::Stretch}, w);
+    place(SpeedButton1, {272 - wider, 16, kModeButtonWidth + wider, 26, Placement::KeepRight}, w);
     place(Label1, {128, 52, 0, 0, Placement::KeepRight}, w);
     place(ComboBox1, {184, 48, 145, 0, Placement::KeepRight}, w);
 }

@@ -105,13 +105,18 @@ TEST_F(MainWindowLanguage, InEnglishTheStatusBarCountsResultsAndSaysWhatWasSaved
 }
 
 // The match-mode button shows the chosen item without its access key,
-// whether the key is a Japanese "(&B)" suffix or an English "&" inside.
+// whether the key is a Japanese "(&B)" suffix or an English "&" inside,
+// and is as wide as the item's caption needs.
 TEST_F(MainWindowLanguage, TheMatchModeButtonShowsTheItemWithoutItsAccessKeyInEitherLanguage) {
     const auto modeCaptions = [this] {
         Texts captions;
         for (const char* item : {"N2", "N3", "N4", "N5"}) {
             find<QAction>(item)->trigger();
-            captions.push_back(find<QToolButton>("SpeedButton1")->text().toStdString());
+            const auto* button = find<QToolButton>("SpeedButton1");
+            captions.push_back(button->text().toStdString());
+            // Wide enough for its caption, and still beside the search box.
+            EXPECT_GE(button->width(), button->sizeHint().width()) << captions.back();
+            EXPECT_LE(find<QWidget>("FindTB")->geometry().right(), button->x()) << captions.back();
         }
         return captions;
     };
