@@ -134,6 +134,13 @@
     </message>
 </context>
 <context>
+    <name>zorvik::gui::DialogWorker</name>
+    <message>
+        <source>_beginthread failed.</source>
+        <translation>The background job could not be started.</translation>
+    </message>
+</context>
+<context>
     <name>zorvik::gui::LanguageChoice</name>
     <message>
         <source>表示言語</source>
