@@ -1,6 +1,8 @@
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -132,6 +134,26 @@ TEST_F(MainWindowLanguage, TheMatchModeButtonShowsTheItemWithoutItsAccessKeyInEi
         search(QStringLiteral("Fu"));
         EXPECT_EQ(statusText(), "Results: 2");
     }
+}
+
+// The Japanese captions that no other test reads, as they have always been.
+TEST_F(MainWindowLanguage, InJapaneseTheSearchBarDebugMenuAndAboutBoxReadAsTheyWere) {
+    open();
+    EXPECT_EQ(find<QLabel>("Label1")->text().toStdString(), "検索対象");
+    EXPECT_EQ(find<QMenu>("D1")->title().toStdString(), "デバッグ(&D)");
+    EXPECT_EQ(find<QAction>("N10")->text().toStdString(), "完全削除");
+    const gui::TVersionForm about(shell, nullptr);
+    const auto label = [&about](const char* name) {
+        return about.findChild<QLabel*>(QString::fromLatin1(name))->text().toStdString();
+    };
+    EXPECT_EQ(label("Label2"), "（ゾルヴィク）");
+    EXPECT_EQ(label("Memo1"),
+              "Version = 1.0.0<br>作者：Zorvik プロジェクト<br>"
+              "Web サイト：<a href=\"https://zorvik.example/\">https://zorvik.example/</a><br>"
+              "本ソフトウェアは無保証で提供されます。<br>"
+              "使用によって生じた損害について、作者は一切の責任を負いません。");
+    EXPECT_EQ(label("Memo2"), "画像：Zorvik プロジェクトがプログラムで描いたものです。<br>"
+                              "写真は使用していません。");
 }
 
 TEST_F(MainWindowLanguage, InEnglishTheProgressDialogAndTheAboutBoxHoldNoJapanese) {
