@@ -129,6 +129,13 @@ Please check the settings.</translation>
     </message>
 </context>
 <context>
+    <name>zorvik::gui::CharacterListModel</name>
+    <message>
+        <source>このキャラクターのフォルダまたはファイルはキャラクターフォルダから無くなっています</source>
+        <translation>This character&apos;s folder or file is no longer in the character folder</translation>
+    </message>
+</context>
+<context>
     <name>zorvik::gui::CheckController</name>
     <message>
         <source>コレクションを検査中</source>
@@ -279,6 +286,83 @@ No folder or file is touched. Continue?</translation>
     </message>
 </context>
 <context>
+    <name>zorvik::gui::DebugMenu</name>
+    <message>
+        <source>デバッグ(&amp;D)</source>
+        <translation>&amp;Debug</translation>
+    </message>
+    <message>
+        <source>完全削除</source>
+        <translation>Delete Permanently</translation>
+    </message>
+    <message>
+        <source>いいの？</source>
+        <translation>Are you sure?</translation>
+    </message>
+    <message>
+        <source>真ですか！</source>
+        <translation>Do you really mean it?</translation>
+    </message>
+</context>
+<context>
+    <name>zorvik::gui::DetailGrid</name>
+    <message>
+        <source>詳細</source>
+        <translation>Details</translation>
+    </message>
+</context>
+<context>
+    <name>zorvik::gui::DetailGridModel</name>
+    <message>
+        <source>ファイル名</source>
+        <translation>File Name</translation>
+    </message>
+</context>
+<context>
+    <name>zorvik::gui::DetailPane</name>
+    <message>
+        <source>更新は失敗しました(%1)：%2</source>
+        <translation>Update failed (%1): %2</translation>
+    </message>
+    <message>
+        <source>詳細表示する</source>
+        <translation>Show all fields</translation>
+    </message>
+    <message>
+        <source>上記内容で更新</source>
+        <translation>Save Changes</translation>
+    </message>
+    <message>
+        <source>編集した内容をカタログに書き込みます (%1)</source>
+        <translation>Writes your edits to the catalogue (%1)</translation>
+    </message>
+    <message>
+        <source>SELECT文の処理に失敗しました
+</source>
+        <translation>The SELECT statement failed
+</translation>
+    </message>
+    <message>
+        <source>データ取得途中でエラーが発生しました</source>
+        <translation>An error occurred while reading the data</translation>
+    </message>
+    <message>
+        <source>文字数過多です</source>
+        <translation>The text is too long</translation>
+    </message>
+    <message>
+        <source>更新されました。</source>
+        <translation>Changes saved.</translation>
+    </message>
+</context>
+<context>
+    <name>zorvik::gui::DialogWorker</name>
+    <message>
+        <source>_beginthread failed.</source>
+        <translation>The background job could not be started.</translation>
+    </message>
+</context>
+<context>
     <name>zorvik::gui::EngineStarter</name>
     <message>
         <source>対戦パラメータが長すぎます
@@ -310,6 +394,21 @@ Please install Wine.</translation>
     <message>
         <source>自動</source>
         <translation>Automatic</translation>
+    </message>
+</context>
+<context>
+    <name>zorvik::gui::MainToolBar</name>
+    <message>
+        <source>データリスト更新</source>
+        <translation>Update Character List</translation>
+    </message>
+    <message>
+        <source>対戦パラメータ</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>パラメータ%1</source>
+        <translation>Parameters %1</translation>
     </message>
 </context>
 <context>
@@ -474,6 +573,92 @@ and nothing outside [Characters] is changed.</translation>
     <message>
         <source>閉じる</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>zorvik::gui::SearchBar</name>
+    <message>
+        <source>検索</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>に一致</source>
+        <translation>Matches</translation>
+    </message>
+    <message>
+        <source>検索対象</source>
+        <translation>Search in</translation>
+    </message>
+    <message>
+        <source>に一致(&amp;C)</source>
+        <translation>&amp;Matches</translation>
+    </message>
+    <message>
+        <source>で始まる(&amp;B)</source>
+        <translation>&amp;Begins With</translation>
+    </message>
+    <message>
+        <source>で終わる(&amp;E)</source>
+        <translation>&amp;Ends With</translation>
+    </message>
+    <message>
+        <source>を含む(&amp;P)</source>
+        <translation>&amp;Contains</translation>
+    </message>
+</context>
+<context>
+    <name>zorvik::gui::TForm1</name>
+    <message>
+        <source>検索結果 : %1件</source>
+        <translation>Results: %1</translation>
+    </message>
+    <message>
+        <source>一時ディレクトリを設定できません</source>
+        <translation>The temporary folder cannot be set up</translation>
+    </message>
+    <message>
+        <source>Zorvikをご使用いただき有難うございます。
+キャラクターリストを更新する前に、設定をご確認下さい。</source>
+        <translation>Thank you for using Zorvik.
+Please check the settings before you update the character list.</translation>
+    </message>
+</context>
+<context>
+    <name>zorvik::gui::TForm3</name>
+    <message>
+        <source>キャンセル(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>更新作業中</source>
+        <translation>Updating Character List</translation>
+    </message>
+    <message>
+        <source>処理停止中……お待ち下さい</source>
+        <translation>Stopping… please wait</translation>
+    </message>
+</context>
+<context>
+    <name>zorvik::gui::TVersionForm</name>
+    <message>
+        <source>Version = 1.0.0&lt;br&gt;作者：Zorvik プロジェクト&lt;br&gt;Web サイト：&lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;&lt;br&gt;本ソフトウェアは無保証で提供されます。&lt;br&gt;使用によって生じた損害について、作者は一切の責任を負いません。</source>
+        <translation>Version = 1.0.0&lt;br&gt;Author: the Zorvik project&lt;br&gt;Website: &lt;a href=&quot;%1&quot;&gt;%1&lt;/a&gt;&lt;br&gt;This software is provided without any warranty.&lt;br&gt;The author accepts no liability for any damage arising from its use.</translation>
+    </message>
+    <message>
+        <source>画像：Zorvik プロジェクトがプログラムで描いたものです。&lt;br&gt;写真は使用していません。</source>
+        <translation>Pictures: drawn in code by the Zorvik project.&lt;br&gt;No photographs are used.</translation>
+    </message>
+    <message>
+        <source>Zorvikについて</source>
+        <translation>About Zorvik</translation>
+    </message>
+    <message>
+        <source>わかった、もういい</source>
+        <translation>Got It, That&apos;s Enough</translation>
+    </message>
+    <message>
+        <source>（ゾルヴィク）</source>
+        <translation>(say ZOR-vik)</translation>
     </message>
 </context>
 </TS>

@@ -1,9 +1,11 @@
 // Takes a picture of the real main window for a person to look at: run it
 // in a virtual display (xvfb-run) from a folder holding db.sqlite3.
-//   zorvik_window_shot OUTPUT.png [PROGRAM_FOLDER] [about|update|detail [ROW]|animation [ROW]|
+//   zorvik_window_shot [--lang ja|en] OUTPUT.png [PROGRAM_FOLDER]
+//                      [about|update|detail [ROW]|animation [ROW]|
 //                      battle-menu|fit-columns|grid [PAGES]|ACTION [TAB|accept]]
 // The program folder (Settings.ini, ColumnName, FighterList) defaults to the
-// tool's own folder, whose Language setting the window is shown in; "about" opens the About box
+// tool's own folder; the window is shown in its Language setting unless
+// "--lang ja|en" names one; "about" opens the About box
 // first, "update" starts a list update (a large MainDir keeps its progress dialog up for the
 // picture), "detail" selects the list row ROW (0 when not given) and switches the detailed view on,
 // "animation" selects the row ROW with the standing animation switched on and also writes
@@ -18,6 +20,7 @@
 // shown over it, so message boxes, dialogs, the check's report and menus show too. The process's
 // resident memory at the moment of the picture is printed.
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include <QAction>
@@ -149,12 +152,23 @@ void acceptModal() {
     }
 }
 
+// The arguments without a leading "--lang ja|en", and the language it names.
+QStringList takeLanguage(QStringList arguments, std::optional<zorvik::Language>& language) {
+    if (arguments.size() > 2 && arguments[1] == QStringLiteral("--lang")) {
+        language = arguments[2] == QStringLiteral("en") ? zorvik::Language::English
+                                                        : zorvik::Language::Japanese;
+        arguments.remove(1, 2);
+    }
+    return arguments;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("M.U.G.E.N character management tool"));
-    const QStringList arguments = QApplication::arguments();
+    std::optional<zorvik::Language> language;
+    const QStringList arguments = takeLanguage(QApplication::arguments(), language);
     if (arguments.size() < 2) {
         return 2;
     }
@@ -167,9 +181,9 @@ int main(int argc, char* argv[]) {
                                                                    : mode;
     const int tab = arguments.size() > 4 ? arguments[4].toInt() : 0;
     const zorvik::SettingsFolders folders{folder, zorvik::platform::currentFolder()};
-    // In the language of the folder's Settings.ini, as the program would start.
-    const zorvik::gui::ProgramTranslation translation(zorvik::resolvedLanguage(
-        zorvik::SettingsFiles(folders).load().DisplayLanguage, zorvik::processEnvironment()));
+    // Unless named, in the language of the folder's Settings.ini, as the program would start.
+    const zorvik::gui::ProgramTranslation translation(language.value_or(zorvik::resolvedLanguage(
+        zorvik::SettingsFiles(folders).load().DisplayLanguage, zorvik::processEnvironment())));
     zorvik::gui::MessageBoxes messages;
     zorvik::gui::DesktopShell shell;
     zorvik::gui::FileDialogs choosers;

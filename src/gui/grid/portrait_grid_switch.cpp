@@ -36,7 +36,7 @@ PortraitGridSwitch::~PortraitGridSwitch() {
 void PortraitGridSwitch::buildView() {
     view_ = new QListView();
     view_->setObjectName(QStringLiteral("PortraitGrid"));
-    view_->setAccessibleName(QStringLiteral("ポートレート一覧"));
+    view_->setAccessibleName(tr("ポートレート一覧"));
     // Cells flow left to right in rows, all of one size, so that a large
     // collection is laid out without measuring each cell.
     view_->setViewMode(QListView::ListMode);

@@ -61,7 +61,7 @@ bool DialogWorker::startWorker(std::function<void()> job) {
             QMetaObject::invokeMethod(this, &DialogWorker::workerFinished, Qt::QueuedConnection);
         });
     } catch (const std::system_error&) {
-        messages_.show("_beginthread failed.");
+        messages_.show(tr("_beginthread failed.").toStdString());
         return false;
     }
     return true;
