@@ -21,6 +21,7 @@
 // around the window and every window shown over it, so message boxes,
 // dialogs, the check's report and menus show too.
 // The process's resident memory at the moment of the picture is printed.
+// With ZORVIK_SHOT_LANGUAGE=en in the environment the window is in English.
 #include <cstdio>
 #include <string>
 
@@ -41,6 +42,7 @@
 #include <QTreeView>
 
 #include "core/platform/folders.h"
+#include "gui/app/program_translation.h"
 #include "gui/grid/portrait_grid_switch.h"
 #include "gui/grid/portrait_loader.h"
 #include "gui/platform/desktop_shell.h"
@@ -155,6 +157,10 @@ void acceptModal() {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("M.U.G.E.N character management tool"));
+    const zorvik::gui::ProgramTranslation translation(
+        qEnvironmentVariable("ZORVIK_SHOT_LANGUAGE") == QStringLiteral("en")
+            ? zorvik::Language::English
+            : zorvik::Language::Japanese);
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() < 2) {
         return 2;
