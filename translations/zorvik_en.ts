@@ -277,6 +277,13 @@ right-click menu of the main window.</translation>
     </message>
 </context>
 <context>
+    <name>zorvik::gui::PortraitDrawing</name>
+    <message>
+        <source>No Image</source>
+        <translation>No Image</translation>
+    </message>
+</context>
+<context>
     <name>zorvik::gui::PortraitGridSwitch</name>
     <message>
         <source>ポートレート一覧(&amp;G)</source>
