@@ -47,8 +47,8 @@ void PortraitRecaptureAction::RecaptureClick() {
     const RecaptureChoice choice = ChooseRecaptureRows(db_, search);
     if (!choice.status) {
         // SQLite's own words go in byte for byte.
-        messages_.show(
-            withArguments(tr("DBの読み込みでエラーがありました：%1").toStdString(), {choice.status.error}));
+        const QString pattern = tr("DBの読み込みでエラーがありました：%1");
+        messages_.show(withArguments(pattern.toStdString(), {choice.status.error}));
         return;
     }
     if (choice.rows.empty()) {

@@ -133,8 +133,8 @@ void FoldersPage::Button4Click() {
 }
 
 void FoldersPage::Button5Click() {
-    if (const auto file =
-            choosers_.chooseFileToOpen(window(), tr(kEngineTitle), Edit3->text(), tr(kEngineFilterSource))) {
+    if (const auto file = choosers_.chooseFileToOpen(window(), tr(kEngineTitle), Edit3->text(),
+                                                     tr(kEngineFilterSource))) {
         Edit3->setText(QDir::toNativeSeparators(*file));
     }
 }
