@@ -27,7 +27,8 @@ public:
     void store(AppSettings& settings) const override;
 
     // The engine file chooser's filter: an engine here is a native
-    // executable or a Windows .exe (started through wine).
+    // executable or a Windows .exe (started through wine). In Japanese,
+    // as the chooser gets it in that language.
     static const QString kEngineFilter;
 
 public slots:

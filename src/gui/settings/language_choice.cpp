@@ -20,7 +20,7 @@ LanguageChoice::LanguageChoice(QWidget* parent) : QWidget(parent) {
     box_->addItem(QStringLiteral("日本語"), static_cast<int>(Language::Japanese));
     box_->addItem(QStringLiteral("English"), static_cast<int>(Language::English));
     label_->setBuddy(box_);
-    box_->setAccessibleName(label_->text());
+    box_->setAccessibleName(withoutAccessKey(label_->text()));
     // In both languages whatever the window's: the reader may not know the one shown.
     note_ = newNote(this, "LanguageNote",
                     {QStringLiteral("※表示言語の変更は次回の起動時に反映されます。"),

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "gui_support/english_screen.h"
 #include "gui_support/modal.h"
 
 namespace zorvik::test {
@@ -30,6 +31,27 @@ TEST(MessageBoxes, AskOnTheUiThreadReturnsTheUsersAnswer) {
     EXPECT_EQ(text, "いいの？");
     whenModalShows([](QWidget* box) { clickButton(box, QMessageBox::No); });
     EXPECT_FALSE(messages.askYesNo("真ですか！", ""));
+}
+
+TEST(MessageBoxes, InEnglishAQuestionHasItsCaptionAndEnglishButtons) {
+    const EnglishScreen english;
+    ASSERT_TRUE(english.installed());
+    gui::MessageBoxes messages;
+    QString caption;
+    QStringList buttons;
+    whenModalShows([&](QWidget* box) {
+        caption = box->windowTitle();
+        for (const QAbstractButton* button : qobject_cast<QMessageBox*>(box)->buttons()) {
+            buttons << button->text();
+        }
+        clickButton(box, QMessageBox::No);
+    });
+    EXPECT_FALSE(messages.askYesNo("Recapture the portraits?", "Confirm"));
+    EXPECT_EQ(caption, QStringLiteral("Confirm"));
+    ASSERT_EQ(buttons.size(), 2);
+    for (const QString& text : buttons) {
+        EXPECT_FALSE(hasJapanese(text)) << text.toStdString();
+    }
 }
 
 TEST(MessageBoxes, ACallFromAnotherThreadWaitsForTheAnswerGivenOnTheUiThread) {
