@@ -683,16 +683,20 @@ right-click menu of the main window.</translation>
         <source>表示中のキャラクター %n 件のポートレートを、現在の設定 (Group %1, Image %2) で取り込み直します。
 </source>
         <translation>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+            <numerusform>The portrait of the %n character shown will be recaptured with the current settings (Group %1, Image %2).
+</numerusform>
+            <numerusform>The portraits of the %n characters shown will be recaptured with the current settings (Group %1, Image %2).
+</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>ファイルから差し替えたポートレート %n 件はそのまま残します。
 </source>
         <translation>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+            <numerusform>%n portrait replaced from a file stays as it is.
+</numerusform>
+            <numerusform>%n portraits replaced from a file stay as they are.
+</numerusform>
         </translation>
     </message>
     <message>
