@@ -31,7 +31,7 @@ void ListUpdateController::runOneUpdate() {
     if (worker_.run(*Form3, [&] { outcome = runJob(settings, ownerWindow); })) {
         showMissingCount(outcome);
         if (outcome.nothingListed) {
-            panes_.status.setPanelText(shownText(outcome.countsText()) + " " +
+            panes_.status.setPanelText(shownText(outcome.countsText()) + QLatin1Char(' ') +
                                        shownText(nothingListedText()));
         }
     }
@@ -54,7 +54,7 @@ void ListUpdateController::showMissingCount(const ListUpdateOutcome& outcome) {
     if (outcome.listed) {
         text = shownText(missingCountText(outcome.missing));
         if (outcome.portraitsTaken) {
-            text += "  " + shownText(portraitCountText(outcome.portraits));
+            text += QLatin1String("  ") + shownText(portraitCountText(outcome.portraits));
         }
     }
     panes_.status.setOtherPanelText(text);
