@@ -290,6 +290,60 @@ SQL :
         <source>設定とカタログのフォルダを作成できません: %1, %2</source>
         <translation>Cannot create the folders of the settings and the catalogue: %1, %2</translation>
     </message>
+    <message>
+        <source>オープン不可
+</source>
+        <translation>Cannot open the catalogue
+</translation>
+    </message>
+    <message>
+        <source>初期化：終了</source>
+        <translation>Catalogue ready</translation>
+    </message>
+    <message>
+        <source>CHARACTER_TABLEの存在確認SQLのprepareで不具合発生
+%1</source>
+        <translation>Could not prepare the SQL that checks for CHARACTER_TABLE
+%1</translation>
+    </message>
+    <message>
+        <source>%1テーブルが存在しないため作成。
+</source>
+        <translation>Table %1 did not exist and was created.
+</translation>
+    </message>
+    <message>
+        <source>%1テーブルが存在しないため作成。
+%1の作成に失敗
+%2</source>
+        <translation>Table %1 did not exist and was created.
+Creating %1 failed
+%2</translation>
+    </message>
+    <message>
+        <source>SELECT文の処理に失敗
+ErrMsg : %1
+SQL : %2</source>
+        <translation>The SELECT statement failed
+ErrMsg : %1
+SQL : %2</translation>
+    </message>
+    <message>
+        <source>レコード削除完了</source>
+        <translation>Records deleted</translation>
+    </message>
+    <message>
+        <source>データ削除失敗</source>
+        <translation>Could not delete the data</translation>
+    </message>
+    <message>
+        <source>テーブル削除完了</source>
+        <translation>Table deleted</translation>
+    </message>
+    <message>
+        <source>テーブル削除失敗</source>
+        <translation>Could not delete the table</translation>
+    </message>
 </context>
 <context>
     <name>zorvik::gui::LanguageChoice</name>

@@ -80,7 +80,8 @@ public:
         }
         const auto rows = table_.read();
         if (!rows) {
-            return failed(Message::of(MessageKind::CatalogueReadFailed, job_.catalogue.LastError()));
+            return failed(
+                Message::of(MessageKind::CatalogueReadFailed, job_.catalogue.LastError()));
         }
         std::vector<OnDisk> onDisk;
         std::vector<StatusRow> present;
@@ -92,7 +93,8 @@ public:
         report_.sameNameAndAuthor = groupSameNameAndAuthor(present);
         auto samePortrait = groupSamePortrait(table_, present);
         if (!samePortrait) {
-            return failed(Message::of(MessageKind::CatalogueReadFailed, job_.catalogue.LastError()));
+            return failed(
+                Message::of(MessageKind::CatalogueReadFailed, job_.catalogue.LastError()));
         }
         report_.samePortrait = std::move(*samePortrait);
         report_.completed = true;

@@ -138,7 +138,8 @@ RosterReport ExportRoster(Kel_CharacterDb& catalogue, const std::string& mainDir
     }
     const RosterRows rows = readRosterRows(catalogue, criteria);
     if (!rows.ok) {
-        fail(report, RosterError::CatalogueRead, Message::of(MessageKind::RosterRowsUnread, rows.error));
+        fail(report, RosterError::CatalogueRead,
+             Message::of(MessageKind::RosterRowsUnread, rows.error));
         return report;
     }
     RosterLines lines(mainDir, options, detectSelectDefFormat(target.bytes()).encoding);

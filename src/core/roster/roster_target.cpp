@@ -42,11 +42,11 @@ RosterError RosterTarget::resolve(const std::string& path, Message& errorText) {
                      : failWith(RosterError::TargetRead,
                                 Message::of(MessageKind::TargetUnreadable, path_), errorText);
     case platform::PathKind::DanglingLink:
-        return failWith(RosterError::TargetRead,
-                        Message::of(MessageKind::TargetDanglingLink, path), errorText);
+        return failWith(RosterError::TargetRead, Message::of(MessageKind::TargetDanglingLink, path),
+                        errorText);
     case platform::PathKind::LoopingLink:
-        return failWith(RosterError::TargetRead,
-                        Message::of(MessageKind::TargetLoopingLink, path), errorText);
+        return failWith(RosterError::TargetRead, Message::of(MessageKind::TargetLoopingLink, path),
+                        errorText);
     case platform::PathKind::Unreachable:
         return failWith(RosterError::TargetRead,
                         Message::of(MessageKind::TargetUninspectable, path), errorText);

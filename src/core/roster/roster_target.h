@@ -38,8 +38,7 @@ public:
 
     // Copies the old file (when there is one) to its backup, whose path is
     // returned in backupPath, then replaces the file with bytes atomically.
-    RosterError replace(std::string_view bytes, std::string& backupPath,
-                        Message& errorText) const;
+    RosterError replace(std::string_view bytes, std::string& backupPath, Message& errorText) const;
 
 private:
     RosterError resolve(const std::string& path, Message& errorText);

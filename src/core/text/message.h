@@ -76,31 +76,42 @@ enum class MessageKind {
     // The roster export.
     NoRosterTarget,
     RosterOrderRange,
-    StageNotInLine,      // %1 stage
-    StageNotShiftJis,    // %1 stage
-    RosterRowsUnread,    // %1 catalogue error
-    TargetUnreadable,    // %1 path
-    TargetDanglingLink,  // %1 path
-    TargetLoopingLink,   // %1 path
-    TargetUninspectable, // %1 path
-    TargetNotFile,       // %1 path
-    TargetLinkNotFile,   // %1 path, %2 the file it leads to
-    TargetReadOnly,      // %1 path
-    TargetFolderMissing, // %1 folder
+    StageNotInLine,       // %1 stage
+    StageNotShiftJis,     // %1 stage
+    RosterRowsUnread,     // %1 catalogue error
+    TargetUnreadable,     // %1 path
+    TargetDanglingLink,   // %1 path
+    TargetLoopingLink,    // %1 path
+    TargetUninspectable,  // %1 path
+    TargetNotFile,        // %1 path
+    TargetLinkNotFile,    // %1 path, %2 the file it leads to
+    TargetReadOnly,       // %1 path
+    TargetFolderMissing,  // %1 folder
     TargetFolderReadOnly, // %1 folder
-    TargetBusy,          // %1 path, %2 seconds waited
-    TargetUnopened,      // %1 path
-    TargetUtf16,         // %1 path
-    TargetNotText,       // %1 path
-    BackupBlocked,       // %1 backup, %2 path
-    BackupUnwritten,     // %1 backup, %2 path
-    TargetUnwrittenKept, // %1 path, %2 backup
-    TargetUnwritten,     // %1 path
+    TargetBusy,           // %1 path, %2 seconds waited
+    TargetUnopened,       // %1 path
+    TargetUtf16,          // %1 path
+    TargetNotText,        // %1 path
+    BackupBlocked,        // %1 backup, %2 path
+    BackupUnwritten,      // %1 backup, %2 path
+    TargetUnwrittenKept,  // %1 path, %2 backup
+    TargetUnwritten,      // %1 path
     // The settings' and the catalogue's folders.
     NoProgramFolders,
     ProgramFoldersUncreated, // %1 settings folder, %2 catalogue folder
+    // The catalogue's status.
+    CatalogueUnopened,
+    CatalogueReady,
+    TableCheckFailed, // %1 catalogue error
+    TableCreated,     // %1 table
+    TableNotCreated,  // %1 table, %2 catalogue error
+    SelectFailed,     // %1 catalogue error, %2 statement
+    RecordsDeleted,
+    RecordsNotDeleted,
+    TableDropped,
+    TableNotDropped,
     // The last kind: a loop over every kind ends here.
-    Last = ProgramFoldersUncreated,
+    Last = TableNotDropped,
 };
 
 // A message's argument as text: a name or path as it is, a number in decimals.
@@ -117,7 +128,8 @@ struct Message {
 
     static Message verbatim(std::string text);
     // A message whose arguments are the texts given; numbers as decimals.
-    template <typename... Arguments> static Message of(MessageKind kind, const Arguments&... given) {
+    template <typename... Arguments>
+    static Message of(MessageKind kind, const Arguments&... given) {
         return Message{kind, {argumentText(given)...}};
     }
 

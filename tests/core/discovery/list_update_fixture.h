@@ -34,9 +34,7 @@ inline RegistrationResult registerCharacter(const AppSettings& settings, Kel_Cha
 // Records what an update shows, as "call:argument" lines.
 class RecordingObserver : public ListUpdateObserver {
 public:
-    void setStatusText(const Message& status) override {
-        record("status:" + japaneseText(status));
-    }
+    void setStatusText(const Message& status) override { record("status:" + japaneseText(status)); }
     void setLabel(const Message& label) override {
         const std::string text = japaneseText(label);
         record("label:" + text);

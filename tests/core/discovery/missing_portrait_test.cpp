@@ -78,7 +78,8 @@ TEST_F(Portraits, MissingOnesAreTakenOnlyWithTheSwitchAndOnlyWhereThereIsNone) {
     EXPECT_TRUE(outcome.portraitsTaken);
     EXPECT_EQ(outcome.portraits, 1);
     // The counts line stays as it was; the list reloads for the new portrait.
-    EXPECT_EQ(japaneseText(outcome.countsText()), "更新処理終了 : 新規追加データ 0件、 更新データ 0件でした。");
+    EXPECT_EQ(japaneseText(outcome.countsText()),
+              "更新処理終了 : 新規追加データ 0件、 更新データ 0件でした。");
     EXPECT_NE(std::find(observer.calls.begin(), observer.calls.end(), "reload"),
               observer.calls.end());
     EXPECT_EQ(image("kfm"), "chosen by hand");

@@ -64,12 +64,9 @@ std::map<Kind, std::pair<Message, std::string>> wordedBefore() {
         {Kind::CharactersRecognized,
          {Message::of(Kind::CharactersRecognized, std::size_t{42}),
           std::to_string(42) + "キャラを認識しました"}},
-        {Kind::CheckingCharacter,
-         {Message::of(Kind::CheckingCharacter, "kfm"), "確認中：kfm"}},
-        {Kind::AddingCharacter,
-         {Message::of(Kind::AddingCharacter, "kfm"), "新規追加処理中：kfm"}},
-        {Kind::UpdatingCharacter,
-         {Message::of(Kind::UpdatingCharacter, "kfm"), "更新処理中：kfm"}},
+        {Kind::CheckingCharacter, {Message::of(Kind::CheckingCharacter, "kfm"), "確認中：kfm"}},
+        {Kind::AddingCharacter, {Message::of(Kind::AddingCharacter, "kfm"), "新規追加処理中：kfm"}},
+        {Kind::UpdatingCharacter, {Message::of(Kind::UpdatingCharacter, "kfm"), "更新処理中：kfm"}},
         {Kind::TakingPortrait, {Message::of(Kind::TakingPortrait, "kfm"), "画像登録中：kfm"}},
         {Kind::UpdateCounts,
          {Message::of(Kind::UpdateCounts, 3, 0),
@@ -79,10 +76,9 @@ std::map<Kind, std::pair<Message, std::string>> wordedBefore() {
         {Kind::MissingCount,
          {Message::of(Kind::MissingCount, 2), "見つからなくなったデータ : 2件"}},
         {Kind::NothingListed,
-         {Message::of(Kind::NothingListed),
-          "キャラクターが一つも見つかりませんでした "
-          "(フォルダが空か、ドライブが接続されていません)。"
-          "見つからなくなった印は付けていません"}},
+         {Message::of(Kind::NothingListed), "キャラクターが一つも見つかりませんでした "
+                                            "(フォルダが空か、ドライブが接続されていません)。"
+                                            "見つからなくなった印は付けていません"}},
         {Kind::RecaptureRunning,
          {Message::of(Kind::RecaptureRunning), "ポートレート取り込み直し中..."}},
         {Kind::RecapturingCharacter,
@@ -136,13 +132,13 @@ std::map<Kind, std::pair<Message, std::string>> wordedBefore() {
          {Message::of(Kind::TargetFolderMissing, "/m/data"),
           "フォルダ " + std::string("/m/data") + " がありません。何も書いていません。"}},
         {Kind::TargetFolderReadOnly,
-         {Message::of(Kind::TargetFolderReadOnly, "/m/data"),
-          "フォルダ " + std::string("/m/data") + " は読み取り専用です。" +
-              "何も書き換えていません。"}},
+         {Message::of(Kind::TargetFolderReadOnly, "/m/data"), "フォルダ " + std::string("/m/data") +
+                                                                  " は読み取り専用です。" +
+                                                                  "何も書き換えていません。"}},
         {Kind::TargetBusy,
-         {Message::of(Kind::TargetBusy, path, 5L),
-          path + " は別の書き出しが使用中です (" + std::to_string(5) + " 秒待ちました)。" +
-              "何も書き換えていません。"}},
+         {Message::of(Kind::TargetBusy, path, 5L), path + " は別の書き出しが使用中です (" +
+                                                       std::to_string(5) + " 秒待ちました)。" +
+                                                       "何も書き換えていません。"}},
         {Kind::TargetUnopened, {Message::of(Kind::TargetUnopened, path), path + " を開けません。"}},
         {Kind::TargetUtf16,
          {Message::of(Kind::TargetUtf16, path),
@@ -173,8 +169,29 @@ std::map<Kind, std::pair<Message, std::string>> wordedBefore() {
           "(または XDG_CONFIG_HOME と XDG_DATA_HOME) を絶対パスで設定してください"}},
         {Kind::ProgramFoldersUncreated,
          {Message::of(Kind::ProgramFoldersUncreated, "/h/.config/zorvik", "/h/.local/zorvik"),
-          "設定とカタログのフォルダを作成できません: " + std::string("/h/.config/zorvik") +
-              ", " + "/h/.local/zorvik"}},
+          "設定とカタログのフォルダを作成できません: " + std::string("/h/.config/zorvik") + ", " +
+              "/h/.local/zorvik"}},
+        {Kind::CatalogueUnopened, {Message::of(Kind::CatalogueUnopened), "オープン不可\n"}},
+        {Kind::CatalogueReady, {Message::of(Kind::CatalogueReady), "初期化：終了"}},
+        {Kind::TableCheckFailed,
+         {Message::of(Kind::TableCheckFailed, "file is not a database"),
+          "CHARACTER_TABLEの存在確認SQLのprepareで不具合発生\n" +
+              std::string("file is not a database")}},
+        {Kind::TableCreated,
+         {Message::of(Kind::TableCreated, "PATH_TABLE"),
+          "PATH_TABLE" + std::string("テーブルが存在しないため作成。\n")}},
+        {Kind::TableNotCreated,
+         {Message::of(Kind::TableNotCreated, "PATH_TABLE", "disk full"),
+          "PATH_TABLE" + std::string("テーブルが存在しないため作成。\n") + "PATH_TABLE" +
+              "の作成に失敗\n" + "disk full"}},
+        {Kind::SelectFailed,
+         {Message::of(Kind::SelectFailed, "no such table: CHARACTER_TABLE", "SELECT ID"),
+          "SELECT文の処理に失敗\nErrMsg : " + std::string("no such table: CHARACTER_TABLE") +
+              "\nSQL : " + "SELECT ID"}},
+        {Kind::RecordsDeleted, {Message::of(Kind::RecordsDeleted), "レコード削除完了"}},
+        {Kind::RecordsNotDeleted, {Message::of(Kind::RecordsNotDeleted), "データ削除失敗"}},
+        {Kind::TableDropped, {Message::of(Kind::TableDropped), "テーブル削除完了"}},
+        {Kind::TableNotDropped, {Message::of(Kind::TableNotDropped), "テーブル削除失敗"}},
     };
 }
 
@@ -189,6 +206,11 @@ TEST(JapaneseMessages, EveryKindReadsAsTheProgramAlwaysWordedIt) {
         EXPECT_EQ(message.kind, static_cast<Kind>(k));
         EXPECT_EQ(japaneseText(message), before) << "message kind " << k;
     }
+}
+
+// A message with nothing in it (a status not yet set) reads as nothing.
+TEST(JapaneseMessages, AnEmptyMessageReadsAsNothing) {
+    EXPECT_EQ(japaneseText(Message{}), "");
 }
 
 // A path holding "%2" or a number sign is a name like any other.
