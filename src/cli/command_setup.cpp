@@ -6,6 +6,7 @@
 
 #include "cli/cli_language.h"
 #include "cli/commands.h"
+#include "cli/companion_text.h"
 #include "core/platform/folders.h"
 #include "core/settings/app_settings.h"
 
@@ -34,10 +35,10 @@ bool parseSwitch(const std::string& text, bool& value) {
 
 const SettingsFiles& programFiles() {
     static const SettingsFiles files = [] {
-        std::string error;
+        Message error;
         const auto folders = programSettingsFolders(platform::currentFolder(), error);
         if (!folders) {
-            std::fprintf(stderr, "zorvik-cli: %s\n", error.c_str());
+            std::fprintf(stderr, "zorvik-cli: %s\n", companionText(error).c_str());
             std::exit(kExitFailure);
         }
         return SettingsFiles(*folders);

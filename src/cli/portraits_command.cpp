@@ -4,6 +4,7 @@
 #include "cli/cli_language.h"
 #include "cli/command_setup.h"
 #include "cli/commands.h"
+#include "cli/companion_text.h"
 #include "cli/list_selection.h"
 #include "cli/terminal_observer.h"
 #include "core/catalogue/character_db.h"
@@ -117,7 +118,7 @@ int runPortraits(const std::vector<std::string>& words) {
     if (!outcome.listed) {
         return kExitFailure;
     }
-    std::printf("%s\n", outcome.countsText().c_str());
+    std::printf("%s\n", companionText(outcome.countsText()).c_str());
     return outcome.completed ? kExitOk : kExitFailure;
 }
 

@@ -59,10 +59,10 @@ int main(int argc, char* argv[]) {
     zorvik::gui::MessageBoxes messages;
     zorvik::gui::DesktopShell shell;
     zorvik::gui::FileDialogs choosers;
-    std::string error;
+    zorvik::Message error;
     const auto folders = zorvik::programSettingsFolders(zorvik::platform::currentFolder(), error);
     if (!folders) {
-        std::fprintf(stderr, "zorvik: %s\n", error.c_str());
+        std::fprintf(stderr, "zorvik: %s\n", zorvik::japaneseText(error).c_str());
         messages.show(error);
         return 1;
     }

@@ -31,8 +31,8 @@ void CollectionCheckAction::Check1Click() {
     if (!report) {
         return;
     }
-    if (!report->error.empty()) {
-        messages_.show(report->error);
+    if (report->error) {
+        messages_.show(*report->error);
         return;
     }
     report_ = std::move(*report);

@@ -8,6 +8,7 @@
 #include "core/roster/roster_export.h"
 #include "core/text/message.h"
 #include "gui/app/settings_owner.h"
+#include "gui/app/shown_language.h"
 #include "gui/list/character_list_pane.h"
 #include "gui/roster/roster_export_dialog.h"
 #include "gui/roster/roster_report_dialog.h"
@@ -48,7 +49,7 @@ void RosterExportAction::SelectDef1Click() {
         report = exportWith(options);
         if (!report.succeeded()) {
             messages_.show(withArguments(tr("select.defを書き出せませんでした。\n%1").toStdString(),
-                                         {report.errorText}));
+                                         {shownText(report.errorText).toStdString()}));
         }
         return report.succeeded();
     };

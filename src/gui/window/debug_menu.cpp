@@ -2,6 +2,7 @@
 
 #include "core/catalogue/character_db.h"
 #include "core/platform/user_messages.h"
+#include "gui/app/shown_language.h"
 #include "gui/window/status_bar.h"
 
 namespace zorvik::gui {
@@ -47,7 +48,7 @@ void DebugMenu::runMaintenance(const QString& question, bool (Kel_CharacterDb::*
     if (!(db_.*statement)()) {
         messages_.show(db_.LastError());
     }
-    status_.setPanelText(QString::fromStdString(db_.text()));
+    status_.setPanelText(shownText(db_.status()));
 }
 
 } // namespace zorvik::gui

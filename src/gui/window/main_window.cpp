@@ -18,6 +18,7 @@
 #include "core/settings/ini_handler.h"
 #include "gui/app/designed_font.h"
 #include "gui/app/pane_splitter.h"
+#include "gui/app/shown_language.h"
 #include "gui/app/version_form.h"
 #include "gui/battle/battle_actions.h"
 #include "gui/battle/battle_parameters.h"
@@ -163,7 +164,7 @@ void TForm1::FormCreate() {
     checkTemporaryFolder();
     store.SetSection("PreviousStatus");
     Panel1->searchBar()->setSearchColumn(searchColumnFromFindType(store.GetInt("FindType", 1)));
-    StatusBar1->setPanelText(QString::fromStdString(CharacterDb.text()));
+    StatusBar1->setPanelText(shownText(CharacterDb.status()));
     Panel4->detailPane()->setUpGrid();
     Update1Click();
     portraitGrid_->restore();

@@ -78,5 +78,24 @@ TEST(MessageBoxes, ACallFromAnotherThreadWaitsForTheAnswerGivenOnTheUiThread) {
     EXPECT_TRUE(answer.load());
 }
 
+// The core's messages reach the box as values and are worded there, in
+// the language the program shows.
+TEST(MessageBoxes, ACoreMessageIsWordedInTheLanguageShown) {
+    gui::MessageBoxes messages;
+    QString text;
+    const auto readAndClose = [&](QWidget* box) {
+        text = qobject_cast<QMessageBox*>(box)->text();
+        clickButton(box, QMessageBox::Ok);
+    };
+    whenModalShows(readAndClose);
+    messages.show(Message::of(MessageKind::UpdateCounts, 3, 0));
+    EXPECT_EQ(text, QStringLiteral("更新処理終了 : 新規追加データ 3件、 更新データ 0件でした。"));
+    const EnglishScreen english;
+    ASSERT_TRUE(english.installed());
+    whenModalShows(readAndClose);
+    messages.show(Message::of(MessageKind::UpdateCounts, 3, 0));
+    EXPECT_EQ(text, QStringLiteral("Update finished: 3 added, 0 updated."));
+}
+
 } // namespace
 } // namespace zorvik::test
