@@ -153,7 +153,8 @@ std::optional<SffV1Parts::Palette> SffV1Parts::PaletteOf(std::size_t index) cons
     return palette;
 }
 
-std::optional<DecodedBitmap> SffV1Parts::Decode(std::size_t index, const Palette& palette) const {
+std::optional<ColouredPcx> SffV1Parts::Decode(std::size_t index, const PcxColours& colours,
+                                              std::uint64_t mostPixels) const {
     const Record& owner = records_[index];
     const std::uint64_t start = std::uint64_t{owner.offset} + SPRITEHEADERV1SET::kHeaderSize;
     // Data that claims more bytes than the file has keeps only what is there.
@@ -170,16 +171,7 @@ std::optional<DecodedBitmap> SffV1Parts::Decode(std::size_t index, const Palette
     } else {
         return std::nullopt;
     }
-    DecodedBitmap bitmap;
-    auto pixels = DecodePcx(data, bitmap.info.header);
-    if (!pixels) {
-        return std::nullopt;
-    }
-    bitmap.pixels = std::move(*pixels);
-    for (std::size_t i = 0; i < bitmap.info.colours.size(); ++i) {
-        bitmap.info.colours[i] = RgbQuad{palette[3 * i + 2], palette[3 * i + 1], palette[3 * i], 0};
-    }
-    return bitmap;
+    return DecodePcxColoured(data, colours, mostPixels);
 }
 
 } // namespace zorvik

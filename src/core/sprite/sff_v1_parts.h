@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/platform/random_access_file.h"
-#include "core/sprite/portrait_decoder.h"
+#include "core/sprite/pcx_decoder.h"
 #include "core/sprite/sprite_header_v1.h"
 
 namespace zorvik {
@@ -39,8 +39,10 @@ public:
     // flagged record the one of the nearest earlier record without the flag.
     std::optional<Palette> PaletteOf(std::size_t index) const;
 
-    // The record's PCX pixels as KelSFFEx decodes them, with the given colours.
-    std::optional<DecodedBitmap> Decode(std::size_t index, const Palette& palette) const;
+    // The record's PCX pixels decoded straight into the given colours: the
+    // rows KelSFFEx decodes, top row first (see DecodePcxColoured).
+    std::optional<ColouredPcx> Decode(std::size_t index, const PcxColours& colours,
+                                      std::uint64_t mostPixels) const;
 
 private:
     struct Record {
