@@ -1,8 +1,6 @@
 #include "core/sprite/pcx_decoder.h"
 
 #include <algorithm>
-#include <array>
-#include <cstring>
 
 #include "core/sprite/sprite_error.h"
 
@@ -16,12 +14,12 @@ constexpr std::uint8_t kRunCountMask = 0x3F;
 // Stores count copies of colour from row on, in whole blocks: short runs,
 // the most common, are then one store without a branch on their length.
 void storeRun(std::uint32_t* row, std::size_t count, std::uint32_t colour) {
-    std::array<std::uint32_t, kColouredRowSlack> block;
-    block.fill(colour);
     std::size_t done = 0;
     do {
-        std::memcpy(row + done, block.data(), sizeof block);
-        done += block.size();
+        for (std::size_t i = 0; i < kColouredRowSlack; ++i) {
+            row[done + i] = colour;
+        }
+        done += kColouredRowSlack;
     } while (done < count);
 }
 
@@ -33,24 +31,28 @@ bool DecodeColouredPcxRow(std::span<const std::uint8_t> source, std::size_t& rea
     if (row.size() < bytesPerLine + kColouredRowSlack) {
         return false;
     }
+    std::size_t at = read;
     std::size_t x = 0;
     while (x < bytesPerLine) {
-        // A run is two bytes, a literal one: chosen without branching, as
-        // the two mix unpredictably in drawn pictures.
-        const std::size_t isRun = read < source.size() && source[read] >= kRunMarker ? 1 : 0;
-        if (read + isRun >= source.size()) {
+        if (at >= source.size()) {
             return false;
         }
-        const std::uint8_t code = source[read];
-        const std::size_t count = isRun != 0 ? code & kRunCountMask : 1;
-        const std::uint8_t index = source[read + isRun];
+        // A run is two bytes, a literal one: told apart by arithmetic, not a
+        // branch, as the two mix unpredictably in drawn pictures.
+        const std::uint8_t code = source[at];
+        const std::size_t isRun = code >= kRunMarker;
+        if (at + isRun >= source.size()) {
+            return false;
+        }
+        const std::size_t count = (code & kRunCountMask) * isRun + (1 - isRun);
         if (x + count > bytesPerLine) {
             return false;
         }
-        storeRun(row.data() + x, count, colours[index]);
+        storeRun(row.data() + x, count, colours[source[at + isRun]]);
         x += count;
-        read += 1 + isRun;
+        at += 1 + isRun;
     }
+    read = at;
     return true;
 }
 

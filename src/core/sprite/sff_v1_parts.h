@@ -58,16 +58,11 @@ private:
     // The bytes of the file from offset, as many as fit, at most length.
     std::optional<std::vector<std::uint8_t>> readClipped(std::uint64_t offset,
                                                          std::uint64_t length) const;
-    const std::uint8_t* headerBytes(std::uint32_t offset);
 
     platform::RandomAccessFile file_;
     std::vector<Record> records_;
     std::uint32_t next_ = 0;
     bool ended_ = true;
-    // Subfile headers are read through a window of the file, so that the
-    // small headers of small sprites cost one read between them.
-    std::vector<std::uint8_t> window_;
-    std::uint64_t windowOffset_ = 0;
     // The palette read last, and the index of the record that holds it.
     mutable std::optional<std::pair<std::size_t, Palette>> lastPalette_;
 };
