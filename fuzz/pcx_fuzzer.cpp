@@ -1,8 +1,12 @@
-// The PCX decoder of sprites: header checks and run-length decoding, and the
-// run-length decoder alone on rows of every length.
+// The PCX decoder of sprites: header checks and run-length decoding, the
+// run-length decoder alone on rows of every length, and the one-pass coloured
+// decode, which must give the 8-bit decode's pixels through its colours.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -27,6 +31,45 @@ void decodeRows(std::span<const std::uint8_t> input) {
     }
 }
 
+// Index i drawn as the word i * 0x01010101, index 0 clear.
+zorvik::PcxColours greyColours() {
+    zorvik::PcxColours colours{};
+    for (std::uint32_t i = 0; i < colours.size(); ++i) {
+        colours[i] = i * 0x01010101u;
+    }
+    return colours;
+}
+
+// The coloured decode against the 8-bit block: top row first, each index
+// through the colours, the columns past the padded rows clear.
+void compareColoured(std::span<const std::uint8_t> input,
+                     const std::optional<std::vector<std::uint8_t>>& block,
+                     const zorvik::BitmapInfoHeader& header) {
+    constexpr std::uint64_t kMostPixels = 1u << 22;
+    static const zorvik::PcxColours colours = greyColours();
+    const auto coloured = zorvik::DecodePcxColoured(input, colours, kMostPixels);
+    const bool shown = block && header.width > 0 && header.height > 0 &&
+                       std::uint64_t(header.width) * std::uint64_t(header.height) <= kMostPixels;
+    if (coloured.has_value() != shown) {
+        zorvik::fuzz::fail("the coloured decode and the 8-bit decode disagree on decoding");
+    }
+    if (!coloured) {
+        return;
+    }
+    const auto width = static_cast<std::size_t>(header.width);
+    const auto height = static_cast<std::size_t>(header.height);
+    const std::size_t stride = block->size() / height;
+    std::vector<std::uint8_t> expected(width * height * 4, 0);
+    for (std::size_t y = 0; y < height; ++y) {
+        for (std::size_t x = 0; x < std::min(width, stride); ++x) {
+            std::memcpy(&expected[(y * width + x) * 4], &colours[(*block)[(height - 1 - y) * stride + x]], 4);
+        }
+    }
+    if (coloured->pixels != expected) {
+        zorvik::fuzz::fail("the coloured decode differs from the 8-bit decode");
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -36,6 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (pixels && pixels->size() != header.sizeImage) {
         zorvik::fuzz::fail("the decoded block differs from the header's image size");
     }
+    compareColoured(input, pixels, header);
     decodeRows(input);
     return 0;
 }

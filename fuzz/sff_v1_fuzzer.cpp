@@ -1,11 +1,14 @@
 // The SFF version 1 reader as portrait capture uses it: load a file, look
 // sprites up by group and image, decode them and encode the result as PNG.
+// The sprite sheet the animation reads the same sprites from, in parts, must
+// show the pixels the whole-file reader decodes.
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
 
+#include "core/animation/sprite_sheet.h"
 #include "core/sprite/png_encoder.h"
 #include "core/sprite/sff_ex.h"
 #include "scratch_folder.h"
@@ -38,6 +41,46 @@ void lookUp(const KelSFFEx& sff, std::int16_t group, std::int16_t image) {
     (void)sff.FindPalette(group, image);
 }
 
+// The sprite in colour as frames show it, from the whole-file reader's
+// bottom-up rows: index 0 clear, the columns past the padded rows clear.
+std::vector<std::uint8_t> framePixels(const BitmapInfo& info, const std::vector<std::uint8_t>& rows) {
+    const auto width = static_cast<std::size_t>(info.header.width);
+    const auto height = static_cast<std::size_t>(info.header.height);
+    const std::size_t stride = rows.size() / height;
+    std::vector<std::uint8_t> pixels(width * height * 4, 0);
+    for (std::size_t y = 0; y < height; ++y) {
+        for (std::size_t x = 0; x < std::min(width, stride); ++x) {
+            const std::uint8_t index = rows[(height - 1 - y) * stride + x];
+            const zorvik::RgbQuad colour = info.colours[index];
+            if (index != 0) {
+                std::uint8_t* pixel = &pixels[(y * width + x) * 4];
+                pixel[0] = colour.red;
+                pixel[1] = colour.green;
+                pixel[2] = colour.blue;
+                pixel[3] = 255;
+            }
+        }
+    }
+    return pixels;
+}
+
+void compareWithSheet(zorvik::SpriteSheet& sheet, const KelSFFEx& sff, std::int16_t group,
+                      std::int16_t image) {
+    BitmapInfo info;
+    const auto rows = sff.GetSprite(group, image, info);
+    const auto sprite = sheet.Sprite(group, image);
+    const std::int64_t width = info.header.width;
+    const std::int64_t height = info.header.height;
+    const bool shown = rows && width > 0 && height > 0 &&
+                       static_cast<std::uint64_t>(width * height) <= zorvik::kMostSpritePixels;
+    if (sprite.has_value() != shown) {
+        zorvik::fuzz::fail("the sprite sheet and the whole-file reader disagree on a sprite");
+    }
+    if (sprite && (sprite->image.width != width || sprite->image.pixels != framePixels(info, *rows))) {
+        zorvik::fuzz::fail("the sprite sheet's pixels differ from the whole-file reader's");
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -48,9 +91,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     lookUp(sff, 9000, 1); // the portrait registration takes by default
+    zorvik::SpriteSheet sheet;
+    const bool sheetOpen = sheet.Open(path, std::nullopt);
     const std::size_t records = std::min(sff.sprites().size(), kMostDecodedRecords);
     for (std::size_t i = 0; i < records; ++i) {
         lookUp(sff, sff.sprites()[i].group, sff.sprites()[i].image);
+        if (sheetOpen) {
+            compareWithSheet(sheet, sff, sff.sprites()[i].group, sff.sprites()[i].image);
+        }
         std::optional<std::vector<std::uint8_t>> pixels;
         BitmapInfo info;
         if (sff.DecodeSprite(i, pixels, info) && pixels) {

@@ -17,7 +17,7 @@ bool fitsInPixels(std::int64_t width, std::int64_t height) {
 // colour, whatever the palette holds there.
 // Each entry holds the four bytes as one word, in memory order, so that a
 // pixel is one load and one store.
-using ColourTable = std::array<std::uint32_t, 256>;
+using ColourTable = PcxColours;
 
 ColourTable colourTable(const SpritePalette& palette) {
     ColourTable table{};
@@ -36,27 +36,13 @@ void colourRow(const std::uint8_t* source, std::size_t count, const ColourTable&
     }
 }
 
-// A version 1 bitmap's bottom-up rows, padded to a stride, in colour. Where
-// the stride is shorter than the width, the columns without data stay clear.
-std::optional<RgbaImage> colourBitmap(const DecodedBitmap& bitmap) {
-    const BitmapInfoHeader& header = bitmap.info.header;
-    if (!fitsInPixels(header.width, header.height)) {
-        return std::nullopt;
-    }
-    const std::size_t stride = bitmap.pixels.size() / static_cast<std::size_t>(header.height);
+// The colours of a version 1 palette of red, green, blue triples.
+ColourTable colourTable(const SffV1Parts::Palette& triples) {
     SpritePalette palette{};
     for (std::size_t i = 0; i < palette.size(); ++i) {
-        const RgbQuad& quad = bitmap.info.colours[i];
-        palette[i] = RgbColour{quad.red, quad.green, quad.blue};
+        palette[i] = RgbColour{triples[3 * i], triples[3 * i + 1], triples[3 * i + 2]};
     }
-    const ColourTable table = colourTable(palette);
-    RgbaImage image(header.width, header.height);
-    const std::size_t columns = std::min<std::size_t>(stride, static_cast<std::size_t>(header.width));
-    for (int y = 0; y < header.height; ++y) {
-        const std::size_t row = static_cast<std::size_t>(header.height - 1 - y) * stride;
-        colourRow(bitmap.pixels.data() + row, columns, table, image.pixels.data() + image.offsetOf(0, y));
-    }
-    return image;
+    return colourTable(palette);
 }
 
 // A version 2 picture in colour: indexed ones through their palette, RGB
@@ -113,25 +99,23 @@ std::optional<FrameSprite> SpriteSheet::spriteV1(std::int16_t group, std::int16_
     // flag: for a linked sprite, the flag of the record that holds its pixels.
     // Every other sprite keeps the palette the file gives it, found as the
     // portrait's is.
-    std::optional<SffV1Parts::Palette> palette;
+    std::optional<ColourTable> colours;
     if (act_ && v1_.record(*owner).sharesPalette()) {
-        palette.emplace();
-        for (std::size_t i = 0; i < act_->size(); ++i) {
-            (*palette)[3 * i] = (*act_)[i].red;
-            (*palette)[3 * i + 1] = (*act_)[i].green;
-            (*palette)[3 * i + 2] = (*act_)[i].blue;
-        }
-    } else {
-        palette = v1_.PaletteOf(*owner);
+        colours = colourTable(*act_);
+    } else if (const auto palette = v1_.PaletteOf(*owner)) {
+        colours = colourTable(*palette);
     }
-    const auto bitmap = palette ? v1_.Decode(*owner, *palette) : std::nullopt;
-    auto image = bitmap ? colourBitmap(*bitmap) : std::nullopt;
-    if (!image) {
+    auto decoded = colours ? v1_.Decode(*owner, *colours, kMostSpritePixels) : std::nullopt;
+    if (!decoded) {
         return std::nullopt;
     }
+    RgbaImage image;
+    image.width = decoded->width;
+    image.height = decoded->height;
+    image.pixels = std::move(decoded->pixels);
     // A linked sprite keeps its own axis: only the pixels are borrowed.
     const SPRITEHEADERV1SET& record = v1_.record(asked);
-    return FrameSprite{group, number, record.axisX, record.axisY, std::move(*image)};
+    return FrameSprite{group, number, record.axisX, record.axisY, std::move(image)};
 }
 
 std::optional<FrameSprite> SpriteSheet::spriteV2(std::int16_t group, std::int16_t number) const {

@@ -1,5 +1,6 @@
 #include "core/sprite/pcx_decoder.h"
 
+#include <algorithm>
 #include <new>
 
 #include "core/sprite/little_endian.h"
@@ -72,7 +73,62 @@ std::optional<std::vector<std::uint8_t>> zeroFilledBlock(std::int64_t size) {
     }
 }
 
+// The header of data DecodePcx would decode the rows of; none otherwise.
+std::optional<PcxHeader> decodableHeader(std::span<const std::uint8_t> pcx) {
+    if (pcx.size() < kPcxHeaderSize) {
+        return std::nullopt;
+    }
+    const PcxHeader fields = PcxHeader::read(pcx);
+    const std::int64_t size = fields.imageSize();
+    if (!fields.isSupported() || size < 0 ||
+        size > kMostBlockBytesPerSourceByte * std::ssize(pcx.subspan(kPcxHeaderSize))) {
+        return std::nullopt;
+    }
+    return fields;
+}
+
+// Appends a decoded row: the width's first words, clear pixels past the data.
+void appendRow(std::vector<std::uint8_t>& pixels, const std::vector<std::uint32_t>& row,
+               std::size_t width, std::size_t bytesPerLine) {
+    const std::size_t columns = std::min(width, bytesPerLine);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(row.data());
+    pixels.insert(pixels.end(), bytes, bytes + 4 * columns);
+    pixels.resize(pixels.size() + 4 * (width - columns));
+}
+
 } // namespace
+
+std::optional<ColouredPcx> DecodePcxColoured(std::span<const std::uint8_t> pcx,
+                                             const PcxColours& colours, std::uint64_t mostPixels) {
+    const auto fields = decodableHeader(pcx);
+    if (!fields || fields->width <= 0 || fields->height <= 0 || fields->bytesPerLine < 1 ||
+        std::uint64_t(fields->width) * std::uint64_t(fields->height) > mostPixels) {
+        sprite::setLastError(sprite::kInvalidData);
+        return std::nullopt;
+    }
+    const auto width = static_cast<std::size_t>(fields->width);
+    const auto bytesPerLine = static_cast<std::size_t>(fields->bytesPerLine);
+    const auto rows = pcx.subspan(kPcxHeaderSize);
+    ColouredPcx image{fields->width, fields->height, {}};
+    std::vector<std::uint32_t> row(bytesPerLine + kColouredRowSlack);
+    std::size_t read = 0;
+    try {
+        // Reserved up to what data of this size could fill, so that a forged
+        // width is not granted its memory before its rows decode.
+        image.pixels.reserve(std::min(4 * width * static_cast<std::size_t>(fields->height),
+                                      4 * std::size_t{kMostBlockBytesPerSourceByte} * rows.size()));
+        for (int y = 0; y < fields->height; ++y) {
+            if (!DecodeColouredPcxRow(rows, read, colours, row, bytesPerLine)) {
+                sprite::setLastError(sprite::kInvalidData);
+                return std::nullopt;
+            }
+            appendRow(image.pixels, row, width, bytesPerLine);
+        }
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
+    return image;
+}
 
 std::optional<std::vector<std::uint8_t>> DecodePcx(std::span<const std::uint8_t> pcx,
                                                    BitmapInfoHeader& header) {

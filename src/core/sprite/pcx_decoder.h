@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -24,5 +25,34 @@ std::optional<std::vector<std::uint8_t>> DecodePcx(std::span<const std::uint8_t>
 // exactly; bytesRead receives the number of source bytes read.
 bool DecodePcxRle(std::span<const std::uint8_t> source, std::span<std::uint8_t> destination,
                   int bytesPerLine, std::size_t& bytesRead);
+
+// The four bytes each palette index is drawn with, as one word in memory order.
+using PcxColours = std::array<std::uint32_t, 256>;
+
+// Words written past a coloured row's end: runs are stored in blocks of this many.
+inline constexpr std::size_t kColouredRowSlack = 8;
+
+// Decodes one run-length encoded row of bytesPerLine indices, from source at
+// read, into row's first bytesPerLine words through colours; row must hold
+// kColouredRowSlack more words. read moves past the row. False when a run
+// crosses the row end or the source ends before the row does.
+bool DecodeColouredPcxRow(std::span<const std::uint8_t> source, std::size_t& read,
+                          const PcxColours& colours, std::span<std::uint32_t> row,
+                          std::size_t bytesPerLine);
+
+// A PCX image in colour: width * height pixels of four bytes, top row first.
+struct ColouredPcx {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> pixels;
+};
+
+// Decodes the PCX image that DecodePcx accepts straight into colour, in one
+// pass: pixel (x, y) is colours[index] for the x-th byte of row y while x is
+// below bytesPerLine, and four zero bytes past it; bytes of a row beyond the
+// width are dropped. None when DecodePcx would refuse the data, or the image
+// is empty or has more than mostPixels pixels.
+std::optional<ColouredPcx> DecodePcxColoured(std::span<const std::uint8_t> pcx,
+                                             const PcxColours& colours, std::uint64_t mostPixels);
 
 } // namespace zorvik

@@ -18,15 +18,12 @@ constexpr std::size_t kVersionOffset = 15;
 constexpr std::size_t kFirstSubfileField = 24;
 constexpr std::uint64_t kFirstSubfileSlack = 16;
 constexpr std::string_view kSignature("ElecbyteSpr\0", 12);
-// Most sprites are a few kilobytes: one read of this size covers several headers.
-constexpr std::size_t kWindowSize = 16 * 1024;
 
 } // namespace
 
 bool SffV1Parts::Open(const std::string& path) {
     records_.clear();
     lastPalette_.reset();
-    window_.clear();
     ended_ = true;
     std::array<std::uint8_t, kHeaderBytes> header{};
     if (!file_.Open(path) || file_.size() <= KelSFF::kTooSmallSize || !file_.Read(0, header)) {
@@ -46,30 +43,14 @@ bool SffV1Parts::Open(const std::string& path) {
     return walkOne();
 }
 
-const std::uint8_t* SffV1Parts::headerBytes(std::uint32_t offset) {
-    constexpr std::size_t size = SPRITEHEADERV1SET::kHeaderSize;
-    if (offset >= windowOffset_ && offset + size <= windowOffset_ + window_.size()) {
-        return window_.data() + (offset - windowOffset_);
-    }
-    if (offset > file_.size() || file_.size() - offset < size) {
-        return nullptr;
-    }
-    window_.resize(static_cast<std::size_t>(std::min<std::uint64_t>(kWindowSize, file_.size() - offset)));
-    windowOffset_ = offset;
-    if (!file_.Read(offset, window_)) {
-        window_.clear();
-        return nullptr;
-    }
-    return window_.data();
-}
-
 bool SffV1Parts::walkOne() {
-    const std::uint8_t* bytes = ended_ ? nullptr : headerBytes(next_);
-    if (bytes == nullptr) {
+    // Only the header is read: the sprites passed on the way are not wanted,
+    // and reading their data would cost as much as reading the whole file.
+    std::array<std::uint8_t, SPRITEHEADERV1SET::kHeaderSize> header{};
+    if (ended_ || !file_.Read(next_, header)) {
         ended_ = true; // a subfile header cut off by the end of the file ends the chain
         return false;
     }
-    const std::span<const std::uint8_t> header(bytes, SPRITEHEADERV1SET::kHeaderSize);
     records_.push_back(Record{*SPRITEHEADERV1SET::read(header, 0), next_});
     // Offsets only grow, so the walk ends on any file.
     const std::uint32_t nextOffset = records_.back().header.nextOffset;
@@ -153,33 +134,15 @@ std::optional<SffV1Parts::Palette> SffV1Parts::PaletteOf(std::size_t index) cons
     return palette;
 }
 
-std::optional<DecodedBitmap> SffV1Parts::Decode(std::size_t index, const Palette& palette) const {
+std::optional<ColouredPcx> SffV1Parts::Decode(std::size_t index, const PcxColours& colours,
+                                              std::uint64_t mostPixels) const {
     const Record& owner = records_[index];
     const std::uint64_t start = std::uint64_t{owner.offset} + SPRITEHEADERV1SET::kHeaderSize;
     // Data that claims more bytes than the file has keeps only what is there.
     const std::uint64_t length =
         start > file_.size() ? 0 : std::min<std::uint64_t>(owner.header.length, file_.size() - start);
-    // A small sprite usually lies in the bytes read with its header.
-    std::optional<std::vector<std::uint8_t>> read;
-    std::span<const std::uint8_t> data;
-    if (start >= windowOffset_ && start + length <= windowOffset_ + window_.size()) {
-        data = std::span<const std::uint8_t>(window_).subspan(static_cast<std::size_t>(start - windowOffset_),
-                                                               static_cast<std::size_t>(length));
-    } else if ((read = readClipped(start, length))) {
-        data = *read;
-    } else {
-        return std::nullopt;
-    }
-    DecodedBitmap bitmap;
-    auto pixels = DecodePcx(data, bitmap.info.header);
-    if (!pixels) {
-        return std::nullopt;
-    }
-    bitmap.pixels = std::move(*pixels);
-    for (std::size_t i = 0; i < bitmap.info.colours.size(); ++i) {
-        bitmap.info.colours[i] = RgbQuad{palette[3 * i + 2], palette[3 * i + 1], palette[3 * i], 0};
-    }
-    return bitmap;
+    const auto data = readClipped(start, length);
+    return data ? DecodePcxColoured(*data, colours, mostPixels) : std::nullopt;
 }
 
 } // namespace zorvik

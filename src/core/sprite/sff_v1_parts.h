@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/platform/random_access_file.h"
-#include "core/sprite/portrait_decoder.h"
+#include "core/sprite/pcx_decoder.h"
 #include "core/sprite/sprite_header_v1.h"
 
 namespace zorvik {
@@ -39,8 +39,10 @@ public:
     // flagged record the one of the nearest earlier record without the flag.
     std::optional<Palette> PaletteOf(std::size_t index) const;
 
-    // The record's PCX pixels as KelSFFEx decodes them, with the given colours.
-    std::optional<DecodedBitmap> Decode(std::size_t index, const Palette& palette) const;
+    // The record's PCX pixels decoded straight into the given colours: the
+    // rows KelSFFEx decodes, top row first (see DecodePcxColoured).
+    std::optional<ColouredPcx> Decode(std::size_t index, const PcxColours& colours,
+                                      std::uint64_t mostPixels) const;
 
 private:
     struct Record {
@@ -56,16 +58,11 @@ private:
     // The bytes of the file from offset, as many as fit, at most length.
     std::optional<std::vector<std::uint8_t>> readClipped(std::uint64_t offset,
                                                          std::uint64_t length) const;
-    const std::uint8_t* headerBytes(std::uint32_t offset);
 
     platform::RandomAccessFile file_;
     std::vector<Record> records_;
     std::uint32_t next_ = 0;
     bool ended_ = true;
-    // Subfile headers are read through a window of the file, so that the
-    // small headers of small sprites cost one read between them.
-    std::vector<std::uint8_t> window_;
-    std::uint64_t windowOffset_ = 0;
     // The palette read last, and the index of the record that holds it.
     mutable std::optional<std::pair<std::size_t, Palette>> lastPalette_;
 };

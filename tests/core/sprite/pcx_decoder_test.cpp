@@ -1,5 +1,8 @@
 #include "core/sprite/pcx_decoder.h"
 
+#include <cstring>
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "core/sprite/sprite_error.h"
@@ -99,6 +102,104 @@ TEST(PcxDecodeTest, ForgedSizesAreRefusedBeforeAllocating) {
     fields.yMin = 0;
     fields.yMax = -32768;
     EXPECT_FALSE(DecodePcx(bytesOf(fields.bytes() + std::string(16, '\xC1')), header));
+}
+
+// Colours that tell every index apart, index 0 clear as the animation draws it.
+PcxColours distinctColours() {
+    PcxColours colours{};
+    for (std::uint32_t i = 1; i < colours.size(); ++i) {
+        colours[i] = 0xFF000000u | (i * 0x00010203u);
+    }
+    return colours;
+}
+
+// The coloured picture the bottom-up 8-bit decode gives: each row through the
+// colours, top row first, the columns past the padded row clear.
+std::optional<Bytes> colouredFromBitmap(const std::string& pcx, const PcxColours& colours) {
+    BitmapInfoHeader header;
+    const auto block = DecodePcx(bytesOf(pcx), header);
+    if (!block || header.width <= 0 || header.height <= 0) {
+        return std::nullopt;
+    }
+    const auto width = static_cast<std::size_t>(header.width);
+    const auto height = static_cast<std::size_t>(header.height);
+    const std::size_t stride = block->size() / height;
+    Bytes pixels(width * height * 4, 0);
+    for (std::size_t y = 0; y < height; ++y) {
+        for (std::size_t x = 0; x < std::min(width, stride); ++x) {
+            const std::uint8_t index = (*block)[(height - 1 - y) * stride + x];
+            std::memcpy(&pixels[(y * width + x) * 4], &colours[index], 4);
+        }
+    }
+    return pixels;
+}
+
+// The one-pass coloured decode must give what the bitmap decode gives, and
+// refuse what it refuses.
+void expectSameAsBitmapDecode(const std::string& pcx, const std::string& what) {
+    const PcxColours colours = distinctColours();
+    const auto expected = colouredFromBitmap(pcx, colours);
+    const auto coloured = DecodePcxColoured(bytesOf(pcx), colours, 1u << 20);
+    ASSERT_EQ(coloured.has_value(), expected.has_value()) << what;
+    if (coloured) {
+        EXPECT_EQ(coloured->pixels, *expected) << what;
+        EXPECT_EQ(std::size_t(coloured->width) * std::size_t(coloured->height) * 4, expected->size()) << what;
+    }
+}
+
+// A picture using every index, with runs of every length up to past a block of stores.
+PcxPicture busyPicture(int width, int height) {
+    PcxPicture picture{width, height, {}, distinctPalette()};
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const int run = 1 + (y * 5 + x / 7) % 19;
+            picture.pixels.push_back(static_cast<std::uint8_t>((x / run) * 37 + y * 11));
+        }
+    }
+    return picture;
+}
+
+TEST(PcxColouredTest, OddEvenAndPaddedWidthsMatchTheBitmapDecode) {
+    for (const int width : {1, 2, 3, 7, 8, 9, 63, 64, 65, 130}) {
+        const PcxPicture picture = busyPicture(width, 5);
+        const std::string name = "width " + std::to_string(width);
+        expectSameAsBitmapDecode(picture.pcx(), name);
+        expectSameAsBitmapDecode(picture.pcx(width + 6), name + ", rows longer than the width");
+        expectSameAsBitmapDecode(picture.pcx((width + 1) / 2), name + ", rows shorter than the width");
+    }
+    // One run of 63 fills a row exactly; the runs of a row end at its last byte.
+    expectSameAsBitmapDecode(PcxPicture{63, 2, Bytes(126, 0xD0), {}}.pcx(63), "runs of 63");
+}
+
+TEST(PcxColouredTest, BrokenRowsAreRefusedAsTheBitmapDecodeRefusesThem) {
+    PcxHeaderFields fields{.xMax = 3, .yMax = 1, .bytesPerLine = 4};
+    const std::string header = fields.bytes();
+    const std::vector<std::pair<const char*, std::string>> cases = {
+        {"run across the row end", header + "\xC3\x05\xC2\x06\x01\x02\x03"},
+        {"run without its value", header + "\x01\x02\x03\x04\xC4"},
+        {"rows end early", header + "\x01\x02\x03\x04\x05"},
+        {"runs of nothing", header + "\xC0\x09\xC4\x01\xC0\x09\xC4\x02"},
+        {"no height", PcxHeaderFields{.xMax = 3, .yMax = -1, .bytesPerLine = 4}.bytes() + "\x01"},
+        {"no row length", PcxHeaderFields{.xMax = 3, .yMax = 1}.bytes() + "\x01\x02"},
+    };
+    for (const auto& [what, pcx] : cases) {
+        expectSameAsBitmapDecode(pcx, what);
+    }
+    // Cut at every length: what is left decodes alike or is refused alike.
+    const std::string whole = busyPicture(9, 4).pcx();
+    for (std::size_t length = 120; length < whole.size(); ++length) {
+        expectSameAsBitmapDecode(whole.substr(0, length), "cut at " + std::to_string(length));
+    }
+}
+
+TEST(PcxColouredTest, PicturesLargerThanAllowedAreRefused) {
+    const std::string pcx = busyPicture(8, 4).pcx();
+    EXPECT_TRUE(DecodePcxColoured(bytesOf(pcx), distinctColours(), 32));
+    EXPECT_FALSE(DecodePcxColoured(bytesOf(pcx), distinctColours(), 31));
+    // A forged size is refused before its memory is asked for.
+    const PcxHeaderFields forged{.yMin = -32768, .xMax = 32767, .yMax = 32767, .bytesPerLine = 32766};
+    EXPECT_FALSE(DecodePcxColoured(bytesOf(forged.bytes() + std::string(16, '\xC1')), distinctColours(),
+                                   std::uint64_t{1} << 40));
 }
 
 } // namespace
