@@ -139,7 +139,17 @@ TEST_F(CliLanguage, EnglishOutputOfACollectionHoldsNoJapaneseButItsData) {
     addCharacter("ryu", name);
     addCharacter("ryu2", name); // the same NAME and AUTHOR: a duplicate for check
     writeSettings("en");
-    ASSERT_EQ(run({"update"}).exitCode, 0);
+    // The core's messages: the update's progress and counts, the portraits' counts.
+    const CliRun update = run({"update"});
+    ASSERT_EQ(update.exitCode, 0) << update.err;
+    EXPECT_THAT(update.out, HasSubstr("Update finished: 2 added, 0 updated."));
+    EXPECT_EQ(japaneseIn(update.out + update.err), "") << update.out << update.err;
+    const CliRun portraits = run({"portraits", "--all"});
+    EXPECT_EQ(portraits.exitCode, 0) << portraits.err;
+    EXPECT_THAT(portraits.out, HasSubstr("Portraits retaken: 2 taken"));
+    EXPECT_EQ(japaneseIn(portraits.out + portraits.err), "") << portraits.out << portraits.err;
+    const CliRun japanese = run({"update", "--lang", "ja"});
+    EXPECT_THAT(japanese.out, HasSubstr("更新処理終了 : 新規追加データ 0件、 更新データ 0件でした。"));
 
     const CliRun check = run({"check"});
     EXPECT_EQ(check.exitCode, 3) << check.err;
