@@ -124,7 +124,7 @@ int main(int argc, char* argv[]) {
         const auto report =
             zorvik::RunCollectionCheck({settings, catalogue, observer, cancel, noPlugins, nullptr});
         if (!report.completed || !report.broken.empty()) {
-            std::fprintf(stderr, "unexpected report: %s\n", report.error.c_str());
+            std::fprintf(stderr, "unexpected report: %s\n", japaneseText(*report.error).c_str());
         }
     };
     if (profile) {

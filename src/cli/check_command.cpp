@@ -4,6 +4,7 @@
 #include "cli/cli_arguments.h"
 #include "cli/command_setup.h"
 #include "cli/commands.h"
+#include "cli/companion_text.h"
 #include "cli/terminal_observer.h"
 #include "core/catalogue/character_db.h"
 #include "core/check/collection_check.h"
@@ -65,7 +66,7 @@ int runCheck(const std::vector<std::string>& words) {
         return kExitUsage;
     }
     if (settings.MainDir.empty()) {
-        std::fprintf(stderr, "zorvik-cli check: %s\n", kNoCharacterFolder);
+        std::fprintf(stderr, "zorvik-cli check: %s\n", companionText(kNoCharacterFolder).c_str());
         return kExitUsage;
     }
     Kel_CharacterDb catalogue(catalogueFile(arguments));
@@ -79,8 +80,8 @@ int runCheck(const std::vector<std::string>& words) {
                                      : platform::StdoutRedirect::kDiscard);
         report = RunCollectionCheck({settings, catalogue, observer, cancel, {}, nullptr});
     }
-    if (!report.error.empty()) {
-        std::fprintf(stderr, "zorvik-cli check: %s\n", report.error.c_str());
+    if (report.error) {
+        std::fprintf(stderr, "zorvik-cli check: %s\n", companionText(*report.error).c_str());
         return kExitFailure;
     }
     const std::string text =

@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "cli/cli_language.h"
 #include "cli/commands.h"
+#include "cli/companion_text.h"
 #include "core/platform/folders.h"
 #include "core/settings/app_settings.h"
 
@@ -33,10 +35,10 @@ bool parseSwitch(const std::string& text, bool& value) {
 
 const SettingsFiles& programFiles() {
     static const SettingsFiles files = [] {
-        std::string error;
+        Message error;
         const auto folders = programSettingsFolders(platform::currentFolder(), error);
         if (!folders) {
-            std::fprintf(stderr, "zorvik-cli: %s\n", error.c_str());
+            std::fprintf(stderr, "zorvik-cli: %s\n", companionText(error).c_str());
             std::exit(kExitFailure);
         }
         return SettingsFiles(*folders);
@@ -66,7 +68,8 @@ bool loadSettings(const CliArguments& arguments, AppSettings& settings, std::str
         return false;
     }
     if (!temporaryFolderInUse(settings)) {
-        error = "一時ディレクトリを設定できません";
+        error = cliText(
+            ZORVIK_TEXT("zorvik::cli", "一時ディレクトリを設定できません"));
         return false;
     }
     return true;

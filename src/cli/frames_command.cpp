@@ -64,7 +64,8 @@ std::string problemText(const ActionLoad& load, int action) {
 // The catalogue row's character; none (with the message) when there is no such row.
 std::optional<CatalogueCharacter> catalogueCharacter(const CliArguments& arguments, std::int64_t id,
                                                      std::string& error) {
-    Kel_CharacterDb catalogue(arguments.value("--db").value_or(Kel_CharacterDb::kFileName));
+    // The catalogue in use: an installed build's is not in the current folder.
+    Kel_CharacterDb catalogue(catalogueFile(arguments));
     CharacterRecords records(catalogue);
     const auto fileName = records.columnText(id, kFileNameColumn);
     const auto fileType = records.columnText(id, kFileTypeColumn);

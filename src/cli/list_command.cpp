@@ -3,6 +3,7 @@
 #include "cli/cli_arguments.h"
 #include "cli/command_setup.h"
 #include "cli/commands.h"
+#include "cli/companion_text.h"
 #include "cli/list_selection.h"
 #include "cli/line_field.h"
 #include "core/catalogue/character_db.h"
@@ -73,7 +74,7 @@ int runList(const std::vector<std::string>& words) {
     Kel_CharacterDb catalogue(catalogueFile(arguments));
     const auto rows = catalogue.SelectCharacterList(criteria);
     if (!rows) {
-        std::fprintf(stderr, "zorvik-cli list: %s\n", catalogue.text().c_str());
+        std::fprintf(stderr, "zorvik-cli list: %s\n", companionText(catalogue.status()).c_str());
         return kExitFailure;
     }
     printRows(criteria.shownColumns, *rows);

@@ -2,9 +2,11 @@
 // and scripts. It works on the same settings and catalogue as the program.
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "cli/cli_language.h"
 #include "cli/commands.h"
 
 namespace {
@@ -20,18 +22,30 @@ constexpr const char* kHelp = "usage: zorvik-cli COMMAND [options]\n"
                               "  check      look for characters gone from disk, broken ones and duplicates\n"
                               "  frames     write the frames of a character's animation as PNG and JSON\n"
                               "\n"
+                              "every command takes:\n"
+                              "  --lang ja|en  the language of the messages (instead of Language in\n"
+                              "                Settings.ini, whose auto follows the locale)\n"
+                              "\n"
                               "'zorvik-cli COMMAND --help' tells more about each.\n";
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     using namespace zorvik::cli;
-    if (argc < 2) {
+    std::vector<std::string> words(argv + 1, argv + argc);
+    std::optional<zorvik::Language> language;
+    std::string error;
+    if (!takeLanguageOption(words, language, error)) {
+        std::fprintf(stderr, "zorvik-cli: %s\n%s", error.c_str(), kHelp);
+        return kExitUsage;
+    }
+    useLanguage(language ? *language : settingsLanguage());
+    if (words.empty()) {
         std::fputs(kHelp, stderr);
         return kExitUsage;
     }
-    const std::string command = argv[1];
-    const std::vector<std::string> arguments(argv + 2, argv + argc);
+    const std::string command = words[0];
+    const std::vector<std::string> arguments(words.begin() + 1, words.end());
     if (command == "update") {
         return runUpdate(arguments);
     }

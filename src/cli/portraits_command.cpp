@@ -1,8 +1,10 @@
 #include <cstdio>
 
 #include "cli/cli_arguments.h"
+#include "cli/cli_language.h"
 #include "cli/command_setup.h"
 #include "cli/commands.h"
+#include "cli/companion_text.h"
 #include "cli/list_selection.h"
 #include "cli/terminal_observer.h"
 #include "core/catalogue/character_db.h"
@@ -14,13 +16,14 @@ namespace zorvik::cli {
 
 namespace {
 
+// %1: the program's menu item, in the language shown.
 constexpr const char* kPortraitsHelp =
     "usage: zorvik-cli portraits (--search TEXT [--column COLUMN] [--mode MODE] | --all)\n"
     "                            [options]\n"
     "\n"
     "Takes the portraits of the chosen characters again from their sprite files,\n"
     "with the portrait numbers of the settings (RegisterGroup, RegisterImage),\n"
-    "as the program's ツール → ポートレートを取り込み直す does for the rows its\n"
+    "as the program's %1 does for the rows its\n"
     "list shows. Portraits that were replaced from a file in the program are\n"
     "kept; a character whose sprite cannot be taken keeps its portrait.\n"
     "Either --search or --all is needed, so that a bare command does not\n"
@@ -44,8 +47,15 @@ constexpr const char* kPortraitsHelp =
     "taken (no such sprite), and characters not found in the character folder.\n"
     "Exits with 0 when it completed, 1 when it failed, 2 on bad usage.\n";
 
+std::string portraitsHelp() {
+    const std::string menuItem =
+        cliText(ZORVIK_TEXT("zorvik::cli", "ツール → ポートレートを取り込み直す"));
+    return withArguments(kPortraitsHelp, {menuItem});
+}
+
 int usage(const std::string& error) {
-    std::fprintf(stderr, "zorvik-cli portraits: %s\n%s", error.c_str(), kPortraitsHelp);
+    std::fprintf(stderr, "zorvik-cli portraits: %s\n%s", error.c_str(),
+                 portraitsHelp().c_str());
     return kExitUsage;
 }
 
@@ -82,7 +92,7 @@ int runPortraits(const std::vector<std::string>& words) {
         return usage(error);
     }
     if (arguments.has("--help")) {
-        std::fputs(kPortraitsHelp, stdout);
+        std::fputs(portraitsHelp().c_str(), stdout);
         return kExitOk;
     }
     ListSearch search;
@@ -108,7 +118,7 @@ int runPortraits(const std::vector<std::string>& words) {
     if (!outcome.listed) {
         return kExitFailure;
     }
-    std::printf("%s\n", outcome.countsText().c_str());
+    std::printf("%s\n", companionText(outcome.countsText()).c_str());
     return outcome.completed ? kExitOk : kExitFailure;
 }
 

@@ -3,6 +3,7 @@
 #include "cli/cli_arguments.h"
 #include "cli/command_setup.h"
 #include "cli/commands.h"
+#include "cli/companion_text.h"
 #include "cli/list_selection.h"
 #include "core/catalogue/character_db.h"
 #include "core/roster/roster_export.h"
@@ -134,7 +135,7 @@ int runRoster(const std::vector<std::string>& words) {
     const RosterReport report = ExportRoster(
         catalogue, arguments.value("--main-dir").value_or(settings.MainDir), criteria, options);
     if (!report.succeeded()) {
-        std::fprintf(stderr, "zorvik-cli roster: %s\n", report.errorText.c_str());
+        std::fprintf(stderr, "zorvik-cli roster: %s\n", companionText(report.errorText).c_str());
         return report.error == RosterError::BadOptions ? kExitUsage : kExitFailure;
     }
     printReport(report);

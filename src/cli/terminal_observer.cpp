@@ -1,5 +1,6 @@
 #include "cli/terminal_observer.h"
 
+#include "cli/companion_text.h"
 #include "core/platform/terminal.h"
 #include "core/text/encoding.h"
 
@@ -15,15 +16,15 @@ constexpr std::size_t kLabelBytes = 40;
 TerminalObserver::TerminalObserver(std::FILE* out)
     : out_(out), terminal_(platform::isTerminal(out)) {}
 
-void TerminalObserver::setStatusText(const std::string& text) {
+void TerminalObserver::setStatusText(const Message& status) {
     if (terminal_) {
         return;
     }
-    std::fprintf(out_, "%s\n", text.c_str());
+    std::fprintf(out_, "%s\n", companionText(status).c_str());
 }
 
-void TerminalObserver::setLabel(const std::string& text) {
-    label_ = text;
+void TerminalObserver::setLabel(const Message& label) {
+    label_ = companionText(label);
     draw();
 }
 
@@ -64,12 +65,14 @@ void TerminalObserver::draw() {
     barShown_ = true;
 }
 
-void TerminalObserver::show(const std::string& text) {
+void TerminalObserver::show(const Message& message) {
     breakLine();
-    std::fprintf(stderr, "zorvik-cli: %s\n", text.c_str());
+    std::fprintf(stderr, "zorvik-cli: %s\n", companionText(message).c_str());
 }
 
-bool TerminalObserver::askYesNo(const std::string& text, const std::string& caption) {
+bool TerminalObserver::askYesNo(const Message& question, const Message& asked) {
+    const std::string text = companionText(question);
+    const std::string caption = companionText(asked);
     breakLine();
     std::fprintf(stderr, "zorvik-cli: %s%s%s (answered No)\n", caption.c_str(),
                  caption.empty() ? "" : ": ", text.c_str());

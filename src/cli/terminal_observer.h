@@ -16,15 +16,15 @@ class TerminalObserver : public ListUpdateObserver {
 public:
     explicit TerminalObserver(std::FILE* out);
 
-    void setStatusText(const std::string& text) override;
-    void setLabel(const std::string& text) override;
+    void setStatusText(const Message& status) override;
+    void setLabel(const Message& label) override;
     void setProgressMaximum(int maximum) override;
     void setProgressPosition(int position) override;
     void done() override;
     void reloadList() override {}
     void startBlink() override {}
-    void show(const std::string& text) override;
-    bool askYesNo(const std::string& text, const std::string& caption) override;
+    void show(const Message& message) override;
+    bool askYesNo(const Message& question, const Message& caption) override;
 
 private:
     // Ends the bar's line so that other output starts on a fresh one.

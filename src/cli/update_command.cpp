@@ -4,6 +4,7 @@
 #include "cli/cli_arguments.h"
 #include "cli/command_setup.h"
 #include "cli/commands.h"
+#include "cli/companion_text.h"
 #include "cli/terminal_observer.h"
 #include "core/catalogue/character_db.h"
 #include "core/discovery/list_update.h"
@@ -79,12 +80,13 @@ int runUpdate(const std::vector<std::string>& words) {
     if (!outcome.listed) {
         return kExitFailure;
     }
-    std::printf("%s\n%s\n", outcome.countsText().c_str(), missingCountText(outcome.missing).c_str());
+    std::printf("%s\n%s\n", companionText(outcome.countsText()).c_str(),
+                companionText(missingCountText(outcome.missing)).c_str());
     if (outcome.portraitsTaken) {
-        std::printf("%s\n", portraitCountText(outcome.portraits).c_str());
+        std::printf("%s\n", companionText(portraitCountText(outcome.portraits)).c_str());
     }
     if (outcome.nothingListed) {
-        std::printf("%s\n", nothingListedText().c_str());
+        std::printf("%s\n", companionText(nothingListedText()).c_str());
     }
     return outcome.completed ? kExitOk : kExitFailure;
 }

@@ -5,9 +5,11 @@
 #include <QApplication>
 
 #include "core/platform/folders.h"
+#include "core/settings/language.h"
 #include "core/settings/settings_files.h"
 
 #include "gui/app/program_icon.h"
+#include "gui/app/program_translation.h"
 #include "gui/platform/desktop_shell.h"
 #include "gui/platform/file_dialogs.h"
 #include "gui/platform/message_boxes.h"
@@ -36,6 +38,13 @@ bool asksForHelp(int argc, char* argv[]) {
     return false;
 }
 
+// The language is read once, before any window is built: a change in the
+// settings dialog takes effect at the next start.
+zorvik::Language startLanguage(const zorvik::SettingsFolders& folders) {
+    const zorvik::AppSettings stored = zorvik::SettingsFiles(folders).load();
+    return zorvik::resolvedLanguage(stored.DisplayLanguage, zorvik::processEnvironment());
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -50,13 +59,14 @@ int main(int argc, char* argv[]) {
     zorvik::gui::MessageBoxes messages;
     zorvik::gui::DesktopShell shell;
     zorvik::gui::FileDialogs choosers;
-    std::string error;
+    zorvik::Message error;
     const auto folders = zorvik::programSettingsFolders(zorvik::platform::currentFolder(), error);
     if (!folders) {
-        std::fprintf(stderr, "zorvik: %s\n", error.c_str());
+        std::fprintf(stderr, "zorvik: %s\n", zorvik::japaneseText(error).c_str());
         messages.show(error);
         return 1;
     }
+    const zorvik::gui::ProgramTranslation translation(startLanguage(*folders));
     zorvik::gui::TForm1 form(messages, shell, choosers, *folders);
     zorvik::gui::TerminationSignals terminationSignals(form);
     form.show();

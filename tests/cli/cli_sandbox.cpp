@@ -36,7 +36,8 @@ std::string CliSandbox::quote(const std::string& word) {
 
 std::string CliSandbox::invocation(const std::vector<std::string>& words) const {
     // exec, so that the process started is the program itself.
-    std::string command = "cd " + quote(root.file("work")) + " && exec " + quote(program);
+    std::string command = "cd " + quote(root.file("work")) + " && export LANGUAGE= LC_ALL=" +
+                          quote(locale) + " LC_MESSAGES= LANG= && exec " + quote(program);
     for (const std::string& word : words) {
         command += " " + quote(word);
     }

@@ -40,6 +40,9 @@ public:
     static std::string quote(const std::string& word);
 
     TempFolder root;
+    // The program's locale (LC_ALL): a Settings.ini without Language
+    // follows it, so it is fixed rather than taken from the test's own.
+    std::string locale = "C";
     std::string program;
     std::string characters;
     std::string temporary;

@@ -1,27 +1,26 @@
 // Takes a picture of the real main window for a person to look at: run it
 // in a virtual display (xvfb-run) from a folder holding db.sqlite3.
-//   zorvik_window_shot OUTPUT.png [PROGRAM_FOLDER] [about|update|detail [ROW]|animation [ROW]|
+//   zorvik_window_shot [--lang ja|en] OUTPUT.png [PROGRAM_FOLDER]
+//                      [about|update|detail [ROW]|animation [ROW]|
 //                      battle-menu|fit-columns|grid [PAGES]|ACTION [TAB|accept]]
 // The program folder (Settings.ini, ColumnName, FighterList) defaults to the
-// tool's own folder; "about" opens the About box first, "update" starts a
-// list update (a large MainDir keeps its progress dialog up for the picture),
-// "detail" selects the list row ROW (0 when not given) and switches the
-// detailed view on, "animation" selects the row ROW with the standing
-// animation switched on and also writes OUTPUT-1.png to OUTPUT-4.png, the
-// portrait box enlarged four times a sixth of a second apart, "battle-menu"
-// right-clicks the first row and opens the
-// popup's battle submenu, "fit-columns" widens the list's columns to their
-// texts as a user would drag them (FILENAME is 10 pixels wide by default),
-// "grid" switches to the portrait grid and presses Page Down PAGES times in
-// it (0 when not given), any other word triggers the window's action of that
-// object name (O1: the settings dialog, whose tab TAB, counted from 1, is
-// brought to the front; Check1: the collection check, whose report's tab
-// TAB is); "accept" after it then presses the default button of the
-// dialog the action opened (to see what follows it). The screen is grabbed
-// around the window and every window shown over it, so message boxes,
-// dialogs, the check's report and menus show too.
-// The process's resident memory at the moment of the picture is printed.
+// tool's own folder; the window is shown in its Language setting unless
+// "--lang ja|en" names one; "about" opens the About box
+// first, "update" starts a list update (a large MainDir keeps its progress dialog up for the
+// picture), "detail" selects the list row ROW (0 when not given) and switches the detailed view on,
+// "animation" selects the row ROW with the standing animation switched on and also writes
+// OUTPUT-1.png to OUTPUT-4.png, the portrait box enlarged four times a sixth of a second apart,
+// "battle-menu" right-clicks the first row and opens the popup's battle submenu, "fit-columns"
+// widens the list's columns to their texts as a user would drag them (FILENAME is 10 pixels wide by
+// default), "grid" switches to the portrait grid and presses Page Down PAGES times in it (0 when
+// not given), any other word triggers the window's action of that object name (O1: the settings
+// dialog, whose tab TAB, counted from 1, is brought to the front; Check1: the collection check,
+// whose report's tab TAB is); "accept" after it then presses the default button of the dialog the
+// action opened (to see what follows it). The screen is grabbed around the window and every window
+// shown over it, so message boxes, dialogs, the check's report and menus show too. The process's
+// resident memory at the moment of the picture is printed.
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include <QAction>
@@ -41,6 +40,9 @@
 #include <QTreeView>
 
 #include "core/platform/folders.h"
+#include "core/settings/language.h"
+#include "core/settings/settings_files.h"
+#include "gui/app/program_translation.h"
 #include "gui/grid/portrait_grid_switch.h"
 #include "gui/grid/portrait_loader.h"
 #include "gui/platform/desktop_shell.h"
@@ -150,12 +152,23 @@ void acceptModal() {
     }
 }
 
+// The arguments without a leading "--lang ja|en", and the language it names.
+QStringList takeLanguage(QStringList arguments, std::optional<zorvik::Language>& language) {
+    if (arguments.size() > 2 && arguments[1] == QStringLiteral("--lang")) {
+        language = arguments[2] == QStringLiteral("en") ? zorvik::Language::English
+                                                        : zorvik::Language::Japanese;
+        arguments.remove(1, 2);
+    }
+    return arguments;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("M.U.G.E.N character management tool"));
-    const QStringList arguments = QApplication::arguments();
+    std::optional<zorvik::Language> language;
+    const QStringList arguments = takeLanguage(QApplication::arguments(), language);
     if (arguments.size() < 2) {
         return 2;
     }
@@ -167,11 +180,14 @@ int main(int argc, char* argv[]) {
                                 : mode == QStringLiteral("update") ? QStringLiteral("N1")
                                                                    : mode;
     const int tab = arguments.size() > 4 ? arguments[4].toInt() : 0;
+    const zorvik::SettingsFolders folders{folder, zorvik::platform::currentFolder()};
+    // Unless named, in the language of the folder's Settings.ini, as the program would start.
+    const zorvik::gui::ProgramTranslation translation(language.value_or(zorvik::resolvedLanguage(
+        zorvik::SettingsFiles(folders).load().DisplayLanguage, zorvik::processEnvironment())));
     zorvik::gui::MessageBoxes messages;
     zorvik::gui::DesktopShell shell;
     zorvik::gui::FileDialogs choosers;
-    zorvik::gui::TForm1 form(messages, shell, choosers,
-                             zorvik::SettingsFolders{folder, zorvik::platform::currentFolder()});
+    zorvik::gui::TForm1 form(messages, shell, choosers, folders);
     bool saved = false;
     // An update is caught while its dialog is up, shortly after it starts.
     const int grabTime = mode == QStringLiteral("update") ? kSettleTime / 2 + 200 : kSettleTime;

@@ -2,14 +2,14 @@
 
 namespace zorvik::test {
 
-void RecordingMessages::show(const std::string& text) {
+void RecordingMessages::show(const Message& message) {
     std::lock_guard lock(mutex_);
-    shown_.push_back(text);
+    shown_.push_back(message);
 }
 
-bool RecordingMessages::askYesNo(const std::string& text, const std::string& caption) {
+bool RecordingMessages::askYesNo(const Message& question, const Message& caption) {
     std::lock_guard lock(mutex_);
-    asked_.push_back({text, caption});
+    asked_.push_back({japaneseText(question), japaneseText(caption)});
     if (answers_.empty()) {
         return false;
     }
@@ -24,6 +24,15 @@ void RecordingMessages::queueAnswer(bool yes) {
 }
 
 std::vector<std::string> RecordingMessages::shown() const {
+    std::lock_guard lock(mutex_);
+    std::vector<std::string> texts;
+    for (const Message& message : shown_) {
+        texts.push_back(japaneseText(message));
+    }
+    return texts;
+}
+
+std::vector<Message> RecordingMessages::shownMessages() const {
     std::lock_guard lock(mutex_);
     return shown_;
 }

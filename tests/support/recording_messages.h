@@ -10,6 +10,7 @@
 namespace zorvik::test {
 
 // Records every message and answers questions from a queue (No when empty).
+// The texts recorded are the messages' Japanese, as the program words them.
 class RecordingMessages : public UserMessages {
 public:
     struct Question {
@@ -17,16 +18,19 @@ public:
         std::string caption;
     };
 
-    void show(const std::string& text) override;
-    bool askYesNo(const std::string& text, const std::string& caption) override;
+    using UserMessages::askYesNo;
+    using UserMessages::show;
+    void show(const Message& message) override;
+    bool askYesNo(const Message& question, const Message& caption) override;
 
     void queueAnswer(bool yes);
     std::vector<std::string> shown() const;
+    std::vector<Message> shownMessages() const;
     std::vector<Question> asked() const;
 
 private:
     mutable std::mutex mutex_;
-    std::vector<std::string> shown_;
+    std::vector<Message> shown_;
     std::vector<Question> asked_;
     std::deque<bool> answers_;
 };

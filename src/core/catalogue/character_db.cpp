@@ -31,10 +31,10 @@ Kel_CharacterDb::~Kel_CharacterDb() {
 }
 
 void Kel_CharacterDb::open(const std::string& path) {
-    setText("");
+    status_ = {};
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX;
     if (sqlite3_open_v2(path.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
-        appendText("オープン不可\n");
+        status_ = Message::of(MessageKind::CatalogueUnopened);
     }
     if (db_ != nullptr) {
         sqlite3_busy_timeout(db_, kBusyTimeoutMs);
@@ -47,8 +47,8 @@ void Kel_CharacterDb::open(const std::string& path) {
         return;
     }
     createIndexes();
-    if (text_.empty()) {
-        setText("初期化：終了");
+    if (status_ == Message{}) {
+        status_ = Message::of(MessageKind::CatalogueReady);
     }
 }
 
@@ -71,24 +71,24 @@ void Kel_CharacterDb::createIndexes() {
 
 bool Kel_CharacterDb::EnsureTable(const std::string& name, const std::string& columnList) {
     const ConnectionLock held = lock();
-    setText("");
+    status_ = {};
     {
         Statement check(db_, "SELECT NAME FROM SQLITE_MASTER WHERE TYPE='table' AND NAME=?;");
         if (!check.isValid() || !check.bindText(1, name)) {
             // SQLite's reason follows, so that a file that is not a catalogue says so.
-            appendText("CHARACTER_TABLEの存在確認SQLのprepareで不具合発生\n" + LastError());
+            status_ = Message::of(MessageKind::TableCheckFailed, LastError());
             return false;
         }
         if (check.step() != SQLITE_DONE) {
             return true;
         }
     }
-    appendText(name + "テーブルが存在しないため作成。\n");
+    status_ = Message::of(MessageKind::TableCreated, name);
     const std::string create = "CREATE TABLE " + name + " (" + columnList + ");";
     if (sqlite3_exec(db_, create.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK) {
         return true;
     }
-    appendText(name + "の作成に失敗\n" + LastError());
+    status_ = Message::of(MessageKind::TableNotCreated, name, LastError());
     return false;
 }
 
@@ -98,12 +98,12 @@ Kel_CharacterDb::SelectCharacterList(const ListCriteria& criteria) {
     const ConnectionLock held = lock();
     Statement statement(db_, query.sql);
     if (!statement.isValid() || !statement.bind(query.parameters)) {
-        setText("SELECT文の処理に失敗\nErrMsg : " + LastError() + "\nSQL : " + query.sql);
+        status_ = Message::of(MessageKind::SelectFailed, LastError(), query.sql);
         return nullptr;
     }
     auto result = std::make_unique<Kel_QueryResult>();
     if (readResultRows(statement, query.columnTypes, *result) != SQLITE_DONE) {
-        setText(LastError());
+        status_ = Message::verbatim(LastError());
     }
     return result;
 }
@@ -118,27 +118,25 @@ CatalogueStatus Kel_CharacterDb::failure(CatalogueStatus::Stage stage,
 }
 
 bool Kel_CharacterDb::DeleteAllCharacters() {
-    return executeMaintenance(kDeleteAllSql, "レコード削除完了", "データ削除失敗");
+    return executeMaintenance(kDeleteAllSql, MessageKind::RecordsDeleted,
+                              MessageKind::RecordsNotDeleted);
 }
 
 bool Kel_CharacterDb::DropCharacterTable() {
-    return executeMaintenance(kDropTableSql, "テーブル削除完了", "テーブル削除失敗");
+    return executeMaintenance(kDropTableSql, MessageKind::TableDropped,
+                              MessageKind::TableNotDropped);
 }
 
-bool Kel_CharacterDb::executeMaintenance(const char* sql, const char* success,
-                                         const char* failure) {
+bool Kel_CharacterDb::executeMaintenance(const char* sql, MessageKind success,
+                                         MessageKind failure) {
     const ConnectionLock held = lock();
     const bool done = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
-    setText(done ? success : failure);
+    status_ = Message::of(done ? success : failure);
     return done;
 }
 
-void Kel_CharacterDb::setText(const std::string& value) {
-    text_ = text::fitToBuffer(value, kTextBufferSize);
-}
-
-void Kel_CharacterDb::appendText(const std::string& value) {
-    setText(text_ + value);
+std::string Kel_CharacterDb::text() const {
+    return text::fitToBuffer(japaneseText(status_), kTextBufferSize);
 }
 
 } // namespace zorvik

@@ -11,6 +11,7 @@
 #include "core/catalogue/query_result.h"
 #include "core/catalogue/statement.h"
 #include "core/catalogue/statement_cache.h"
+#include "core/text/message.h"
 
 struct sqlite3;
 
@@ -18,7 +19,7 @@ namespace zorvik {
 
 // The catalogue db.sqlite3: owns the one connection of the process (opened
 // in serialized mode, since the list update's worker uses it too), makes
-// sure both tables exist, runs the list's SELECT and keeps a status text
+// sure both tables exist, runs the list's SELECT and keeps a status message
 // for the status bar.
 class Kel_CharacterDb {
 public:
@@ -40,7 +41,7 @@ public:
     static constexpr const char* kFileNameIndex = "CHARACTER_TABLE_BY_FILENAME";
 
     // Opens db.sqlite3 in the current folder and ensures both tables;
-    // the outcome is in text().
+    // the outcome is in status().
     Kel_CharacterDb();
     // Opens the catalogue at path instead (the command-line companion's --db).
     explicit Kel_CharacterDb(const std::string& path);
@@ -53,8 +54,8 @@ public:
 
     // The character list's rows for the criteria (see makeCharacterListQuery
     // for the result's columns). None when the statement cannot be prepared,
-    // with the reason and the statement in text(); a step error keeps the
-    // rows read so far and sets text().
+    // with the reason and the statement in status(); a step error keeps the
+    // rows read so far and sets status().
     std::unique_ptr<Kel_QueryResult> SelectCharacterList(const ListCriteria& criteria);
 
     // SQLite's error message for the connection.
@@ -67,8 +68,10 @@ public:
     bool DeleteAllCharacters();
     bool DropCharacterTable();
 
-    // The status text: the last result or error of this layer.
-    const std::string& text() const { return text_; }
+    // The status: the last result or error of this layer.
+    const Message& status() const { return status_; }
+    // The status in Japanese, cut to the status buffer's size.
+    std::string text() const;
 
     // Prepared statements kept for reuse by the catalogue's record calls.
     StatementCache& statements() { return *statements_; }
@@ -87,13 +90,11 @@ private:
 
     void open(const std::string& path);
     void createIndexes();
-    void setText(const std::string& value);
-    void appendText(const std::string& value);
-    bool executeMaintenance(const char* sql, const char* success, const char* failure);
+    bool executeMaintenance(const char* sql, MessageKind success, MessageKind failure);
 
     sqlite3* db_ = nullptr;
     std::unique_ptr<StatementCache> statements_;
-    std::string text_;
+    Message status_;
 };
 
 } // namespace zorvik

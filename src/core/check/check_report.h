@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "core/text/message.h"
 
 namespace zorvik {
 
@@ -47,7 +50,7 @@ struct DuplicateGroup {
 // window can select the row in the list.
 struct CheckReport {
     bool completed = false; // false: cancelled, or failed (error says why)
-    std::string error;
+    std::optional<Message> error;
     std::vector<MissingCharacter> missing;
     std::vector<BrokenCharacter> broken;
     std::vector<DuplicateGroup> sameNameAndAuthor;

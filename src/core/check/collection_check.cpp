@@ -70,17 +70,18 @@ public:
         if (job_.settings.MainDir.empty()) {
             return failed(kNoCharacterFolder);
         }
-        job_.observer.setLabel(job_.settings.MainDir + "を検索");
+        job_.observer.setLabel(Message::of(MessageKind::SearchingFolder, job_.settings.MainDir));
         const auto entries = listEntries(job_.settings, job_.cancel);
         if (!entries && isCancelled()) {
             return report_;
         }
         if (!entries) {
-            return failed("キャラクターフォルダを検索できませんでした：" + job_.settings.MainDir);
+            return failed(Message::of(MessageKind::FolderNotSearched, job_.settings.MainDir));
         }
         const auto rows = table_.read();
         if (!rows) {
-            return failed("DBの読み込みでエラーがありました：" + job_.catalogue.LastError());
+            return failed(
+                Message::of(MessageKind::CatalogueReadFailed, job_.catalogue.LastError()));
         }
         std::vector<OnDisk> onDisk;
         std::vector<StatusRow> present;
@@ -88,11 +89,12 @@ public:
         if (!checkCharacters(onDisk)) {
             return report_;
         }
-        job_.observer.setLabel("重複を確認中");
+        job_.observer.setLabel(Message::of(MessageKind::CheckingDuplicates));
         report_.sameNameAndAuthor = groupSameNameAndAuthor(present);
         auto samePortrait = groupSamePortrait(table_, present);
         if (!samePortrait) {
-            return failed("DBの読み込みでエラーがありました：" + job_.catalogue.LastError());
+            return failed(
+                Message::of(MessageKind::CatalogueReadFailed, job_.catalogue.LastError()));
         }
         report_.samePortrait = std::move(*samePortrait);
         report_.completed = true;
@@ -100,7 +102,7 @@ public:
     }
 
 private:
-    CheckReport failed(const std::string& error) {
+    CheckReport failed(const Message& error) {
         report_.error = error;
         return report_;
     }
@@ -133,7 +135,8 @@ private:
                 return false;
             }
             if (k % step == 0) {
-                job_.observer.setLabel("確認中：" + onDisk[k].row->fileName);
+                job_.observer.setLabel(
+                    Message::of(MessageKind::CheckingCharacter, onDisk[k].row->fileName));
             }
             job_.observer.setProgressPosition(static_cast<int>(k));
             checkCharacter(*onDisk[k].row, *onDisk[k].entry);

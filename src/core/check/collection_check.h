@@ -13,8 +13,7 @@ struct AppSettings;
 
 // The refusal when no character folder is set: with none, every row would
 // seem gone from it. The roster export refuses with the same words.
-inline constexpr const char* kNoCharacterFolder =
-    "キャラクターのフォルダ (MainDir) が設定されていません。";
+inline const Message kNoCharacterFolder = Message::of(MessageKind::NoCharacterFolder);
 
 // Everything one collection check works with.
 struct CollectionCheckJob {

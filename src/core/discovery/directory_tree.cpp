@@ -37,7 +37,7 @@ bool DeleteDirectoryTree(const std::string& folder, UserMessages& messages) {
     const bool isFolder = fs::is_directory(fs::symlink_status(path, error));
     fs::directory_iterator entries(path, error);
     if (error || !isFolder) {
-        messages.show("ディレクトリの消去に失敗しました。");
+        messages.show(Message::of(MessageKind::FolderRemovalFailed));
         return false;
     }
     for (; entries != fs::directory_iterator(); entries.increment(error)) {

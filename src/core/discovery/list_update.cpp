@@ -49,16 +49,14 @@ std::optional<std::vector<Candidate>> listCandidates(const ListUpdateJob& job, b
     const std::string& mainDir = job.settings.MainDir;
     const platform::DirectoryListing listing = listCharacterFolder(mainDir);
     if (!listing.opened) {
-        job.messages.show("ファイル検索を開始できませんでした。\n"
-                          "メインディレクトリの設定が正しいか確認してください。");
+        job.messages.show(Message::of(MessageKind::SearchNotStarted));
         return std::nullopt;
     }
     CollectionScan scan = scanCollection(
         mainDir, listing, {job.settings.RecognizeFileType, job.settings.SearchSubfolders}, job.cancel);
     complete = listing.errorCode == 0 && scan.complete;
     if (listing.errorCode != 0 && !isCancelled(job)) {
-        job.messages.show("何らかの異常な原因によりファイル検索が終了しました。\nエラーコード：" +
-                          std::to_string(listing.errorCode));
+        job.messages.show(Message::of(MessageKind::SearchEndedAbnormally, listing.errorCode));
     }
     return std::move(scan.candidates);
 }
@@ -79,7 +77,7 @@ std::map<std::string, std::string> missingPortraits(const ListUpdateJob& job) {
     }
     MissingPortraits missing = PortraitMarks(job.catalogue).readMissing();
     if (!missing.status) {
-        job.messages.show("DB登録確認処理でエラーがありました：" + missing.status.error);
+        job.messages.show(Message::of(MessageKind::RegistrationCheckFailed, missing.status.error));
     }
     return std::move(missing.failedDates);
 }
@@ -101,7 +99,8 @@ public:
         for (std::size_t k = 0; k < candidates.size() && !isCancelled(job_); ++k) {
             readAhead(candidates, k);
             if ((static_cast<int>(k) & mask) == 0) {
-                job_.observer.setLabel("確認中：" + candidates[k].name);
+                job_.observer.setLabel(
+                    Message::of(MessageKind::CheckingCharacter, candidates[k].name));
             }
             job_.observer.setProgressPosition(static_cast<int>(k));
             if (!handle(k, candidates[k])) {
@@ -171,7 +170,8 @@ private:
             return true;
         }
         const bool isNew = decision.id < 0;
-        job_.observer.setLabel((isNew ? "新規追加処理中：" : "更新処理中：") + candidate.name);
+        job_.observer.setLabel(Message::of(
+            isNew ? MessageKind::AddingCharacter : MessageKind::UpdatingCharacter, candidate.name));
         if (!prepared) {
             prepared = queue_.prepareHere(candidate);
         }
@@ -185,7 +185,7 @@ private:
     }
 
     void capturePortrait(const Candidate& candidate, std::optional<PreparedCharacter>& prepared) {
-        job_.observer.setLabel("画像登録中：" + candidate.name);
+        job_.observer.setLabel(Message::of(MessageKind::TakingPortrait, candidate.name));
         if (!prepared) {
             prepared = queue_.prepareHere(candidate);
         }
@@ -196,9 +196,9 @@ private:
 
     void reportLookupFailure(const CatalogueStatus& status) {
         const bool prepare = status.failedAt == CatalogueStatus::Stage::Prepare;
-        job_.messages.show((prepare ? "DB登録確認処理でエラーがありました："
-                                    : "DB登録確認のSQLステップ処理でエラーがありました：") +
-                           status.error);
+        job_.messages.show(Message::of(prepare ? MessageKind::RegistrationCheckFailed
+                                               : MessageKind::RegistrationStepFailed,
+                                       status.error));
     }
 
     const ListUpdateJob& job_;
@@ -215,14 +215,14 @@ private:
 
 void registerCandidates(const ListUpdateJob& job, const std::vector<Candidate>& candidates,
                         bool listingComplete, ListUpdateOutcome& outcome) {
-    job.observer.setLabel(std::to_string(candidates.size()) + "キャラを認識しました");
+    job.observer.setLabel(Message::of(MessageKind::CharactersRecognized, candidates.size()));
     job.observer.setProgressMaximum(static_cast<int>(candidates.size()));
     RegistrationRecords records(job.catalogue);
     outcome.portraitsTaken = job.settings.RegisterSprite;
     // IMMEDIATE takes the write lock now, waiting while another program
     // writes, so that no registration fails halfway for a lock.
     if (const CatalogueStatus begun = records.begin(); !begun) {
-        job.messages.show("BEGIN failed : " + begun.error);
+        job.messages.show(Message::of(MessageKind::BeginFailed, begun.error));
         outcome.completed = false;
         return;
     }
@@ -238,7 +238,7 @@ void registerCandidates(const ListUpdateJob& job, const std::vector<Candidate>& 
     // A commit that fails is rolled back, so that no transaction stays open
     // on the connection for the program's later writes.
     if (const CatalogueStatus committed = records.commit(); !committed) {
-        job.messages.show("COMMIT failed : " + committed.error);
+        job.messages.show(Message::of(MessageKind::CommitFailed, committed.error));
         records.rollback();
         ok = false;
     }
@@ -247,13 +247,12 @@ void registerCandidates(const ListUpdateJob& job, const std::vector<Candidate>& 
 
 } // namespace
 
-std::string ListUpdateOutcome::countsText() const {
-    return "更新処理終了 : 新規追加データ " + std::to_string(inserted) + "件、 更新データ " +
-           std::to_string(updated) + "件でした。";
+Message ListUpdateOutcome::countsText() const {
+    return Message::of(MessageKind::UpdateCounts, inserted, updated);
 }
 
-std::string portraitCountText(int added) {
-    return "画像を追加したデータ : " + std::to_string(added) + "件";
+Message portraitCountText(int added) {
+    return Message::of(MessageKind::PortraitsAdded, added);
 }
 
 ListUpdateObserver::~ListUpdateObserver() = default;
@@ -269,7 +268,7 @@ ListUpdateOutcome RunListUpdate(const ListUpdateJob& given) {
     // first, and the temporary folder is the one in use.
     const auto temporaryFolder = temporaryFolderInUse(given.settings);
     if (!temporaryFolder) {
-        given.messages.show("一時ディレクトリを設定できません");
+        given.messages.show(Message::of(MessageKind::NoTemporaryFolder));
         given.observer.done();
         return outcome;
     }
@@ -278,8 +277,8 @@ ListUpdateOutcome RunListUpdate(const ListUpdateJob& given) {
     settings.TempDir = *temporaryFolder;
     const ListUpdateJob job{settings,     given.catalogue,    given.messages,    given.observer,
                             given.cancel, given.pluginFolder, given.ownerWindow, given.workers};
-    job.observer.setStatusText("更新処理中...");
-    job.observer.setLabel(pattern + "を検索");
+    job.observer.setStatusText(Message::of(MessageKind::UpdateRunning));
+    job.observer.setLabel(Message::of(MessageKind::SearchingFolder, pattern));
     bool listingComplete = false;
     const auto candidates = listCandidates(job, listingComplete);
     if (!candidates) {

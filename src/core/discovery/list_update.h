@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string>
 
+#include "core/text/message.h"
+
 namespace zorvik {
 
 class Kel_CharacterDb;
@@ -27,7 +29,7 @@ struct ListUpdateOutcome {
         return inserted > 0 || updated > 0 || missing > 0 || returned > 0 || portraits > 0;
     }
     // "更新処理終了 : 新規追加データ 3件、 更新データ 0件でした。"
-    std::string countsText() const;
+    Message countsText() const;
 };
 
 // Everything one list update works with.
@@ -43,7 +45,7 @@ struct ListUpdateJob {
 };
 
 // "画像を追加したデータ : 2件", the line of the portraits added to kept rows.
-std::string portraitCountText(int added);
+Message portraitCountText(int added);
 
 // Brings the catalogue in line with the character folder: lists MainDir,
 // inserts new characters and (with CharUpdateCheck) re-reads those whose

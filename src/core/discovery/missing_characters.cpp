@@ -86,7 +86,7 @@ bool MarkMissingAfterUpdate(const ListUpdateJob& job, const std::vector<Candidat
     const auto marks = MarkMissingCharacters(job.catalogue, listed,
                                              job.settings.RecognizeFileType, listingComplete);
     if (!marks) {
-        job.messages.show("DB所在確認処理でエラーがありました：" + job.catalogue.LastError());
+        job.messages.show(Message::of(MessageKind::PresenceCheckFailed, job.catalogue.LastError()));
         return false;
     }
     outcome.missing = marks->newlyMissing;
@@ -95,13 +95,12 @@ bool MarkMissingAfterUpdate(const ListUpdateJob& job, const std::vector<Candidat
     return true;
 }
 
-std::string missingCountText(int newlyMissing) {
-    return "見つからなくなったデータ : " + std::to_string(newlyMissing) + "件";
+Message missingCountText(int newlyMissing) {
+    return Message::of(MessageKind::MissingCount, newlyMissing);
 }
 
-std::string nothingListedText() {
-    return "キャラクターが一つも見つかりませんでした (フォルダが空か、ドライブが接続されていません)。"
-           "見つからなくなった印は付けていません";
+Message nothingListedText() {
+    return Message::of(MessageKind::NothingListed);
 }
 
 } // namespace zorvik

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/text/message.h"
+
 namespace zorvik {
 
 class Kel_CharacterDb;
@@ -41,9 +43,9 @@ bool MarkMissingAfterUpdate(const ListUpdateJob& job, const std::vector<Candidat
                             bool listingComplete, ListUpdateOutcome& outcome);
 
 // "見つからなくなったデータ : 2件", the line beside the update's counts.
-std::string missingCountText(int newlyMissing);
+Message missingCountText(int newlyMissing);
 
 // What the user is told when a listing found no character and nothing was marked.
-std::string nothingListedText();
+Message nothingListedText();
 
 } // namespace zorvik

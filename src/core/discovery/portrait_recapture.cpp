@@ -32,7 +32,7 @@ bool isCancelled(const RecaptureJob& job) {
 std::optional<AppSettings> captureSettings(const RecaptureJob& job) {
     const auto temporaryFolder = temporaryFolderInUse(job.settings);
     if (!temporaryFolder) {
-        job.observer.show("一時ディレクトリを設定できません");
+        job.observer.show(Message::of(MessageKind::NoTemporaryFolder));
         return std::nullopt;
     }
     AppSettings settings = job.settings;
@@ -47,8 +47,7 @@ std::optional<std::vector<Candidate>> listCharacters(const RecaptureJob& job,
                                                      const AppSettings& settings) {
     const platform::DirectoryListing listing = listCharacterFolder(settings.MainDir);
     if (!listing.opened) {
-        job.observer.show("ファイル検索を開始できませんでした。\n"
-                          "メインディレクトリの設定が正しいか確認してください。");
+        job.observer.show(Message::of(MessageKind::SearchNotStarted));
         return std::nullopt;
     }
     return scanCollection(settings.MainDir, listing,
@@ -95,7 +94,7 @@ public:
             for (; requested < targets.size() && requested < k + lookAhead_; ++requested) {
                 queue_.request(requested, targets[requested]);
             }
-            job_.observer.setLabel("取り込み中：" + targets[k].name);
+            job_.observer.setLabel(Message::of(MessageKind::RecapturingCharacter, targets[k].name));
             job_.observer.setProgressPosition(static_cast<int>(k));
             std::optional<PreparedCharacter> prepared = queue_.take(k);
             if (!prepared) {
@@ -124,7 +123,7 @@ void recapture(const RecaptureJob& job, const AppSettings& settings,
                const std::vector<Candidate>& targets, RecaptureOutcome& outcome) {
     RegistrationRecords records(job.catalogue);
     if (const CatalogueStatus begun = records.begin(); !begun) {
-        job.observer.show("BEGIN failed : " + begun.error);
+        job.observer.show(Message::of(MessageKind::BeginFailed, begun.error));
         return;
     }
     {
@@ -132,7 +131,7 @@ void recapture(const RecaptureJob& job, const AppSettings& settings,
         loop.run(targets);
     }
     if (const CatalogueStatus committed = records.commit(); !committed) {
-        job.observer.show("COMMIT failed : " + committed.error);
+        job.observer.show(Message::of(MessageKind::CommitFailed, committed.error));
         records.rollback();
         return;
     }
@@ -177,20 +176,18 @@ RecaptureChoice ChooseRecaptureRows(Kel_CharacterDb& catalogue, const ListSearch
     return choice;
 }
 
-std::string RecaptureOutcome::countsText() const {
-    return "ポートレート取り込み直し終了 : 取り込み " + std::to_string(recaptured) +
-           "件、 手動設定のため保持 " + std::to_string(handSet) + "件、 取り込めず " +
-           std::to_string(failed) + "件、 見つからず " + std::to_string(notFound) + "件";
+Message RecaptureOutcome::countsText() const {
+    return Message::of(MessageKind::RecaptureCounts, recaptured, handSet, failed, notFound);
 }
 
 RecaptureOutcome RunPortraitRecapture(const RecaptureJob& job) {
     RecaptureOutcome outcome;
-    job.observer.setStatusText("ポートレート取り込み直し中...");
+    job.observer.setStatusText(Message::of(MessageKind::RecaptureRunning));
     const auto settings = captureSettings(job);
     const RecaptureChoice choice =
         settings ? ChooseRecaptureRows(job.catalogue, job.search) : RecaptureChoice{};
     if (!choice.status) {
-        job.observer.show("DBの読み込みでエラーがありました：" + choice.status.error);
+        job.observer.show(Message::of(MessageKind::CatalogueReadFailed, choice.status.error));
     }
     const auto listed = settings && choice.status ? listCharacters(job, *settings) : std::nullopt;
     if (!listed) {

@@ -7,6 +7,7 @@
 
 #include "core/catalogue/catalogue_status.h"
 #include "core/catalogue/list_criteria.h"
+#include "core/text/message.h"
 
 namespace zorvik {
 
@@ -43,7 +44,7 @@ struct RecaptureOutcome {
 
     // "ポートレート取り込み直し終了 : 取り込み 3件、 手動設定のため保持 1件、 取り込めず 0件、
     // 見つからず 0件"
-    std::string countsText() const;
+    Message countsText() const;
 };
 
 // Everything one re-capture works with. The observer's reloadList and

@@ -27,7 +27,7 @@ bool writeRow(Kel_CharacterDb& catalogue, UserMessages& messages, const Candidat
     RegistrationRecords records(catalogue);
     const CatalogueStatus status = id < 0 ? records.insert(row) : records.update(id, row);
     if (!status) {
-        messages.show("エラー：" + status.error + "\nSQL : \n" + status.statement);
+        messages.show(Message::of(MessageKind::RowWriteFailed, status.error, status.statement));
     }
     return status.ok();
 }
@@ -37,12 +37,12 @@ bool writeRow(Kel_CharacterDb& catalogue, UserMessages& messages, const Candidat
 // it exists.
 std::optional<std::string> makeExtractionFolder(const AppSettings& settings,
                                                 const Candidate& candidate,
-                                                std::vector<std::string>& messages) {
+                                                std::vector<Message>& messages) {
     const std::string& tempDir = settings.TempDir;
     const std::string separator = (!tempDir.empty() && tempDir.back() == '/') ? "" : "/";
     const std::string folder = tempDir + separator + extractionFolderName(candidate.name) + "/";
     if (!platform::createSingleFolder(folder)) {
-        messages.push_back(folder + "を作れませんでした");
+        messages.push_back(Message::of(MessageKind::ExtractionFolderFailed, folder));
         return std::nullopt;
     }
     return folder;
@@ -116,7 +116,7 @@ PreparedCharacter PrepareCharacter(const AppSettings& settings, KelArchiverHandl
     if (isArchive) {
         DeferredMessages cleanup(questions);
         if (!DeleteDirectoryTree(characterFolder, cleanup)) {
-            cleanup.show("展開したディレクトリを削除できませんでした");
+            cleanup.show(Message::of(MessageKind::ExtractedFolderKept));
         }
         prepared.cleanupMessages = cleanup.take();
     }

@@ -7,6 +7,7 @@
 
 #include "core/discovery/def_file.h"
 #include "core/sprite/portrait_capture.h"
+#include "core/text/message.h"
 
 namespace zorvik {
 
@@ -29,7 +30,7 @@ enum class RegistrationResult {
 struct PreparedCharacter {
     // The extraction folder could not be made: nothing else was done.
     bool refused = false;
-    std::vector<std::string> refusalMessages;
+    std::vector<Message> refusalMessages;
     // The first top-level .def file that has a Name.
     std::optional<DefIdentity> identity;
     // The portrait, when portraits are taken and a .def named a sprite.
@@ -37,7 +38,7 @@ struct PreparedCharacter {
     // Portraits are taken: no portrait then means that taking it failed.
     bool portraitWanted = false;
     // Messages of removing an archive's extraction folder.
-    std::vector<std::string> cleanupMessages;
+    std::vector<Message> cleanupMessages;
 };
 
 // Reads one folder or archive of the character folder: archives are

@@ -20,8 +20,8 @@ namespace {
 // Leftover folders in TempDir are all a failed cleanup leaves: nothing to tell.
 class QuietMessages : public UserMessages {
 public:
-    void show(const std::string&) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
+    void show(const Message&) override {}
+    bool askYesNo(const Message&, const Message&) override { return false; }
 };
 
 std::string folderOf(const std::string& path) {

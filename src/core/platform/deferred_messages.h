@@ -15,20 +15,22 @@ class DeferredMessages : public UserMessages {
 public:
     explicit DeferredMessages(UserMessages& questions) : questions_(questions) {}
 
-    void show(const std::string& text) override { kept_.push_back(text); }
-    bool askYesNo(const std::string& text, const std::string& caption) override {
-        return questions_.askYesNo(text, caption);
+    using UserMessages::askYesNo;
+    using UserMessages::show;
+    void show(const Message& message) override { kept_.push_back(message); }
+    bool askYesNo(const Message& question, const Message& caption) override {
+        return questions_.askYesNo(question, caption);
     }
 
     // Hands the kept messages over and forgets them.
-    std::vector<std::string> take() { return std::move(kept_); }
+    std::vector<Message> take() { return std::move(kept_); }
 
 private:
     UserMessages& questions_;
-    std::vector<std::string> kept_;
+    std::vector<Message> kept_;
 };
 
-// Shows texts one after another.
-void showAll(UserMessages& messages, const std::vector<std::string>& texts);
+// Shows messages one after another.
+void showAll(UserMessages& messages, const std::vector<Message>& kept);
 
 } // namespace zorvik

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include "core/platform/user_messages.h"
 
 namespace zorvik {
@@ -18,9 +16,9 @@ public:
     virtual void setProgressMaximum(int maximum) = 0;
     virtual void setProgressPosition(int position) = 0;
     // The progress dialog's step text.
-    virtual void setLabel(const std::string& text) = 0;
+    virtual void setLabel(const Message& label) = 0;
     // The main window's status text (the first status-bar panel).
-    virtual void setStatusText(const std::string& text) = 0;
+    virtual void setStatusText(const Message& status) = 0;
     // The work is over: the progress display goes, after everything issued before.
     virtual void done() = 0;
 };

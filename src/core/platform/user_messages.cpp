@@ -6,9 +6,9 @@ namespace zorvik {
 
 UserMessages::~UserMessages() = default;
 
-void showAll(UserMessages& messages, const std::vector<std::string>& texts) {
-    for (const std::string& text : texts) {
-        messages.show(text);
+void showAll(UserMessages& messages, const std::vector<Message>& kept) {
+    for (const Message& message : kept) {
+        messages.show(message);
     }
 }
 

@@ -15,7 +15,7 @@ namespace zorvik {
 
 namespace {
 
-bool fail(RosterReport& report, RosterError error, std::string text) {
+bool fail(RosterReport& report, RosterError error, Message text) {
     report.error = error;
     report.errorText = std::move(text);
     return false;
@@ -23,25 +23,24 @@ bool fail(RosterReport& report, RosterError error, std::string text) {
 
 bool checkOptions(const RosterOptions& options, const std::string& mainDir, RosterReport& report) {
     if (options.target.empty()) {
-        return fail(report, RosterError::BadOptions, "書き出す select.def が決まっていません。");
+        return fail(report, RosterError::BadOptions, Message::of(MessageKind::NoRosterTarget));
     }
     if (mainDir.empty()) {
-        return fail(report, RosterError::BadOptions,
-                    "キャラクターのフォルダ (MainDir) が設定されていません。");
+        return fail(report, RosterError::BadOptions, Message::of(MessageKind::NoCharacterFolder));
     }
     if (options.order && (*options.order < 0 || *options.order > kMaxRosterOrder)) {
-        return fail(report, RosterError::BadOptions, "order は 0 から 10 までです。");
+        return fail(report, RosterError::BadOptions, Message::of(MessageKind::RosterOrderRange));
     }
     if (options.stage == RosterStage::Fixed && !fitsInSelectField(options.stagePath)) {
         return fail(report, RosterError::BadOptions,
-                    "ステージ \"" + options.stagePath + "\" は select.def の行に書けません。");
+                    Message::of(MessageKind::StageNotInLine, options.stagePath));
     }
     return true;
 }
 
 // Opens the target and checks that a fixed stage has a form in its encoding.
 bool openTarget(const RosterOptions& options, RosterTarget& target, RosterReport& report) {
-    std::string errorText;
+    Message errorText;
     if (const RosterError error = target.open(options.target, errorText);
         error != RosterError::None) {
         return fail(report, error, errorText);
@@ -51,7 +50,7 @@ bool openTarget(const RosterOptions& options, RosterTarget& target, RosterReport
     const SelectDefEncoding encoding = detectSelectDefFormat(target.bytes()).encoding;
     if (options.stage == RosterStage::Fixed && !encodeForSelectDef(options.stagePath, encoding)) {
         return fail(report, RosterError::BadOptions,
-                    "ステージ \"" + options.stagePath + "\" は Shift-JIS で書けません。");
+                    Message::of(MessageKind::StageNotShiftJis, options.stagePath));
     }
     return true;
 }
@@ -62,7 +61,7 @@ void writeRoster(const RosterTarget& target, const std::string& bytes, RosterRep
         report.unchanged = true;
         return;
     }
-    std::string errorText;
+    Message errorText;
     if (const RosterError error = target.replace(bytes, report.backupPath, errorText);
         error != RosterError::None) {
         fail(report, error, errorText);
@@ -139,7 +138,8 @@ RosterReport ExportRoster(Kel_CharacterDb& catalogue, const std::string& mainDir
     }
     const RosterRows rows = readRosterRows(catalogue, criteria);
     if (!rows.ok) {
-        fail(report, RosterError::CatalogueRead, "カタログを読めません: " + rows.error);
+        fail(report, RosterError::CatalogueRead,
+             Message::of(MessageKind::RosterRowsUnread, rows.error));
         return report;
     }
     RosterLines lines(mainDir, options, detectSelectDefFormat(target.bytes()).encoding);

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/text/message.h"
+
 namespace zorvik {
 
 // The stage each exported line gives its character.
@@ -51,7 +53,7 @@ enum class RosterError {
 // What an export did; on failure nothing on disk has changed.
 struct RosterReport {
     RosterError error = RosterError::None;
-    std::string errorText;        // what to tell the user when error is set
+    Message errorText;            // what to tell the user when error is set
     std::string target;           // the file written (a link followed)
     std::string linkPath;         // the path given when it is a link to target; else ""
     std::string backupPath;       // the old file's copy; "" when none was written

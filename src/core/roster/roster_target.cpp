@@ -11,16 +11,14 @@ namespace zorvik {
 
 namespace {
 
-constexpr const char* kNothingChanged = "何も書き換えていません。";
-
-RosterError failWith(RosterError error, std::string text, std::string& errorText) {
+RosterError failWith(RosterError error, Message text, Message& errorText) {
     errorText = std::move(text);
     return error;
 }
 
 } // namespace
 
-RosterError RosterTarget::open(const std::string& path, std::string& errorText) {
+RosterError RosterTarget::open(const std::string& path, Message& errorText) {
     if (const RosterError error = resolve(path, errorText); error != RosterError::None) {
         return error;
     }
@@ -30,7 +28,7 @@ RosterError RosterTarget::open(const std::string& path, std::string& errorText) 
     return lockAndRead(errorText);
 }
 
-RosterError RosterTarget::resolve(const std::string& path, std::string& errorText) {
+RosterError RosterTarget::resolve(const std::string& path, Message& errorText) {
     // Nothing here opens the path: a device is refused before it could react to an open.
     const platform::PathInspection found = platform::inspectPath(path);
     path_ = found.real;
@@ -41,26 +39,25 @@ RosterError RosterTarget::resolve(const std::string& path, std::string& errorTex
     case platform::PathKind::File:
         mode_ = platform::fileMode(path_);
         return mode_ ? RosterError::None
-                     : failWith(RosterError::TargetRead, path_ + " を読めません。", errorText);
+                     : failWith(RosterError::TargetRead,
+                                Message::of(MessageKind::TargetUnreadable, path_), errorText);
     case platform::PathKind::DanglingLink:
-        return failWith(RosterError::TargetRead,
-                        path + " はリンクですが、リンク先のファイルがありません。" +
-                            kNothingChanged,
+        return failWith(RosterError::TargetRead, Message::of(MessageKind::TargetDanglingLink, path),
                         errorText);
     case platform::PathKind::LoopingLink:
-        return failWith(RosterError::TargetRead,
-                        path + " のリンクは循環していて、ファイルにたどり着きません。" +
-                            kNothingChanged,
+        return failWith(RosterError::TargetRead, Message::of(MessageKind::TargetLoopingLink, path),
                         errorText);
     case platform::PathKind::Unreachable:
-        return failWith(RosterError::TargetRead, path + " を調べられません。", errorText);
+        return failWith(RosterError::TargetRead,
+                        Message::of(MessageKind::TargetUninspectable, path), errorText);
     case platform::PathKind::Folder:
     case platform::PathKind::Other:
         break;
     }
-    const std::string leadsTo = found.isLink ? " (リンク先 " + path_ + ")" : std::string();
     return failWith(RosterError::TargetRead,
-                    path + leadsTo + " はファイルではありません。" + kNothingChanged, errorText);
+                    found.isLink ? Message::of(MessageKind::TargetLinkNotFile, path, path_)
+                                 : Message::of(MessageKind::TargetNotFile, path),
+                    errorText);
 }
 
 std::string RosterTarget::folder() const {
@@ -68,61 +65,56 @@ std::string RosterTarget::folder() const {
     return parent.empty() ? std::string(".") : parent.string();
 }
 
-RosterError RosterTarget::checkWritable(std::string& errorText) const {
+RosterError RosterTarget::checkWritable(Message& errorText) const {
     // The mode bits decide, also for the superuser: a file made read-only stays so.
     if (exists() && !platform::mayReplaceFile(path_)) {
         return failWith(RosterError::TargetReadOnly,
-                        path_ + " は読み取り専用です。" + kNothingChanged, errorText);
+                        Message::of(MessageKind::TargetReadOnly, path_), errorText);
     }
     if (platform::inspectPath(folder()).kind != platform::PathKind::Folder) {
         return failWith(RosterError::TargetWrite,
-                        "フォルダ " + folder() + " がありません。何も書いていません。", errorText);
+                        Message::of(MessageKind::TargetFolderMissing, folder()), errorText);
     }
     // The backup and the atomic replacement both create files in the folder.
     if (!platform::mayChangeFolder(folder())) {
         return failWith(RosterError::TargetReadOnly,
-                        "フォルダ " + folder() + " は読み取り専用です。" + kNothingChanged,
-                        errorText);
+                        Message::of(MessageKind::TargetFolderReadOnly, folder()), errorText);
     }
     return RosterError::None;
 }
 
-RosterError RosterTarget::lockAndRead(std::string& errorText) {
+RosterError RosterTarget::lockAndRead(Message& errorText) {
     using Outcome = platform::ReplacementLock::Outcome;
     const Outcome locked = lock_.acquire(path_, kLockPatience);
     if (locked == Outcome::Busy) {
         return failWith(RosterError::TargetBusy,
-                        path_ + " は別の書き出しが使用中です (" +
-                            std::to_string(kLockPatience.count()) + " 秒待ちました)。" +
-                            kNothingChanged,
+                        Message::of(MessageKind::TargetBusy, path_, kLockPatience.count()),
                         errorText);
     }
     if (locked == Outcome::Failed) {
-        return failWith(RosterError::TargetRead, path_ + " を開けません。", errorText);
+        return failWith(RosterError::TargetRead, Message::of(MessageKind::TargetUnopened, path_),
+                        errorText);
     }
     // Under the lock no other export writes here: what is left is a killed one's.
     platform::removeStaleTemporaries(folder(), std::filesystem::path(path_).filename().string());
     if (exists() && !platform::readWholeFile(path_, bytes_)) {
-        return failWith(RosterError::TargetRead, path_ + " を読めません。", errorText);
+        return failWith(RosterError::TargetRead, Message::of(MessageKind::TargetUnreadable, path_),
+                        errorText);
     }
     if (looksLikeUtf16(bytes_)) {
-        return failWith(RosterError::TargetRead,
-                        path_ +
-                            " は UTF-16 で書かれています。UTF-16 の select.def には対応して"
-                            "いません (UTF-8 か Shift-JIS で保存してください)。" +
-                            kNothingChanged,
+        return failWith(RosterError::TargetRead, Message::of(MessageKind::TargetUtf16, path_),
                         errorText);
     }
     // A binary file chosen by mistake (the engine itself) is no select.def to add a section to.
     if (bytes_.find('\0') != std::string::npos) {
-        return failWith(RosterError::TargetRead,
-                        path_ + " はテキストファイルではありません。" + kNothingChanged, errorText);
+        return failWith(RosterError::TargetRead, Message::of(MessageKind::TargetNotText, path_),
+                        errorText);
     }
     return RosterError::None;
 }
 
 RosterError RosterTarget::replace(std::string_view bytes, std::string& backupPath,
-                                  std::string& errorText) const {
+                                  Message& errorText) const {
     backupPath.clear();
     const platform::AtomicWrite sameMode{mode_, false};
     if (exists()) {
@@ -130,29 +122,23 @@ RosterError RosterTarget::replace(std::string_view bytes, std::string& backupPat
         const platform::PathKind first = platform::inspectPath(backups.firstPath()).kind;
         if (first != platform::PathKind::Missing && first != platform::PathKind::File) {
             return failWith(RosterError::BackupWrite,
-                            "バックアップ " + backups.firstPath() +
-                                " の場所にファイルでないものがあります。" + path_ +
-                                " は元のままです。",
+                            Message::of(MessageKind::BackupBlocked, backups.firstPath(), path_),
                             errorText);
         }
         const std::string backup = backups.nextPath(std::time(nullptr));
         // A backup is never written over: the first one holds the user's own file.
         if (!platform::writeFileAtomically(backup, bytes_, {mode_, true})) {
             return failWith(RosterError::BackupWrite,
-                            "バックアップ " + backup + " を書けませんでした。" + path_ +
-                                " は元のままです。",
-                            errorText);
+                            Message::of(MessageKind::BackupUnwritten, backup, path_), errorText);
         }
         backupPath = backup;
         backups.prune();
     }
     if (!platform::writeFileAtomically(path_, bytes, sameMode)) {
-        return failWith(
-            RosterError::TargetWrite,
-            path_ + " を書けませんでした。" +
-                (exists() ? "元のファイルはそのまま残り、" + backupPath + " にも写してあります。"
-                          : std::string("何も書いていません。")),
-            errorText);
+        return failWith(RosterError::TargetWrite,
+                        exists() ? Message::of(MessageKind::TargetUnwrittenKept, path_, backupPath)
+                                 : Message::of(MessageKind::TargetUnwritten, path_),
+                        errorText);
     }
     return RosterError::None;
 }

@@ -27,7 +27,7 @@ public:
     // that the file and its folder may be written, locks the file, removes
     // the temporary files a killed export left, and reads the old file.
     // errorText tells a failure.
-    RosterError open(const std::string& path, std::string& errorText);
+    RosterError open(const std::string& path, Message& errorText);
 
     // The file replaced: the path given, or the file a link leads to.
     const std::string& path() const { return path_; }
@@ -38,13 +38,12 @@ public:
 
     // Copies the old file (when there is one) to its backup, whose path is
     // returned in backupPath, then replaces the file with bytes atomically.
-    RosterError replace(std::string_view bytes, std::string& backupPath,
-                        std::string& errorText) const;
+    RosterError replace(std::string_view bytes, std::string& backupPath, Message& errorText) const;
 
 private:
-    RosterError resolve(const std::string& path, std::string& errorText);
-    RosterError checkWritable(std::string& errorText) const;
-    RosterError lockAndRead(std::string& errorText);
+    RosterError resolve(const std::string& path, Message& errorText);
+    RosterError checkWritable(Message& errorText) const;
+    RosterError lockAndRead(Message& errorText);
     std::string folder() const;
 
     std::string path_;

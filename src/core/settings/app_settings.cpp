@@ -8,6 +8,10 @@ namespace zorvik {
 
 namespace {
 
+// Room for the longest known value and more, so that a longer one is not
+// cut down to a known one.
+constexpr std::size_t kLanguageKeySize = 16;
+
 bool readBool(Kel_IniHandler& store, const char* key, bool defaultValue) {
     return store.GetInt(key, defaultValue ? 1 : 0) != 0;
 }
@@ -40,6 +44,7 @@ void readGeneralSettings(Kel_IniHandler& store, AppSettings& settings) {
     settings.Maximized = readBool(store, "Maximized", false);
     settings.PortraitGrid = readBool(store, "PortraitGrid", false);
     settings.ShowStandingAnimation = readBool(store, "ShowStandingAnimation", false);
+    settings.DisplayLanguage = languageFromKey(store.GetString("Language", kLanguageKeySize, ""));
 }
 
 void writeGeneralSettings(Kel_IniHandler& store, const AppSettings& settings) {
@@ -62,6 +67,7 @@ void writeGeneralSettings(Kel_IniHandler& store, const AppSettings& settings) {
     store.WriteInt("RegisterImage", settings.RegisterImage);
     writeBool(store, "PortraitGrid", settings.PortraitGrid);
     writeBool(store, "ShowStandingAnimation", settings.ShowStandingAnimation);
+    store.WriteString("Language", std::string(languageKey(settings.DisplayLanguage)));
     store.WriteInt("FirstRun", 0);
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/catalogue/columns.h"
+#include "core/settings/language.h"
 
 namespace zorvik {
 
@@ -35,6 +36,7 @@ struct AppSettings {
     // The left pane shows the portrait grid instead of the list.
     bool PortraitGrid = false;
     bool ShowStandingAnimation = false; // the portrait box plays action 0 instead
+    Language DisplayLanguage = Language::Automatic; // key Language; read at start only
     std::vector<std::string> FighterList;
     std::array<std::string, kColumnCount> ColumnNames{};
     ColumnOrderArray ColumnOrder{};

@@ -34,16 +34,15 @@ std::string fixedFolder(const std::string& folder) {
 } // namespace
 
 std::optional<SettingsFolders> programSettingsFolders(const std::string& startFolder,
-                                                      std::string& error) {
+                                                      Message& error) {
     const auto folders = platform::programFolders(startFolder);
     if (!folders) {
-        error = "設定とカタログの置き場所が決まりません: HOME "
-                "(または XDG_CONFIG_HOME と XDG_DATA_HOME) を絶対パスで設定してください";
+        error = Message::of(MessageKind::NoProgramFolders);
         return std::nullopt;
     }
     if (!platform::createProgramFolders(*folders)) {
-        error = "設定とカタログのフォルダを作成できません: " + folders->settings + ", " +
-                folders->catalogue;
+        error = Message::of(MessageKind::ProgramFoldersUncreated, folders->settings,
+                            folders->catalogue);
         return std::nullopt;
     }
     return SettingsFolders{folders->settings, folders->catalogue, folders->paths};

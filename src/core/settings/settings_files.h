@@ -6,6 +6,7 @@
 
 #include "core/settings/app_settings.h"
 #include "core/settings/ini_handler.h"
+#include "core/text/message.h"
 
 namespace zorvik {
 
@@ -24,7 +25,7 @@ struct SettingsFolders {
 // here, on first use. None when the installed layout knows no home folder
 // or cannot make its folders; error then tells the user why.
 std::optional<SettingsFolders> programSettingsFolders(const std::string& startFolder,
-                                                      std::string& error);
+                                                      Message& error);
 
 // The one owner of the settings files: the program and the command-line
 // companion load (and the program saves) Settings.ini, FighterList and

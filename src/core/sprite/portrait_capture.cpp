@@ -10,13 +10,6 @@
 
 namespace zorvik {
 
-namespace {
-
-constexpr const char* kEncodingFailed = "png変換に失敗";
-constexpr const char* kWriteFailed = "書き込みに失敗しました : ";
-
-} // namespace
-
 PortraitPng MakePortraitPng(const std::string& spritePath, int registerGroup, int registerImage) {
     const auto decoded = DecodePortraitSprite(spritePath, static_cast<std::int16_t>(registerGroup),
                                               static_cast<std::int16_t>(registerImage));
@@ -32,7 +25,7 @@ PortraitPng MakePortraitPng(const std::string& spritePath, int registerGroup, in
 bool StorePortrait(Kel_CharacterDb& catalogue, UserMessages& messages, const std::string& fileName,
                    const PortraitPng& portrait) {
     if (portrait.encodingFailed) {
-        messages.show(kEncodingFailed);
+        messages.show(Message::of(MessageKind::PngEncodingFailed));
         return false;
     }
     if (!portrait.png) {
@@ -42,7 +35,7 @@ bool StorePortrait(Kel_CharacterDb& catalogue, UserMessages& messages, const std
     // reported like a failed step rather than passed off as success.
     const CatalogueStatus stored = PortraitStore(catalogue).writeByFileName(fileName, *portrait.png);
     if (!stored) {
-        messages.show(kWriteFailed + stored.error);
+        messages.show(Message::of(MessageKind::PortraitWriteFailed, stored.error));
     }
     return stored.ok();
 }

@@ -15,33 +15,33 @@ namespace {
 
 constexpr int kTextWidth = 380;
 
-QString versionHtml() {
-    const QString site = QString::fromLatin1(TVersionForm::kWebSite);
-    return QStringLiteral("Version = 1.0.0<br>"
-                          "作者：Zorvik プロジェクト<br>"
-                          "Web サイト：<a href=\"%1\">%1</a><br>"
-                          "本ソフトウェアは無保証で提供されます。<br>"
-                          "使用によって生じた損害について、作者は一切の責任を負いません。")
+} // namespace
+
+QString TVersionForm::versionHtml() {
+    const QString site = QString::fromLatin1(kWebSite);
+    return tr("Version = 1.0.0<br>"
+              "作者：Zorvik プロジェクト<br>"
+              "Web サイト：<a href=\"%1\">%1</a><br>"
+              "本ソフトウェアは無保証で提供されます。<br>"
+              "使用によって生じた損害について、作者は一切の責任を負いません。")
         .arg(site);
 }
 
-QString creditHtml() {
-    return QStringLiteral("画像：Zorvik プロジェクトがプログラムで描いたものです。<br>"
-                          "写真は使用していません。");
+QString TVersionForm::creditHtml() {
+    return tr("画像：Zorvik プロジェクトがプログラムで描いたものです。<br>"
+              "写真は使用していません。");
 }
-
-} // namespace
 
 TVersionForm::TVersionForm(Shell& shell, QWidget* parent) : QDialog(parent), shell_(shell) {
     setObjectName(QStringLiteral("VersionForm"));
-    setWindowTitle(QStringLiteral("Zorvikについて"));
+    setWindowTitle(tr("Zorvikについて"));
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setPixmap(drawAboutPicture());
     picture->setFixedSize(240, 175);
 
-    auto* button = new QPushButton(QStringLiteral("わかった、もういい"), this);
+    auto* button = new QPushButton(tr("わかった、もういい"), this);
     button->setObjectName(QStringLiteral("Button1"));
     button->setDefault(true);
     connect(button, &QPushButton::clicked, this, &QDialog::accept);
@@ -68,7 +68,7 @@ QWidget* TVersionForm::makeNameBlock() {
         {QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho"), QStringLiteral("serif")});
     mincho.setPixelSize(64);
     name->setFont(mincho);
-    auto* reading = new QLabel(QStringLiteral("（ゾルヴィク）"), block);
+    auto* reading = new QLabel(tr("（ゾルヴィク）"), block);
     reading->setObjectName(QStringLiteral("Label2"));
     auto* layout = new QVBoxLayout(block);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -17,6 +17,8 @@ public:
     TVersionForm(Shell& shell, QWidget* parent);
 
 private:
+    static QString versionHtml();
+    static QString creditHtml();
     QWidget* makeNameBlock();
     QWidget* makeTextBlock(const QString& objectName, const QString& html);
 

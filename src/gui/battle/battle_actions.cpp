@@ -14,6 +14,7 @@
 #include "core/platform/user_messages.h"
 #include "core/roster/character_def.h"
 #include "core/settings/integer_text.h"
+#include "core/text/message.h"
 #include "gui/app/settings_owner.h"
 #include "gui/app/status_messages.h"
 #include "gui/list/character_list_pane.h"
@@ -30,7 +31,7 @@ constexpr std::size_t kBattleNameSize = 1024;
 constexpr std::size_t kFolderNameSize = 512;
 constexpr std::size_t kFileTypeSize = 32;
 
-const char* const kFailed = "失敗しました";
+const char* const kFailed = QT_TRANSLATE_NOOP("zorvik::gui::BattleActions", "失敗しました");
 
 // MainDir as a folder path without a trailing separator (the root stays "/").
 std::string characterFolder(std::string mainDir) {
@@ -65,15 +66,15 @@ BattleActions::BattleActions(Kel_CharacterDb& db, CharacterListPane& list, Setti
 void BattleActions::buildPopupMenu(QWidget* window) {
     PopupMenu3 = new QMenu(window);
     PopupMenu3->setObjectName(QStringLiteral("PopupMenu3"));
-    Open1 = PopupMenu3->addAction(QStringLiteral("開く(&O)"));
+    Open1 = PopupMenu3->addAction(tr("開く(&O)"));
     Open1->setObjectName(QStringLiteral("Open1"));
     connect(Open1, &QAction::triggered, this, &BattleActions::Open1Click);
-    N8 = PopupMenu3->addMenu(QStringLiteral("対戦"));
+    N8 = PopupMenu3->addMenu(tr("対戦"));
     N8->setObjectName(QStringLiteral("N8"));
     connect(N8, &QMenu::triggered, this, &BattleActions::BattleSubMenuClick);
     N6 = PopupMenu3->addSeparator();
     N6->setObjectName(QStringLiteral("N6"));
-    N7 = PopupMenu3->addAction(QStringLiteral("対戦キャラに登録(&R)"));
+    N7 = PopupMenu3->addAction(tr("対戦キャラに登録(&R)"));
     N7->setObjectName(QStringLiteral("N7"));
     connect(N7, &QAction::triggered, this, &BattleActions::N7Click);
     exposeToAccessibilityTools(window);
@@ -88,7 +89,7 @@ void BattleActions::exposeToAccessibilityTools(QWidget* window) {
     // lists no popups, so tools could not reach it. Hung from the menu bar
     // as an invisible item, as the debug menu is, it is found as the main
     // menu's are, with its submenu below it.
-    PopupMenu3->setTitle(QStringLiteral("キャラクター"));
+    PopupMenu3->setTitle(tr("キャラクター"));
     mainWindow->menuBar()->addMenu(PopupMenu3)->setVisible(false);
 }
 
@@ -109,7 +110,7 @@ std::optional<std::string> BattleActions::battleName() {
     const auto fileType =
         fileName ? GetSelectedColumnText(kFileTypeColumn, kFileTypeSize) : std::nullopt;
     if (!fileName || !fileType) {
-        messages_.show(kFailed);
+        messages_.show(tr(kFailed).toStdString());
         return std::nullopt;
     }
     return engineCharacterPath(characterFolder(settings_.inUse().MainDir), *fileName,
@@ -123,7 +124,7 @@ void BattleActions::BuildBattleMenu() {
         // A name's "&" is shown as it is, not taken as an access key.
         const QString name =
             QString::fromStdString(fighters[i]).replace(u'&', QStringLiteral("&&"));
-        QAction* item = N8->addAction(name + QStringLiteral(" と対戦"));
+        QAction* item = N8->addAction(tr("%1 と対戦").arg(name));
         item->setData(static_cast<qulonglong>(i));
     }
     N8->menuAction()->setEnabled(!fighters.empty());
@@ -138,7 +139,7 @@ void BattleActions::ListView1ContextPopup(const QPoint& listPos, const QPoint& g
 
 void BattleActions::N7Click() {
     if (list_.selectedRow() < 0) {
-        messages_.show("何も起りません");
+        messages_.show(tr("何も起りません").toStdString());
         return;
     }
     const auto fileName = battleName();
@@ -147,8 +148,8 @@ void BattleActions::N7Click() {
     }
     // The settings owner announces the new line, and N8 is rebuilt from it.
     settings_.addFighter(*fileName);
-    status_.ShowStatusMessage(QStringLiteral("対戦相手リストに追加しました : ") +
-                              QString::fromStdString(*fileName));
+    status_.ShowStatusMessage(
+        tr("対戦相手リストに追加しました : %1").arg(QString::fromStdString(*fileName)));
 }
 
 void BattleActions::BattleSubMenuClick(QAction* sender) {
@@ -160,8 +161,10 @@ void BattleActions::battleFirstOpponent() {
         return;
     }
     if (settings_.settings().FighterList.empty()) {
-        messages_.show("対戦相手が登録されていません。\n"
-                       "相手にするキャラクターを右クリックし、「対戦キャラに登録」で登録してください。");
+        messages_.show(
+            tr("対戦相手が登録されていません。\n"
+               "相手にするキャラクターを右クリックし、「対戦キャラに登録」で登録してください。")
+                .toStdString());
         return;
     }
     startBattleAgainst(0);
@@ -169,7 +172,7 @@ void BattleActions::battleFirstOpponent() {
 
 void BattleActions::startBattleAgainst(std::size_t opponent) {
     if (!engine_.engineExists()) {
-        messages_.show("MUGENファイルが見つかりません\n設定を確認してください");
+        messages_.show(tr("MUGENファイルが見つかりません\n設定を確認してください").toStdString());
         return;
     }
     const auto fileName = battleName();
@@ -197,12 +200,12 @@ void BattleActions::Open1Click() {
     const auto fileType =
         fileName ? GetSelectedColumnText(kFileTypeColumn, kFileTypeSize) : std::nullopt;
     if (!fileName || !fileType) {
-        messages_.show(kFailed);
+        messages_.show(tr(kFailed).toStdString());
         return;
     }
     // FILETYPE 0 is a character kept as a folder; the others are archives.
     if (*fileType != "0") {
-        messages_.show("開けるのはフォルダのみです");
+        messages_.show(tr("開けるのはフォルダのみです").toStdString());
         return;
     }
     openFolder(*fileName);
@@ -215,7 +218,9 @@ void BattleActions::openFolder(const std::string& fileName) {
     const std::filesystem::path onDisk =
         std::filesystem::absolute(platform::resolvePathInFolder(folder, fileName), error);
     if (error || !std::filesystem::is_directory(onDisk, error) || !shell_.open(folderUrl(onDisk))) {
-        messages_.show("フォルダを開けませんでした\n" + folder + "/" + fileName);
+        // The path's own bytes, which may not be UTF-8.
+        messages_.show(withArguments(tr("フォルダを開けませんでした\n%1").toStdString(),
+                                     {folder + "/" + fileName}));
     }
 }
 
@@ -225,7 +230,7 @@ void BattleActions::N10Click() {
         return;
     }
     if (!records_.deleteRecord(*id)) {
-        messages_.show("データ削除失敗");
+        messages_.show(tr("データ削除失敗").toStdString());
         return;
     }
     list_.UpdateCharList();

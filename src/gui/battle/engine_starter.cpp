@@ -7,6 +7,7 @@
 #include "core/launch/battle_command.h"
 #include "core/launch/executable_files.h"
 #include "core/platform/user_messages.h"
+#include "core/text/message.h"
 #include "gui/app/settings_owner.h"
 #include "gui/platform/shell.h"
 
@@ -53,12 +54,15 @@ void EngineStarter::startBattle(const std::string& fileName, const std::string& 
         {settings_.inUse().MugenExeFile, fileName, opponent, parameterText(), pathVariable()});
     switch (command.problem) {
     case launch::BattleProblem::ParametersTooLong:
-        messages_.show("対戦パラメータが長すぎます\nキャラ名と対戦パラメータを合わせて" +
-                       std::to_string(launch::kBattleParameterLimit) + "バイト以内にしてください");
+        messages_.show(tr("対戦パラメータが長すぎます\n"
+                          "キャラ名と対戦パラメータを合わせて%1バイト以内にしてください")
+                           .arg(launch::kBattleParameterLimit)
+                           .toStdString());
         return;
     case launch::BattleProblem::WineMissing:
-        messages_.show("Windows用のMUGENを起動するにはwineが必要です\n"
-                       "wineをインストールしてください");
+        messages_.show(tr("Windows用のMUGENを起動するにはwineが必要です\n"
+                          "wineをインストールしてください")
+                           .toStdString());
         return;
     case launch::BattleProblem::None:
         break;
@@ -68,8 +72,9 @@ void EngineStarter::startBattle(const std::string& fileName, const std::string& 
         shell_.startDetached(QString::fromStdString(start.program), toQStringList(start.arguments),
                              QString::fromStdString(start.workingFolder));
     if (!result.started) {
-        messages_.show("MUGENを起動できませんでした\n" + start.program + "\n" +
-                       result.error.toStdString());
+        // The program's path as its own bytes, which may not be UTF-8.
+        messages_.show(withArguments(tr("MUGENを起動できませんでした\n%1\n%2").toStdString(),
+                                     {start.program, result.error.toStdString()}));
     }
 }
 

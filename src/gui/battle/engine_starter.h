@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include <QCoreApplication>
+
 namespace zorvik {
 class UserMessages;
 } // namespace zorvik
@@ -15,6 +17,7 @@ class Shell;
 // shell: natively, or through wine for a Windows executable. Every reason
 // a battle does not start is shown to the user.
 class EngineStarter {
+    Q_DECLARE_TR_FUNCTIONS(zorvik::gui::EngineStarter)
 public:
     EngineStarter(const SettingsOwner& settings, UserMessages& messages, Shell& shell);
 

@@ -18,7 +18,7 @@ CheckController::CheckController(const JobPanes& panes, DialogWorker& worker,
     : QObject(parent), panes_(panes), worker_(worker), catalogue_(catalogue), messages_(messages),
       dialog_(new TForm3(panes.window)) {
     dialog_->setObjectName(QStringLiteral("CheckProgress"));
-    dialog_->setWindowTitle(QStringLiteral("コレクションを検査中"));
+    dialog_->setWindowTitle(tr("コレクションを検査中"));
 }
 
 std::optional<CheckReport> CheckController::run(const AppSettings& settings) {

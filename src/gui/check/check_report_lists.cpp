@@ -1,8 +1,14 @@
 #include "gui/check/check_report_lists.h"
 
+#include <QCoreApplication>
 #include <QTreeWidget>
 
 namespace zorvik::gui {
+
+// The context of the lists' texts in the translations.
+class CheckReportLists {
+    Q_DECLARE_TR_FUNCTIONS(zorvik::gui::CheckReportLists)
+};
 
 namespace {
 
@@ -34,8 +40,8 @@ void resizeColumns(QTreeWidget& list) {
 void fillMissingList(QTreeWidget& list, const std::vector<MissingCharacter>& missing) {
     list.clear();
     for (const MissingCharacter& entry : missing) {
-        const QString state = entry.marked ? QStringLiteral("リスト更新で記録済み")
-                                           : QStringLiteral("未記録 (次のリスト更新で記録)");
+        const QString state = entry.marked ? CheckReportLists::tr("リスト更新で記録済み")
+                                           : CheckReportLists::tr("未記録 (次のリスト更新で記録)");
         list.addTopLevelItem(entryItem(entry.id, {text(entry.fileName), state}));
     }
     resizeColumns(list);
@@ -44,13 +50,13 @@ void fillMissingList(QTreeWidget& list, const std::vector<MissingCharacter>& mis
 QString brokenProblemText(BrokenKind kind) {
     switch (kind) {
     case BrokenKind::NoDefFile:
-        return QStringLiteral("Name のある .def がありません");
+        return CheckReportLists::tr("Name のある .def がありません");
     case BrokenKind::UnreadableArchive:
-        return QStringLiteral("アーカイブを読めません");
+        return CheckReportLists::tr("アーカイブを読めません");
     case BrokenKind::MissingFile:
         break;
     }
-    return QStringLiteral("ファイルが見つかりません");
+    return CheckReportLists::tr("ファイルが見つかりません");
 }
 
 void fillBrokenList(QTreeWidget& list, const std::vector<BrokenCharacter>& broken) {
@@ -67,8 +73,8 @@ void fillDuplicateList(QTreeWidget& list, const std::vector<DuplicateGroup>& gro
     list.clear();
     for (std::size_t k = 0; k < groups.size(); ++k) {
         const auto& members = groups[k].members;
-        auto* heading = new QTreeWidgetItem(
-            QStringList{QStringLiteral("グループ %1 (%2 件)").arg(k + 1).arg(members.size())});
+        auto* heading = new QTreeWidgetItem(QStringList{
+            CheckReportLists::tr("グループ %1 (%2 件)").arg(k + 1).arg(members.size())});
         for (const DuplicateMember& member : members) {
             heading->addChild(entryItem(
                 member.id, {text(member.fileName), text(member.name), text(member.author)}));

@@ -20,22 +20,25 @@ namespace {
 
 enum Tab : int { kMissingTab, kBrokenTab, kSameNameTab, kSamePortraitTab };
 
-const QStringList& memberHeaders() {
-    static const QStringList headers = {QStringLiteral("ID"), QStringLiteral("ファイル名"),
-                                        QStringLiteral("名前"), QStringLiteral("作者")};
-    return headers;
+// Made anew each time: the captions are in the language shown when the window is built.
+QStringList memberHeaders() {
+    return {QStringLiteral("ID"), CheckReportWindow::tr("ファイル名"),
+            CheckReportWindow::tr("名前"), CheckReportWindow::tr("作者")};
 }
 
 // The report's first line: whether the check ran to its end, whether it
 // found anything, and the archives it could not look into.
 QString checkSummary(const CheckReport& report) {
-    QString text = !report.completed
-                       ? QStringLiteral("検査は途中で止められました。それまでに見つかったものです。")
-                   : report.problemsFound() ? QStringLiteral("検査が終わりました。")
-                                            : QStringLiteral("問題は見つかりませんでした。");
+    QString text =
+        !report.completed
+            ? CheckReportWindow::tr("検査は途中で止められました。それまでに見つかったものです。")
+        : report.problemsFound() ? CheckReportWindow::tr("検査が終わりました。")
+                                 : CheckReportWindow::tr("問題は見つかりませんでした。");
     if (report.archivesNotChecked > 0) {
-        text += QStringLiteral("\nアーカイブ %1 件は、プラグインが中のファイルの一覧を出せないため、"
-                               "ファイルを確かめていません。")
+        text += QLatin1Char('\n') +
+                CheckReportWindow::tr(
+                    "アーカイブ %1 件は、プラグインが中のファイルの一覧を出せないため、"
+                    "ファイルを確かめていません。")
                     .arg(report.archivesNotChecked);
     }
     return text;
@@ -46,7 +49,7 @@ QString checkSummary(const CheckReport& report) {
 CheckReportWindow::CheckReportWindow(QWidget* parent)
     : QDialog(parent), summary_(new QLabel(this)), tabs_(new QTabWidget(this)) {
     setObjectName(QStringLiteral("CheckReportWindow"));
-    setWindowTitle(QStringLiteral("コレクションの検査"));
+    setWindowTitle(tr("コレクションの検査"));
     setFont(designedFont());
     summary_->setObjectName(QStringLiteral("SummaryLabel"));
     summary_->setWordWrap(true);
@@ -54,20 +57,19 @@ CheckReportWindow::CheckReportWindow(QWidget* parent)
     tabs_->setObjectName(QStringLiteral("CheckTabs"));
     tabs_->addTab(missingPage(), {});
     lists_[kBrokenTab] =
-        addList(QStringLiteral("BrokenList"),
-                {QStringLiteral("ID"), QStringLiteral("ファイル名"), QStringLiteral("問題"),
-                 QStringLiteral(".def"), QStringLiteral("キー"), QStringLiteral("値")});
+        addList(QStringLiteral("BrokenList"), {QStringLiteral("ID"), tr("ファイル名"), tr("問題"),
+                                               QStringLiteral(".def"), tr("キー"), tr("値")});
     lists_[kSameNameTab] = addList(QStringLiteral("SameNameList"), memberHeaders());
     lists_[kSamePortraitTab] = addList(QStringLiteral("SamePortraitList"), memberHeaders());
     for (const int tab : {kBrokenTab, kSameNameTab, kSamePortraitTab}) {
         tabs_->addTab(lists_[static_cast<std::size_t>(tab)], {});
     }
     auto* hint = new QLabel(
-        QStringLiteral("項目をダブルクリックすると、メインウィンドウのリストでそのキャラクターを選びます。"),
+        tr("項目をダブルクリックすると、メインウィンドウのリストでそのキャラクターを選びます。"),
         this);
     hint->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("閉じる"));
+    buttons->button(QDialogButtonBox::Close)->setText(tr("閉じる"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(summary_);
@@ -93,16 +95,14 @@ QTreeWidget* CheckReportWindow::addList(const QString& objectName, const QString
 
 QWidget* CheckReportWindow::missingPage() {
     auto* page = new QWidget(this);
-    QTreeWidget* missing = addList(
-        QStringLiteral("MissingList"),
-        {QStringLiteral("ID"), QStringLiteral("ファイル名"), QStringLiteral("状態")});
+    QTreeWidget* missing = addList(QStringLiteral("MissingList"),
+                                   {QStringLiteral("ID"), tr("ファイル名"), tr("状態")});
     lists_[kMissingTab] = missing;
-    auto* note = new QLabel(QStringLiteral("削除できるのは「リスト更新で記録済み」のキャラです。"
-                                           "未記録のものは、キャラクターリストを更新すると記録されます。"),
+    auto* note = new QLabel(tr("削除できるのは「リスト更新で記録済み」のキャラです。"
+                               "未記録のものは、キャラクターリストを更新すると記録されます。"),
                             page);
     note->setWordWrap(true);
-    deleteMissing_ =
-        new QPushButton(QStringLiteral("見つからないキャラをカタログから削除(&D)..."), page);
+    deleteMissing_ = new QPushButton(tr("見つからないキャラをカタログから削除(&D)..."), page);
     deleteMissing_->setObjectName(QStringLiteral("DeleteMissingButton"));
     deleteMissing_->setAutoDefault(false);
     connect(deleteMissing_, &QPushButton::clicked, this, &CheckReportWindow::deleteMissingRequested);
@@ -119,12 +119,10 @@ void CheckReportWindow::setReport(const CheckReport& report) {
     fillBrokenList(*lists_[kBrokenTab], report.broken);
     fillDuplicateList(*lists_[kSameNameTab], report.sameNameAndAuthor);
     fillDuplicateList(*lists_[kSamePortraitTab], report.samePortrait);
-    setCaption(kMissingTab, QStringLiteral("見つからないキャラ %1 件").arg(report.missing.size()));
-    setCaption(kBrokenTab, QStringLiteral("壊れたキャラ %1 件").arg(report.broken.size()));
-    setCaption(kSameNameTab,
-               QStringLiteral("名前と作者が同じ %1 組").arg(report.sameNameAndAuthor.size()));
-    setCaption(kSamePortraitTab,
-               QStringLiteral("ポートレートが同じ %1 組").arg(report.samePortrait.size()));
+    setCaption(kMissingTab, tr("見つからないキャラ %1 件").arg(report.missing.size()));
+    setCaption(kBrokenTab, tr("壊れたキャラ %1 件").arg(report.broken.size()));
+    setCaption(kSameNameTab, tr("名前と作者が同じ %1 組").arg(report.sameNameAndAuthor.size()));
+    setCaption(kSamePortraitTab, tr("ポートレートが同じ %1 組").arg(report.samePortrait.size()));
     deleteMissing_->setEnabled(std::any_of(report.missing.begin(), report.missing.end(),
                                            [](const MissingCharacter& entry) { return entry.marked; }));
 }

@@ -5,6 +5,7 @@
 
 #include "core/catalogue/missing_rows.h"
 #include "core/platform/user_messages.h"
+#include "core/text/message.h"
 #include "gui/app/settings_owner.h"
 #include "gui/app/status_messages.h"
 #include "gui/check/check_controller.h"
@@ -30,8 +31,8 @@ void CollectionCheckAction::Check1Click() {
     if (!report) {
         return;
     }
-    if (!report->error.empty()) {
-        messages_.show(report->error);
+    if (report->error) {
+        messages_.show(*report->error);
         return;
     }
     report_ = std::move(*report);
@@ -56,10 +57,9 @@ void CollectionCheckAction::showReport() {
 
 void CollectionCheckAction::selectEntry(qint64 id) {
     if (!list_.selectRowOfId(id)) {
-        status_.ShowStatusMessage(
-            QStringLiteral("ID %1 のキャラクターは表示中のリストにありません"
-                           " (検索で絞り込まれているか、カタログにありません)")
-                .arg(id));
+        status_.ShowStatusMessage(tr("ID %1 のキャラクターは表示中のリストにありません"
+                                     " (検索で絞り込まれているか、カタログにありません)")
+                                      .arg(id));
     }
 }
 
@@ -67,29 +67,32 @@ void CollectionCheckAction::DeleteMissingClick() {
     MissingRows rows(db_);
     const MissingRowIds marked = rows.readIds();
     if (!marked.status) {
-        messages_.show("DBの読み込みでエラーがありました：" + marked.status.error);
+        messages_.show(withArguments(tr("DBの読み込みでエラーがありました：%1").toStdString(),
+                                     {marked.status.error}));
         return;
     }
     if (marked.ids.empty()) {
-        messages_.show("リスト更新で見つからないと記録されたキャラはありません。");
+        messages_.show(
+            tr("リスト更新で見つからないと記録されたキャラはありません。").toStdString());
         return;
     }
-    const std::string count = std::to_string(marked.ids.size());
-    if (!messages_.askYesNo("リスト更新で見つからないと記録されたキャラ " + count +
-                                " 件をカタログから削除します。\n"
-                                "フォルダやファイルには触れません。よろしいですか？",
-                            "確認")) {
+    const QString question = tr("リスト更新で見つからないと記録されたキャラ %1 件を"
+                                "カタログから削除します。\n"
+                                "フォルダやファイルには触れません。よろしいですか？")
+                                 .arg(marked.ids.size());
+    if (!messages_.askYesNo(question.toStdString(), tr("確認").toStdString())) {
         return;
     }
     const MissingRowRemoval removal = rows.deleteMarked(marked.ids);
     if (!removal.status) {
-        messages_.show("削除処理でエラーがありました：" + removal.status.error);
+        messages_.show(withArguments(tr("削除処理でエラーがありました：%1").toStdString(),
+                                     {removal.status.error}));
         return;
     }
     list_.UpdateCharList();
     dropMissing(marked.ids);
     status_.ShowStatusMessage(
-        QStringLiteral("見つからないキャラ %1 件をカタログから削除しました").arg(removal.deleted));
+        tr("見つからないキャラ %1 件をカタログから削除しました").arg(removal.deleted));
 }
 
 void CollectionCheckAction::dropMissing(const std::vector<std::int64_t>& ids) {

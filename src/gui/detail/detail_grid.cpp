@@ -20,7 +20,7 @@ constexpr std::array<int, DetailGridModel::kBasicRowCount> kDesignedRowHeights =
 
 DetailGrid::DetailGrid(DetailGridModel* model, QWidget* parent) : QTableView(parent) {
     setObjectName(QStringLiteral("DGrid"));
-    setAccessibleName(QStringLiteral("詳細"));
+    setAccessibleName(tr("詳細"));
     setModel(model);
     setItemDelegate(new DetailGridDelegate(this));
     setFrameShape(QFrame::NoFrame);

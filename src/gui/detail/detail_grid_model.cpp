@@ -31,7 +31,7 @@ void DetailGridModel::BuildDetailLabels(const std::array<std::string, kColumnCou
     for (std::size_t row = 0; row < kLabelColumns.size(); ++row) {
         labels_[row] = columnNames[static_cast<std::size_t>(kLabelColumns[row])];
     }
-    labels_[kFileNameRow] = "ファイル名";
+    labels_[kFileNameRow] = tr("ファイル名").toStdString();
     emit dataChanged(index(0, kLabelColumn), index(shownRows_ - 1, kLabelColumn));
 }
 

@@ -40,7 +40,10 @@ std::string DetailPane::updateFailureMessage(const CatalogueStatus& status) {
     const char* stage = status.failedAt == Stage::Prepare ? "prepare"
                         : status.failedAt == Stage::Run   ? "step"
                                                           : "finalize";
-    return std::string("更新は失敗しました(") + stage + ")：" + status.error;
+    // One pass over the pattern: a "%1" in SQLite's text stays as it is.
+    return tr("更新は失敗しました(%1)：%2")
+        .arg(QString::fromLatin1(stage), QString::fromStdString(status.error))
+        .toStdString();
 }
 
 DetailPane::DetailPane(Kel_CharacterDb& db, const SettingsOwner& settings, UserMessages& messages,
@@ -56,7 +59,7 @@ DetailPane::DetailPane(Kel_CharacterDb& db, const SettingsOwner& settings, UserM
     auto* frameLayout = new QVBoxLayout(Panel3);
     frameLayout->setContentsMargins(1, 1, 1, 1);
     frameLayout->addWidget(DGrid);
-    CheckBox1 = new QCheckBox(QStringLiteral("詳細表示する"), this);
+    CheckBox1 = new QCheckBox(tr("詳細表示する"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     connect(CheckBox1, &QCheckBox::clicked, this, &DetailPane::CheckBox1Click);
     buildWriteBackButton();
@@ -65,14 +68,14 @@ DetailPane::DetailPane(Kel_CharacterDb& db, const SettingsOwner& settings, UserM
 }
 
 void DetailPane::buildWriteBackButton() {
-    Button2 = new QPushButton(QStringLiteral("上記内容で更新"), this);
+    Button2 = new QPushButton(tr("上記内容で更新"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     connect(Button2, &QPushButton::clicked, this, &DetailPane::Button2Click);
     // An access key would change the caption, so the button has a shortcut
     // of its own; it works wherever the focus is in the window.
     auto* shortcut = new QShortcut(kWriteBackKey, this, Button2, &QPushButton::click);
     shortcut->setObjectName(QStringLiteral("WriteBackShortcut"));
-    Button2->setToolTip(QStringLiteral("編集した内容をカタログに書き込みます (%1)")
+    Button2->setToolTip(tr("編集した内容をカタログに書き込みます (%1)")
                             .arg(kWriteBackKey.toString(QKeySequence::NativeText)));
 }
 
@@ -108,12 +111,12 @@ bool DetailPane::LoadCharDetail(std::int64_t id) {
     // never come up and is not asked.
     const CatalogueStatus read = records_.readDetail(id, model_->recordValues());
     if (read.failedAt == CatalogueStatus::Stage::Prepare) {
-        messages_.show("SELECT文の処理に失敗しました\n");
+        messages_.show(tr("SELECT文の処理に失敗しました\n").toStdString());
         return false;
     }
     model_->recordValuesChanged();
     if (!read) {
-        messages_.show("データ取得途中でエラーが発生しました");
+        messages_.show(tr("データ取得途中でエラーが発生しました").toStdString());
         return false;
     }
     return portrait_.LoadPortrait(id);
@@ -125,7 +128,7 @@ void DetailPane::CheckBox1Click() {
 
 void DetailPane::Button2Click() {
     if (valueBytes() > kMaxValueBytes) {
-        messages_.show("文字数過多です");
+        messages_.show(tr("文字数過多です").toStdString());
         return;
     }
     const std::string& idText = model_->DetailValues()[DetailGridModel::kIdRow];
@@ -134,7 +137,7 @@ void DetailPane::Button2Click() {
         messages_.show(updateFailureMessage(written));
         return;
     }
-    statusBar_.ShowStatusMessage(QStringLiteral("更新されました。"));
+    statusBar_.ShowStatusMessage(tr("更新されました。"));
 }
 
 EditableFields DetailPane::editedFields() const {

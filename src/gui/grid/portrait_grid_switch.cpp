@@ -36,7 +36,7 @@ PortraitGridSwitch::~PortraitGridSwitch() {
 void PortraitGridSwitch::buildView() {
     view_ = new QListView();
     view_->setObjectName(QStringLiteral("PortraitGrid"));
-    view_->setAccessibleName(QStringLiteral("ポートレート一覧"));
+    view_->setAccessibleName(tr("ポートレート一覧"));
     // Cells flow left to right in rows, all of one size, so that a large
     // collection is laid out without measuring each cell.
     view_->setViewMode(QListView::ListMode);
@@ -59,11 +59,11 @@ void PortraitGridSwitch::buildView() {
 }
 
 void PortraitGridSwitch::buildToggle() {
-    toggle_ = new QAction(QStringLiteral("ポートレート一覧(&G)"), view_);
+    toggle_ = new QAction(tr("ポートレート一覧(&G)"), view_);
     toggle_->setObjectName(QStringLiteral("PortraitGrid1"));
     toggle_->setCheckable(true);
     toggle_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    toggle_->setToolTip(QStringLiteral("ポートレート一覧"));
+    toggle_->setToolTip(tr("ポートレート一覧"));
     connect(toggle_, &QAction::toggled, this, &PortraitGridSwitch::showGrid);
 }
 

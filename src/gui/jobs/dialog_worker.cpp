@@ -30,8 +30,9 @@ bool DialogWorker::run(TForm3& dialog, std::function<void()> job) {
     dialog_ = &dialog;
     dialog.runModal();
     // Dismissed otherwise (the program is being closed): the job stops
-    // after the item in hand.
-    if (!workerDone_) {
+    // after the item in hand. A job that closed the dialog itself is only
+    // finishing, and is left to end as it is.
+    if (!workerDone_ && !dialog.closedByUpdate()) {
         stop();
     }
     waitForWorker();
@@ -61,7 +62,7 @@ bool DialogWorker::startWorker(std::function<void()> job) {
             QMetaObject::invokeMethod(this, &DialogWorker::workerFinished, Qt::QueuedConnection);
         });
     } catch (const std::system_error&) {
-        messages_.show("_beginthread failed.");
+        messages_.show(tr("_beginthread failed.").toStdString());
         return false;
     }
     return true;

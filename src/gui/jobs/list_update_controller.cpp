@@ -5,6 +5,7 @@
 #include "core/discovery/list_update.h"
 #include "core/discovery/missing_characters.h"
 #include "core/settings/app_settings.h"
+#include "gui/app/shown_language.h"
 #include "gui/app/status_messages.h"
 #include "gui/jobs/dialog_worker.h"
 #include "gui/jobs/job_panes.h"
@@ -30,8 +31,8 @@ void ListUpdateController::runOneUpdate() {
     if (worker_.run(*Form3, [&] { outcome = runJob(settings, ownerWindow); })) {
         showMissingCount(outcome);
         if (outcome.nothingListed) {
-            panes_.status.setPanelText(QString::fromStdString(outcome.countsText() + " " +
-                                                              nothingListedText()));
+            panes_.status.setPanelText(shownText(outcome.countsText()) + QLatin1Char(' ') +
+                                       shownText(nothingListedText()));
         }
     }
     emit updateFinished();
@@ -49,14 +50,14 @@ ListUpdateOutcome ListUpdateController::runJob(const AppSettings& settings, void
 void ListUpdateController::showMissingCount(const ListUpdateOutcome& outcome) {
     // None when the character folder could not be listed; the portraits
     // added follow when portraits are taken.
-    std::string text;
+    QString text;
     if (outcome.listed) {
-        text = missingCountText(outcome.missing);
+        text = shownText(missingCountText(outcome.missing));
         if (outcome.portraitsTaken) {
-            text += "  " + portraitCountText(outcome.portraits);
+            text += QLatin1String("  ") + shownText(portraitCountText(outcome.portraits));
         }
     }
-    panes_.status.setOtherPanelText(QString::fromStdString(text));
+    panes_.status.setOtherPanelText(text);
 }
 
 } // namespace zorvik::gui

@@ -16,10 +16,10 @@ TForm3::TForm3(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowMinMaxButtonsHint),
       Animate1(new BusyIndicator(this)), ProgressBar1(new QProgressBar(this)),
-      Label1(new QLabel(this)), Button1(new QPushButton(QStringLiteral("キャンセル(&C)"), this)),
+      Label1(new QLabel(this)), Button1(new QPushButton(tr("キャンセル(&C)"), this)),
       Button2(new QPushButton(QStringLiteral("Close(Debug)"), this)) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("更新作業中"));
+    setWindowTitle(tr("更新作業中"));
     setFont(designedFont());
     setFixedSize(429, 94);
     Animate1->setGeometry(16, 16, 48, 48);
@@ -83,7 +83,7 @@ void TForm3::setProgressPosition(int position) {
 void TForm3::Button1Click() {
     Button1->setEnabled(false);
     cancel_.store(true);
-    Label1->setText(QStringLiteral("処理停止中……お待ち下さい"));
+    Label1->setText(tr("処理停止中……お待ち下さい"));
 }
 
 void TForm3::Button2Click() {

@@ -34,6 +34,7 @@ public:
 
     // The update is over: the dialog goes.
     void closeByUpdate();
+    bool closedByUpdate() const { return closedByUpdate_; }
 
     const std::atomic<bool>& cancelFlag() const { return cancel_; }
     void setStepText(const QString& text);

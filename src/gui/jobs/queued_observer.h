@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "core/platform/user_messages.h"
+#include "gui/app/shown_language.h"
 #include "gui/app/status_messages.h"
 #include "gui/jobs/job_panes.h"
 #include "gui/jobs/progress_dialog.h"
@@ -33,20 +34,20 @@ public:
     void setProgressPosition(int position) override {
         post([dialog = &dialog_, position] { dialog->setProgressPosition(position); });
     }
-    void setLabel(const std::string& text) override {
-        post([dialog = &dialog_, text] { dialog->setStepText(QString::fromStdString(text)); });
+    void setLabel(const Message& label) override {
+        post([dialog = &dialog_, label] { dialog->setStepText(shownText(label)); });
     }
-    void setStatusText(const std::string& text) override {
-        post([status = &panes_.status, text] {
-            status->setPanelText(QString::fromStdString(text));
-        });
+    void setStatusText(const Message& status) override {
+        post([panel = &panes_.status, status] { panel->setPanelText(shownText(status)); });
     }
     void done() override {
         post([dialog = &dialog_] { dialog->closeByUpdate(); });
     }
-    void show(const std::string& text) override { messages_.show(text); }
-    bool askYesNo(const std::string& text, const std::string& caption) override {
-        return messages_.askYesNo(text, caption);
+    using UserMessages::askYesNo;
+    using UserMessages::show;
+    void show(const Message& message) override { messages_.show(message); }
+    bool askYesNo(const Message& question, const Message& caption) override {
+        return messages_.askYesNo(question, caption);
     }
 
 protected:

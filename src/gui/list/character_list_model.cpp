@@ -10,16 +10,6 @@
 
 namespace zorvik::gui {
 
-namespace {
-
-const QString& missingRowTip() {
-    static const QString tip = QStringLiteral(
-        "このキャラクターのフォルダまたはファイルはキャラクターフォルダから無くなっています");
-    return tip;
-}
-
-} // namespace
-
 CharacterListModel::CharacterListModel(QObject* parent) : QAbstractTableModel(parent) {
     setObjectName(QStringLiteral("CharListModel"));
 }
@@ -84,7 +74,11 @@ QVariant CharacterListModel::data(const QModelIndex& index, int role) const {
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole:
         // Said in words too, for those who do not see the grey.
-        return isMissing(index.row()) ? QVariant(missingRowTip()) : QVariant();
+        return isMissing(index.row())
+                   ? QVariant(
+                         tr("このキャラクターのフォルダまたはファイルはキャラクターフォルダから"
+                            "無くなっています"))
+                   : QVariant();
     default:
         return {};
     }

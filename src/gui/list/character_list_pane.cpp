@@ -110,7 +110,7 @@ void CharacterListPane::UpdateCharList() {
     showSortIndicator();
     // The box comes after the rebuild, so that the list behind it is already empty.
     if (model_->result() == nullptr) {
-        messages_.show(db_.text());
+        messages_.show(db_.status());
     }
     emit listRebuilt();
 }

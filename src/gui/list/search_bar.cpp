@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QToolButton>
 
@@ -18,11 +19,22 @@ namespace {
 // Positions as designed in a bar 341 pixels wide: the box and its edit
 // stretch with the bar, the other controls keep their distance to its right.
 constexpr int kDesignedWidth = 341;
+constexpr int kModeButtonWidth = 65;
 
 struct Placement {
     int left, top, width, height;
     enum { Stretch, KeepRight } anchor;
 };
+
+// The caption without its access key: "を含む(&P)" gives "を含む", "&Contains" gives "Contains".
+QString withoutAccessKey(QString caption) {
+    static const QRegularExpression japaneseKey(QStringLiteral("\\(&[^&]\\)$"));
+    if (caption.contains(japaneseKey)) {
+        return caption.remove(japaneseKey);
+    }
+    static const QRegularExpression key(QStringLiteral("&(.)"));
+    return caption.replace(key, QStringLiteral("\\1"));
+}
 
 void place(QWidget* control, const Placement& at, int barWidth) {
     const int shift = barWidth - kDesignedWidth;
@@ -50,16 +62,19 @@ void SearchBar::buildControls() {
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setFrame(false);
+    Edit1->setAccessibleName(tr("検索"));
     connect(Edit1, &QLineEdit::textChanged, this, &SearchBar::Edit1Change);
     SpeedButton1 = new QToolButton(this);
     SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
     SpeedButton1->setAutoRaise(true);
-    SpeedButton1->setText(QStringLiteral("に一致"));
+    SpeedButton1->setText(tr("に一致"));
     connect(SpeedButton1, &QToolButton::clicked, this, &SearchBar::SpeedButton1Click);
-    Label1 = new QLabel(QStringLiteral("検索対象"), this);
+    Label1 = new QLabel(tr("検索対象"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    // The label names the column box for accessibility tools.
+    Label1->setBuddy(ComboBox1);
     for (std::size_t i = 0; i < kSearchColumnCount; ++i) {
         ComboBox1->addItem(QString::fromLatin1(ColumnSqlNames[i]));
     }
@@ -74,10 +89,10 @@ void SearchBar::buildControls() {
 void SearchBar::buildPopupMenu() {
     PopupMenu2 = new QMenu(this);
     PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
-    addModeItem(QStringLiteral("N2"), QStringLiteral("に一致(&C)"), MatchMode::Exact);
-    addModeItem(QStringLiteral("N3"), QStringLiteral("で始まる(&B)"), MatchMode::BeginsWith);
-    addModeItem(QStringLiteral("N4"), QStringLiteral("で終わる(&E)"), MatchMode::EndsWith);
-    N5 = addModeItem(QStringLiteral("N5"), QStringLiteral("を含む(&P)"), MatchMode::Contains);
+    addModeItem(QStringLiteral("N2"), tr("に一致(&C)"), MatchMode::Exact);
+    addModeItem(QStringLiteral("N3"), tr("で始まる(&B)"), MatchMode::BeginsWith);
+    addModeItem(QStringLiteral("N4"), tr("で終わる(&E)"), MatchMode::EndsWith);
+    N5 = addModeItem(QStringLiteral("N5"), tr("を含む(&P)"), MatchMode::Contains);
 }
 
 QAction* SearchBar::addModeItem(const QString& objectName, const QString& caption, MatchMode mode) {
@@ -123,8 +138,8 @@ void SearchBar::N5Click(QAction* sender) {
         return;
     }
     matchMode_ = mode;
-    // The caption loses its accelerator suffix such as "(&P)".
-    SpeedButton1->setText(sender->text().chopped(4));
+    SpeedButton1->setText(withoutAccessKey(sender->text()));
+    placeControls();
     Timer1Timer();
 }
 
@@ -145,10 +160,17 @@ void SearchBar::Timer1Timer() {
 }
 
 void SearchBar::resizeEvent(QResizeEvent*) {
+    placeControls();
+}
+
+void SearchBar::placeControls() {
     const int w = width();
-    place(FindTB, {8, 16, 263, 25, Placement::Stretch}, w);
-    place(Edit1, {12, 20, 221, 18, Placement::Stretch}, w);
-    place(SpeedButton1, {272, 16, 65, 26, Placement::KeepRight}, w);
+    // A mode wider than the designed button (an English one may be) takes
+    // its room from the search box.
+    const int wider = std::max(0, SpeedButton1->sizeHint().width() - kModeButtonWidth);
+    place(FindTB, {8, 16, 263 - wider, 25, Placement::Stretch}, w);
+    place(Edit1, {12, 20, 221 - wider, 18, Placement::Stretch}, w);
+    place(SpeedButton1, {272 - wider, 16, kModeButtonWidth + wider, 26, Placement::KeepRight}, w);
     place(Label1, {128, 52, 0, 0, Placement::KeepRight}, w);
     place(ComboBox1, {184, 48, 145, 0, Placement::KeepRight}, w);
 }

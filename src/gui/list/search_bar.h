@@ -65,6 +65,7 @@ protected:
 private:
     void buildControls();
     void buildPopupMenu();
+    void placeControls();
     QAction* addModeItem(const QString& objectName, const QString& caption, MatchMode mode);
 
     FindBox* FindTB = nullptr;

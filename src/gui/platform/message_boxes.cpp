@@ -20,25 +20,38 @@ template <typename Function> bool onUiThread(Function function) {
     return answer;
 }
 
-int runBox(const std::string& text, const QString& caption, QMessageBox::StandardButtons buttons) {
-    QMessageBox box(QMessageBox::NoIcon, caption, QString::fromStdString(text), buttons,
+// The messages in the language the program shows, through Qt's installed
+// translators (the application room's shownText, which this room is below).
+class TranslatedLanguage final : public TextLanguage {
+public:
+    std::string text(const char* context, const char* source) const override {
+        return QCoreApplication::translate(context, source).toStdString();
+    }
+};
+
+QString boxText(const Message& message) {
+    return QString::fromStdString(messageText(message, TranslatedLanguage()));
+}
+
+int runBox(const Message& message, const QString& caption, QMessageBox::StandardButtons buttons) {
+    QMessageBox box(QMessageBox::NoIcon, caption, boxText(message), buttons,
                     QApplication::activeWindow());
     return box.exec();
 }
 
 } // namespace
 
-void MessageBoxes::show(const std::string& text) {
-    onUiThread([text] {
-        runBox(text, QGuiApplication::applicationDisplayName(), QMessageBox::Ok);
+void MessageBoxes::show(const Message& message) {
+    onUiThread([message] {
+        runBox(message, QGuiApplication::applicationDisplayName(), QMessageBox::Ok);
         return true;
     });
 }
 
-bool MessageBoxes::askYesNo(const std::string& text, const std::string& caption) {
-    return onUiThread([text, caption] {
+bool MessageBoxes::askYesNo(const Message& question, const Message& caption) {
+    return onUiThread([question, caption] {
         const QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
-        return runBox(text, QString::fromStdString(caption), buttons) == QMessageBox::Yes;
+        return runBox(question, boxText(caption), buttons) == QMessageBox::Yes;
     });
 }
 

@@ -9,8 +9,10 @@ namespace zorvik::gui {
 // UI thread and returns when the user has answered.
 class MessageBoxes : public UserMessages {
 public:
-    void show(const std::string& text) override;
-    bool askYesNo(const std::string& text, const std::string& caption) override;
+    using UserMessages::askYesNo;
+    using UserMessages::show;
+    void show(const Message& message) override;
+    bool askYesNo(const Message& question, const Message& caption) override;
 };
 
 } // namespace zorvik::gui

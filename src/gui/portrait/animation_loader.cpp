@@ -17,15 +17,17 @@ constexpr long long kMostFrameBytes = 256LL * 1024 * 1024;
 QString problemText(const ActionLoad& load) {
     switch (load.problem) {
     case ActionProblem::NoCharacter:
-        return QStringLiteral("キャラクターの.defファイルを読めません");
+        return AnimationLoader::tr("キャラクターの.defファイルを読めません");
     case ActionProblem::NoAirFile:
-        return QStringLiteral(".airファイルがないか、読めません");
+        return AnimationLoader::tr(".airファイルがないか、読めません");
     case ActionProblem::NoAction:
-        return QStringLiteral(".airファイルにアクション0がありません");
+        return AnimationLoader::tr(".airファイルにアクション0がありません");
     case ActionProblem::NoSpriteFile:
-        return QStringLiteral("スプライトファイルがないか、読めません");
+        return AnimationLoader::tr("スプライトファイルがないか、読めません");
     default:
-        return QStringLiteral("スプライト %1,%2 がないか、読めません").arg(load.group).arg(load.number);
+        return AnimationLoader::tr("スプライト %1,%2 がないか、読めません")
+            .arg(load.group)
+            .arg(load.number);
     }
 }
 
@@ -55,7 +57,7 @@ std::pair<std::shared_ptr<const AnimationFrames>, QString> compose(const ActionL
         frames->frames.push_back(toImage(*canvas));
     }
     if (frames->frames.size() != action.action.frames.size()) {
-        return {nullptr, QStringLiteral("アニメーションが大きすぎます")};
+        return {nullptr, AnimationLoader::tr("アニメーションが大きすぎます")};
     }
     return {frames, QString()};
 }
@@ -85,7 +87,7 @@ void AnimationLoader::load(std::int64_t id) {
     const auto fileType = records.columnText(id, kFileTypeColumn);
     const auto type = fileType ? parseWholeInt(*fileType) : std::nullopt;
     if (!fileName || !type) {
-        emit failed(id, QStringLiteral("キャラクターがカタログにありません"));
+        emit failed(id, tr("キャラクターがカタログにありません"));
         return;
     }
     const AppSettings settings = settings_.settings();

@@ -27,9 +27,9 @@ AnimationSwitch::AnimationSwitch(QWidget& box, Kel_CharacterDb& db, SettingsOwne
     button_->setCheckable(true);
     button_->setChecked(settings.settings().ShowStandingAnimation);
     button_->setFixedSize(kButtonSize, kButtonSize);
-    button_->setToolTip(QStringLiteral("立ちアニメーション表示 (M)"));
-    button_->setAccessibleName(QStringLiteral("立ちアニメーション表示"));
-    button_->setAccessibleDescription(QStringLiteral("画像の欄で立ちアニメーションと画像を切り替えます"));
+    button_->setToolTip(tr("立ちアニメーション表示 (M)"));
+    button_->setAccessibleName(tr("立ちアニメーション表示"));
+    button_->setAccessibleDescription(tr("画像の欄で立ちアニメーションと画像を切り替えます"));
     connect(button_, &QToolButton::toggled, this, &AnimationSwitch::switchTo);
     loader_ = new AnimationLoader(db, settings, this);
     connect(loader_, &AnimationLoader::loaded, this, &AnimationSwitch::takeFrames);
@@ -101,7 +101,7 @@ void AnimationSwitch::takeProblem(std::int64_t id, const QString& reason) {
 
 QString AnimationSwitch::toolTip() const {
     return isOn() && !problem_.isEmpty()
-               ? QStringLiteral("立ちアニメーションを表示できません：") + problem_
+               ? tr("立ちアニメーションを表示できません：%1").arg(problem_)
                : QString();
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPalette>
 
@@ -57,7 +58,8 @@ void drawNoImage(QPainter& painter, const QRect& box, const QPalette& palette) {
     painter.setPen(palette.color(QPalette::Highlight));
     painter.setBrush(palette.color(QPalette::Base));
     painter.drawRect(box.adjusted(0, 0, -1, -1));
-    painter.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, QStringLiteral("No Image"));
+    painter.drawText(box, Qt::AlignCenter | Qt::TextSingleLine,
+                     QCoreApplication::translate("zorvik::gui::PortraitDrawing", "No Image"));
     painter.restore();
 }
 

@@ -12,6 +12,7 @@
 #include "core/platform/file_io.h"
 #include "core/platform/user_messages.h"
 #include "core/settings/app_settings.h"
+#include "core/text/message.h"
 #include "gui/app/settings_owner.h"
 #include "gui/list/character_list_pane.h"
 #include "gui/portrait/animation_switch.h"
@@ -25,8 +26,8 @@ PortraitPane::PortraitPane(Kel_CharacterDb& db, SettingsOwner& settings,
     : QWidget(parent), store_(db), marks_(db), settings_(settings), messages_(messages),
       choosers_(choosers) {
     setObjectName(QStringLiteral("Img"));
-    setAccessibleName(QStringLiteral("キャラクターの画像"));
-    setAccessibleDescription(QStringLiteral("クリックすると画像ファイルで置き換えます"));
+    setAccessibleName(tr("キャラクターの画像"));
+    setAccessibleDescription(tr("クリックすると画像ファイルで置き換えます"));
     setFixedSize(kDesignedWidth, kDesignedHeight);
     setFocusPolicy(Qt::TabFocus);
     animation_ = new AnimationSwitch(*this, db, settings);
@@ -45,11 +46,12 @@ bool PortraitPane::LoadPortrait(std::int64_t id) {
         return false;
     }
     if (read.readFailed) {
-        messages_.show("データ読み込みエラー");
+        messages_.show(tr("データ読み込みエラー").toStdString());
     }
     if (read.closeError != 0) {
-        messages_.show("画像データ取得処理のクローズ中にエラーが発生しました。(" +
-                       std::to_string(read.closeError) + ")");
+        messages_.show(tr("画像データ取得処理のクローズ中にエラーが発生しました。(%1)")
+                           .arg(read.closeError)
+                           .toStdString());
     }
     if (!read.bytes.empty()) {
         // A copy of its own: the image outlives the bytes it was decoded from.
@@ -100,15 +102,14 @@ void PortraitPane::ImgClick() {
     if (!id) {
         return;
     }
-    const auto file =
-        choosers_.chooseFileToOpen(this, QString(), QString(), QString::fromUtf8(kImageFilter));
+    const auto file = choosers_.chooseFileToOpen(this, QString(), QString(), tr(kImageFilter));
     if (!file) {
         return;
     }
     // Until the replacement is written, the stored portrait stays on show.
     QImage chosen;
     if (!QImageReader(*file).read(&chosen)) {
-        messages_.show("ファイルの読み込みに失敗しました。");
+        messages_.show(tr("ファイルの読み込みに失敗しました。").toStdString());
         return;
     }
     const QImage stored = std::exchange(portraitImage_, chosen);
@@ -124,16 +125,21 @@ void PortraitPane::ImgClick() {
     }
 }
 
+void PortraitPane::showWriteFailure(const std::string& what) const {
+    // The path or the catalogue's error goes in byte for byte, whatever its encoding.
+    messages_.show(withArguments(tr("書き込みに失敗しました : %1").toStdString(), {what}));
+}
+
 std::optional<std::string> PortraitPane::saveTemporaryPng() const {
     const auto folder = temporaryFolderInUse(settings_.inUse());
     if (!folder) {
-        messages_.show("一時ディレクトリを設定できません");
+        messages_.show(tr("一時ディレクトリを設定できません").toStdString());
         return std::nullopt;
     }
     const std::string path = *folder + (folder->back() == '/' ? "" : "/") + kTemporaryFileName;
     // A temporary folder that cannot be written gets no file anywhere else.
     if (!portraitImage_.save(QString::fromStdString(path), "PNG")) {
-        messages_.show("書き込みに失敗しました : " + path);
+        showWriteFailure(path);
         return std::nullopt;
     }
     return path;
@@ -142,14 +148,14 @@ std::optional<std::string> PortraitPane::saveTemporaryPng() const {
 void PortraitPane::storeTemporaryPng(std::int64_t id, const std::string& temporaryFile) {
     std::vector<std::uint8_t> png;
     if (!platform::readWholeFile(temporaryFile, png)) {
-        messages_.show("書き込みに失敗しました : " + temporaryFile);
+        showWriteFailure(temporaryFile);
         return;
     }
     const CatalogueStatus written = store_.writeById(id, png);
     // Marked, so that a re-capture from the character's files keeps it.
     const CatalogueStatus marked = written ? marks_.markHandSet(id) : written;
     if (!marked) {
-        messages_.show("書き込みに失敗しました : " + marked.error);
+        showWriteFailure(marked.error);
     }
 }
 

@@ -34,7 +34,7 @@ public:
     static constexpr int kDesignedWidth = 289;
     static constexpr int kDesignedHeight = 140;
     static constexpr const char* kImageFilter =
-        "Image|*.bmp;*.png;*.jpg;*.tif;*.emf;*.gif;|all|*.*";
+        QT_TR_NOOP("Image|*.bmp;*.png;*.jpg;*.tif;*.emf;*.gif;|all|*.*");
     static constexpr const char* kTemporaryFileName = "tempimage.png";
 
     // The replacement goes through a PNG file in the temporary folder in use.
@@ -68,6 +68,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void showWriteFailure(const std::string& what) const;
     // The absolute path of the PNG written; none (after telling the user)
     // when it cannot be written.
     std::optional<std::string> saveTemporaryPng() const;

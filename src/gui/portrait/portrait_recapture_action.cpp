@@ -5,6 +5,7 @@
 #include "core/discovery/portrait_recapture.h"
 #include "core/platform/user_messages.h"
 #include "core/settings/app_settings.h"
+#include "core/text/message.h"
 #include "gui/app/settings_owner.h"
 #include "gui/jobs/dialog_worker.h"
 #include "gui/jobs/job_panes.h"
@@ -21,20 +22,21 @@ PortraitRecaptureAction::PortraitRecaptureAction(Kel_CharacterDb& db, CharacterL
     : QObject(panes.window), db_(db), list_(list), settings_(settings), messages_(messages),
       panes_(panes), worker_(worker), dialog_(new TForm3(panes.window)) {
     dialog_->setObjectName(QStringLiteral("RecaptureProgress"));
-    dialog_->setWindowTitle(QStringLiteral("ポートレートを取り込み直し中"));
+    dialog_->setWindowTitle(tr("ポートレートを取り込み直し中"));
 }
 
 std::string PortraitRecaptureAction::confirmationText(const RecaptureChoice& choice,
                                                       const AppSettings& settings) {
-    std::string text = "表示中のキャラクター " + std::to_string(choice.rows.size()) +
-                       " 件のポートレートを、現在の設定 (Group " +
-                       std::to_string(settings.RegisterGroup) + ", Image " +
-                       std::to_string(settings.RegisterImage) + ") で取り込み直します。\n";
+    QString text = tr("表示中のキャラクター %n 件のポートレートを、現在の設定 (Group %1, Image "
+                      "%2) で取り込み直します。\n",
+                      nullptr, static_cast<int>(choice.rows.size()))
+                       .arg(settings.RegisterGroup)
+                       .arg(settings.RegisterImage);
     if (const int handSet = choice.handSetCount(); handSet > 0) {
-        text += "ファイルから差し替えたポートレート " + std::to_string(handSet) +
-                " 件はそのまま残します。\n";
+        text += tr("ファイルから差し替えたポートレート %n 件はそのまま残します。\n", nullptr, handSet);
     }
-    return text + "画像を取り込めないキャラクターは今のポートレートのままです。\nよろしいですか？";
+    text += tr("画像を取り込めないキャラクターは今のポートレートのままです。\nよろしいですか？");
+    return text.toStdString();
 }
 
 void PortraitRecaptureAction::RecaptureClick() {
@@ -44,15 +46,17 @@ void PortraitRecaptureAction::RecaptureClick() {
     const ListSearch search = list_.criteria().search;
     const RecaptureChoice choice = ChooseRecaptureRows(db_, search);
     if (!choice.status) {
-        messages_.show("DBの読み込みでエラーがありました：" + choice.status.error);
+        // SQLite's own words go in byte for byte.
+        const QString pattern = tr("DBの読み込みでエラーがありました：%1");
+        messages_.show(withArguments(pattern.toStdString(), {choice.status.error}));
         return;
     }
     if (choice.rows.empty()) {
-        messages_.show("表示中のリストにキャラクターがありません。");
+        messages_.show(tr("表示中のリストにキャラクターがありません。").toStdString());
         return;
     }
     const AppSettings settings = settings_.inUse();
-    if (!messages_.askYesNo(confirmationText(choice, settings), "確認")) {
+    if (!messages_.askYesNo(confirmationText(choice, settings), tr("確認").toStdString())) {
         return;
     }
     QWidget* window = panes_.window;

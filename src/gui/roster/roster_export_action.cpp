@@ -6,7 +6,9 @@
 
 #include "core/platform/user_messages.h"
 #include "core/roster/roster_export.h"
+#include "core/text/message.h"
 #include "gui/app/settings_owner.h"
+#include "gui/app/shown_language.h"
 #include "gui/list/character_list_pane.h"
 #include "gui/roster/roster_export_dialog.h"
 #include "gui/roster/roster_report_dialog.h"
@@ -46,7 +48,8 @@ void RosterExportAction::SelectDef1Click() {
         last_ = options;
         report = exportWith(options);
         if (!report.succeeded()) {
-            messages_.show("select.defを書き出せませんでした。\n" + report.errorText);
+            messages_.show(withArguments(tr("select.defを書き出せませんでした。\n%1").toStdString(),
+                                         {shownText(report.errorText).toStdString()}));
         }
         return report.succeeded();
     };

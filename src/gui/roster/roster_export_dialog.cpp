@@ -35,7 +35,7 @@ RosterExportDialog::RosterExportDialog(Choosers& choosers, const RosterOptions& 
     : QDialog(parent), choosers_(choosers), shownRows_(shownRows),
       export_(std::move(exportRoster)) {
     setObjectName(QStringLiteral("RosterExportDialog"));
-    setWindowTitle(QStringLiteral("select.defを書き出す"));
+    setWindowTitle(tr("select.defを書き出す"));
     setFont(designedFont());
 
     auto* layout = new QVBoxLayout(this);
@@ -50,19 +50,19 @@ RosterExportDialog::RosterExportDialog(Choosers& choosers, const RosterOptions& 
 
 QFormLayout* RosterExportDialog::makeForm() {
     auto* form = new QFormLayout;
-    auto* targetLabel = new QLabel(QStringLiteral("書き出し先(&F):"), this);
+    auto* targetLabel = new QLabel(tr("書き出し先(&F):"), this);
     QWidget* targetRow = makeTargetRow();
     targetLabel->setBuddy(TargetEdit);
     form->addRow(targetLabel, targetRow);
     OrderBox = new QComboBox(this);
     OrderBox->setObjectName(QStringLiteral("OrderBox"));
-    OrderBox->addItem(QStringLiteral("なし"));
+    OrderBox->addItem(tr("なし"));
     for (int order = 1; order <= kMaxRosterOrder; ++order) {
         OrderBox->addItem(QString::number(order), order);
     }
-    OrderBox->setToolTip(QStringLiteral("アーケードモードで何番目の組に出るか (order=N)"));
+    OrderBox->setToolTip(tr("アーケードモードで何番目の組に出るか (order=N)"));
     // The form makes the label and sets it as the box's buddy.
-    form->addRow(QStringLiteral("順番 order(&O):"), OrderBox);
+    form->addRow(tr("順番 order(&O):"), OrderBox);
     return form;
 }
 
@@ -70,11 +70,11 @@ QDialogButtonBox* RosterExportDialog::makeButtons() {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ExportButton = buttons->button(QDialogButtonBox::Ok);
     ExportButton->setObjectName(QStringLiteral("ExportButton"));
-    ExportButton->setText(QStringLiteral("書き出す"));
+    ExportButton->setText(tr("書き出す"));
     ExportButton->setDefault(true);
     QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
     cancel->setObjectName(QStringLiteral("CancelButton"));
-    cancel->setText(QStringLiteral("キャンセル"));
+    cancel->setText(tr("キャンセル"));
     connect(buttons, &QDialogButtonBox::accepted, this, &RosterExportDialog::exportAndClose);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     return buttons;
@@ -94,7 +94,7 @@ QWidget* RosterExportDialog::makeTargetRow() {
     connect(TargetEdit, &QLineEdit::textChanged, this, &RosterExportDialog::updateInputs);
     auto* browse = new QPushButton(QStringLiteral("..."), row);
     browse->setObjectName(QStringLiteral("TargetButton"));
-    browse->setToolTip(QStringLiteral("書き出すファイルを選ぶ"));
+    browse->setToolTip(tr("書き出すファイルを選ぶ"));
     browse->setAccessibleName(browse->toolTip());
     browse->setAutoDefault(false);
     browse->setFixedWidth(browse->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
@@ -107,15 +107,14 @@ QWidget* RosterExportDialog::makeTargetRow() {
 }
 
 QWidget* RosterExportDialog::makeStageGroup() {
-    auto* group = new QGroupBox(QStringLiteral("ステージ"), this);
-    StageNone = makeRadio(*group, QStringLiteral("StageNone"), QStringLiteral("指定しない(&N)"));
-    StageRandom =
-        makeRadio(*group, QStringLiteral("StageRandom"), QStringLiteral("ランダム random(&A)"));
-    StageFixed = makeRadio(*group, QStringLiteral("StageFixed"), QStringLiteral("固定(&X):"));
+    auto* group = new QGroupBox(tr("ステージ"), this);
+    StageNone = makeRadio(*group, QStringLiteral("StageNone"), tr("指定しない(&N)"));
+    StageRandom = makeRadio(*group, QStringLiteral("StageRandom"), tr("ランダム random(&A)"));
+    StageFixed = makeRadio(*group, QStringLiteral("StageFixed"), tr("固定(&X):"));
     StagePathEdit = new QLineEdit(group);
     StagePathEdit->setObjectName(QStringLiteral("StagePathEdit"));
     StagePathEdit->setPlaceholderText(QStringLiteral("stages/kfm.def"));
-    StagePathEdit->setAccessibleName(QStringLiteral("固定するステージ"));
+    StagePathEdit->setAccessibleName(tr("固定するステージ"));
     for (QRadioButton* radio : {StageNone, StageRandom, StageFixed}) {
         connect(radio, &QRadioButton::toggled, this, &RosterExportDialog::updateInputs);
     }
@@ -129,15 +128,15 @@ QWidget* RosterExportDialog::makeStageGroup() {
 }
 
 QWidget* RosterExportDialog::makeModeGroup() {
-    auto* group = new QGroupBox(QStringLiteral("[Characters] の書き方"), this);
+    auto* group = new QGroupBox(tr("[Characters] の書き方"), this);
     auto* layout = new QVBoxLayout(group);
     layout->setSpacing(2);
-    ReplaceButton = addExplainedRadio(
-        *group, QStringLiteral("ReplaceButton"), QStringLiteral("置き換える(&R)"),
-        QStringLiteral("[Characters] を、今回書き出すキャラクターの行だけにします。"));
+    ReplaceButton =
+        addExplainedRadio(*group, QStringLiteral("ReplaceButton"), tr("置き換える(&R)"),
+                          tr("[Characters] を、今回書き出すキャラクターの行だけにします。"));
     MergeButton = addExplainedRadio(
-        *group, QStringLiteral("MergeButton"), QStringLiteral("残して加える(&M)"),
-        QStringLiteral("今回書き出さないキャラクター (カタログにないものなど) の行は残します。"));
+        *group, QStringLiteral("MergeButton"), tr("残して加える(&M)"),
+        tr("今回書き出さないキャラクター (カタログにないものなど) の行は残します。"));
     return group;
 }
 
@@ -155,14 +154,12 @@ QRadioButton* RosterExportDialog::addExplainedRadio(QWidget& group, const QStrin
 
 QLabel* RosterExportDialog::makeRowCountLabel(int shownRows) {
     const QString text =
-        shownRows > 0
-            ? QStringLiteral("一覧に表示中の %1 件を、今の検索と並び順のまま書き出します。\n"
-                             "アーカイブのキャラクターはエンジンが読めないため書き出しません。\n"
-                             "元のファイルは最初は .bak に、以降は日時付きの .bak に残し、\n"
-                             "[Characters] の外は書き換えません。")
-                  .arg(shownRows)
-            : QStringLiteral(
-                  "一覧にキャラクターがありません。検索を変えてから書き出してください。");
+        shownRows > 0 ? tr("一覧に表示中の %1 件を、今の検索と並び順のまま書き出します。\n"
+                           "アーカイブのキャラクターはエンジンが読めないため書き出しません。\n"
+                           "元のファイルは最初は .bak に、以降は日時付きの .bak に残し、\n"
+                           "[Characters] の外は書き換えません。")
+                            .arg(shownRows)
+                      : tr("一覧にキャラクターがありません。検索を変えてから書き出してください。");
     auto* label = new QLabel(text, this);
     label->setObjectName(QStringLiteral("RowCountLabel"));
     return label;
@@ -199,9 +196,9 @@ RosterOptions RosterExportDialog::options() const {
 }
 
 void RosterExportDialog::chooseTarget() {
-    const auto chosen = choosers_.chooseFileToSave(
-        this, QStringLiteral("書き出す select.def"), TargetEdit->text(),
-        QStringLiteral("select.def|select.def;*.def|全てのファイル(*.*)|*.*"));
+    const auto chosen =
+        choosers_.chooseFileToSave(this, tr("書き出す select.def"), TargetEdit->text(),
+                                   tr("select.def|select.def;*.def|全てのファイル(*.*)|*.*"));
     if (chosen) {
         TargetEdit->setText(*chosen);
     }

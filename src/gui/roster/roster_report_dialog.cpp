@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/text/message.h"
 #include "gui/app/designed_font.h"
 
 namespace zorvik::gui {
@@ -15,28 +16,41 @@ namespace {
 constexpr int kListHeight = 110;
 constexpr int kReportWidth = 460;
 
-std::string lineCount(std::size_t lines) {
-    return std::to_string(lines) + " 行";
+// A summary line in the language shown with the paths put in as their own
+// bytes (a path may not be UTF-8).
+std::string filled(const QString& pattern, const std::vector<std::string>& arguments) {
+    return withArguments(pattern.toStdString(), arguments);
 }
 
 } // namespace
 
 std::string rosterSummary(const RosterReport& report) {
+    // The class named in full: from here lupdate does not find its namespace.
     std::string text =
         report.unchanged
-            ? report.target + " はすでにこの内容です。何も書き換えていません。"
-            : report.target + " に " + lineCount(report.linesWritten) + "を書き出しました。";
+            ? filled(zorvik::gui::RosterReportDialog::tr(
+                         "%1 はすでにこの内容です。何も書き換えていません。"),
+                     {report.target})
+            : filled(zorvik::gui::RosterReportDialog::tr("%1 に %2 行を書き出しました。"),
+                     {report.target, std::to_string(report.linesWritten)});
     if (!report.linkPath.empty()) {
-        text += "\n" + report.linkPath + " はリンクなので、リンク先のファイルを書き換えました。";
+        text += "\n" + filled(zorvik::gui::RosterReportDialog::tr(
+                                  "%1 はリンクなので、リンク先のファイルを書き換えました。"),
+                              {report.linkPath});
     }
     if (report.linesKept > 0) {
-        text += "\n以前の行を " + lineCount(report.linesKept) + "残しました。";
+        text += "\n" + filled(zorvik::gui::RosterReportDialog::tr("以前の行を %1 行残しました。"),
+                              {std::to_string(report.linesKept)});
     }
     if (!report.backupPath.empty()) {
-        text += "\n元のファイルは " + report.backupPath + " に残してあります。";
+        text += "\n" +
+                filled(zorvik::gui::RosterReportDialog::tr("元のファイルは %1 に残してあります。"),
+                       {report.backupPath});
         if (report.backupPath != report.target + ".bak") {
-            text += "\n最初のバックアップ " + report.target +
-                    ".bak はそのまま残してあります (日時付きのバックアップは新しい 10 個まで)。";
+            text += "\n" + filled(zorvik::gui::RosterReportDialog::tr(
+                                      "最初のバックアップ %1.bak はそのまま残してあります "
+                                      "(日時付きのバックアップは新しい 10 個まで)。"),
+                                  {report.target});
         }
     }
     return text;
@@ -50,7 +64,7 @@ bool leftOutAny(const RosterReport& report) {
 RosterReportDialog::RosterReportDialog(const RosterReport& report, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("RosterReportDialog"));
-    setWindowTitle(QStringLiteral("select.defの書き出し"));
+    setWindowTitle(tr("select.defの書き出し"));
     setFont(designedFont());
     auto* layout = new QVBoxLayout(this);
     auto* summary = new QLabel(QString::fromStdString(rosterSummary(report)), this);
@@ -61,16 +75,15 @@ RosterReportDialog::RosterReportDialog(const RosterReport& report, QWidget* pare
     layout->addWidget(summary);
     layout->addSpacing(6);
     addList(QStringLiteral("ArchivesList"),
-            QStringLiteral("アーカイブのキャラクター (エンジンはアーカイブから読めません)(&A)"),
+            tr("アーカイブのキャラクター (エンジンはアーカイブから読めません)(&A): %1 件"),
             report.archivesLeftOut);
     addList(QStringLiteral("DefNotFoundList"),
-            QStringLiteral("Name のある .def が見つからなかったキャラクター(&D)"),
-            report.defNotFound);
+            tr("Name のある .def が見つからなかったキャラクター(&D): %1 件"), report.defNotFound);
     addList(QStringLiteral("NotNameableList"),
-            QStringLiteral("名前を select.def の行に書けないキャラクター(&N)"), report.notNameable);
+            tr("名前を select.def の行に書けないキャラクター(&N): %1 件"), report.notNameable);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* close = buttons->button(QDialogButtonBox::Close);
-    close->setText(QStringLiteral("閉じる"));
+    close->setText(tr("閉じる"));
     close->setDefault(true);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::accept);
     layout->addWidget(buttons);
@@ -82,7 +95,7 @@ void RosterReportDialog::addList(const QString& objectName, const QString& capti
     if (characters.empty()) {
         return;
     }
-    const QString counted = caption + QStringLiteral(": %1 件").arg(characters.size());
+    const QString counted = caption.arg(characters.size());
     auto* label = new QLabel(counted, this);
     auto* list = new QListWidget(this);
     list->setObjectName(objectName);

@@ -24,6 +24,7 @@ public:
     RosterReportDialog(const RosterReport& report, QWidget* parent);
 
 private:
+    // caption has %1 for the number of characters.
     void addList(const QString& objectName, const QString& caption,
                  const std::vector<RosterCharacter>& characters);
 };

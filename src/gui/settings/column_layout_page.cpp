@@ -37,14 +37,14 @@ ColumnLayoutPage::ColumnLayoutPage(QWidget* parent) : SettingsPage(parent) {
 }
 
 void ColumnLayoutPage::buildControls() {
-    Label5 = newLabel(this, "Label5", QStringLiteral("表示させる項目"));
+    Label5 = newLabel(this, "Label5", tr("表示させる項目"));
     ListBox1 = newListBox(this, "ListBox1", Label5);
     Button6 = newButton(this, "Button6", QStringLiteral("←→"));
-    Button6->setAccessibleName(QStringLiteral("表示させる項目とその他の項目の間で移す"));
-    Label6 = newLabel(this, "Label6", QStringLiteral("その他の項目"));
+    Button6->setAccessibleName(tr("表示させる項目とその他の項目の間で移す"));
+    Label6 = newLabel(this, "Label6", tr("その他の項目"));
     ListBox2 = newListBox(this, "ListBox2", Label6);
-    Button7 = newButton(this, "Button7", QStringLiteral("上へ"));
-    Button8 = newButton(this, "Button8", QStringLiteral("下へ"));
+    Button7 = newButton(this, "Button7", tr("上へ"));
+    Button8 = newButton(this, "Button8", tr("下へ"));
     auto* upDown = new QHBoxLayout;
     upDown->addWidget(Button7);
     upDown->addWidget(Button8);

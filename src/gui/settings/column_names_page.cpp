@@ -18,12 +18,17 @@ using namespace settings_controls;
 namespace {
 
 // The fixed labels of the columns ID to UPDATE_DATE.
-const std::array<QString, ColumnNamesPage::kRenamedColumns> kFixedLabels = {
-    QStringLiteral("ID"),        QStringLiteral("キャラ名"),
-    QStringLiteral("別名"),      QStringLiteral("作者1"),
-    QStringLiteral("作者2"),     QStringLiteral("付加情報1"),
-    QStringLiteral("付加情報2"), QStringLiteral("対応MUGENバージョン"),
-    QStringLiteral("コメント"),  QStringLiteral("キャラのバージョン")};
+const std::array<const char*, ColumnNamesPage::kRenamedColumns> kFixedLabels = {
+    QT_TRANSLATE_NOOP("zorvik::gui::ColumnNamesPage", "ID"),
+    QT_TRANSLATE_NOOP("zorvik::gui::ColumnNamesPage", "キャラ名"),
+    QT_TRANSLATE_NOOP("zorvik::gui::ColumnNamesPage", "別名"),
+    QT_TRANSLATE_NOOP("zorvik::gui::ColumnNamesPage", "作者1"),
+    QT_TRANSLATE_NOOP("zorvik::gui::ColumnNamesPage", "作者2"),
+    QT_TRANSLATE_NOOP("zorvik::gui::ColumnNamesPage", "付加情報1"),
+    QT_TRANSLATE_NOOP("zorvik::gui::ColumnNamesPage", "付加情報2"),
+    QT_TRANSLATE_NOOP("zorvik::gui::ColumnNamesPage", "対応MUGENバージョン"),
+    QT_TRANSLATE_NOOP("zorvik::gui::ColumnNamesPage", "コメント"),
+    QT_TRANSLATE_NOOP("zorvik::gui::ColumnNamesPage", "キャラのバージョン")};
 
 // The designed column width and row height, the least the grid gives.
 constexpr int kDesignedColumnWidth = 128;
@@ -43,10 +48,10 @@ QTableWidgetItem* fixedCell(const QString& text, const QPalette& palette) {
 
 ColumnNamesPage::ColumnNamesPage(QWidget* parent) : SettingsPage(parent) {
     setObjectName(QStringLiteral("TabSheet3"));
-    Label4 = newLabel(this, "Label4", QStringLiteral("カラム名のリネーム"));
+    Label4 = newLabel(this, "Label4", tr("カラム名のリネーム"));
     buildGrid();
     Label4->setBuddy(StringGrid1);
-    StringGrid1->setAccessibleName(Label4->text());
+    StringGrid1->setAccessibleName(withoutAccessKey(Label4->text()));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label4);
     layout->addWidget(StringGrid1);
@@ -57,7 +62,7 @@ void ColumnNamesPage::buildGrid() {
     StringGrid1 = new QTableWidget(kRenamedColumns, 2, this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setHorizontalHeaderLabels(
-        {QStringLiteral("(カラム名)"), QStringLiteral("(リネーム名)")});
+        {tr("(カラム名)"), tr("(リネーム名)")});
     StringGrid1->verticalHeader()->hide();
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     // The editor is up as soon as a name cell is current.
@@ -65,7 +70,7 @@ void ColumnNamesPage::buildGrid() {
     StringGrid1->setTabKeyNavigation(false);
     for (int row = 0; row < kRenamedColumns; ++row) {
         StringGrid1->setItem(row, kLabelColumn,
-                             fixedCell(kFixedLabels[static_cast<std::size_t>(row)], palette()));
+                             fixedCell(tr(kFixedLabels[static_cast<std::size_t>(row)]), palette()));
         StringGrid1->setItem(row, kNameColumn, new QTableWidgetItem);
     }
     fitGridToRows();

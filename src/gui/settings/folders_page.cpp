@@ -12,6 +12,7 @@
 
 #include "core/platform/user_messages.h"
 #include "gui/platform/choosers.h"
+#include "gui/settings/language_choice.h"
 #include "gui/settings/settings_controls.h"
 
 namespace zorvik::gui {
@@ -20,9 +21,10 @@ using namespace settings_controls;
 
 namespace {
 
-const QString kMainFolderTitle = QStringLiteral("キャラフォルダ");
-const QString kTempFolderTitle = QStringLiteral("一時保存領域");
-const QString kEngineTitle = QStringLiteral("MUGEN実行ファイル");
+// Each is the chooser's title; a label's caption may add an access key.
+const char* const kMainFolderTitle = QT_TRANSLATE_NOOP("zorvik::gui::FoldersPage", "キャラフォルダ");
+const char* const kTempFolderTitle = QT_TRANSLATE_NOOP("zorvik::gui::FoldersPage", "一時保存領域");
+const char* const kEngineTitle = QT_TRANSLATE_NOOP("zorvik::gui::FoldersPage", "MUGEN実行ファイル");
 
 // Room for a typical path without scrolling.
 constexpr int kPathEditChars = 52;
@@ -33,12 +35,14 @@ bool movesWithinTheDialog(const QFocusEvent& event) {
     return event.reason() != Qt::ActiveWindowFocusReason && event.reason() != Qt::PopupFocusReason;
 }
 
-} // namespace
-
 // Linux lists a file without a dot under "*" only, so the all-files entry
 // keeps its caption and matches every name.
-const QString FoldersPage::kEngineFilter =
-    QStringLiteral("MUGEN実行ファイル(mugen, *.exe)|mugen;*.exe|全てのファイル(*.*)|*");
+const char* const kEngineFilterSource = QT_TRANSLATE_NOOP(
+    "zorvik::gui::FoldersPage", "MUGEN実行ファイル(mugen, *.exe)|mugen;*.exe|全てのファイル(*.*)|*");
+
+} // namespace
+
+const QString FoldersPage::kEngineFilter = QString::fromUtf8(kEngineFilterSource);
 
 FoldersPage::FoldersPage(UserMessages& messages, Choosers& choosers, QWidget* parent)
     : SettingsPage(parent), messages_(messages), choosers_(choosers) {
@@ -54,16 +58,15 @@ FoldersPage::FoldersPage(UserMessages& messages, Choosers& choosers, QWidget* pa
 }
 
 void FoldersPage::buildControls() {
-    Label1 = newLabel(this, "Label1", kMainFolderTitle);
+    Label1 = newLabel(this, "Label1", tr("キャラフォルダ", "label"));
     Edit1 = newEdit(this, "Edit1", Label1);
-    Button3 = newChooserButton(this, "Button3", kMainFolderTitle);
-    Label2 = newLabel(this, "Label2",
-                      QStringLiteral("一時保存領域 ※圧縮ファイルの一時的な展開に使われます"));
+    Button3 = newChooserButton(this, "Button3", tr(kMainFolderTitle));
+    Label2 = newLabel(this, "Label2", tr("一時保存領域 ※圧縮ファイルの一時的な展開に使われます"));
     Edit2 = newEdit(this, "Edit2", Label2);
-    Button4 = newChooserButton(this, "Button4", kTempFolderTitle);
-    Label3 = newLabel(this, "Label3", kEngineTitle);
+    Button4 = newChooserButton(this, "Button4", tr(kTempFolderTitle));
+    Label3 = newLabel(this, "Label3", tr("MUGEN実行ファイル", "label"));
     Edit3 = newEdit(this, "Edit3", Label3);
-    Button5 = newChooserButton(this, "Button5", kEngineTitle);
+    Button5 = newChooserButton(this, "Button5", tr(kEngineTitle));
     auto* layout = new QGridLayout(this);
     int row = 0;
     for (const auto& [label, edit, button] :
@@ -77,6 +80,9 @@ void FoldersPage::buildControls() {
         layout->addWidget(edit, row, 0);
         layout->addWidget(button, row++, 1);
     }
+    layout->setRowMinimumHeight(row++, layout->verticalSpacing() * 2);
+    language_ = new LanguageChoice(this);
+    layout->addWidget(language_, row++, 0, 1, 2);
     layout->setRowStretch(row, 1);
 }
 
@@ -84,12 +90,14 @@ void FoldersPage::load(const AppSettings& settings) {
     Edit1->setText(fromSetting(settings.MainDir));
     Edit2->setText(fromSetting(settings.TempDir));
     Edit3->setText(fromSetting(settings.MugenExeFile));
+    language_->load(settings);
 }
 
 void FoldersPage::store(AppSettings& settings) const {
     settings.MainDir = toSetting(Edit1->text(), kPathSettingSize);
     settings.TempDir = toSetting(Edit2->text(), kPathSettingSize);
     settings.MugenExeFile = toSetting(Edit3->text(), kPathSettingSize);
+    language_->store(settings);
 }
 
 bool FoldersPage::eventFilter(QObject* watched, QEvent* event) {
@@ -105,7 +113,7 @@ bool FoldersPage::eventFilter(QObject* watched, QEvent* event) {
 void FoldersPage::Edit1Exit() {
     const QString folder = Edit1->text();
     if (!folder.isEmpty() && !QFileInfo(folder).isDir()) {
-        messages_.show((folder + QStringLiteral("は存在しないディレクトリです。")).toStdString());
+        messages_.show(tr("%1は存在しないディレクトリです。").arg(folder).toStdString());
     }
 }
 
@@ -116,17 +124,17 @@ void FoldersPage::chooseFolderInto(QLineEdit& edit, const QString& title) {
 }
 
 void FoldersPage::Button3Click() {
-    chooseFolderInto(*Edit1, kMainFolderTitle);
+    chooseFolderInto(*Edit1, tr(kMainFolderTitle));
     Edit1Exit();
 }
 
 void FoldersPage::Button4Click() {
-    chooseFolderInto(*Edit2, kTempFolderTitle);
+    chooseFolderInto(*Edit2, tr(kTempFolderTitle));
 }
 
 void FoldersPage::Button5Click() {
-    if (const auto file =
-            choosers_.chooseFileToOpen(window(), kEngineTitle, Edit3->text(), kEngineFilter)) {
+    if (const auto file = choosers_.chooseFileToOpen(window(), tr(kEngineTitle), Edit3->text(),
+                                                     tr(kEngineFilterSource))) {
         Edit3->setText(QDir::toNativeSeparators(*file));
     }
 }

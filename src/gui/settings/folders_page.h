@@ -13,9 +13,11 @@ class UserMessages;
 namespace zorvik::gui {
 
 class Choosers;
+class LanguageChoice;
 
 // TabSheet1 "ディレクトリ": the character folder, the temporary folder
-// and the engine file, each typed or chosen with its "..." button.
+// and the engine file, each typed or chosen with its "..." button, and
+// below them the display language.
 class FoldersPage : public SettingsPage {
     Q_OBJECT
 public:
@@ -25,7 +27,8 @@ public:
     void store(AppSettings& settings) const override;
 
     // The engine file chooser's filter: an engine here is a native
-    // executable or a Windows .exe (started through wine).
+    // executable or a Windows .exe (started through wine). In Japanese,
+    // as the chooser gets it in that language.
     static const QString kEngineFilter;
 
 public slots:
@@ -57,6 +60,7 @@ private:
     QLabel* Label3 = nullptr;
     QLineEdit* Edit3 = nullptr;
     QPushButton* Button5 = nullptr;
+    LanguageChoice* language_ = nullptr;
 };
 
 } // namespace zorvik::gui

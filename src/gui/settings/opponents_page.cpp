@@ -26,19 +26,21 @@ OpponentsPage::OpponentsPage(QWidget* parent) : SettingsPage(parent) {
 }
 
 QGroupBox* OpponentsPage::buildOpponentsGroup() {
-    GroupBox3 = newGroupBox(this, "GroupBox3", QStringLiteral("対戦相手"));
+    GroupBox3 = newGroupBox(this, "GroupBox3", tr("対戦相手"));
     ListBox3 = newListBox(GroupBox3, "ListBox3", nullptr);
-    ListBox3->setAccessibleName(GroupBox3->title());
-    Button9 = newButton(GroupBox3, "Button9", QStringLiteral("削除"));
-    QLabel* note = newNote(
-        GroupBox3, "OpponentsNote",
-        {QStringLiteral("ここに登録したキャラは、"), QStringLiteral("右クリック時の「対戦」で"),
-         QStringLiteral("対戦相手として選ぶことが出来ます。"),
-         QStringLiteral("圧縮ファイルは対戦できません。"),
-         QStringLiteral("フォルダ形式のキャラの場合、"),
-         QStringLiteral("defファイル名がフォルダ名と"),
-         QStringLiteral("同じである必要があります。"), QString(),
-         QStringLiteral("登録はメイン画面の右クリックで"), QStringLiteral("行ってください。")});
+    ListBox3->setAccessibleName(withoutAccessKey(GroupBox3->title()));
+    Button9 = newButton(GroupBox3, "Button9", tr("削除"));
+    QLabel* note = newNote(GroupBox3, "OpponentsNote",
+                           {tr("ここに登録したキャラは、\n"
+                               "右クリック時の「対戦」で\n"
+                               "対戦相手として選ぶことが出来ます。\n"
+                               "圧縮ファイルは対戦できません。\n"
+                               "フォルダ形式のキャラの場合、\n"
+                               "defファイル名がフォルダ名と\n"
+                               "同じである必要があります。\n"
+                               "\n"
+                               "登録はメイン画面の右クリックで\n"
+                               "行ってください。")});
     auto* side = new QVBoxLayout;
     side->addWidget(Button9, 0, Qt::AlignLeft);
     side->addWidget(note);
@@ -50,11 +52,11 @@ QGroupBox* OpponentsPage::buildOpponentsGroup() {
 }
 
 QLayout* OpponentsPage::buildParameterEdits() {
-    Label7 = newLabel(this, "Label7", QStringLiteral("対戦パラメータA"));
+    Label7 = newLabel(this, "Label7", tr("対戦パラメータA"));
     Edit4 = newEdit(this, "Edit4", Label7);
-    Label8 = newLabel(this, "Label8", QStringLiteral("対戦パラメータB"));
+    Label8 = newLabel(this, "Label8", tr("対戦パラメータB"));
     Edit5 = newEdit(this, "Edit5", Label8);
-    Label9 = newLabel(this, "Label9", QStringLiteral("対戦パラメータC"));
+    Label9 = newLabel(this, "Label9", tr("対戦パラメータC"));
     Edit6 = newEdit(this, "Edit6", Label9);
     auto* layout = new QFormLayout;
     layout->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,7 +51,7 @@ QListWidget* newListBox(QWidget* parent, const char* objectName, QLabel* label) 
     if (label != nullptr) {
         label->setBuddy(list);
         // Item views take no name from a buddy label.
-        list->setAccessibleName(label->text());
+        list->setAccessibleName(withoutAccessKey(label->text()));
     }
     return list;
 }
@@ -65,11 +66,24 @@ QLabel* newNote(QWidget* parent, const char* objectName, const QStringList& line
 
 QPushButton* newChooserButton(QWidget* parent, const char* objectName, const QString& chooses) {
     QPushButton* button = newButton(parent, objectName, QStringLiteral("..."));
-    button->setAccessibleName(chooses + QStringLiteral("を選ぶ"));
+    button->setAccessibleName(
+        QCoreApplication::translate("zorvik::gui::settings_controls", "%1を選ぶ").arg(chooses));
     // As wide as its caption needs, not a full-sized push button.
     const int captionWidth = button->fontMetrics().horizontalAdvance(button->text());
     button->setFixedWidth(std::max(captionWidth + 24, button->sizeHint().height()));
     return button;
+}
+
+QString withoutAccessKey(const QString& caption) {
+    QString plain;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        // "&x" marks x; "&&" is one '&'.
+        if (caption[i] == u'&' && i + 1 < caption.size()) {
+            ++i;
+        }
+        plain += caption[i];
+    }
+    return plain;
 }
 
 int selectedRow(const QListWidget& list) {

@@ -31,6 +31,9 @@ QLabel* newNote(QWidget* parent, const char* objectName, const QStringList& line
 // A "..." button that opens a chooser: narrow, and named by what it chooses.
 QPushButton* newChooserButton(QWidget* parent, const char* objectName, const QString& chooses);
 
+// The caption as read aloud: without its access-key marks.
+QString withoutAccessKey(const QString& caption);
+
 // The selected item's row, -1 when none is selected.
 int selectedRow(const QListWidget& list);
 

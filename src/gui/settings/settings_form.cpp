@@ -19,7 +19,7 @@ TForm2::TForm2(const AppSettings& settings, std::string programFolder, UserMessa
                Choosers& choosers, QWidget* parent)
     : QDialog(parent), copy_(settings), programFolder_(std::move(programFolder)) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("設定"));
+    setWindowTitle(tr("設定"));
     setFont(designedFont());
     buildPages(messages, choosers);
     auto* layout = new QVBoxLayout(this);
@@ -33,11 +33,11 @@ void TForm2::buildPages(UserMessages& messages, Choosers& choosers) {
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     const std::vector<std::pair<SettingsPage*, QString>> tabs = {
-        {new FoldersPage(messages, choosers, this), QStringLiteral("ディレクトリ")},
-        {new UpdatePage(this), QStringLiteral("検索/更新")},
-        {new ColumnNamesPage(this), QStringLiteral("カラム")},
-        {new ColumnLayoutPage(this), QStringLiteral("一覧")},
-        {new OpponentsPage(this), QStringLiteral("対戦相手")}};
+        {new FoldersPage(messages, choosers, this), tr("ディレクトリ")},
+        {new UpdatePage(this), tr("検索/更新")},
+        {new ColumnNamesPage(this), tr("カラム")},
+        {new ColumnLayoutPage(this), tr("一覧")},
+        {new OpponentsPage(this), tr("対戦相手")}};
     for (const auto& [page, caption] : tabs) {
         PageControl1->addTab(page, caption);
         pages_.push_back(page);
@@ -49,7 +49,7 @@ QLayout* TForm2::buildButtons() {
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setDefault(true);
-    Button2 = new QPushButton(QStringLiteral("キャンセル"), this);
+    Button2 = new QPushButton(tr("キャンセル"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);

@@ -51,19 +51,17 @@ UpdatePage::UpdatePage(QWidget* parent) : SettingsPage(parent) {
 }
 
 QGroupBox* UpdatePage::buildUpdateGroup() {
-    GroupBox2 = newGroupBox(this, "GroupBox2", QStringLiteral("リスト更新"));
-    CheckBox6 = newCheckBox(GroupBox2, "CheckBox6", QStringLiteral("リスト済キャラも更新確認する"));
-    CheckBox5 = newCheckBox(GroupBox2, "CheckBox5", QStringLiteral("起動時にリストを更新する"));
-    CheckBox7 = newCheckBox(GroupBox2, "CheckBox7", QStringLiteral("画像を登録する"));
-    SubfoldersBox =
-        newCheckBox(GroupBox2, "SubfoldersBox", QStringLiteral("サブフォルダも検索する"));
-    SubfoldersBox->setToolTip(
-        QStringLiteral(".def の無いフォルダを分類フォルダとして、6階層下まで検索します"));
-    Label10 = newLabel(GroupBox2, "Label10", QStringLiteral("Group"));
+    GroupBox2 = newGroupBox(this, "GroupBox2", tr("リスト更新"));
+    CheckBox6 = newCheckBox(GroupBox2, "CheckBox6", tr("リスト済キャラも更新確認する"));
+    CheckBox5 = newCheckBox(GroupBox2, "CheckBox5", tr("起動時にリストを更新する"));
+    CheckBox7 = newCheckBox(GroupBox2, "CheckBox7", tr("画像を登録する"));
+    SubfoldersBox = newCheckBox(GroupBox2, "SubfoldersBox", tr("サブフォルダも検索する"));
+    SubfoldersBox->setToolTip(tr(".def の無いフォルダを分類フォルダとして、6階層下まで検索します"));
+    Label10 = newLabel(GroupBox2, "Label10", tr("Group"));
     Edit7 = newEdit(GroupBox2, "Edit7", Label10);
-    Label11 = newLabel(GroupBox2, "Label11", QStringLiteral("Image"));
+    Label11 = newLabel(GroupBox2, "Label11", tr("Image"));
     Edit8 = newEdit(GroupBox2, "Edit8", Label11);
-    QLabel* note = newNote(GroupBox2, "SpriteNote", {QStringLiteral("注：SFFv1とSFFv2（v2.00/v2.01）を処理します")});
+    QLabel* note = newNote(GroupBox2, "SpriteNote", {tr("注：SFFv1とSFFv2（v2.00/v2.01）を処理します")});
     note->setForegroundRole(QPalette::Highlight);
     auto* numbers = new QHBoxLayout;
     // Indented under CheckBox7, whose setting they belong to.
@@ -85,17 +83,18 @@ QGroupBox* UpdatePage::buildUpdateGroup() {
 }
 
 QGroupBox* UpdatePage::buildListedKindsGroup() {
-    GroupBox1 = newGroupBox(this, "GroupBox1", QStringLiteral("リストアップ対象"));
-    CheckBox1 = newCheckBox(GroupBox1, "CheckBox1", QStringLiteral("フォルダ"));
-    CheckBox2 = newCheckBox(GroupBox1, "CheckBox2", QStringLiteral("zip (.zip)"));
-    CheckBox3 = newCheckBox(GroupBox1, "CheckBox3", QStringLiteral("7-zip (.7z)"));
-    CheckBox4 = newCheckBox(GroupBox1, "CheckBox4", QStringLiteral("RAR (.rar)"));
+    GroupBox1 = newGroupBox(this, "GroupBox1", tr("リストアップ対象"));
+    CheckBox1 = newCheckBox(GroupBox1, "CheckBox1", tr("フォルダ"));
+    CheckBox2 = newCheckBox(GroupBox1, "CheckBox2", tr("zip (.zip)"));
+    CheckBox3 = newCheckBox(GroupBox1, "CheckBox3", tr("7-zip (.7z)"));
+    CheckBox4 = newCheckBox(GroupBox1, "CheckBox4", tr("RAR (.rar)"));
     QLabel* note = newNote(GroupBox1, "ListedKindsNote",
-                           {QStringLiteral("一つのフォルダ、圧縮ファイルで"),
-                            QStringLiteral("認識できるキャラは1体のみ。"), QString(),
-                            QStringLiteral("圧縮ファイルの場合、書庫中に"),
-                            QStringLiteral("全く同じ名前のファイルが複数あると"),
-                            QStringLiteral("不具合を起こすことがあります。")});
+                           {tr("一つのフォルダ、圧縮ファイルで\n"
+                               "認識できるキャラは1体のみ。\n"
+                               "\n"
+                               "圧縮ファイルの場合、書庫中に\n"
+                               "全く同じ名前のファイルが複数あると\n"
+                               "不具合を起こすことがあります。")});
     auto* boxes = new QVBoxLayout;
     for (QCheckBox* box : kindBoxes()) {
         box->setChecked(true);

@@ -33,7 +33,7 @@ public slots:
 
 private:
     QAction* addItem(const QString& objectName, const QString& caption);
-    void runMaintenance(const char* question, bool (Kel_CharacterDb::*statement)());
+    void runMaintenance(const QString& question, bool (Kel_CharacterDb::*statement)());
 
     Kel_CharacterDb& db_;
     UserMessages& messages_;

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include <QCoreApplication>
+
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -12,6 +14,7 @@ namespace zorvik::gui {
 // designed order. Like a designer's form class it only holds the items;
 // the window and its panes connect them.
 class MainMenu {
+    Q_DECLARE_TR_FUNCTIONS(MainMenu)
 public:
     // D1 is the hidden debug menu, built by its own class.
     MainMenu(QMenuBar& MainMenu1, QMenu& D1);

@@ -15,10 +15,10 @@ MainToolBar::MainToolBar(QWidget* parent) : QToolBar(parent) {
     setFloatable(false);
     setIconSize(QSize(24, 24));
     ToolButton1 = addButton(QStringLiteral("ToolButton1"), listUpdateIcon());
-    ToolButton1->setToolTip(QStringLiteral("データリスト更新"));
+    ToolButton1->setToolTip(tr("データリスト更新"));
     ToolButton1->setAccessibleName(ToolButton1->toolTip());
     addSeparator();
-    Label2 = new QLabel(QStringLiteral("対戦パラメータ"), this);
+    Label2 = new QLabel(tr("対戦パラメータ"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setFixedWidth(76);
     Label2->setAlignment(Qt::AlignCenter);
@@ -30,7 +30,7 @@ MainToolBar::MainToolBar(QWidget* parent) : QToolBar(parent) {
                                         battleParameterIcon(letters[tag]));
         button->setCheckable(true);
         // Their hints are the parameter texts, which may be empty: the set names them.
-        button->setAccessibleName(QStringLiteral("パラメータ") + letters[tag]);
+        button->setAccessibleName(tr("パラメータ%1").arg(letters[tag]));
         group->addButton(button, tag);
         battleButtons_[static_cast<std::size_t>(tag)] = button;
     }

@@ -18,6 +18,7 @@
 #include "core/settings/ini_handler.h"
 #include "gui/app/designed_font.h"
 #include "gui/app/pane_splitter.h"
+#include "gui/app/shown_language.h"
 #include "gui/app/version_form.h"
 #include "gui/battle/battle_actions.h"
 #include "gui/battle/battle_parameters.h"
@@ -120,9 +121,8 @@ void TForm1::buildPortraitGrid() {
         connect(view, &QAbstractItemView::activated, battleActions_,
                 &BattleActions::battleFirstOpponent);
     }
-    connect(Panel1, &CharacterListPane::searchFound, this, [this](int rows) {
-        StatusBar1->setPanelText(QStringLiteral("検索結果 : %1件").arg(rows));
-    });
+    connect(Panel1, &CharacterListPane::searchFound, this,
+            [this](int rows) { StatusBar1->setPanelText(tr("検索結果 : %1件").arg(rows)); });
 }
 
 void TForm1::connectCommands() {
@@ -164,7 +164,7 @@ void TForm1::FormCreate() {
     checkTemporaryFolder();
     store.SetSection("PreviousStatus");
     Panel1->searchBar()->setSearchColumn(searchColumnFromFindType(store.GetInt("FindType", 1)));
-    StatusBar1->setPanelText(QString::fromStdString(CharacterDb.text()));
+    StatusBar1->setPanelText(shownText(CharacterDb.status()));
     Panel4->detailPane()->setUpGrid();
     Update1Click();
     portraitGrid_->restore();
@@ -182,7 +182,7 @@ void TForm1::checkTemporaryFolder() {
     if (temporaryFolderInUse(settings_.inUse())) {
         return;
     }
-    messages_.show("一時ディレクトリを設定できません");
+    messages_.show(tr("一時ディレクトリを設定できません").toStdString());
     // Closed from the event loop, through FormClose like any other close.
     closeRequested_ = true;
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
@@ -203,8 +203,9 @@ void TForm1::FormShow() {
     // A box here would run the pending close inside the window's show, and
     // the program would go on without a window.
     if (settings_.settings().FirstRun && !closeRequested_) {
-        messages_.show("Zorvikをご使用いただき有難うございます。\n"
-                       "キャラクターリストを更新する前に、設定をご確認下さい。");
+        messages_.show(tr("Zorvikをご使用いただき有難うございます。\n"
+                          "キャラクターリストを更新する前に、設定をご確認下さい。")
+                           .toStdString());
     }
 }
 

@@ -21,6 +21,10 @@ StatusPanel::StatusPanel(QWidget* parent) : QWidget(parent) {
 
 void StatusPanel::setText(const QString& text) {
     text_ = text;
+    // The panel keeps its designed width; a text cut off at its end is
+    // shown whole in the tip.
+    const int room = width() - 2 * kEdge - kBorder;
+    setToolTip(fontMetrics().horizontalAdvance(text) > room ? text : QString());
     update();
 }
 

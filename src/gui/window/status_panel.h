@@ -11,6 +11,7 @@ class StatusPanel : public QWidget {
 public:
     explicit StatusPanel(QWidget* parent);
 
+    // The text, also as the tip when it is too long for the panel.
     void setText(const QString& text);
     const QString& text() const { return text_; }
     void setHighlighted(bool highlighted);

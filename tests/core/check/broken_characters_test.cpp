@@ -38,7 +38,7 @@ TEST_F(CheckFixture, EveryKindOfFileEntryIsReportedWhenMissing) {
     addCharacter("kfm", filesDef(everyKeyNaming("absent_")));
     update();
     CheckReport report = check();
-    ASSERT_TRUE(report.completed) << report.error;
+    ASSERT_TRUE(report.completed) << japaneseText(report.error.value_or(Message{}));
     // Without an engine every engine's own common files are assumed.
     std::vector<std::string> expected;
     for (const std::string& key : fileReferenceKeys()) {

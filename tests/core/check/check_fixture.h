@@ -13,14 +13,16 @@ namespace zorvik::test {
 // Records the check's progress; the check shows no status text and no messages.
 class RecordingCheckObserver : public JobObserver {
 public:
-    void setStatusText(const std::string& text) override { unexpected.push_back(text); }
-    void show(const std::string& text) override { unexpected.push_back(text); }
-    bool askYesNo(const std::string& text, const std::string&) override {
-        unexpected.push_back(text);
+    void setStatusText(const Message& status) override {
+        unexpected.push_back(japaneseText(status));
+    }
+    void show(const Message& message) override { unexpected.push_back(japaneseText(message)); }
+    bool askYesNo(const Message& question, const Message&) override {
+        unexpected.push_back(japaneseText(question));
         return false;
     }
     void done() override { ++doneCalls; }
-    void setLabel(const std::string& text) override { labels.push_back(text); }
+    void setLabel(const Message& label) override { labels.push_back(japaneseText(label)); }
     void setProgressMaximum(int value) override { maximum = value; }
     void setProgressPosition(int value) override {
         position = value;

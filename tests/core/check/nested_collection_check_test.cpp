@@ -29,7 +29,7 @@ TEST_F(NestedCheck, FilesAreResolvedInTheNestedFolder) {
               {"ken.cmd"});
     ASSERT_EQ(update().inserted, 2);
     const CheckReport report = check();
-    ASSERT_TRUE(report.completed) << report.error;
+    ASSERT_TRUE(report.completed) << japaneseText(report.error.value_or(Message{}));
     EXPECT_TRUE(report.missing.empty());
     ASSERT_EQ(report.broken.size(), 1u);
     EXPECT_EQ(report.broken[0].fileName, "Capcom/Street Fighter/ken");
@@ -65,7 +65,7 @@ TEST_F(NestedCheck, AnArchiveInAGroupFolderIsChecked) {
                  {FixtureEntry::file("ryu.def", filesDef({{"cmd", "ryu.cmd"}}, "Ryu"))});
     ASSERT_EQ(update().inserted, 1);
     const CheckReport report = check();
-    ASSERT_TRUE(report.completed) << report.error;
+    ASSERT_TRUE(report.completed) << japaneseText(report.error.value_or(Message{}));
     EXPECT_TRUE(report.missing.empty());
     EXPECT_EQ(report.archivesNotChecked, 0);
     ASSERT_EQ(report.broken.size(), 1u);

@@ -34,8 +34,9 @@ inline RegistrationResult registerCharacter(const AppSettings& settings, Kel_Cha
 // Records what an update shows, as "call:argument" lines.
 class RecordingObserver : public ListUpdateObserver {
 public:
-    void setStatusText(const std::string& text) override { record("status:" + text); }
-    void setLabel(const std::string& text) override {
+    void setStatusText(const Message& status) override { record("status:" + japaneseText(status)); }
+    void setLabel(const Message& label) override {
+        const std::string text = japaneseText(label);
         record("label:" + text);
         if (onLabel) {
             onLabel(text);
@@ -45,9 +46,9 @@ public:
     void setProgressPosition(int position) override { lastPosition = position; }
     void done() override { record("close"); }
     // The update's messages go to its own UserMessages, never here.
-    void show(const std::string& text) override { record("message:" + text); }
-    bool askYesNo(const std::string& text, const std::string&) override {
-        record("question:" + text);
+    void show(const Message& message) override { record("message:" + japaneseText(message)); }
+    bool askYesNo(const Message& question, const Message&) override {
+        record("question:" + japaneseText(question));
         return false;
     }
     void reloadList() override { record("reload"); }

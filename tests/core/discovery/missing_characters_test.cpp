@@ -179,7 +179,7 @@ TEST(MissingCharacters, RecognisedKindsAndCountText) {
     EXPECT_TRUE(isRecognizedFileType(8, 1 | 2 | 4));
     EXPECT_FALSE(isRecognizedFileType(4, 4));
     EXPECT_FALSE(isRecognizedFileType(16, 0)); // no such kind
-    EXPECT_EQ(missingCountText(3), "見つからなくなったデータ : 3件");
+    EXPECT_EQ(japaneseText(missingCountText(3)), "見つからなくなったデータ : 3件");
 }
 
 } // namespace

@@ -78,13 +78,14 @@ TEST_F(Portraits, MissingOnesAreTakenOnlyWithTheSwitchAndOnlyWhereThereIsNone) {
     EXPECT_TRUE(outcome.portraitsTaken);
     EXPECT_EQ(outcome.portraits, 1);
     // The counts line stays as it was; the list reloads for the new portrait.
-    EXPECT_EQ(outcome.countsText(), "更新処理終了 : 新規追加データ 0件、 更新データ 0件でした。");
+    EXPECT_EQ(japaneseText(outcome.countsText()),
+              "更新処理終了 : 新規追加データ 0件、 更新データ 0件でした。");
     EXPECT_NE(std::find(observer.calls.begin(), observer.calls.end(), "reload"),
               observer.calls.end());
     EXPECT_EQ(image("kfm"), "chosen by hand");
     EXPECT_EQ(image("ryu"), pngOf("ryu", 9000, 1));
     EXPECT_FALSE(labelled("画像登録中：kfm"));
-    EXPECT_EQ(portraitCountText(outcome.portraits), "画像を追加したデータ : 1件");
+    EXPECT_EQ(japaneseText(portraitCountText(outcome.portraits)), "画像を追加したデータ : 1件");
     EXPECT_TRUE(messages.shown().empty());
 }
 
@@ -136,8 +137,9 @@ TEST_F(Portraits, RecaptureTakesTheShownRowsWithTheNumbersInUseAndKeepsHandSetOn
 
     const RecaptureOutcome outcome = recapture();
     EXPECT_TRUE(outcome.completed);
-    EXPECT_EQ(outcome.countsText(), "ポートレート取り込み直し終了 : 取り込み 1件、 "
-                                    "手動設定のため保持 1件、 取り込めず 1件、 見つからず 1件");
+    EXPECT_EQ(japaneseText(outcome.countsText()),
+              "ポートレート取り込み直し終了 : 取り込み 1件、 "
+              "手動設定のため保持 1件、 取り込めず 1件、 見つからず 1件");
     EXPECT_EQ(image("kfm"), pngOf("kfm", 9000, 0));
     EXPECT_EQ(image("ryu"), "chosen by hand");
     EXPECT_EQ(image("ken"), old);

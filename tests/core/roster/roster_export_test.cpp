@@ -77,7 +77,7 @@ TEST_F(RosterExport, FolderCharactersGetTheirDefAndArchivesAreLeftOutAndReported
     addRow("old", "Deleted", kFolderCharacter, 1);
     options.stage = RosterStage::Random;
     const RosterReport report = exportTo(target());
-    ASSERT_TRUE(report.succeeded()) << report.errorText;
+    ASSERT_TRUE(report.succeeded()) << japaneseText(report.errorText);
     EXPECT_EQ(test::readFile(target()),
               "[Characters]\r\nkfm, random\r\nryu/evil.def, random\r\nken/ken-alt.def, random\r\n");
     EXPECT_EQ(report.linesWritten, 3u);
@@ -99,7 +99,7 @@ TEST_F(RosterExport, NestedCharactersAreWrittenByTheirDefsRelativePath) {
                "[Characters]\nkof/KYO/kyo.def, stages/old.def\nKOF/iori/iori.def\n");
     options.merge = true;
     const RosterReport report = exportTo(target());
-    ASSERT_TRUE(report.succeeded()) << report.errorText;
+    ASSERT_TRUE(report.succeeded()) << japaneseText(report.errorText);
     EXPECT_EQ(test::readFile(target()), "[Characters]\nKOF/iori/iori.def\nKOF/kyo/kyo.def\n"
                                         "Capcom/Street Fighter/ken/ken-alt.def\nkfm\n");
     EXPECT_EQ(fileNames(report.archivesLeftOut), (std::vector<std::string>{"Capcom/ryu.zip"}));
@@ -138,7 +138,7 @@ TEST_F(RosterExport, AnExistingFileIsBackedUpAndMergeKeepsLinesOfOtherCharacters
     options.merge = true;
     options.order = 3;
     const RosterReport merged = exportTo(target());
-    ASSERT_TRUE(merged.succeeded()) << merged.errorText;
+    ASSERT_TRUE(merged.succeeded()) << japaneseText(merged.errorText);
     EXPECT_EQ(test::readFile(target()), "[Characters]\nsandbag\nkfm, , order=3\n[Options]\n");
     EXPECT_EQ(merged.linesKept, 1u);
     EXPECT_EQ(merged.backupPath, target() + ".bak");
@@ -171,7 +171,7 @@ TEST_F(RosterExport, AShiftJisFileGetsShiftJisLinesAndNamesWithoutAFormAreReport
     const std::string comment = "; \x83\x4C\x83\x83\x83\x89\r\n";
     temp.write("mugen/data/select.def", comment + "[Characters]\r\n[ExtraStages]\r\n");
     const RosterReport report = exportTo(target());
-    ASSERT_TRUE(report.succeeded()) << report.errorText;
+    ASSERT_TRUE(report.succeeded()) << japaneseText(report.errorText);
     EXPECT_EQ(test::readFile(target()),
               comment + "[Characters]\r\n\x83\x8A\x83\x85\x83\x45\r\nkfm\r\n[ExtraStages]\r\n");
     EXPECT_EQ(fileNames(report.notNameable), (std::vector<std::string>{"한국", "a,b"}));
@@ -195,7 +195,7 @@ TEST_F(RosterExport, AFailedBackupLeavesTheOldFileWhole) {
     temp.write("mugen/data/select.def.bak/keep", "a folder stands where the backup would go");
     const RosterReport report = exportTo(target());
     EXPECT_EQ(report.error, RosterError::BackupWrite);
-    EXPECT_NE(report.errorText.find("select.def.bak"), std::string::npos);
+    EXPECT_NE(japaneseText(report.errorText).find("select.def.bak"), std::string::npos);
     EXPECT_EQ(test::readFile(target()), "[Characters]\nold\n");
 }
 
@@ -221,7 +221,7 @@ TEST_F(RosterExport, AReadOnlyTargetOrFolderIsReportedWithNothingLost) {
     chmod(target().c_str(), 0444);
     const RosterReport file = exportTo(target());
     EXPECT_EQ(file.error, RosterError::TargetReadOnly);
-    EXPECT_NE(file.errorText.find("読み取り専用"), std::string::npos);
+    EXPECT_NE(japaneseText(file.errorText).find("読み取り専用"), std::string::npos);
     chmod(target().c_str(), 0644);
     chmod(dataFolder.c_str(), 0555);
     EXPECT_EQ(exportTo(target()).error, RosterError::TargetReadOnly);
@@ -252,13 +252,13 @@ TEST_F(RosterExport, AFileOrFolderMadeReadOnlyIsRefusedWhoeverRunsTheExport) {
     chmod(target().c_str(), 0444);
     const RosterReport file = exportTo(target());
     EXPECT_EQ(file.error, RosterError::TargetReadOnly);
-    EXPECT_NE(file.errorText.find("読み取り専用"), std::string::npos);
+    EXPECT_NE(japaneseText(file.errorText).find("読み取り専用"), std::string::npos);
     chmod(target().c_str(), 0644);
     chmod(dataFolder.c_str(), 0555);
     const RosterReport folder = exportTo(target());
     chmod(dataFolder.c_str(), 0755);
     EXPECT_EQ(folder.error, RosterError::TargetReadOnly);
-    EXPECT_NE(folder.errorText.find(dataFolder), std::string::npos);
+    EXPECT_NE(japaneseText(folder.errorText).find(dataFolder), std::string::npos);
     EXPECT_EQ(test::readFile(target()), "[Characters]\nold\n");
     EXPECT_FALSE(fs::exists(target() + ".bak"));
 }
@@ -268,13 +268,13 @@ TEST_F(RosterExport, TheNewFileAndItsBackupsKeepTheOldFilesMode) {
     temp.write("mugen/data/select.def", "[Characters]\nold\n");
     chmod(target().c_str(), 0600);
     const RosterReport first = exportTo(target());
-    ASSERT_TRUE(first.succeeded()) << first.errorText;
+    ASSERT_TRUE(first.succeeded()) << japaneseText(first.errorText);
     EXPECT_EQ(modeOf(target()), 0600u);
     EXPECT_EQ(modeOf(first.backupPath), 0600u);
     chmod(target().c_str(), 0640);
     options.order = 1;
     const RosterReport second = exportTo(target());
-    ASSERT_TRUE(second.succeeded()) << second.errorText;
+    ASSERT_TRUE(second.succeeded()) << japaneseText(second.errorText);
     EXPECT_EQ(modeOf(target()), 0640u);
     EXPECT_EQ(modeOf(second.backupPath), 0640u);
 }
@@ -284,7 +284,7 @@ TEST_F(RosterExport, LoneCrLinesAreReadAsLinesAndWrittenWithCr) {
     temp.write("mugen/data/select.def", "; Mac\r[Characters]\rsandbag\rkfm\r[Options]\rx = 1\r");
     options.merge = true;
     const RosterReport report = exportTo(target());
-    ASSERT_TRUE(report.succeeded()) << report.errorText;
+    ASSERT_TRUE(report.succeeded()) << japaneseText(report.errorText);
     EXPECT_EQ(test::readFile(target()), "; Mac\r[Characters]\rsandbag\rkfm\r[Options]\rx = 1\r");
     EXPECT_EQ(report.linesKept, 1u);
 }
@@ -294,7 +294,7 @@ TEST_F(RosterExport, ALinkIsReportedWithItsFileAndALinkLeadingNowhereIsRefused) 
     const std::string real = temp.write("elsewhere/real.def", "[Characters]\nold\n");
     fs::create_symlink(real, target());
     const RosterReport linked = exportTo(target());
-    ASSERT_TRUE(linked.succeeded()) << linked.errorText;
+    ASSERT_TRUE(linked.succeeded()) << japaneseText(linked.errorText);
     EXPECT_EQ(linked.linkPath, target());
     EXPECT_EQ(linked.target, fs::canonical(real).string());
     EXPECT_EQ(linked.backupPath, fs::canonical(real).string() + ".bak");
@@ -304,14 +304,15 @@ TEST_F(RosterExport, ALinkIsReportedWithItsFileAndALinkLeadingNowhereIsRefused) 
     fs::create_symlink(temp.file("elsewhere/gone.def"), dangling);
     const RosterReport nowhere = exportTo(dangling);
     EXPECT_EQ(nowhere.error, RosterError::TargetRead);
-    EXPECT_NE(nowhere.errorText.find("リンク先のファイルがありません"), std::string::npos);
+    EXPECT_NE(japaneseText(nowhere.errorText).find("リンク先のファイルがありません"),
+              std::string::npos);
     EXPECT_TRUE(fs::is_symlink(dangling));
     EXPECT_FALSE(fs::exists(temp.file("elsewhere/gone.def")));
     fs::create_symlink(dataFolder + "/loop-b", dataFolder + "/loop-a");
     fs::create_symlink(dataFolder + "/loop-a", dataFolder + "/loop-b");
     const RosterReport looping = exportTo(dataFolder + "/loop-a");
     EXPECT_EQ(looping.error, RosterError::TargetRead);
-    EXPECT_NE(looping.errorText.find("循環"), std::string::npos);
+    EXPECT_NE(japaneseText(looping.errorText).find("循環"), std::string::npos);
 }
 
 TEST_F(RosterExport, DevicesAndUtf16FilesAreRefusedWithTheirReason) {
@@ -319,14 +320,15 @@ TEST_F(RosterExport, DevicesAndUtf16FilesAreRefusedWithTheirReason) {
     fs::create_symlink("/dev/zero", target());
     const RosterReport device = exportTo(target());
     EXPECT_EQ(device.error, RosterError::TargetRead);
-    EXPECT_NE(device.errorText.find("ファイルではありません"), std::string::npos);
+    EXPECT_NE(japaneseText(device.errorText).find("ファイルではありません"), std::string::npos);
     fs::remove(target());
     const std::string utf16("\xFF\xFE[\0C\0]\0\r\0\n\0", 12);
     temp.write("mugen/data/select.def", utf16);
     const RosterReport wide = exportTo(target());
     EXPECT_EQ(wide.error, RosterError::TargetRead);
     for (const char* named : {"UTF-16", "UTF-8", "Shift-JIS"}) {
-        EXPECT_NE(wide.errorText.find(named), std::string::npos) << wide.errorText;
+        EXPECT_NE(japaneseText(wide.errorText).find(named), std::string::npos)
+            << japaneseText(wide.errorText);
     }
     EXPECT_EQ(test::readFile(target()), utf16);
 }
@@ -355,7 +357,7 @@ TEST_F(RosterExport, ASecondExportWaitsForTheFirstAndGivesUpAfterFiveSeconds) {
     options.merge = true;
     const RosterReport waited = exportTo(target());
     finisher.join();
-    ASSERT_TRUE(waited.succeeded()) << waited.errorText;
+    ASSERT_TRUE(waited.succeeded()) << japaneseText(waited.errorText);
     EXPECT_EQ(test::readFile(target()), "[Characters]\nsandbag\nkfm\n");
 
     platform::ReplacementLock holder;
@@ -366,7 +368,7 @@ TEST_F(RosterExport, ASecondExportWaitsForTheFirstAndGivesUpAfterFiveSeconds) {
     const RosterReport busy = exportTo(target());
     EXPECT_GE(std::chrono::steady_clock::now() - start, RosterTarget::kLockPatience);
     EXPECT_EQ(busy.error, RosterError::TargetBusy);
-    EXPECT_NE(busy.errorText.find("別の書き出し"), std::string::npos);
+    EXPECT_NE(japaneseText(busy.errorText).find("別の書き出し"), std::string::npos);
     EXPECT_EQ(test::readFile(target()), "[Characters]\nsandbag\nkfm\n");
 }
 
@@ -378,12 +380,12 @@ TEST_F(RosterExport, TheFirstBackupStaysAndOnlyTheTenNewestDatedOnesAreKept) {
     }
     temp.write("mugen/data/select.def.notes.bak", "the user's");
     const RosterReport first = exportTo(target());
-    ASSERT_TRUE(first.succeeded()) << first.errorText;
+    ASSERT_TRUE(first.succeeded()) << japaneseText(first.errorText);
     EXPECT_EQ(first.backupPath, target() + ".bak");
     for (int order = 0; order < 3; ++order) {
         options.order = order;
         const RosterReport later = exportTo(target());
-        ASSERT_TRUE(later.succeeded()) << later.errorText;
+        ASSERT_TRUE(later.succeeded()) << japaneseText(later.errorText);
         EXPECT_NE(later.backupPath, target() + ".bak");
     }
     EXPECT_EQ(test::readFile(target() + ".bak"), "[Characters]\nmine\n");

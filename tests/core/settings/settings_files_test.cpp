@@ -82,9 +82,9 @@ TEST_F(SettingsFilesTest, RelativeFoldersOfTheSettingsComeFromTheLayoutsPathFold
 
 TEST(ProgramSettingsFolders, ThisPortableBuildKeepsSettingsBesideTheProgramAndMakesNothing) {
     test::TempFolder temp;
-    std::string error;
+    Message error;
     const auto folders = programSettingsFolders(temp.file("not made"), error);
-    ASSERT_TRUE(folders) << error;
+    ASSERT_TRUE(folders) << japaneseText(error);
     EXPECT_EQ(folders->settings, platform::executableFolder());
     EXPECT_EQ(folders->paths, platform::executableFolder());
     EXPECT_EQ(folders->catalogue, temp.file("not made"));

@@ -16,6 +16,7 @@
 #include "gui/list/character_list_pane.h"
 #include "gui/list/search_bar.h"
 #include "gui/window/status_bar.h"
+#include "gui_support/english_screen.h"
 #include "gui_support/job_dialog.h"
 #include "gui_support/main_window_fixture.h"
 #include "support/catalogue_probe.h"
@@ -268,6 +269,80 @@ TEST_F(CheckWindow, DeletingTheMissingRowsAsksWithTheirNumberAndDeletesOnlyThem)
     form->collectionCheck().DeleteMissingClick();
     EXPECT_EQ(messages.shown().back(), "リスト更新で見つからないと記録されたキャラはありません。");
     EXPECT_EQ(messages.asked().size(), 3u);
+}
+
+// The same collection and check with the program in English.
+class CheckWindowInEnglish : public CheckWindow {
+protected:
+    const EnglishScreen english; // built before SetUp opens the window
+};
+
+TEST_F(CheckWindowInEnglish, TheReportItsListsAndTheRemovalSpeakEnglish) {
+    ASSERT_TRUE(english.installed());
+    gui::CheckReportWindow* window = runCheck();
+    ASSERT_NE(window, nullptr);
+    const QStringList japanese = japaneseCaptions(*window);
+    EXPECT_TRUE(japanese.isEmpty()) << japanese.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(form->collectionCheck().controller().dialog().windowTitle(),
+              QStringLiteral("Checking the Collection"));
+    EXPECT_EQ(tabCaptions(),
+              (Texts{"Missing: 2", "Broken: 1", "Same Name and Author: 1", "Same Portrait: 1"}));
+    EXPECT_EQ(rows(*reportList("MissingList")),
+              (Texts{"5|ghost|Marked by a list update",
+                     "6|gone|Not marked yet (the next list update marks it)"}));
+    EXPECT_EQ(rows(*reportList("BrokenList")),
+              (Texts{"2|broken|File not found|broken.def|cns|absent.cns"}));
+    EXPECT_EQ(rows(*reportList("SameNameList")),
+              (Texts{"Group 1 (2 characters)", "  3|ryu|Ryu|Capcom", "  4|ryu2|ryu | CAPCOM"}));
+    EXPECT_EQ(reportPart<QLabel>("SummaryLabel")->text(), QStringLiteral("The check is complete."));
+
+    messages.queueAnswer(true);
+    reportPart<QPushButton>("DeleteMissingButton")->click();
+    ASSERT_EQ(messages.asked().size(), 1u);
+    EXPECT_EQ(messages.asked()[0].text,
+              "Characters marked missing by a list update: 1. They will be deleted from the "
+              "catalogue.\nNo folder or file is touched. Continue?");
+    EXPECT_EQ(messages.asked()[0].caption, "Confirm");
+    EXPECT_EQ(form->statusBar1().panelText(),
+              QStringLiteral("Missing characters deleted from the catalogue: 1"));
+    form->collectionCheck().DeleteMissingClick();
+    EXPECT_EQ(messages.shown().back(), "No character is marked missing by a list update.");
+}
+
+// The first line of the report for a stopped check that met archives it
+// could not look into, in either language.
+class CheckSummaryLine : public ::testing::Test {
+protected:
+    static QString summaryOf(const CheckReport& report) {
+        gui::CheckReportWindow window(nullptr);
+        window.setReport(report);
+        return window.findChild<QLabel*>(QStringLiteral("SummaryLabel"))->text();
+    }
+    static CheckReport stoppedWithArchivesNotChecked() {
+        CheckReport report;
+        report.completed = false;
+        report.archivesNotChecked = 3;
+        return report;
+    }
+};
+
+TEST_F(CheckSummaryLine, InJapaneseItIsWordedAsBefore) {
+    EXPECT_EQ(summaryOf(stoppedWithArchivesNotChecked()),
+              QStringLiteral("検査は途中で止められました。それまでに見つかったものです。\n"
+                             "アーカイブ 3 件は、プラグインが中のファイルの一覧を出せないため、"
+                             "ファイルを確かめていません。"));
+}
+
+TEST_F(CheckSummaryLine, InEnglishItHasNoJapanese) {
+    const EnglishScreen english;
+    ASSERT_TRUE(english.installed());
+    EXPECT_EQ(summaryOf(stoppedWithArchivesNotChecked()),
+              QStringLiteral("The check was stopped before its end. This is what it had found by "
+                             "then.\nArchives whose files were not checked, as the plug-in cannot "
+                             "list what they hold: 3."));
+    CheckReport clean;
+    clean.completed = true;
+    EXPECT_EQ(summaryOf(clean), QStringLiteral("No problems were found."));
 }
 
 } // namespace

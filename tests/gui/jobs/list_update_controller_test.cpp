@@ -250,8 +250,9 @@ TEST_F(ListUpdateWindow, WorkerMessagesReachTheUserAndTheDialogCloses) {
 // (the window's own messages never wait).
 class GateMessages : public RecordingMessages {
 public:
-    void show(const std::string& text) override {
-        RecordingMessages::show(text);
+    using RecordingMessages::show;
+    void show(const Message& message) override {
+        RecordingMessages::show(message);
         if (QThread::currentThread() != QCoreApplication::instance()->thread()) {
             opened_.wait();
         }

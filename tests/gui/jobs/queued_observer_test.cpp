@@ -47,12 +47,12 @@ protected:
 
 TEST_F(QueuedObserverTest, CallsFromTheWorkerTakeEffectOnTheUiThreadInTheirOrder) {
     std::thread worker([this] {
-        observer.setStatusText("更新処理中...");
+        observer.setStatusText(Message::of(MessageKind::UpdateRunning));
         observer.setProgressMaximum(4);
-        observer.setLabel("確認中：kfm");
+        observer.setLabel(Message::of(MessageKind::CheckingCharacter, "kfm"));
         observer.setProgressPosition(3);
         observer.reloadList();
-        observer.setStatusText("done");
+        observer.setStatusText(Message::verbatim("done"));
         observer.startBlink();
     });
     worker.join();
@@ -70,7 +70,7 @@ TEST_F(QueuedObserverTest, CallsFromTheWorkerTakeEffectOnTheUiThreadInTheirOrder
 TEST_F(QueuedObserverTest, DoneClosesTheDialogAfterWhatCameBefore) {
     dialog.prepareForUpdate();
     std::thread worker([this] {
-        observer.setLabel("last step");
+        observer.setLabel(Message::verbatim("last step"));
         observer.done();
     });
     worker.join();

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "gui_support/english_screen.h"
 #include "gui_support/modal.h"
 
 namespace zorvik::test {
@@ -32,6 +33,27 @@ TEST(MessageBoxes, AskOnTheUiThreadReturnsTheUsersAnswer) {
     EXPECT_FALSE(messages.askYesNo("真ですか！", ""));
 }
 
+TEST(MessageBoxes, InEnglishAQuestionHasItsCaptionAndEnglishButtons) {
+    const EnglishScreen english;
+    ASSERT_TRUE(english.installed());
+    gui::MessageBoxes messages;
+    QString caption;
+    QStringList buttons;
+    whenModalShows([&](QWidget* box) {
+        caption = box->windowTitle();
+        for (const QAbstractButton* button : qobject_cast<QMessageBox*>(box)->buttons()) {
+            buttons << button->text();
+        }
+        clickButton(box, QMessageBox::No);
+    });
+    EXPECT_FALSE(messages.askYesNo("Recapture the portraits?", "Confirm"));
+    EXPECT_EQ(caption, QStringLiteral("Confirm"));
+    ASSERT_EQ(buttons.size(), 2);
+    for (const QString& text : buttons) {
+        EXPECT_FALSE(hasJapanese(text)) << text.toStdString();
+    }
+}
+
 TEST(MessageBoxes, ACallFromAnotherThreadWaitsForTheAnswerGivenOnTheUiThread) {
     gui::MessageBoxes messages;
     std::atomic<bool> shown{false};
@@ -54,6 +76,25 @@ TEST(MessageBoxes, ACallFromAnotherThreadWaitsForTheAnswerGivenOnTheUiThread) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return done.load(); }, 5000));
     worker.join();
     EXPECT_TRUE(answer.load());
+}
+
+// The core's messages reach the box as values and are worded there, in
+// the language the program shows.
+TEST(MessageBoxes, ACoreMessageIsWordedInTheLanguageShown) {
+    gui::MessageBoxes messages;
+    QString text;
+    const auto readAndClose = [&](QWidget* box) {
+        text = qobject_cast<QMessageBox*>(box)->text();
+        clickButton(box, QMessageBox::Ok);
+    };
+    whenModalShows(readAndClose);
+    messages.show(Message::of(MessageKind::UpdateCounts, 3, 0));
+    EXPECT_EQ(text, QStringLiteral("更新処理終了 : 新規追加データ 3件、 更新データ 0件でした。"));
+    const EnglishScreen english;
+    ASSERT_TRUE(english.installed());
+    whenModalShows(readAndClose);
+    messages.show(Message::of(MessageKind::UpdateCounts, 3, 0));
+    EXPECT_EQ(text, QStringLiteral("Update finished: 3 added, 0 updated."));
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "gui/portrait/portrait_pane.h"
 #include "gui/window/right_pane.h"
 #include "gui/window/status_bar.h"
+#include "gui_support/english_screen.h"
 #include "gui_support/main_window_fixture.h"
 #include "support/character_fixture.h"
 
@@ -64,6 +65,27 @@ TEST_F(RecaptureWindow, AsksFirstAndDoesNothingWhenTheUserDeclines) {
               "ファイルから差し替えたポートレート 1 件はそのまま残します。\n"
               "画像を取り込めないキャラクターは今のポートレートのままです。\nよろしいですか？");
     EXPECT_EQ(imageOf(2), "");
+}
+
+TEST_F(RecaptureWindow, InEnglishTheQuestionCountsInEnglishUnderAnEnglishCaption) {
+    const EnglishScreen english;
+    ASSERT_TRUE(english.installed());
+    trigger();
+    form->listPane().applySearch({kNameColumn, MatchMode::Contains, "Ken"});
+    trigger();
+    ASSERT_EQ(messages.asked().size(), 2u);
+    EXPECT_EQ(messages.asked()[0].caption, "Confirm");
+    EXPECT_EQ(messages.asked()[0].text,
+              "The portraits of the 3 characters shown will be recaptured with the current "
+              "settings (Group 9000, Image 0).\n"
+              "1 portrait replaced from a file stays as it is.\n"
+              "Characters whose image cannot be captured keep their current portrait.\n"
+              "Do you want to continue?");
+    EXPECT_EQ(messages.asked()[1].text,
+              "The portrait of the 1 character shown will be recaptured with the current "
+              "settings (Group 9000, Image 0).\n"
+              "Characters whose image cannot be captured keep their current portrait.\n"
+              "Do you want to continue?");
 }
 
 TEST_F(RecaptureWindow, RunsThroughTheProgressDialogKeepsHandSetOnesAndReloads) {

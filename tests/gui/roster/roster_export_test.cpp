@@ -15,6 +15,9 @@
 #include "core/roster/roster_backups.h"
 #include "gui/list/character_list_pane.h"
 #include "gui/list/search_bar.h"
+#include "gui/roster/roster_report_dialog.h"
+#include "gui_support/access_keys.h"
+#include "gui_support/english_screen.h"
 #include "gui_support/main_window_fixture.h"
 #include "gui_support/modal.h"
 #include "support/character_fixture.h"
@@ -263,6 +266,106 @@ TEST_F(RosterExportWindow, WritingNeedsRowsATargetAndAStagePath) {
     });
     EXPECT_EQ(enabled, (std::vector<bool>{true, false, true, false, false}));
     EXPECT_FALSE(std::filesystem::exists(selectDef()));
+}
+
+// The dialog and its report with the program in English.
+class RosterExportInEnglish : public RosterExportWindow {
+protected:
+    const EnglishScreen english; // built before the window and its dialogs
+};
+
+TEST_F(RosterExportInEnglish, TheDialogAndTheReportAreInEnglishWithDistinctAccessKeys) {
+    ASSERT_TRUE(english.installed());
+    addFolder("kfm", "kfm.def", "Kung Fu Man");
+    addStoredCharacter("Kung Fu Zip", "kfz.zip", kZipCharacter);
+    openWindow();
+    choosers.cancelNext();
+    QStringList dialogJapanese;
+    QStringList dialogClashes;
+    QString rowsLine;
+    QStringList reportJapanese;
+    QStringList reportClashes;
+    QString summary;
+    exportWith(
+        [&](gui::RosterExportDialog& dialog) {
+            dialogJapanese = japaneseCaptions(dialog);
+            dialogClashes = clashingAccessKeys(dialog);
+            rowsLine = part<QLabel>(dialog, "RowCountLabel")->text();
+            button(dialog, "TargetButton")->click();
+        },
+        [&](QWidget* report) {
+            reportJapanese = japaneseCaptions(*report);
+            reportClashes = clashingAccessKeys(*report);
+            summary = part<QLabel>(*report, "SummaryLabel")->text();
+            report->close();
+        });
+    EXPECT_TRUE(dialogJapanese.isEmpty()) << dialogJapanese.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(dialogClashes.isEmpty()) << dialogClashes.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(rowsLine.startsWith(QStringLiteral("Characters shown in the list: 2.")))
+        << rowsLine.toStdString();
+    ASSERT_EQ(choosers.calls().size(), 1u);
+    EXPECT_EQ(choosers.calls()[0].filter,
+              QStringLiteral("select.def|select.def;*.def|All Files (*.*)|*.*"));
+    EXPECT_TRUE(reportJapanese.isEmpty()) << reportJapanese.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(reportClashes.isEmpty()) << reportClashes.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(summary.toStdString(), "Lines written to " + selectDef() + ": 1.");
+}
+
+TEST_F(RosterExportInEnglish, AFailureIsToldInEnglishWithTheReasonAsItCame) {
+    ASSERT_TRUE(english.installed());
+    addFolder("kfm", "kfm.def", "Kung Fu Man");
+    const std::string blocker = temp.write("blocker", "not a folder");
+    openWindow();
+    runDialog([&](gui::RosterExportDialog& dialog) {
+        targetEdit(dialog)->setText(QString::fromStdString(blocker + "/select.def"));
+        button(dialog, "ExportButton")->click();
+        dialog.reject();
+    });
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].rfind("Could not write select.def.\n", 0), 0u)
+        << messages.shown()[0];
+}
+
+// Every line the summary can have: a merge through a link that left a
+// dated backup beside the first one.
+RosterReport everySummaryLine(const std::string& target) {
+    RosterReport report;
+    report.target = target;
+    report.linkPath = "/roster/link.def";
+    report.linesWritten = 12;
+    report.linesKept = 3;
+    report.backupPath = target + ".20260102-030405.bak";
+    return report;
+}
+
+TEST(RosterSummary, InJapaneseEveryLineIsWordedAsBefore) {
+    const RosterReport report = everySummaryLine("/mugen/data/select.def");
+    EXPECT_EQ(gui::rosterSummary(report),
+              "/mugen/data/select.def に 12 行を書き出しました。\n"
+              "/roster/link.def はリンクなので、リンク先のファイルを書き換えました。\n"
+              "以前の行を 3 行残しました。\n"
+              "元のファイルは /mugen/data/select.def.20260102-030405.bak に残してあります。\n"
+              "最初のバックアップ /mugen/data/select.def.bak はそのまま残してあります "
+              "(日時付きのバックアップは新しい 10 個まで)。");
+    RosterReport unchanged;
+    unchanged.target = "/mugen/data/select.def";
+    unchanged.unchanged = true;
+    EXPECT_EQ(gui::rosterSummary(unchanged),
+              "/mugen/data/select.def はすでにこの内容です。何も書き換えていません。");
+}
+
+TEST(RosterSummary, InEnglishEveryLineIsEnglishAndAPercentInAPathStaysAsItIs) {
+    const EnglishScreen english;
+    ASSERT_TRUE(english.installed());
+    // "%2" in the file's name: a second pass would put the line count there.
+    const RosterReport report = everySummaryLine("/mugen/100%2/select.def");
+    EXPECT_EQ(gui::rosterSummary(report),
+              "Lines written to /mugen/100%2/select.def: 12.\n"
+              "/roster/link.def is a link, so the file it points to was written.\n"
+              "Earlier lines kept: 3.\n"
+              "The old file is kept as /mugen/100%2/select.def.20260102-030405.bak.\n"
+              "The first backup, /mugen/100%2/select.def.bak, is kept as it was (of the dated "
+              "backups, the newest 10 are kept).");
 }
 
 } // namespace

@@ -51,5 +51,20 @@ TEST(StatusBar, ANewMessageStartsTheBlinkAgainButStartBlinkKeepsThePhase) {
     EXPECT_TRUE(bar.blinkTimer()->isActive());
 }
 
+// The panel keeps its designed width; what does not fit is in its tip.
+TEST(StatusBar, ATextTooLongForThePanelIsShownWholeInItsTip) {
+    StatusBar bar(nullptr);
+    StatusPanel* panel = bar.panel0();
+    bar.setPanelText(QStringLiteral("Results: 3"));
+    EXPECT_TRUE(panel->toolTip().isEmpty());
+    const QString longText =
+        QStringLiteral("Update finished: 1500 new characters, 0 updated, 0 unchanged, 0 failed");
+    bar.ShowStatusMessage(longText);
+    EXPECT_EQ(panel->toolTip(), longText);
+    EXPECT_EQ(panel->width(), 320);
+    bar.setPanelText(QStringLiteral("Changes saved."));
+    EXPECT_TRUE(panel->toolTip().isEmpty());
+}
+
 } // namespace
 } // namespace zorvik::gui
