@@ -6,6 +6,8 @@
 #include <memory>
 #include <tuple>
 
+#include "core/text/encoding.h"
+
 namespace zorvik::cli {
 
 namespace {
@@ -31,24 +33,6 @@ struct Element {
         return it == attributes.end() ? std::string() : it->second;
     }
 };
-
-void appendUtf8(std::string& out, std::uint32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
 
 // The character a numeric reference (the part between "&#" and ";") names.
 std::optional<std::uint32_t> characterReference(std::string_view digits) {
@@ -76,7 +60,7 @@ void addChild(Element& parent, std::unique_ptr<Element> child) {
     const auto code =
         child->name == "byte" ? characterReference(child->attribute("value")) : std::nullopt;
     if (code) {
-        appendUtf8(parent.text, *code);
+        text::appendUtf8(parent.text, *code);
     } else {
         parent.children.push_back(std::move(child));
     }
@@ -164,7 +148,7 @@ bool XmlReader::unescape(std::string_view raw, std::string& out) {
         if (known != named.end()) {
             out += known->second;
         } else if (code) {
-            appendUtf8(out, *code);
+            text::appendUtf8(out, *code);
         } else {
             return fail("bad entity &" + std::string(raw.substr(i + 1, 10)));
         }

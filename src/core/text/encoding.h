@@ -12,6 +12,9 @@ namespace zorvik::text {
 // True when every byte sequence of the text is well-formed UTF-8.
 bool isValidUtf8(std::string_view bytes);
 
+// Appends the UTF-8 bytes of one code point.
+void appendUtf8(std::string& out, char32_t code);
+
 // UTF-8 to UTF-16; ill-formed sequences become U+FFFD.
 std::u16string utf8ToUtf16(std::string_view utf8);
 

@@ -9,6 +9,7 @@
 #include <QTabWidget>
 
 #include "gui/settings/settings_controls.h"
+#include "gui_support/access_keys.h"
 #include "gui_support/english_screen.h"
 #include "gui_support/settings_dialog_fixture.h"
 
@@ -16,19 +17,6 @@ namespace zorvik::test {
 namespace {
 
 using gui::settings_controls::withoutAccessKey;
-
-// The access key of a caption ("&File" gives F), none when it has none.
-QChar accessKey(const QString& caption) {
-    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] == u'&') {
-            if (caption[i + 1] != u'&') {
-                return caption[i + 1].toUpper();
-            }
-            ++i;
-        }
-    }
-    return {};
-}
 
 // The caption of a control that can carry an access key; empty for others.
 QString captionOf(const QWidget& w) {

@@ -1,24 +1,12 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "gui_support/access_keys.h"
 #include "gui_support/english_screen.h"
 #include "gui_support/main_window_fixture.h"
 
 namespace zorvik::test {
 namespace {
-
-// The access key of a caption ("&File" gives F), none when it has none.
-QChar accessKey(const QString& caption) {
-    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] == u'&') {
-            if (caption[i + 1] != u'&') {
-                return caption[i + 1].toUpper();
-            }
-            ++i;
-        }
-    }
-    return {};
-}
 
 class MainMenuLanguage : public MainWindowFixture {
 protected:
