@@ -165,8 +165,8 @@ RecaptureChoice ChooseRecaptureRows(Kel_CharacterDb& catalogue, const ListSearch
     const ListCriteria criteria{{kFileNameColumn}, search, {}};
     const auto rows = catalogue.SelectCharacterList(criteria);
     if (!rows) {
-        choice.status =
-            CatalogueStatus::failure(CatalogueStatus::Stage::Prepare, catalogue.text(), "SELECT");
+        // SQLite's own text: the catalogue's status line is worded for its debug menu.
+        choice.status = catalogue.failure(CatalogueStatus::Stage::Prepare, "SELECT");
         return choice;
     }
     for (std::size_t row = 0; row < rows->rowCount(); ++row) {
