@@ -7,14 +7,11 @@ ZORVIK_PACKAGES=(
     cmake g++ make pkg-config
     libsqlite3-dev sqlite3 libpng-dev zlib1g-dev libarchive-dev libarchive-tools
     qt6-base-dev qt6-image-formats-plugins fonts-ipafont-gothic
-<<<<<<< HEAD
     qt6-l10n-tools qt6-tools-dev
-=======
 )
 
 # The tests and benchmarks besides (scripts/test).
 ZORVIK_TEST_PACKAGES=(
->>>>>>> main
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
 )
