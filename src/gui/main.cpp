@@ -10,6 +10,7 @@
 
 #include "gui/app/program_icon.h"
 #include "gui/app/program_translation.h"
+#include "gui/app/shown_language.h"
 #include "gui/platform/desktop_shell.h"
 #include "gui/platform/file_dialogs.h"
 #include "gui/platform/message_boxes.h"
@@ -62,7 +63,11 @@ int main(int argc, char* argv[]) {
     zorvik::Message error;
     const auto folders = zorvik::programSettingsFolders(zorvik::platform::currentFolder(), error);
     if (!folders) {
-        std::fprintf(stderr, "zorvik: %s\n", zorvik::japaneseText(error).c_str());
+        // No settings to read: the locale chooses the language of the refusal.
+        const zorvik::gui::ProgramTranslation translation(
+            zorvik::resolvedLanguage(zorvik::Language::Automatic, zorvik::processEnvironment()));
+        const QByteArray said = zorvik::gui::shownText(error).toLocal8Bit();
+        std::fprintf(stderr, "zorvik: %s\n", said.constData());
         messages.show(error);
         return 1;
     }
