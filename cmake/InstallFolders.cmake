@@ -1,6 +1,6 @@
 # Where an installed Zorvik lives. Included before the sources, since the
 # platform room compiles the plug-ins' place relative to the executable
-# into the package's build (ZORVIK_INSTALLED_LAYOUT).
+# into the package's programs (zorvik_installed_layout).
 include(GNUInstallDirs)
 
 set(ZORVIK_APP_ID org.zorvik.Zorvik)

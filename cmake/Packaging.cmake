@@ -3,9 +3,10 @@
 set(ZORVIK_SHARE ${PROJECT_SOURCE_DIR}/share/linux)
 set(ZORVIK_GENERATED ${PROJECT_BINARY_DIR}/share)
 
-install(TARGETS zorvik-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The programs linked for the installed layout (ZORVIK_PACKAGED_PROGRAM_DIR).
+install(TARGETS zorvik-cli_packaged RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(ZORVIK_BUILD_GUI)
-    install(TARGETS zorvik RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(TARGETS zorvik_packaged RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 install(TARGETS zorvik_archiver LIBRARY DESTINATION ${ZORVIK_INSTALL_PLUGIN_DIR})
 install(FILES ${PROJECT_SOURCE_DIR}/src/plugins/archiver/DLLinfo.ini

@@ -5,15 +5,7 @@
 #include <system_error>
 
 #include "core/platform/folders.h"
-
-// Set by the package's build (see cmake/Packaging.cmake): an installed
-// program keeps its files in the user's folders, whoever starts it.
-#ifndef ZORVIK_INSTALLED_LAYOUT
-#define ZORVIK_INSTALLED_LAYOUT 0
-#endif
-#ifndef ZORVIK_PLUGINS_FROM_EXECUTABLE
-#define ZORVIK_PLUGINS_FROM_EXECUTABLE "ArchiverDLLs"
-#endif
+#include "core/platform/program_layout.h"
 
 namespace zorvik::platform {
 
@@ -78,7 +70,7 @@ std::optional<ProgramFolders> installedFolders(const EnvironmentLookup& environm
 }
 
 std::optional<ProgramFolders> programFolders(const std::string& startFolder) {
-    if (!ZORVIK_INSTALLED_LAYOUT) {
+    if (!programLayout().installed) {
         return portableFolders(executableFolder(), startFolder);
     }
     return installedFolders(processEnvironment);
@@ -90,7 +82,7 @@ std::string pluginFolderOf(const std::string& executableFolder,
 }
 
 std::string pluginFolder() {
-    return pluginFolderOf(executableFolder(), ZORVIK_PLUGINS_FROM_EXECUTABLE);
+    return pluginFolderOf(executableFolder(), programLayout().pluginsFromExecutable);
 }
 
 bool createProgramFolders(const ProgramFolders& folders) {
