@@ -8,7 +8,8 @@ namespace zorvik::test {
 namespace fs = std::filesystem;
 
 void PluginTest::SetUp() {
-    ASSERT_TRUE(plugin.Load(std::string(ZORVIK_PLUGIN_DIR) + "/ZorvikArc.so", "ZorvikArc"));
+    const std::string library = (fs::path(ZORVIK_PLUGIN_DIR) / "ZorvikArc.so").string();
+    ASSERT_TRUE(plugin.Load(library, "ZorvikArc"));
 }
 
 int PluginTest::run(const std::string& commandLine) {
