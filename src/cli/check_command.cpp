@@ -31,14 +31,10 @@ constexpr const char* kCheckResultHelp =
     "Exits with 0 when nothing was found, 3 when problems were found, 1 when\n"
     "the check failed or was stopped, 2 on bad usage.\n";
 
-std::string checkHelp() {
-    return std::string(kCheckAbout) + kJobOptionsHelp + kCheckResultHelp;
-}
-
 } // namespace
 
 int runCheck(const std::vector<std::string>& words) {
-    const CommandHelp command{"check", checkHelp()};
+    const CommandHelp command = jobCommand("check", kCheckAbout, kCheckResultHelp);
     CliArguments arguments;
     AppSettings settings;
     if (const auto ended = startJob(command, words, {}, {"--json"}, arguments, settings)) {

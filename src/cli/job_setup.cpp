@@ -4,6 +4,10 @@
 
 namespace zorvik::cli {
 
+CommandHelp jobCommand(const char* name, const std::string& about, const char* results) {
+    return {name, about + kJobOptionsHelp + results};
+}
+
 std::optional<int> startJob(const CommandHelp& command, const std::vector<std::string>& words,
                             const std::set<std::string>& ownValueOptions,
                             const std::set<std::string>& ownFlags, CliArguments& arguments,

@@ -29,6 +29,10 @@ inline constexpr const char* kJobOptionsHelp =
     "  --trace                 show the archiver plug-ins' trace on standard error\n"
     "  --help                  this text\n";
 
+// A job's command: its help is what it does and its own options (about),
+// the job options, then what it prints and its exit codes (results).
+CommandHelp jobCommand(const char* name, const std::string& about, const char* results);
+
 // The start a job's command shares: its words read with the job options
 // and its own, --help answered, no positional word, and the program's
 // settings with the options over them. Returns the exit code when the

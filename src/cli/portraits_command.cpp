@@ -37,10 +37,10 @@ constexpr const char* kPortraitsResultHelp =
     "taken (no such sprite), and characters not found in the character folder.\n"
     "Exits with 0 when it completed, 1 when it failed, 2 on bad usage.\n";
 
-std::string portraitsHelp() {
+std::string portraitsAbout() {
     const std::string menuItem =
         cliText(ZORVIK_TEXT("zorvik::cli", "ツール → ポートレートを取り込み直す"));
-    return withArguments(kPortraitsAbout, {menuItem}) + kJobOptionsHelp + kPortraitsResultHelp;
+    return withArguments(kPortraitsAbout, {menuItem});
 }
 
 // The search of the rows to take again; false with an error when the
@@ -67,7 +67,8 @@ bool readChoice(const CliArguments& arguments, ListSearch& search, std::string& 
 } // namespace
 
 int runPortraits(const std::vector<std::string>& words) {
-    const CommandHelp command{"portraits", portraitsHelp()};
+    const CommandHelp command =
+        jobCommand("portraits", portraitsAbout(), kPortraitsResultHelp);
     CliArguments arguments;
     AppSettings settings;
     if (const auto ended = startJob(command, words, {"--search", "--column", "--mode"}, {"--all"},

@@ -31,14 +31,10 @@ constexpr const char* kUpdateResultHelp =
     "nothing is marked, and a third line says so.\n"
     "Exits with 0 when the update completed, 1 when it failed, 2 on bad usage.\n";
 
-std::string updateHelp() {
-    return std::string(kUpdateAbout) + kJobOptionsHelp + kUpdateResultHelp;
-}
-
 } // namespace
 
 int runUpdate(const std::vector<std::string>& words) {
-    const CommandHelp command{"update", updateHelp()};
+    const CommandHelp command = jobCommand("update", kUpdateAbout, kUpdateResultHelp);
     CliArguments arguments;
     AppSettings settings;
     if (const auto ended =
