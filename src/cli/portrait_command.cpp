@@ -1,5 +1,3 @@
-#include <cstdio>
-
 #include "cli/catalogue_row.h"
 #include "cli/cli_arguments.h"
 #include "cli/command_setup.h"
