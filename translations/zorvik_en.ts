@@ -355,6 +355,10 @@ SQL : %2</translation>
         <source>ツール → ポートレートを取り込み直す</source>
         <translation>Tools → Recapture Portraits</translation>
     </message>
+    <message>
+        <source>カタログ %1 がありません</source>
+        <translation>the catalogue %1 does not exist</translation>
+    </message>
 </context>
 <context>
     <name>zorvik::gui::AnimationLoader</name>

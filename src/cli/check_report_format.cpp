@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <set>
 
-#include "cli/line_field.h"
+#include "cli/data_output.h"
 #include "core/check/check_report.h"
 #include "core/text/encoding.h"
 
@@ -23,7 +23,7 @@ const char* problemName(BrokenKind kind) {
     return "missingFile";
 }
 
-std::string brokenDetail(const BrokenCharacter& entry) {
+std::string brokenDetail(const BrokenCharacter& entry, const DataOutput& out) {
     switch (entry.kind) {
     case BrokenKind::NoDefFile:
         return "no .def file with a Name";
@@ -32,17 +32,18 @@ std::string brokenDetail(const BrokenCharacter& entry) {
     case BrokenKind::MissingFile:
         break;
     }
-    return lineField(entry.defFile) + "\t" + lineField(entry.key) + " = " +
-           lineField(entry.value) + "\tnot found";
+    return out.field(entry.defFile) + "\t" + out.field(entry.key) + " = " +
+           out.field(entry.value) + "\tnot found";
 }
 
-std::string groupsText(const char* title, const std::vector<DuplicateGroup>& groups) {
+std::string groupsText(const char* title, const std::vector<DuplicateGroup>& groups,
+                       const DataOutput& out) {
     std::string text = std::string(title) + ", groups: " + std::to_string(groups.size()) + "\n";
     for (std::size_t i = 0; i < groups.size(); ++i) {
         text += "  group " + std::to_string(i + 1) + "\n";
         for (const DuplicateMember& member : groups[i].members) {
-            text += "    " + std::to_string(member.id) + "\t" + lineField(member.fileName) + "\t" +
-                    lineField(member.name) + "\t" + lineField(member.author) + "\n";
+            text += "    " + std::to_string(member.id) + "\t" + out.field(member.fileName) +
+                    "\t" + out.field(member.name) + "\t" + out.field(member.author) + "\n";
         }
     }
     return text;
@@ -103,20 +104,20 @@ std::size_t brokenCharacterCount(const std::vector<BrokenCharacter>& broken) {
 
 } // namespace
 
-std::string checkReportText(const CheckReport& report) {
+std::string checkReportText(const CheckReport& report, const DataOutput& out) {
     std::string text = "gone from the character folder: " + std::to_string(report.missing.size()) + "\n";
     for (const MissingCharacter& entry : report.missing) {
-        text += "  " + std::to_string(entry.id) + "\t" + lineField(entry.fileName) +
+        text += "  " + std::to_string(entry.id) + "\t" + out.field(entry.fileName) +
                 (entry.marked ? "\tmarked missing" : "") + "\n";
     }
     text += "broken characters: " + std::to_string(brokenCharacterCount(report.broken)) +
             ", problems: " + std::to_string(report.broken.size()) + "\n";
     for (const BrokenCharacter& entry : report.broken) {
-        text += "  " + std::to_string(entry.id) + "\t" + lineField(entry.fileName) + "\t" +
-                brokenDetail(entry) + "\n";
+        text += "  " + std::to_string(entry.id) + "\t" + out.field(entry.fileName) + "\t" +
+                brokenDetail(entry, out) + "\n";
     }
-    text += groupsText("same NAME and AUTHOR", report.sameNameAndAuthor);
-    text += groupsText("same portrait", report.samePortrait);
+    text += groupsText("same NAME and AUTHOR", report.sameNameAndAuthor, out);
+    text += groupsText("same portrait", report.samePortrait, out);
     if (report.archivesNotChecked > 0) {
         text += "archives not checked (their plug-in cannot list them): " +
                 std::to_string(report.archivesNotChecked) + "\n";

@@ -3,10 +3,12 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 #include "cli/cli_language.h"
 #include "cli/commands.h"
 #include "cli/companion_text.h"
+#include "cli/data_output.h"
 #include "core/platform/folders.h"
 #include "core/settings/app_settings.h"
 
@@ -33,6 +35,32 @@ bool parseSwitch(const std::string& text, bool& value) {
 
 } // namespace
 
+int CommandHelp::refuse(const std::string& error) const {
+    const DataOutput err(stderr);
+    err.write("zorvik-cli " + std::string(name) + ": " + err.message(error) + "\n" + text);
+    return kExitUsage;
+}
+
+int CommandHelp::fail(const std::string& message) const {
+    const DataOutput err(stderr);
+    err.write("zorvik-cli " + std::string(name) + ": " + err.message(message) + "\n");
+    return kExitFailure;
+}
+
+std::optional<int> readArguments(const CommandHelp& command, const std::vector<std::string>& words,
+                                 const std::set<std::string>& valueOptions,
+                                 const std::set<std::string>& flags, CliArguments& arguments) {
+    std::string error;
+    if (!arguments.parse(words, valueOptions, flags, error)) {
+        return command.refuse(error);
+    }
+    if (arguments.has("--help")) {
+        std::fputs(command.text.c_str(), stdout);
+        return kExitOk;
+    }
+    return std::nullopt;
+}
+
 const SettingsFiles& programFiles() {
     static const SettingsFiles files = [] {
         Message error;
@@ -52,6 +80,18 @@ AppSettings programSettings() {
 
 std::string catalogueFile(const CliArguments& arguments) {
     return arguments.value("--db").value_or(programFiles().catalogueFile());
+}
+
+std::optional<std::string> catalogueToRead(const CliArguments& arguments, std::string& error) {
+    std::string file = catalogueFile(arguments);
+    // A file that cannot be looked at (a folder without search permission)
+    // is left to SQLite, which says why it cannot open it.
+    std::error_code unknown;
+    if (std::filesystem::status(file, unknown).type() == std::filesystem::file_type::not_found) {
+        error = withArguments(cliText(ZORVIK_TEXT("zorvik::cli", "カタログ %1 がありません")), {file});
+        return std::nullopt;
+    }
+    return file;
 }
 
 bool loadSettings(const CliArguments& arguments, AppSettings& settings, std::string& error) {

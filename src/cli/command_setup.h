@@ -1,13 +1,34 @@
 #pragma once
 
 #include <atomic>
+#include <optional>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "cli/cli_arguments.h"
 
 #include "core/settings/settings_files.h"
 
 namespace zorvik::cli {
+
+// A command's word and help text, and the two ways it ends early.
+struct CommandHelp {
+    const char* name;
+    std::string text;
+
+    // Bad usage: the error, then the help, on standard error.
+    int refuse(const std::string& error) const;
+    // A failure: the message on standard error.
+    int fail(const std::string& message) const;
+};
+
+// Reads words against the options the command takes and answers --help.
+// Returns the exit code when the command ends here (bad usage, or the help
+// printed), none to go on.
+std::optional<int> readArguments(const CommandHelp& command, const std::vector<std::string>& words,
+                                 const std::set<std::string>& valueOptions,
+                                 const std::set<std::string>& flags, CliArguments& arguments);
 
 // The program's files, where the program itself keeps them (this build's
 // layout). Without a place for them (an installed build that knows no home
@@ -20,6 +41,11 @@ AppSettings programSettings();
 
 // The catalogue file: --db, or the program's db.sqlite3.
 std::string catalogueFile(const CliArguments& arguments);
+
+// The catalogue file of a command that only reads it; none, with a message
+// naming it, when there is no such file. Opening it would make an empty
+// catalogue there, and a mistyped --db would pass for an empty collection.
+std::optional<std::string> catalogueToRead(const CliArguments& arguments, std::string& error);
 
 // The program's settings with the command's options over them:
 // --main-dir, --temp-dir and, where the command takes it,

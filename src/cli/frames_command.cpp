@@ -1,14 +1,14 @@
-#include <cstdio>
 #include <filesystem>
 #include <set>
 
+#include "cli/catalogue_row.h"
 #include "cli/cli_arguments.h"
 #include "cli/command_setup.h"
 #include "cli/commands.h"
 #include "cli/frames_output.h"
+#include "cli/job_setup.h"
 #include "core/catalogue/character_db.h"
 #include "core/catalogue/character_records.h"
-#include "core/catalogue/columns.h"
 #include "core/discovery/standing_animation.h"
 #include "core/settings/app_settings.h"
 #include "core/settings/integer_text.h"
@@ -33,17 +33,8 @@ constexpr const char* kFramesHelp =
     "  --db FILE        the catalogue file (instead of the program's db.sqlite3)\n"
     "  --main-dir DIR   the character folder (instead of MainDir of Settings.ini)\n"
     "  --temp-dir DIR   where archives are extracted (instead of TempDir)\n"
+    "  --trace          show the archiver plug-ins' trace on standard error\n"
     "  --help           this text\n";
-
-int usage(const std::string& error) {
-    std::fprintf(stderr, "zorvik-cli frames: %s\n%s", error.c_str(), kFramesHelp);
-    return kExitUsage;
-}
-
-int fail(const std::string& message) {
-    std::fprintf(stderr, "zorvik-cli frames: %s\n", message.c_str());
-    return kExitFailure;
-}
 
 std::string problemText(const ActionLoad& load, int action) {
     switch (load.problem) {
@@ -61,20 +52,17 @@ std::string problemText(const ActionLoad& load, int action) {
     }
 }
 
-// The catalogue row's character; none (with the message) when there is no such row.
+// The catalogue row's character; none (with the message) when there is no
+// such row or no catalogue to read it from.
 std::optional<CatalogueCharacter> catalogueCharacter(const CliArguments& arguments, std::int64_t id,
                                                      std::string& error) {
     // The catalogue in use: an installed build's is not in the current folder.
-    Kel_CharacterDb catalogue(catalogueFile(arguments));
-    CharacterRecords records(catalogue);
-    const auto fileName = records.columnText(id, kFileNameColumn);
-    const auto fileType = records.columnText(id, kFileTypeColumn);
-    const auto type = fileType ? parseWholeInt(*fileType) : std::nullopt;
-    if (!fileName || !type) {
-        error = "no character has the ID " + std::to_string(id);
+    const auto file = catalogueToRead(arguments, error);
+    if (!file) {
         return std::nullopt;
     }
-    return CatalogueCharacter{*fileName, *type};
+    Kel_CharacterDb catalogue(*file);
+    return readCatalogueCharacter(catalogue, id, error);
 }
 
 ActionLoad loadFromCatalogue(const CliArguments& arguments, std::int64_t id, int action,
@@ -90,15 +78,11 @@ ActionLoad loadFromCatalogue(const CliArguments& arguments, std::int64_t id, int
 } // namespace
 
 int runFrames(const std::vector<std::string>& words) {
+    const CommandHelp command{"frames", kFramesHelp};
     CliArguments arguments;
-    std::string error;
     const std::set<std::string> options{"--id", "--def", "--action", "--db", "--main-dir", "--temp-dir"};
-    if (!arguments.parse(words, options, {"--help"}, error)) {
-        return usage(error);
-    }
-    if (arguments.has("--help")) {
-        std::fputs(kFramesHelp, stdout);
-        return kExitOk;
+    if (const auto ended = readArguments(command, words, options, {"--help", "--trace"}, arguments)) {
+        return *ended;
     }
     const auto idText = arguments.value("--id");
     const auto def = arguments.value("--def");
@@ -106,17 +90,21 @@ int runFrames(const std::vector<std::string>& words) {
     const auto action = parseWholeInt(arguments.value("--action").value_or("0"));
     if (idText.has_value() == def.has_value() || (idText && !id) || !action ||
         arguments.positional().size() != 1) {
-        return usage("expected --id ID or --def FILE, a numeric --action and OUTDIR");
+        return command.refuse("expected --id ID or --def FILE, a numeric --action and OUTDIR");
     }
-    const ActionLoad load = def ? LoadDefAction(*def, *action) : loadFromCatalogue(arguments, *id, *action, error);
+    std::string error;
+    // Standard output stays clean: an archive character's extraction traces there.
+    const ActionLoad load = keepingTraceAside(arguments, [&] {
+        return def ? LoadDefAction(*def, *action) : loadFromCatalogue(arguments, *id, *action, error);
+    });
     if (!error.empty()) {
-        return fail(error);
+        return command.fail(error);
     }
     if (!load.loaded) {
-        return fail(problemText(load, *action));
+        return command.fail(problemText(load, *action));
     }
     if (!writeFrames(*load.loaded, arguments.positional()[0], error)) {
-        return fail(error);
+        return command.fail(error);
     }
     return kExitOk;
 }

@@ -4,8 +4,8 @@
 #include "cli/command_setup.h"
 #include "cli/commands.h"
 #include "cli/companion_text.h"
+#include "cli/data_output.h"
 #include "cli/list_selection.h"
-#include "cli/line_field.h"
 #include "core/catalogue/character_db.h"
 #include "core/catalogue/character_list_query.h"
 #include "core/settings/app_settings.h"
@@ -19,7 +19,9 @@ std::string listHelp() {
                        "\n"
                        "Prints the catalogue's characters as tab-separated text: a header line,\n"
                        "then one line per character, with the columns the program's list shows\n"
-                       "(ColumnOrder in the program's Settings.ini).\n"
+                       "(ColumnOrder in the program's Settings.ini). Tabs and line breaks in a\n"
+                       "value become blanks. On a terminal, other control characters are shown\n"
+                       "as \\xHH; a file or pipe gets them as they are.\n"
                        "\n"
                        "options:\n") +
            kSelectionHelp +
@@ -28,54 +30,51 @@ std::string listHelp() {
 }
 
 void printRows(const std::vector<int>& columns, const Kel_QueryResult& rows) {
+    const DataOutput out(stdout);
     std::string line = "ID";
     for (const int column : columns) {
         line += std::string("\t") + ColumnSqlNames[static_cast<std::size_t>(column)];
     }
-    std::printf("%s\n", line.c_str());
+    out.write(line + "\n");
     for (std::size_t row = 0; row < rows.rowCount(); ++row) {
         line = std::to_string(rows.integerAt(0, row));
         // Result column k + 1 is shown column k; the row's DELETED after them is not printed.
         for (std::size_t column = 1; column <= columns.size(); ++column) {
-            line += "\t" + lineField(rows.textAt(column, row));
+            line += "\t" + out.field(rows.textAt(column, row));
         }
-        std::printf("%s\n", line.c_str());
+        out.write(line + "\n");
     }
-}
-
-int usage(const std::string& error) {
-    std::fprintf(stderr, "zorvik-cli list: %s\n%s", error.c_str(), listHelp().c_str());
-    return kExitUsage;
 }
 
 } // namespace
 
 int runList(const std::vector<std::string>& words) {
+    const CommandHelp command{"list", listHelp()};
     CliArguments arguments;
-    std::string error;
     std::set<std::string> valueOptions = kSelectionValueOptions;
     valueOptions.insert("--db");
-    if (!arguments.parse(words, valueOptions, {kSelectionFlag, "--help"}, error)) {
-        return usage(error);
-    }
-    if (arguments.has("--help")) {
-        std::fputs(listHelp().c_str(), stdout);
-        return kExitOk;
+    if (const auto ended =
+            readArguments(command, words, valueOptions, {kSelectionFlag, "--help"}, arguments)) {
+        return *ended;
     }
     ListCriteria criteria;
+    std::string error;
     if (!readListSelection(arguments, criteria, error)) {
-        return usage(error);
+        return command.refuse(error);
     }
     if (!arguments.positional().empty()) {
-        return usage("unexpected argument");
+        return command.refuse("unexpected argument");
+    }
+    const auto file = catalogueToRead(arguments, error);
+    if (!file) {
+        return command.fail(error);
     }
     const AppSettings settings = programSettings();
     criteria.shownColumns = shownColumns(settings.ColumnOrder);
-    Kel_CharacterDb catalogue(catalogueFile(arguments));
+    Kel_CharacterDb catalogue(*file);
     const auto rows = catalogue.SelectCharacterList(criteria);
     if (!rows) {
-        std::fprintf(stderr, "zorvik-cli list: %s\n", companionText(catalogue.status()).c_str());
-        return kExitFailure;
+        return command.fail(companionText(catalogue.status()));
     }
     printRows(criteria.shownColumns, *rows);
     return kExitOk;

@@ -39,12 +39,19 @@ std::optional<MatchMode> modeFromText(const std::string& text) {
 } // namespace
 
 bool readListSelection(const CliArguments& arguments, ListCriteria& criteria, std::string& error) {
-    const auto column = columnFromText(arguments.value("--column").value_or("NAME"));
-    const auto mode = modeFromText(arguments.value("--mode").value_or("contains"));
-    const auto sort = arguments.value("--sort");
-    const auto sortColumn = sort ? columnFromText(*sort) : std::nullopt;
-    if (!column || !mode || (sort && !sortColumn)) {
-        error = "bad column or mode";
+    const std::string columnText = arguments.value("--column").value_or("NAME");
+    const std::string modeText = arguments.value("--mode").value_or("contains");
+    const auto sortText = arguments.value("--sort");
+    const auto column = columnFromText(columnText);
+    const auto mode = modeFromText(modeText);
+    const auto sortColumn = sortText ? columnFromText(*sortText) : std::nullopt;
+    if (!column || (sortText && !sortColumn)) {
+        error = "bad column '" + (column ? *sortText : columnText) +
+                "': a column's name or index, 0 to " + std::to_string(kSearchColumnCount - 1);
+        return false;
+    }
+    if (!mode) {
+        error = "bad mode '" + modeText + "': exact, begins, ends or contains";
         return false;
     }
     criteria.search = {*column, *mode, arguments.value("--search").value_or("")};

@@ -22,6 +22,8 @@ constexpr const char* kHelp = "usage: zorvik-cli COMMAND [options]\n"
                               "  check      look for characters gone from disk, broken ones and duplicates\n"
                               "  frames     write the frames of a character's animation as PNG and JSON\n"
                               "\n"
+                              "  --version  print the version of zorvik-cli\n"
+                              "\n"
                               "every command takes:\n"
                               "  --lang ja|en  the language of the messages (instead of Language in\n"
                               "                Settings.ini, whose auto follows the locale)\n"
@@ -66,6 +68,10 @@ int main(int argc, char* argv[]) {
     }
     if (command == "frames") {
         return runFrames(arguments);
+    }
+    if (command == "--version") {
+        std::puts("zorvik-cli " ZORVIK_VERSION);
+        return kExitOk;
     }
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kHelp, stdout);

@@ -1,11 +1,8 @@
-#include <cstdio>
-
+#include "cli/catalogue_row.h"
 #include "cli/cli_arguments.h"
 #include "cli/command_setup.h"
 #include "cli/commands.h"
 #include "core/catalogue/character_db.h"
-#include "core/catalogue/character_records.h"
-#include "core/catalogue/columns.h"
 #include "core/catalogue/portrait_store.h"
 #include "core/platform/file_io.h"
 #include "core/settings/integer_text.h"
@@ -24,46 +21,41 @@ constexpr const char* kPortraitHelp =
     "  --db FILE   the catalogue file (instead of the program's db.sqlite3)\n"
     "  --help      this text\n";
 
-int fail(const std::string& message) {
-    std::fprintf(stderr, "zorvik-cli portrait: %s\n", message.c_str());
-    return kExitFailure;
-}
-
 } // namespace
 
 int runPortrait(const std::vector<std::string>& words) {
+    const CommandHelp command{"portrait", kPortraitHelp};
     CliArguments arguments;
-    std::string error;
-    const bool parsed = arguments.parse(words, {"--db"}, {"--help"}, error);
-    if (parsed && arguments.has("--help")) {
-        std::fputs(kPortraitHelp, stdout);
-        return kExitOk;
+    if (const auto ended = readArguments(command, words, {"--db"}, {"--help"}, arguments)) {
+        return *ended;
     }
     const auto id =
         arguments.positional().empty() ? std::nullopt : parseWholeInt(arguments.positional()[0]);
-    if (!parsed || arguments.positional().size() != 2 || !id) {
-        std::fprintf(stderr, "zorvik-cli portrait: %s\n%s",
-                     error.empty() ? "expected a numeric ID and a file" : error.c_str(),
-                     kPortraitHelp);
-        return kExitUsage;
+    if (arguments.positional().size() != 2 || !id) {
+        return command.refuse("expected a numeric ID and a file");
     }
-    Kel_CharacterDb catalogue(catalogueFile(arguments));
+    std::string error;
+    const auto catalogueFile = catalogueToRead(arguments, error);
+    if (!catalogueFile) {
+        return command.fail(error);
+    }
+    Kel_CharacterDb catalogue(*catalogueFile);
+    if (!readCatalogueCharacter(catalogue, *id, error)) {
+        return command.fail(error);
+    }
     const std::string idText = std::to_string(*id);
-    if (!CharacterRecords(catalogue).columnText(*id, kIdColumn)) {
-        return fail("no character has the ID " + idText);
-    }
     const PortraitRead portrait = PortraitStore(catalogue).readById(*id);
     if (!portrait.opened) {
-        return fail("the character " + idText + " has no portrait");
+        return command.fail("the character " + idText + " has no portrait");
     }
     if (portrait.readFailed) {
-        return fail("cannot read the portrait of the character " + idText + ": " +
-                    catalogue.LastError());
+        return command.fail("cannot read the portrait of the character " + idText + ": " +
+                            catalogue.LastError());
     }
     const std::string& file = arguments.positional()[1];
     const std::string bytes(portrait.bytes.begin(), portrait.bytes.end());
     if (!platform::writeFileAtomically(file, bytes)) {
-        return fail("cannot write " + file);
+        return command.fail("cannot write " + file);
     }
     return kExitOk;
 }

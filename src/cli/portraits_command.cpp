@@ -1,23 +1,18 @@
 #include <cstdio>
 
-#include "cli/cli_arguments.h"
 #include "cli/cli_language.h"
-#include "cli/command_setup.h"
 #include "cli/commands.h"
 #include "cli/companion_text.h"
+#include "cli/job_setup.h"
 #include "cli/list_selection.h"
-#include "cli/terminal_observer.h"
-#include "core/catalogue/character_db.h"
 #include "core/discovery/portrait_recapture.h"
-#include "core/platform/stdout_redirect.h"
-#include "core/settings/app_settings.h"
 
 namespace zorvik::cli {
 
 namespace {
 
 // %1: the program's menu item, in the language shown.
-constexpr const char* kPortraitsHelp =
+constexpr const char* kPortraitsAbout =
     "usage: zorvik-cli portraits (--search TEXT [--column COLUMN] [--mode MODE] | --all)\n"
     "                            [options]\n"
     "\n"
@@ -34,29 +29,18 @@ constexpr const char* kPortraitsHelp =
     "                          (% and _ are wildcards, as in the program)\n"
     "  --column COLUMN         the search column, by name or index (default NAME)\n"
     "  --mode MODE             exact, begins, ends or contains (default contains)\n"
-    "  --all                   every character the program's list shows\n"
-    "  --main-dir DIR          the character folder (instead of MainDir)\n"
-    "  --temp-dir DIR          where archives are extracted (instead of TempDir)\n"
-    "  --subfolders 0|1        search group folders below the character folder\n"
-    "                          (instead of SearchSubfolders)\n"
-    "  --db FILE               the catalogue file (instead of the program's db.sqlite3)\n"
-    "  --trace                 show the archiver plug-ins' trace on standard error\n"
-    "  --help                  this text\n"
+    "  --all                   every character the program's list shows\n";
+
+constexpr const char* kPortraitsResultHelp =
     "\n"
     "Prints one line of counts: portraits taken, kept as replaced by hand, not\n"
     "taken (no such sprite), and characters not found in the character folder.\n"
     "Exits with 0 when it completed, 1 when it failed, 2 on bad usage.\n";
 
-std::string portraitsHelp() {
+std::string portraitsAbout() {
     const std::string menuItem =
         cliText(ZORVIK_TEXT("zorvik::cli", "ツール → ポートレートを取り込み直す"));
-    return withArguments(kPortraitsHelp, {menuItem});
-}
-
-int usage(const std::string& error) {
-    std::fprintf(stderr, "zorvik-cli portraits: %s\n%s", error.c_str(),
-                 portraitsHelp().c_str());
-    return kExitUsage;
+    return withArguments(kPortraitsAbout, {menuItem});
 }
 
 // The search of the rows to take again; false with an error when the
@@ -83,38 +67,24 @@ bool readChoice(const CliArguments& arguments, ListSearch& search, std::string& 
 } // namespace
 
 int runPortraits(const std::vector<std::string>& words) {
+    const CommandHelp command =
+        jobCommand("portraits", portraitsAbout(), kPortraitsResultHelp);
     CliArguments arguments;
-    std::string error;
-    if (!arguments.parse(
-            words,
-            {"--search", "--column", "--mode", "--main-dir", "--temp-dir", "--subfolders", "--db"},
-            {"--all", "--help", "--trace"}, error)) {
-        return usage(error);
-    }
-    if (arguments.has("--help")) {
-        std::fputs(portraitsHelp().c_str(), stdout);
-        return kExitOk;
+    AppSettings settings;
+    if (const auto ended = startJob(command, words, {"--search", "--column", "--mode"}, {"--all"},
+                                    arguments, settings)) {
+        return *ended;
     }
     ListSearch search;
-    AppSettings settings;
-    if (!arguments.positional().empty()) {
-        return usage("unexpected argument");
+    std::string error;
+    if (!readChoice(arguments, search, error)) {
+        return command.refuse(error);
     }
-    if (!readChoice(arguments, search, error) || !loadSettings(arguments, settings, error)) {
-        return usage(error);
-    }
-    Kel_CharacterDb catalogue(catalogueFile(arguments));
-    TerminalObserver observer(stderr);
-    // Ctrl+C stops after the character in hand; what was stored stays.
-    const std::atomic<bool>& cancel = cancelOnInterrupt();
-    RecaptureOutcome outcome;
-    {
-        const platform::StdoutRedirect redirect(arguments.has("--trace")
-                                                    ? platform::StdoutRedirect::kStandardError
-                                                    : platform::StdoutRedirect::kDiscard);
-        outcome =
-            RunPortraitRecapture({settings, catalogue, observer, cancel, search, {}, nullptr});
-    }
+    JobRun job(catalogueFile(arguments));
+    const RecaptureOutcome outcome = keepingTraceAside(arguments, [&] {
+        return RunPortraitRecapture(
+            {settings, job.catalogue, job.observer, job.cancel, search, {}, nullptr});
+    });
     if (!outcome.listed) {
         return kExitFailure;
     }

@@ -4,6 +4,7 @@
 #include "cli/command_setup.h"
 #include "cli/commands.h"
 #include "cli/companion_text.h"
+#include "cli/data_output.h"
 #include "cli/list_selection.h"
 #include "core/catalogue/character_db.h"
 #include "core/roster/roster_export.h"
@@ -48,11 +49,6 @@ std::string rosterHelp() {
            "Exits with 0 when the file was written, 1 when it was not, 2 on bad usage.\n";
 }
 
-int usage(const std::string& error) {
-    std::fprintf(stderr, "zorvik-cli roster: %s\n%s", error.c_str(), rosterHelp().c_str());
-    return kExitUsage;
-}
-
 bool readExtras(const CliArguments& arguments, RosterOptions& options, std::string& error) {
     if (const auto stage = arguments.value("--stage")) {
         options.stage = *stage == "random" ? RosterStage::Random : RosterStage::Fixed;
@@ -74,8 +70,9 @@ void printCharacters(const char* what, const std::vector<RosterCharacter>& chara
         return;
     }
     std::printf("%s: %zu\n", what, characters.size());
+    const DataOutput out(stdout);
     for (const RosterCharacter& character : characters) {
-        std::printf("  %s (%s)\n", character.name.c_str(), character.fileName.c_str());
+        out.write("  " + out.field(character.name) + " (" + out.field(character.fileName) + ")\n");
     }
 }
 
@@ -103,39 +100,41 @@ void printReport(const RosterReport& report) {
 } // namespace
 
 int runRoster(const std::vector<std::string>& words) {
+    const CommandHelp command{"roster", rosterHelp()};
     CliArguments arguments;
-    std::string error;
     std::set<std::string> valueOptions = kSelectionValueOptions;
     valueOptions.insert({"--stage", "--order", "--main-dir", "--subfolders", "--db"});
-    if (!arguments.parse(words, valueOptions, {kSelectionFlag, "--merge", "--help"}, error)) {
-        return usage(error);
-    }
-    if (arguments.has("--help")) {
-        std::fputs(rosterHelp().c_str(), stdout);
-        return kExitOk;
+    if (const auto ended = readArguments(command, words, valueOptions,
+                                         {kSelectionFlag, "--merge", "--help"}, arguments)) {
+        return *ended;
     }
     ListCriteria criteria;
     RosterOptions options;
+    std::string error;
     if (!readListSelection(arguments, criteria, error) || !readExtras(arguments, options, error)) {
-        return usage(error);
+        return command.refuse(error);
     }
     if (arguments.positional().size() > 1) {
-        return usage("expected at most one FILE");
+        return command.refuse("expected at most one FILE");
     }
     AppSettings settings = programSettings();
     if (!readSubfoldersOption(arguments, settings, error)) {
-        return usage(error);
+        return command.refuse(error);
     }
     options.target = arguments.positional().empty() ? defaultRosterTarget(settings.MugenExeFile)
                                                     : arguments.positional()[0];
     if (options.target.empty()) {
-        return usage("no FILE given and no MugenExeFile in Settings.ini");
+        return command.refuse("no FILE given and no MugenExeFile in Settings.ini");
     }
-    Kel_CharacterDb catalogue(catalogueFile(arguments));
+    const auto file = catalogueToRead(arguments, error);
+    if (!file) {
+        return command.fail(error);
+    }
+    Kel_CharacterDb catalogue(*file);
     const RosterReport report = ExportRoster(
         catalogue, arguments.value("--main-dir").value_or(settings.MainDir), criteria, options);
     if (!report.succeeded()) {
-        std::fprintf(stderr, "zorvik-cli roster: %s\n", companionText(report.errorText).c_str());
+        command.fail(companionText(report.errorText));
         return report.error == RosterError::BadOptions ? kExitUsage : kExitFailure;
     }
     printReport(report);

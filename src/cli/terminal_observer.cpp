@@ -1,6 +1,7 @@
 #include "cli/terminal_observer.h"
 
 #include "cli/companion_text.h"
+#include "cli/data_output.h"
 #include "core/platform/terminal.h"
 #include "core/text/encoding.h"
 
@@ -20,11 +21,12 @@ void TerminalObserver::setStatusText(const Message& status) {
     if (terminal_) {
         return;
     }
-    std::fprintf(out_, "%s\n", companionText(status).c_str());
+    DataOutput(out_, false).write(companionText(status) + "\n");
 }
 
 void TerminalObserver::setLabel(const Message& label) {
-    label_ = companionText(label);
+    // The bar's one line; a name in the label is shown safely there.
+    label_ = DataOutput(out_, terminal_).field(companionText(label));
     draw();
 }
 
@@ -67,15 +69,17 @@ void TerminalObserver::draw() {
 
 void TerminalObserver::show(const Message& message) {
     breakLine();
-    std::fprintf(stderr, "zorvik-cli: %s\n", companionText(message).c_str());
+    const DataOutput err(stderr);
+    err.write("zorvik-cli: " + err.message(companionText(message)) + "\n");
 }
 
 bool TerminalObserver::askYesNo(const Message& question, const Message& asked) {
-    const std::string text = companionText(question);
     const std::string caption = companionText(asked);
     breakLine();
-    std::fprintf(stderr, "zorvik-cli: %s%s%s (answered No)\n", caption.c_str(),
-                 caption.empty() ? "" : ": ", text.c_str());
+    const DataOutput err(stderr);
+    err.write("zorvik-cli: " + err.message(caption + (caption.empty() ? "" : ": ") +
+                                           companionText(question)) +
+              " (answered No)\n");
     return false;
 }
 

@@ -1,22 +1,16 @@
-#include <atomic>
 #include <cstdio>
 
-#include "cli/cli_arguments.h"
-#include "cli/command_setup.h"
 #include "cli/commands.h"
 #include "cli/companion_text.h"
-#include "cli/terminal_observer.h"
-#include "core/catalogue/character_db.h"
+#include "cli/job_setup.h"
 #include "core/discovery/list_update.h"
 #include "core/discovery/missing_characters.h"
-#include "core/platform/stdout_redirect.h"
-#include "core/settings/app_settings.h"
 
 namespace zorvik::cli {
 
 namespace {
 
-constexpr const char* kUpdateHelp =
+constexpr const char* kUpdateAbout =
     "usage: zorvik-cli update [options]\n"
     "\n"
     "Brings the catalogue in line with the character folder, as the program's\n"
@@ -24,14 +18,9 @@ constexpr const char* kUpdateHelp =
     "executable) and catalogue (db.sqlite3 in the current folder).\n"
     "\n"
     "options:\n"
-    "  --main-dir DIR          the character folder (instead of MainDir)\n"
-    "  --temp-dir DIR          where archives are extracted (instead of TempDir)\n"
-    "  --register-sprite 0|1   take portraits (instead of RegisterSprite)\n"
-    "  --subfolders 0|1        search group folders below the character folder\n"
-    "                          (instead of SearchSubfolders)\n"
-    "  --db FILE               the catalogue file (instead of the program's db.sqlite3)\n"
-    "  --trace                 show the archiver plug-ins' trace on standard error\n"
-    "  --help                  this text\n"
+    "  --register-sprite 0|1   take portraits (instead of RegisterSprite)\n";
+
+constexpr const char* kUpdateResultHelp =
     "\n"
     "Prints the counts line, then the number of characters newly found gone\n"
     "from the character folder (their rows are marked missing, DELETED = 2).\n"
@@ -45,38 +34,19 @@ constexpr const char* kUpdateHelp =
 } // namespace
 
 int runUpdate(const std::vector<std::string>& words) {
+    const CommandHelp command = jobCommand("update", kUpdateAbout, kUpdateResultHelp);
     CliArguments arguments;
-    std::string error;
-    if (!arguments.parse(words, {"--main-dir", "--temp-dir", "--register-sprite", "--subfolders", "--db"},
-                         {"--help", "--trace"}, error) ||
-        !arguments.positional().empty()) {
-        std::fprintf(stderr, "zorvik-cli update: %s\n%s",
-                     error.empty() ? "unexpected argument" : error.c_str(), kUpdateHelp);
-        return kExitUsage;
-    }
-    if (arguments.has("--help")) {
-        std::fputs(kUpdateHelp, stdout);
-        return kExitOk;
-    }
     AppSettings settings;
-    if (!loadSettings(arguments, settings, error)) {
-        std::fprintf(stderr, "zorvik-cli update: %s\n", error.c_str());
-        return kExitUsage;
+    if (const auto ended =
+            startJob(command, words, {"--register-sprite"}, {}, arguments, settings)) {
+        return *ended;
     }
-    Kel_CharacterDb catalogue(catalogueFile(arguments));
-    // Shows the progress, and the messages and questions too.
-    TerminalObserver observer(stderr);
-    // Ctrl+C stops the update after the character in hand; what was written stays.
-    const std::atomic<bool>& cancel = cancelOnInterrupt();
-    ListUpdateOutcome outcome;
-    {
-        // Standard output carries only the counts line; the plug-ins' trace
-        // goes to standard error when asked for, else nowhere.
-        const platform::StdoutRedirect redirect(
-            arguments.has("--trace") ? platform::StdoutRedirect::kStandardError
-                                     : platform::StdoutRedirect::kDiscard);
-        outcome = RunListUpdate({settings, catalogue, observer, observer, cancel, {}, nullptr});
-    }
+    JobRun job(catalogueFile(arguments));
+    // Standard output carries only the counts line.
+    const ListUpdateOutcome outcome = keepingTraceAside(arguments, [&] {
+        return RunListUpdate(
+            {settings, job.catalogue, job.observer, job.observer, job.cancel, {}, nullptr});
+    });
     if (!outcome.listed) {
         return kExitFailure;
     }

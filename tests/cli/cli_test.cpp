@@ -318,6 +318,7 @@ void addSoundCharacter(const TempFolder& root, const std::string& folder, const 
 TEST_F(Cli, CheckFindsThePlantedProblems) {
     addSoundCharacter(root, "kfm", "Kung Fu Man");
     addSoundCharacter(root, "ryu", "Ryu");
+    root.write("work/db.sqlite3", ""); // an empty file is an empty catalogue
     const CliRun clean = run({"check", "--main-dir", characters});
     EXPECT_EQ(clean.exitCode, 0) << clean.err; // an empty catalogue has no problems
     ASSERT_EQ(run({"update", "--main-dir", characters}).exitCode, 0);
@@ -397,6 +398,7 @@ TEST_F(Cli, CheckWithoutACharacterFolderRefusesAsRosterDoes) {
 }
 
 TEST_F(Cli, CheckOfAMissingFolderFails) {
+    root.write("work/db.sqlite3", "");
     const CliRun check = run({"check", "--main-dir", root.file("missing")});
     EXPECT_EQ(check.exitCode, 1);
     EXPECT_THAT(check.err, HasSubstr(root.file("missing")));
