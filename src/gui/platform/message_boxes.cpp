@@ -48,15 +48,15 @@ SaveChoice runSaveBox(const QString& question) {
     box.button(QMessageBox::Discard)->setText(MessageBoxes::tr("破棄"));
     box.button(QMessageBox::Cancel)->setText(MessageBoxes::tr("キャンセル"));
     box.setDefaultButton(QMessageBox::Save);
+    // Escape and the title bar's close button cancel.
     box.setEscapeButton(QMessageBox::Cancel);
-    switch (box.exec()) {
-    case QMessageBox::Save:
-        return SaveChoice::Save;
-    case QMessageBox::Discard:
+    box.exec();
+    // Dismissed without an answer (the session ends), as a declined box is.
+    if (box.clickedButton() == nullptr || box.clickedButton() == box.button(QMessageBox::Discard)) {
         return SaveChoice::Discard;
-    default:
-        return SaveChoice::Cancel;
     }
+    return box.clickedButton() == box.button(QMessageBox::Save) ? SaveChoice::Save
+                                                                : SaveChoice::Cancel;
 }
 
 } // namespace

@@ -16,7 +16,8 @@ public:
     using UserMessages::show;
     void show(const Message& message) override;
     bool askYesNo(const Message& question, const Message& caption) override;
-    // 保存, 破棄 and キャンセル; Escape or closing the box cancels.
+    // 保存, 破棄 and キャンセル; Escape or closing the box cancels, a box
+    // dismissed by the program (a termination signal) discards.
     SaveChoice askToSave(const Message& question) override;
 };
 
