@@ -49,7 +49,8 @@ void GuardedSelectionModel::setCurrentIndex(const QModelIndex& index,
 }
 
 void GuardedSelectionModel::currentBackOnSelection() {
-    const QModelIndexList rows = selectedRows(currentIndex().isValid() ? currentIndex().column() : 0);
+    const QModelIndexList rows =
+        selectedRows(currentIndex().isValid() ? currentIndex().column() : 0);
     if (!rows.isEmpty() && rows.constFirst().row() != currentIndex().row()) {
         QItemSelectionModel::setCurrentIndex(rows.constFirst(), QItemSelectionModel::NoUpdate);
     }

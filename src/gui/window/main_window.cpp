@@ -285,8 +285,8 @@ bool TForm1::saveSettings(bool closing) {
 
 void TForm1::settingsModified() {
     if (!saveSettings(false)) {
-        StatusBar1->ShowStatusMessage(
-            tr("設定ファイルを書き込めませんでした : %1").arg(QString::fromStdString(files_.settingsFile())));
+        StatusBar1->ShowStatusMessage(tr("設定ファイルを書き込めませんでした : %1")
+                                          .arg(QString::fromStdString(files_.settingsFile())));
     }
 }
 

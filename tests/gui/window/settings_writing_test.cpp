@@ -43,9 +43,8 @@ protected:
 TEST_F(SettingsWriting, OkWritesThemForTheCompanionBesideTheOpenWindow) {
     const std::string characters = temp.makeFolder("chars");
     open();
-    inSettings(Close::Ok, [&] {
-        inDialog<QLineEdit>("Edit1")->setText(QString::fromStdString(characters));
-    });
+    inSettings(Close::Ok,
+               [&] { inDialog<QLineEdit>("Edit1")->setText(QString::fromStdString(characters)); });
     EXPECT_EQ(companionCheck(), 0); // not 2, "MainDir is not set"
     EXPECT_EQ(written().MainDir, characters);
     // The first-run message is still shown at each start until the first close.
