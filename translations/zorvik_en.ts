@@ -57,6 +57,21 @@
     </message>
 </context>
 <context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>破棄</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>zorvik::Message</name>
     <message>
         <source>ファイル検索を開始できませんでした。
@@ -470,6 +485,12 @@ Please check the settings.</translation>
         <source>データ削除失敗</source>
         <translation>Could not delete the row.</translation>
     </message>
+    <message>
+        <source>%1 は圧縮ファイルのキャラクターなので対戦できません。
+対戦させるにはフォルダに展開してください。</source>
+        <translation>%1 is kept in an archive and cannot battle.
+Extract it into a folder to battle with it.</translation>
+    </message>
 </context>
 <context>
     <name>zorvik::gui::CharacterListModel</name>
@@ -774,6 +795,10 @@ No folder or file is touched. Continue?</translation>
     <message>
         <source>更新されました。</source>
         <translation>Changes saved.</translation>
+    </message>
+    <message>
+        <source>%1 の変更を保存しますか?</source>
+        <translation>Save changes to %1?</translation>
     </message>
 </context>
 <context>
@@ -1210,6 +1235,10 @@ and nothing outside [Characters] is changed.</translation>
 キャラクターリストを更新する前に、設定をご確認下さい。</source>
         <translation>Thank you for using Zorvik.
 Please check the settings before you update the character list.</translation>
+    </message>
+    <message>
+        <source>設定ファイルを書き込めませんでした : %1</source>
+        <translation>The settings could not be written: %1</translation>
     </message>
 </context>
 <context>

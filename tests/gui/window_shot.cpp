@@ -1,13 +1,15 @@
 // Takes a picture of the real main window for a person to look at: run it
 // in a virtual display (xvfb-run) from a folder holding db.sqlite3.
 //   zorvik_window_shot [--lang ja|en] OUTPUT.png [PROGRAM_FOLDER]
-//                      [about|update|detail [ROW]|animation [ROW]|
+//                      [about|update|detail [ROW]|unsaved [ROW]|animation [ROW]|
 //                      battle-menu|fit-columns|grid [PAGES]|ACTION [TAB|accept]]
 // The program folder (Settings.ini, ColumnName, FighterList) defaults to the
 // tool's own folder; the window is shown in its Language setting unless
 // "--lang ja|en" names one; "about" opens the About box
 // first, "update" starts a list update (a large MainDir keeps its progress dialog up for the
 // picture), "detail" selects the list row ROW (0 when not given) and switches the detailed view on,
+// "unsaved" types a note into the COMMENT of the row ROW (0 when not given) and then selects the
+// next row, so that the question whether to save the note is up,
 // "animation" selects the row ROW with the standing animation switched on and also writes
 // OUTPUT-1.png to OUTPUT-4.png, the portrait box enlarged four times a sixth of a second apart,
 // "battle-menu" right-clicks the first row and opens the popup's battle submenu, "fit-columns"
@@ -34,6 +36,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 #include <QTimer>
@@ -76,6 +79,23 @@ void showDetail(const QWidget& form, int row) {
     if (!detailedView->isChecked()) {
         detailedView->click();
     }
+}
+
+// Types a note into the COMMENT of a list row, then selects the next row:
+// the save question comes up (and this returns when it is answered).
+void askToSave(const QWidget& form, int row) {
+    auto* list = form.findChild<QTreeView*>(QStringLiteral("ListView1"));
+    list->setCurrentIndex(list->model()->index(row, 0));
+    auto* grid = form.findChild<QTableView*>(QStringLiteral("DGrid"));
+    const bool english =
+        form.findChild<QPushButton*>(QStringLiteral("Button2"))->text() != u"上記内容で更新";
+    const QModelIndex comment = grid->model()->index(7, 1);
+    grid->setCurrentIndex(comment);
+    grid->model()->setData(comment,
+                           english ? QStringLiteral("Beaten on the hard AI, 12P palette")
+                                   : QStringLiteral("AI 強設定で撃破。12P カラーがおすすめ"),
+                           Qt::EditRole);
+    list->setCurrentIndex(list->model()->index(row + 1, 0));
 }
 
 // Every list column as wide as its texts.
@@ -203,6 +223,9 @@ int main(int argc, char* argv[]) {
     if (mode == QStringLiteral("detail")) {
         const int row = arguments.size() > 4 ? arguments[4].toInt() : 0;
         QTimer::singleShot(kSettleTime / 2, &form, [&form, row] { showDetail(form, row); });
+    } else if (mode == QStringLiteral("unsaved")) {
+        const int row = arguments.size() > 4 ? arguments[4].toInt() : 0;
+        QTimer::singleShot(kSettleTime / 2, &form, [&form, row] { askToSave(form, row); });
     } else if (mode == QStringLiteral("fit-columns")) {
         QTimer::singleShot(kSettleTime / 2, &form, [&form] { fitColumns(form); });
     } else if (mode == QStringLiteral("grid")) {

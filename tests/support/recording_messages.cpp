@@ -18,6 +18,22 @@ bool RecordingMessages::askYesNo(const Message& question, const Message& caption
     return answer;
 }
 
+SaveChoice RecordingMessages::askToSave(const Message& question) {
+    std::lock_guard lock(mutex_);
+    saveQuestions_.push_back(japaneseText(question));
+    if (saveChoices_.empty()) {
+        return SaveChoice::Discard;
+    }
+    const SaveChoice choice = saveChoices_.front();
+    saveChoices_.pop_front();
+    return choice;
+}
+
+void RecordingMessages::queueSaveChoice(SaveChoice choice) {
+    std::lock_guard lock(mutex_);
+    saveChoices_.push_back(choice);
+}
+
 void RecordingMessages::queueAnswer(bool yes) {
     std::lock_guard lock(mutex_);
     answers_.push_back(yes);
@@ -40,6 +56,11 @@ std::vector<Message> RecordingMessages::shownMessages() const {
 std::vector<RecordingMessages::Question> RecordingMessages::asked() const {
     std::lock_guard lock(mutex_);
     return asked_;
+}
+
+std::vector<std::string> RecordingMessages::saveQuestions() const {
+    std::lock_guard lock(mutex_);
+    return saveQuestions_;
 }
 
 } // namespace zorvik::test

@@ -94,7 +94,15 @@ bool Kel_CharacterDb::EnsureTable(const std::string& name, const std::string& co
 
 std::unique_ptr<Kel_QueryResult>
 Kel_CharacterDb::SelectCharacterList(const ListCriteria& criteria) {
-    const CharacterListQuery query = makeCharacterListQuery(criteria);
+    return selectListRows(makeCharacterListQuery(criteria));
+}
+
+std::unique_ptr<Kel_QueryResult> Kel_CharacterDb::SelectCharacterRow(const ListCriteria& criteria,
+                                                                     std::int64_t id) {
+    return selectListRows(makeCharacterRowQuery(criteria, id));
+}
+
+std::unique_ptr<Kel_QueryResult> Kel_CharacterDb::selectListRows(const CharacterListQuery& query) {
     const ConnectionLock held = lock();
     Statement statement(db_, query.sql);
     if (!statement.isValid() || !statement.bind(query.parameters)) {

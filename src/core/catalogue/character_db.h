@@ -17,6 +17,8 @@ struct sqlite3;
 
 namespace zorvik {
 
+struct CharacterListQuery;
+
 // The catalogue db.sqlite3: owns the one connection of the process (opened
 // in serialized mode, since the list update's worker uses it too), makes
 // sure both tables exist, runs the list's SELECT and keeps a status message
@@ -57,6 +59,10 @@ public:
     // with the reason and the statement in status(); a step error keeps the
     // rows read so far and sets status().
     std::unique_ptr<Kel_QueryResult> SelectCharacterList(const ListCriteria& criteria);
+    // The same columns for the one record id (no row when it is gone or
+    // hidden), as failures go in status().
+    std::unique_ptr<Kel_QueryResult> SelectCharacterRow(const ListCriteria& criteria,
+                                                        std::int64_t id);
 
     // SQLite's error message for the connection.
     std::string LastError() const;
@@ -90,6 +96,7 @@ private:
 
     void open(const std::string& path);
     void createIndexes();
+    std::unique_ptr<Kel_QueryResult> selectListRows(const CharacterListQuery& query);
     bool executeMaintenance(const char* sql, MessageKind success, MessageKind failure);
 
     sqlite3* db_ = nullptr;

@@ -45,6 +45,30 @@ std::size_t shownResultColumn(const std::vector<int>& shown, int column) {
     return 0;
 }
 
+// "SELECT ID", the shown columns, DELETED (and NAME when it is not shown),
+// with their type codes and where DELETED and NAME are.
+CharacterListQuery listColumns(const ListCriteria& criteria) {
+    CharacterListQuery query;
+    query.sql = "SELECT ID";
+    query.columnTypes.push_back(kIntegerColumn);
+    for (const int column : criteria.shownColumns) {
+        if (isCatalogueColumn(column)) {
+            query.sql += std::string(",") + sqlName(column);
+            query.columnTypes.push_back(kTextColumn);
+        }
+    }
+    query.deletedColumn = query.columnTypes.size();
+    query.sql += std::string(",") + sqlName(kDeletedColumn);
+    query.columnTypes.push_back(kIntegerColumn);
+    query.nameColumn = shownResultColumn(criteria.shownColumns, kNameColumn);
+    if (query.nameColumn == 0) {
+        query.nameColumn = query.columnTypes.size();
+        query.sql += std::string(",") + sqlName(kNameColumn);
+        query.columnTypes.push_back(kTextColumn);
+    }
+    return query;
+}
+
 } // namespace
 
 std::vector<int> shownColumns(const ColumnOrderArray& order) {
@@ -66,24 +90,7 @@ std::size_t nameResultColumn(const ListCriteria& criteria) {
 }
 
 CharacterListQuery makeCharacterListQuery(const ListCriteria& criteria) {
-    CharacterListQuery query;
-    query.sql = "SELECT ID";
-    query.columnTypes.push_back(kIntegerColumn);
-    for (const int column : criteria.shownColumns) {
-        if (isCatalogueColumn(column)) {
-            query.sql += std::string(",") + sqlName(column);
-            query.columnTypes.push_back(kTextColumn);
-        }
-    }
-    query.deletedColumn = query.columnTypes.size();
-    query.sql += std::string(",") + sqlName(kDeletedColumn);
-    query.columnTypes.push_back(kIntegerColumn);
-    query.nameColumn = shownResultColumn(criteria.shownColumns, kNameColumn);
-    if (query.nameColumn == 0) {
-        query.nameColumn = query.columnTypes.size();
-        query.sql += std::string(",") + sqlName(kNameColumn);
-        query.columnTypes.push_back(kTextColumn);
-    }
+    CharacterListQuery query = listColumns(criteria);
     query.sql += " FROM CHARACTER_TABLE WHERE DELETED != 1 ";
     if (searches(criteria.search)) {
         query.sql += std::string("AND ") + sqlName(criteria.search.column) + " LIKE ?";
@@ -91,6 +98,13 @@ CharacterListQuery makeCharacterListQuery(const ListCriteria& criteria) {
     }
     query.sql += orderClause(criteria.sort);
     query.sql += ';';
+    return query;
+}
+
+CharacterListQuery makeCharacterRowQuery(const ListCriteria& criteria, std::int64_t id) {
+    CharacterListQuery query = listColumns(criteria);
+    query.sql += " FROM CHARACTER_TABLE WHERE DELETED != 1 AND ID = ?;";
+    query.parameters.push_back(BoundValue::ofInt(id));
     return query;
 }
 

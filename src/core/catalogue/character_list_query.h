@@ -49,4 +49,9 @@ std::size_t nameResultColumn(const ListCriteria& criteria);
 // so the statement still reads an index only.
 CharacterListQuery makeCharacterListQuery(const ListCriteria& criteria);
 
+// The same result columns for the one record whose ID is id, bound, and
+// only while it is shown (DELETED != 1), whatever the search: a row of the
+// list read again in place.
+CharacterListQuery makeCharacterRowQuery(const ListCriteria& criteria, std::int64_t id);
+
 } // namespace zorvik

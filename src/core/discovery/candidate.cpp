@@ -13,10 +13,17 @@ int archiveKind(std::string& name) {
     for (std::size_t i = dot == std::string::npos ? 0 : dot; i < name.size(); ++i) {
         name[i] = text::asciiLower(name[i]);
     }
-    if (dot == std::string::npos) {
-        return 0;
+    return dot == std::string::npos ? 0 : archiveKindOfName(name);
+}
+
+} // namespace
+
+int archiveKindOfName(std::string_view name) {
+    const std::size_t dot = name.rfind('.');
+    std::string extension(name.substr(dot == std::string_view::npos ? name.size() : dot));
+    for (char& c : extension) {
+        c = text::asciiLower(c);
     }
-    const std::string extension = name.substr(dot);
     if (extension == ".zip") {
         return kZipCharacter;
     }
@@ -25,8 +32,6 @@ int archiveKind(std::string& name) {
     }
     return extension == ".rar" ? kRarCharacter : 0;
 }
-
-} // namespace
 
 bool candidateFromEntry(const platform::DirectoryEntry& entry, int recognizeFileType,
                         Candidate& candidate) {

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/platform/directory_listing.h"
@@ -19,6 +20,10 @@ enum CharacterFileType : int {
 // The RecognizeFileType bit that excludes folders (the other kinds use
 // their own FILETYPE value as their bit).
 inline constexpr int kExcludeFolders = 1;
+
+// The archive kind a file name's extension names (.zip, .7z, .rar, letter
+// case ignored); 0 for any other name.
+int archiveKindOfName(std::string_view name);
 
 // One entry of the character folder that may be a character.
 struct Candidate {

@@ -26,4 +26,15 @@ public:
     }
 };
 
+// The answers to whether changes not yet written are saved.
+enum class SaveChoice { Save, Discard, Cancel };
+
+// The messages of a program where the user edits records: besides the
+// above, it asks before changes not yet written would be lost.
+class EditorMessages : public UserMessages {
+public:
+    // Asks with the choices Save, Discard and Cancel.
+    virtual SaveChoice askToSave(const Message& question) = 0;
+};
+
 } // namespace zorvik

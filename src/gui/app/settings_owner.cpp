@@ -17,28 +17,37 @@ void SettingsOwner::store(const AppSettings& settings) {
     settings_ = settings;
     takeNewValues();
     emit changed();
+    emit modified();
 }
 
 void SettingsOwner::addFighter(const std::string& line) {
     settings_.FighterList.push_back(line);
     takeNewValues();
     emit fightersChanged();
+    emit modified();
 }
 
 void SettingsOwner::setDefaultBattleParam(int set) {
     settings_.DefaultBattleParam = (set == 1 || set == 2) ? set : 0;
     takeNewValues();
     emit battleParamChanged();
+    emit modified();
 }
 
 void SettingsOwner::setPortraitGrid(bool shown) {
-    settings_.PortraitGrid = shown;
-    inUse_.PortraitGrid = shown;
+    if (settings_.PortraitGrid != shown) {
+        settings_.PortraitGrid = shown;
+        inUse_.PortraitGrid = shown;
+        emit modified();
+    }
 }
 
 void SettingsOwner::setShowStandingAnimation(bool on) {
-    settings_.ShowStandingAnimation = on;
-    inUse_.ShowStandingAnimation = on;
+    if (settings_.ShowStandingAnimation != on) {
+        settings_.ShowStandingAnimation = on;
+        inUse_.ShowStandingAnimation = on;
+        emit modified();
+    }
 }
 
 } // namespace zorvik::gui

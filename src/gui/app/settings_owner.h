@@ -8,9 +8,9 @@
 
 namespace zorvik::gui {
 
-// Holds the program's settings while it runs (loaded at start, saved at
-// close) and announces every change, so that each pane refreshes what it
-// derived from them and no one keeps a list of what to rebuild. Values
+// Holds the program's settings while it runs (loaded at start) and
+// announces every change, so that each pane refreshes what it derived from
+// them, no one keeps a list of what to rebuild, and the window writes them. Values
 // change only through the setters below. Panes connect as the window
 // builds them, and the window builds them in the order of refresh: detail
 // labels, list, opponents menu, tool tips.
@@ -36,7 +36,7 @@ public:
     // and announces that.
     void setDefaultBattleParam(int set);
     // Remembers whether the left pane shows the portrait grid. Only the
-    // switch itself follows this choice, so nothing is announced.
+    // switch itself follows this choice, so only modified() announces it.
     void setPortraitGrid(bool shown);
     // Remembers whether the portrait box plays the standing animation; as
     // above, only the switch follows it.
@@ -49,6 +49,9 @@ signals:
     void fightersChanged();
     // Only DefaultBattleParam changed.
     void battleParamChanged();
+    // After each change above, and after a change that only its own switch
+    // follows: the settings files no longer hold what is in use.
+    void modified();
 
 private:
     void takeNewValues();

@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include "core/catalogue/columns.h"
+#include "core/discovery/candidate.h"
 #include "core/platform/directory_listing.h"
 #include "core/platform/user_messages.h"
 #include "core/roster/character_def.h"
@@ -113,8 +114,16 @@ std::optional<std::string> BattleActions::battleName() {
         messages_.show(tr(kFailed).toStdString());
         return std::nullopt;
     }
-    return engineCharacterPath(characterFolder(settings_.inUse().MainDir), *fileName,
-                               parseWholeInt(*fileType).value_or(-1));
+    // FILETYPE 0 is a folder; the engine opens no archive, as player 1 or as an opponent.
+    const int kind = parseWholeInt(*fileType).value_or(-1);
+    if (kind != kFolderCharacter) {
+        messages_.show(withArguments(tr("%1 は圧縮ファイルのキャラクターなので対戦できません。\n"
+                                        "対戦させるにはフォルダに展開してください。")
+                                         .toStdString(),
+                                     {*fileName}));
+        return std::nullopt;
+    }
+    return engineCharacterPath(characterFolder(settings_.inUse().MainDir), *fileName, kind);
 }
 
 void BattleActions::BuildBattleMenu() {

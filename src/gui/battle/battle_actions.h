@@ -70,7 +70,8 @@ private:
     void exposeToAccessibilityTools(QWidget* window);
     // The selected row as a battle or an opponent takes it: its FILENAME, or
     // the relative path of its .def for a folder in a group folder; none
-    // (after the failure message) when the row cannot be read.
+    // (after the failure message) when the row cannot be read or is an
+    // archive, which cannot battle.
     std::optional<std::string> battleName();
     void openFolder(const std::string& fileName);
     void startBattleAgainst(std::size_t opponent);

@@ -23,8 +23,30 @@ CharacterRecords::DetailValues DetailGridModel::recordValues() {
 }
 
 void DetailGridModel::recordValuesChanged() {
+    stored_ = values_;
     const int lastRow = std::min<int>(shownRows_, CharacterRecords::kDetailFieldCount) - 1;
     emit dataChanged(index(0, kValueColumn), index(lastRow, kValueColumn));
+}
+
+bool DetailGridModel::hasUnsavedEdits() const {
+    return !std::equal(values_.begin(), values_.begin() + kEditableRowCount, stored_.begin());
+}
+
+void DetailGridModel::markWritten() {
+    std::copy_n(values_.begin(), kEditableRowCount, stored_.begin());
+}
+
+void DetailGridModel::discardEdits() {
+    std::copy_n(stored_.begin(), kEditableRowCount, values_.begin());
+    emit dataChanged(index(0, kValueColumn), index(kEditableRowCount - 1, kValueColumn));
+}
+
+std::optional<std::int64_t> DetailGridModel::storedId() const {
+    return parseRecordId(stored_[kIdRow]);
+}
+
+std::string DetailGridModel::storedName() const {
+    return stored_[0].empty() ? stored_[kFileNameRow] : stored_[0];
 }
 
 void DetailGridModel::BuildDetailLabels(const std::array<std::string, kColumnCount>& columnNames) {

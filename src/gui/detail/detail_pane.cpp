@@ -46,7 +46,7 @@ std::string DetailPane::updateFailureMessage(const CatalogueStatus& status) {
         .toStdString();
 }
 
-DetailPane::DetailPane(Kel_CharacterDb& db, const SettingsOwner& settings, UserMessages& messages,
+DetailPane::DetailPane(Kel_CharacterDb& db, const SettingsOwner& settings, EditorMessages& messages,
                        StatusMessages& statusBar, PortraitPane& portrait, QWidget* parent)
     : QWidget(parent), records_(db), settings_(settings), messages_(messages),
       statusBar_(statusBar), portrait_(portrait), model_(new DetailGridModel(this)) {
@@ -100,9 +100,29 @@ void DetailPane::ListView1SelectItem(int row, bool) {
         return;
     }
     LastSelectedItem = row;
-    if (const auto id = list_->idOfRow(list_->selectedRow())) {
+    const auto id = list_->idOfRow(list_->selectedRow());
+    // The record on show selected again keeps its edits (mayLeaveRecord let it through).
+    if (id && !(id == model_->storedId() && model_->hasUnsavedEdits())) {
         LoadCharDetail(*id);
     }
+}
+
+bool DetailPane::mayLeaveRecord(std::optional<std::int64_t> nextId) {
+    if (!model_->hasUnsavedEdits() || (nextId && nextId == model_->storedId())) {
+        return true;
+    }
+    const QString question =
+        tr("%1 の変更を保存しますか?").arg(QString::fromStdString(model_->storedName()));
+    switch (messages_.askToSave(Message::verbatim(question.toStdString()))) {
+    case SaveChoice::Save:
+        return writeBack();
+    case SaveChoice::Discard:
+        model_->discardEdits();
+        return true;
+    case SaveChoice::Cancel:
+        break;
+    }
+    return false;
 }
 
 bool DetailPane::LoadCharDetail(std::int64_t id) {
@@ -127,17 +147,26 @@ void DetailPane::CheckBox1Click() {
 }
 
 void DetailPane::Button2Click() {
+    writeBack();
+}
+
+bool DetailPane::writeBack() {
     if (valueBytes() > kMaxValueBytes) {
         messages_.show(tr("文字数過多です").toStdString());
-        return;
+        return false;
     }
     const std::string& idText = model_->DetailValues()[DetailGridModel::kIdRow];
     const CatalogueStatus written = records_.updateEditable(idText, editedFields());
     if (!written) {
         messages_.show(updateFailureMessage(written));
-        return;
+        return false;
     }
+    model_->markWritten();
     statusBar_.ShowStatusMessage(tr("更新されました。"));
+    if (const auto id = parseRecordId(idText)) {
+        emit recordWritten(*id);
+    }
+    return true;
 }
 
 EditableFields DetailPane::editedFields() const {

@@ -13,8 +13,8 @@ class QFrame;
 class QPushButton;
 
 namespace zorvik {
+class EditorMessages;
 class Kel_CharacterDb;
-class UserMessages;
 } // namespace zorvik
 
 namespace zorvik::gui {
@@ -30,7 +30,8 @@ class StatusMessages;
 // detailed view switch CheckBox1 and the write-back button Button2. It
 // follows the list's selection, loads the selected record's fields here
 // and its portrait into the portrait box, and writes the eight editable
-// fields back. A change of the settings renames the row labels.
+// fields back. Before edits not yet written would be lost it asks whether
+// to save them. A change of the settings renames the row labels.
 class DetailPane : public QWidget {
     Q_OBJECT
 public:
@@ -39,7 +40,7 @@ public:
     // Presses Button2 (上記内容で更新) from the keyboard.
     static inline const QKeySequence kWriteBackKey{QKeySequence(Qt::CTRL | Qt::Key_S)};
 
-    DetailPane(Kel_CharacterDb& db, const SettingsOwner& settings, UserMessages& messages,
+    DetailPane(Kel_CharacterDb& db, const SettingsOwner& settings, EditorMessages& messages,
                StatusMessages& statusBar, PortraitPane& portrait, QWidget* parent);
 
     // Loads each row the list selects; a rebuilt list has new rows.
@@ -53,12 +54,23 @@ public:
     // The record's fields into the values, then its portrait; true when both were read.
     bool LoadCharDetail(std::int64_t id);
 
+    // Whether the record on show may give way to the record nextId (none: to
+    // no record, as when the list is rebuilt or the window closes). With
+    // edits not yet written, and another record next, the user is asked
+    // "NAME の変更を保存しますか?": 保存 writes them (false when that fails),
+    // 破棄 throws them away, キャンセル keeps them and says false.
+    bool mayLeaveRecord(std::optional<std::int64_t> nextId);
+
     DetailGridModel& detailTexts() const { return *model_; }
 
     // The message of a failed write-back, named by the step that failed.
     // A finalize fails only where SQLite reports an error the step did not,
     // which a catalogue on a local disk never does; the text is kept for it.
     static std::string updateFailureMessage(const CatalogueStatus& status);
+
+signals:
+    // The eight fields were written to the record of this ID.
+    void recordWritten(qint64 id);
 
 public slots:
     // Runs whether a row gained or lost the selection; loads the list's
@@ -74,12 +86,14 @@ protected:
 
 private:
     void buildWriteBackButton();
+    // Button2's work: true when the fields were written.
+    bool writeBack();
     EditableFields editedFields() const;
     std::size_t valueBytes() const;
 
     CharacterRecords records_;
     const SettingsOwner& settings_;
-    UserMessages& messages_;
+    EditorMessages& messages_;
     StatusMessages& statusBar_;
     PortraitPane& portrait_;
     const CharacterListPane* list_ = nullptr;

@@ -70,8 +70,11 @@ void PortraitGridSwitch::buildToggle() {
 void PortraitGridSwitch::followList() {
     connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
-                if (current.isValid()) {
-                    list_.selectRow(current.row());
+                if (current.isValid() && !list_.selectRow(current.row())) {
+                    // The list kept its row (edits not yet written): the grid
+                    // goes back to it once this change is over.
+                    QMetaObject::invokeMethod(
+                        this, [this] { selectInGrid(list_.selectedRow()); }, Qt::QueuedConnection);
                 }
             });
     connect(&list_, &CharacterListPane::rowSelectionChanged, this, [this](int row, bool selected) {
@@ -88,7 +91,12 @@ void PortraitGridSwitch::followList() {
 
 void PortraitGridSwitch::selectInGrid(int row) {
     const QModelIndex index = model_->index(row, 0);
-    if (!index.isValid() || view_->currentIndex() == index) {
+    if (!index.isValid()) {
+        // No row selected in the list: none in the grid either.
+        view_->selectionModel()->clearSelection();
+        return;
+    }
+    if (view_->currentIndex() == index) {
         return;
     }
     view_->setCurrentIndex(index);

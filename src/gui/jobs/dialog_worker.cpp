@@ -20,7 +20,7 @@ DialogWorker::~DialogWorker() {
 }
 
 bool DialogWorker::run(TForm3& dialog, std::function<void()> job) {
-    if (isRunning()) {
+    if (isRunning() || (mayStart_ && !mayStart_())) {
         return false;
     }
     dialog.prepareForUpdate();

@@ -24,9 +24,13 @@ public:
     DialogWorker(UserMessages& messages, QObject* parent);
     ~DialogWorker() override;
 
+    // Asked before each job starts; false keeps it from starting. A job
+    // ends by rebuilding the list, which the window may not allow yet.
+    void askBeforeEachJob(std::function<bool()> mayStart) { mayStart_ = std::move(mayStart); }
+
     // Readies dialog, runs job and returns when it has ended and the calls
-    // it queued have taken effect; false when no thread could be started
-    // (the user was told) or another job is running.
+    // it queued have taken effect; false when another job is running, the
+    // question above said no, or no thread could be started (the user was told).
     bool run(TForm3& dialog, std::function<void()> job);
 
     bool isRunning() const { return dialog_ != nullptr; }
@@ -49,6 +53,7 @@ private:
     void waitForWorker();
 
     UserMessages& messages_;
+    std::function<bool()> mayStart_;
     TForm3* dialog_ = nullptr; // the running job's
     std::thread worker_;
     std::atomic<bool> workerDone_{false};

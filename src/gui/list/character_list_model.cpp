@@ -18,6 +18,7 @@ void CharacterListModel::rebuild(std::vector<int> columns, QStringList captions,
                                  std::size_t deletedColumn, std::size_t nameColumn,
                                  const std::function<std::unique_ptr<Kel_QueryResult>()>& query) {
     beginResetModel();
+    refreshed_.clear();
     result_.reset();
     columns_ = std::move(columns);
     captions_ = std::move(captions);
@@ -25,6 +26,23 @@ void CharacterListModel::rebuild(std::vector<int> columns, QStringList captions,
     nameColumn_ = nameColumn;
     result_ = query();
     endResetModel();
+}
+
+void CharacterListModel::refreshRow(int row, std::unique_ptr<Kel_QueryResult> fresh) {
+    if (row < 0 || row >= rowCount() || !fresh || fresh->rowCount() != 1 ||
+        fresh->columnCount() != result_->columnCount()) {
+        return;
+    }
+    refreshed_[row] = std::move(fresh);
+    emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+}
+
+CharacterListModel::RowSource CharacterListModel::sourceOf(int row) const {
+    const auto fresh = refreshed_.find(row);
+    if (fresh != refreshed_.end()) {
+        return {*fresh->second, 0};
+    }
+    return {*result_, static_cast<std::size_t>(row)};
 }
 
 int CharacterListModel::columnTag(int section) const {
@@ -46,11 +64,13 @@ int CharacterListModel::columnCount(const QModelIndex& parent) const {
 }
 
 bool CharacterListModel::isMissing(int row) const {
-    return result_->integerAt(deletedColumn_, static_cast<std::size_t>(row)) == kMissingRow;
+    const RowSource source = sourceOf(row);
+    return source.result.integerAt(deletedColumn_, source.row) == kMissingRow;
 }
 
 QString CharacterListModel::textAt(std::size_t column, int row) const {
-    const std::string_view text = result_->textAt(column, static_cast<std::size_t>(row));
+    const RowSource source = sourceOf(row);
+    const std::string_view text = source.result.textAt(column, source.row);
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include <QAbstractTableModel>
@@ -38,6 +39,11 @@ public:
                  std::size_t nameColumn,
                  const std::function<std::unique_ptr<Kel_QueryResult>()>& query);
 
+    // Shows fresh, the one row of a query with the same columns (the row's
+    // record read again after a write), in place of row's cells until the
+    // next rebuild. A result of another shape changes nothing.
+    void refreshRow(int row, std::unique_ptr<Kel_QueryResult> fresh);
+
     const Kel_QueryResult* result() const { return result_.get(); }
     // The catalogue column index shown in a list column.
     int columnTag(int section) const;
@@ -48,6 +54,12 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    // Where a row's cells are read: the list's result, or the row read again.
+    struct RowSource {
+        const Kel_QueryResult& result;
+        std::size_t row;
+    };
+    RowSource sourceOf(int row) const;
     bool isMissing(int row) const;
     QString textAt(std::size_t column, int row) const;
 
@@ -56,6 +68,7 @@ private:
     std::size_t nameColumn_ = 0;
     QStringList captions_;
     std::unique_ptr<Kel_QueryResult> result_;
+    std::unordered_map<int, std::unique_ptr<Kel_QueryResult>> refreshed_;
 };
 
 } // namespace zorvik::gui

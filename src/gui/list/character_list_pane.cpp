@@ -17,6 +17,7 @@
 #include "gui/app/settings_owner.h"
 #include "gui/list/character_list_model.h"
 #include "gui/list/grid_line_delegate.h"
+#include "gui/list/guarded_selection_model.h"
 #include "gui/list/search_bar.h"
 
 namespace zorvik::gui {
@@ -70,8 +71,16 @@ void CharacterListPane::buildListView() {
     // The arrow follows the list's own sort (see showSortIndicator), never the view's.
     header->setSortIndicatorShown(false);
     connect(header, &QHeaderView::sectionClicked, this, &CharacterListPane::ListView1ColumnClick);
+    QItemSelectionModel* plain = ListView1->selectionModel();
+    ListView1->setSelectionModel(new GuardedSelectionModel(
+        model_, [this](int row) { return mayLeaveRow(idOfRow(row)); }, ListView1));
+    delete plain;
     connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CharacterListPane::reportSelectionChange);
+}
+
+bool CharacterListPane::mayLeaveRow(std::optional<std::int64_t> nextId) const {
+    return !leaveGuard_ || leaveGuard_(nextId);
 }
 
 void CharacterListPane::reportSelectionChange(const QItemSelection& selected,
@@ -144,13 +153,17 @@ int CharacterListPane::selectedRow() const {
     return rows.isEmpty() ? -1 : rows.constFirst().row();
 }
 
-void CharacterListPane::selectRow(int row) {
+bool CharacterListPane::selectRow(int row) {
     if (row < 0 || row >= model_->rowCount()) {
-        return;
+        return false;
     }
     const QModelIndex first = model_->index(row, 0);
     ListView1->setCurrentIndex(first);
+    if (selectedRow() != row) {
+        return false;
+    }
     ListView1->scrollTo(first);
+    return true;
 }
 
 std::optional<std::int64_t> CharacterListPane::idOfRow(int row) const {
@@ -161,14 +174,29 @@ std::optional<std::int64_t> CharacterListPane::idOfRow(int row) const {
     return result->integerAt(0, static_cast<std::size_t>(row));
 }
 
-bool CharacterListPane::selectRowOfId(std::int64_t id) {
+int CharacterListPane::rowOfId(std::int64_t id) const {
     for (int row = 0; row < model_->rowCount(); ++row) {
         if (idOfRow(row) == id) {
-            selectRow(row);
-            return true;
+            return row;
         }
     }
-    return false;
+    return -1;
+}
+
+bool CharacterListPane::selectRowOfId(std::int64_t id) {
+    const int row = rowOfId(id);
+    if (row < 0) {
+        return false;
+    }
+    selectRow(row);
+    return true;
+}
+
+void CharacterListPane::refreshRowOfId(qint64 id) {
+    const int row = rowOfId(id);
+    if (row >= 0) {
+        model_->refreshRow(row, db_.SelectCharacterRow(criteria_, id));
+    }
 }
 
 void CharacterListPane::addAlternateView(QWidget* view) {
@@ -182,6 +210,9 @@ void CharacterListPane::showAlternateView(bool shown) {
 }
 
 void CharacterListPane::ListView1ColumnClick(int section) {
+    if (!mayLeaveRow(std::nullopt)) {
+        return;
+    }
     const int column = model_->columnTag(section);
     ListSort& sort = criteria_.sort;
     if (column != sort.column) {
@@ -196,6 +227,10 @@ void CharacterListPane::ListView1ColumnClick(int section) {
 }
 
 void CharacterListPane::applySearch(const ListSearch& search) {
+    // Refused, the search stays in the bar and applies with the next change.
+    if (!mayLeaveRow(std::nullopt)) {
+        return;
+    }
     // A search with text, or the end of one, says what it found; a change of
     // mode or column with nothing typed is not a search.
     const bool searched = !search.text.empty() || !criteria_.search.text.empty();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,12 +30,22 @@ class SearchBar;
 // Panel1, the left pane: the search bar over the character list. The list
 // is always rebuilt whole from a fresh query with the configured columns,
 // the search and the sort; a header click cycles ascending, descending, off.
-// A change of the settings rebuilds it with the new columns.
+// A change of the settings rebuilds it with the new columns. It owns the
+// selection: before another row is selected, or a search or sort drops the
+// rows, it asks its leave guard; a row written elsewhere is read again in place.
 class CharacterListPane : public QWidget {
     Q_OBJECT
 public:
+    // Gets the ID of the record about to be selected, or none when the rows
+    // are about to be dropped; false keeps the list as it is.
+    using LeaveGuard = std::function<bool(std::optional<std::int64_t> nextId)>;
+
     CharacterListPane(Kel_CharacterDb& db, const SettingsOwner& settings, UserMessages& messages,
                       QWidget* parent);
+
+    void setLeaveGuard(LeaveGuard guard) { leaveGuard_ = std::move(guard); }
+    // What the leave guard says (true without one).
+    bool mayLeaveRow(std::optional<std::int64_t> nextId) const;
 
     // Rebuilds the list's columns and rows from the catalogue. When the
     // query cannot run, the catalogue's status text is shown and the list
@@ -50,8 +61,9 @@ public:
 
     // The selected row's index, -1 when no row is selected.
     int selectedRow() const;
-    // Selects a row and scrolls to it; a row outside the list changes nothing.
-    void selectRow(int row);
+    // Selects a row and scrolls to it; a row outside the list changes
+    // nothing. True when the row is the selected one afterwards.
+    bool selectRow(int row);
     // The ID of a list row (CharListResult's column 0); none for a row
     // outside the result or while there is no result.
     std::optional<std::int64_t> idOfRow(int row) const;
@@ -59,6 +71,10 @@ public:
     // Selects the row whose ID is id and scrolls to it; false when the list
     // as shown has no such row (its search leaves it out, or it is gone).
     bool selectRowOfId(std::int64_t id);
+
+    // Reads the row of the record id again, where it is (its place, the
+    // selection and the scroll position stay until the next rebuild).
+    void refreshRowOfId(qint64 id);
 
     // The list as shown: its columns, its search and its sort, which the
     // roster export writes in the same order.
@@ -91,6 +107,8 @@ public slots:
 
 private:
     void buildListView();
+    // The row of the record id; -1 when the list as shown has none.
+    int rowOfId(std::int64_t id) const;
     void showSortIndicator();
     void reportSelectionChange(const QItemSelection& selected, const QItemSelection& deselected);
     QStringList captionsOf(const std::vector<int>& columns) const;
@@ -106,6 +124,7 @@ private:
     CharacterListModel* model_ = nullptr;
     // The shown columns are taken from the settings at each rebuild.
     ListCriteria criteria_;
+    LeaveGuard leaveGuard_;
 };
 
 } // namespace zorvik::gui

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QThread>
 
 namespace zorvik::gui {
@@ -10,12 +11,12 @@ namespace {
 
 // Runs a box on the UI thread: at once when called there, otherwise through
 // the UI thread's event loop while the calling thread waits.
-template <typename Function> bool onUiThread(Function function) {
+template <typename Function> auto onUiThread(Function function) {
     QCoreApplication* application = QCoreApplication::instance();
     if (QThread::currentThread() == application->thread()) {
         return function();
     }
-    bool answer = false;
+    decltype(function()) answer{};
     QMetaObject::invokeMethod(application, function, Qt::BlockingQueuedConnection, &answer);
     return answer;
 }
@@ -39,6 +40,25 @@ int runBox(const Message& message, const QString& caption, QMessageBox::Standard
     return box.exec();
 }
 
+SaveChoice runSaveBox(const QString& question) {
+    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), question,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    QApplication::activeWindow());
+    box.button(QMessageBox::Save)->setText(MessageBoxes::tr("保存"));
+    box.button(QMessageBox::Discard)->setText(MessageBoxes::tr("破棄"));
+    box.button(QMessageBox::Cancel)->setText(MessageBoxes::tr("キャンセル"));
+    box.setDefaultButton(QMessageBox::Save);
+    // Escape and the title bar's close button cancel.
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    // Dismissed without an answer (the session ends), as a declined box is.
+    if (box.clickedButton() == nullptr || box.clickedButton() == box.button(QMessageBox::Discard)) {
+        return SaveChoice::Discard;
+    }
+    return box.clickedButton() == box.button(QMessageBox::Save) ? SaveChoice::Save
+                                                                : SaveChoice::Cancel;
+}
+
 } // namespace
 
 void MessageBoxes::show(const Message& message) {
@@ -53,6 +73,10 @@ bool MessageBoxes::askYesNo(const Message& question, const Message& caption) {
         const QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
         return runBox(question, boxText(caption), buttons) == QMessageBox::Yes;
     });
+}
+
+SaveChoice MessageBoxes::askToSave(const Message& question) {
+    return onUiThread([question] { return runSaveBox(boxText(question)); });
 }
 
 } // namespace zorvik::gui

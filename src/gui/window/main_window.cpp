@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <QTreeView>
 
+#include "core/launch/battle_opponents.h"
 #include "core/platform/user_messages.h"
 #include "core/settings/ini_handler.h"
 #include "gui/app/designed_font.h"
@@ -54,13 +55,22 @@ int searchColumnFromFindType(int findType) {
     return findType == std::numeric_limits<int>::min() ? -1 : std::abs(findType);
 }
 
+// The settings as the window starts with them: an archive among the
+// opponents (which an earlier version let in) cannot battle and is left out.
+AppSettings startingSettings(const SettingsFiles& files) {
+    AppSettings settings = files.load();
+    const std::string mainDir = withPathsFrom(settings, files.pathFolder()).MainDir;
+    settings.FighterList = launch::battleReadyOpponents(mainDir, std::move(settings.FighterList));
+    return settings;
+}
+
 } // namespace
 
-TForm1::TForm1(UserMessages& messages, Shell& shell, Choosers& choosers,
+TForm1::TForm1(EditorMessages& messages, Shell& shell, Choosers& choosers,
                const SettingsFolders& folders, QWidget* parent)
     : QMainWindow(parent), files_(folders), CharacterDb(files_.catalogueFile()),
       messages_(messages), shell_(shell), choosers_(choosers),
-      settings_(files_.load(), files_.pathFolder()) {
+      settings_(startingSettings(files_), files_.pathFolder()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Zorvik"));
     setFont(designedFont());
@@ -68,7 +78,10 @@ TForm1::TForm1(UserMessages& messages, Shell& shell, Choosers& choosers,
     resize(755, 591);
     buildFrame();
     connectCommands();
+    guardUnsavedEdits();
     FormCreate();
+    // After the start, which only restores what the files hold.
+    connect(&settings_, &SettingsOwner::modified, this, &TForm1::settingsModified);
 }
 
 TForm1::~TForm1() = default;
@@ -148,6 +161,15 @@ void TForm1::connectCommands() {
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     addAction(quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
+}
+
+void TForm1::guardUnsavedEdits() {
+    DetailPane* detail = Panel4->detailPane();
+    Panel1->setLeaveGuard(
+        [detail](std::optional<std::int64_t> nextId) { return detail->mayLeaveRecord(nextId); });
+    jobs_->askBeforeEachJob([detail] { return detail->mayLeaveRecord(std::nullopt); });
+    // A written row shows its new texts at once, where it is.
+    connect(detail, &DetailPane::recordWritten, Panel1, &CharacterListPane::refreshRowOfId);
 }
 
 void TForm1::FormCreate() {
@@ -232,6 +254,10 @@ void TForm1::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    if (!Panel4->detailPane()->mayLeaveRecord(std::nullopt)) {
+        event->ignore();
+        return;
+    }
     FormClose();
     event->accept();
 }
@@ -244,7 +270,24 @@ void TForm1::closeAfterJob() {
 }
 
 void TForm1::FormClose() {
-    files_.save(settings_.settings(), [this](Kel_IniHandler& store) { saveWindowKeys(store); });
+    saveSettings(true);
+}
+
+bool TForm1::saveSettings(bool closing) {
+    return files_.save(settings_.settings(), [this, closing](Kel_IniHandler& store) {
+        // The first-run message is shown at each start until the first close.
+        if (!closing && settings_.settings().FirstRun) {
+            store.WriteInt("FirstRun", 1);
+        }
+        saveWindowKeys(store);
+    });
+}
+
+void TForm1::settingsModified() {
+    if (!saveSettings(false)) {
+        StatusBar1->ShowStatusMessage(tr("設定ファイルを書き込めませんでした : %1")
+                                          .arg(QString::fromStdString(files_.settingsFile())));
+    }
 }
 
 // Written in section General after the settings' own keys.

@@ -11,8 +11,8 @@
 class QSplitter;
 
 namespace zorvik {
+class EditorMessages;
 class Kel_IniHandler;
-class UserMessages;
 } // namespace zorvik
 
 namespace zorvik::gui {
@@ -36,18 +36,20 @@ class StatusBar;
 struct JobPanes;
 
 // TForm1, the main window "Zorvik". It opens the catalogue, holds the
-// settings while the program runs (loaded as it is made, saved in
-// FormClose), and owns the panes: the tool bar, the list pane with its
-// search bar, the right-hand panel Panel4, the status bar and the battle
-// and file actions.
+// settings while the program runs (loaded as it is made, saved whenever
+// they change and in FormClose), and owns the panes: the tool bar, the list
+// pane with its search bar, the right-hand panel Panel4, the status bar and
+// the battle and file actions. Edits of the detail pane not yet written
+// are asked about before the list leaves their row, a job starts or the
+// window closes.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     // Opens the catalogue db.sqlite3 in folders.catalogue, loads the
     // settings from folders.settings (Settings.ini, FighterList and
     // ColumnName) and runs FormCreate. The current folder is never changed.
-    TForm1(UserMessages& messages, Shell& shell, Choosers& choosers, const SettingsFolders& folders,
-           QWidget* parent = nullptr);
+    TForm1(EditorMessages& messages, Shell& shell, Choosers& choosers,
+           const SettingsFolders& folders, QWidget* parent = nullptr);
     ~TForm1() override;
 
     Kel_CharacterDb& characterDb() { return CharacterDb; }
@@ -86,12 +88,19 @@ private:
     void buildFrame();
     void buildPortraitGrid();
     void connectCommands();
+    // The detail pane's edits are asked about before anything drops them.
+    void guardUnsavedEdits();
     void FormCreate();
     void restorePanel4Width(Kel_IniHandler& store);
     void checkTemporaryFolder();
     void FormShow();
     void FormPaint();
     void FormClose();
+    // Settings.ini and the two list files, each replaced whole; closing
+    // writes FirstRun=0. False when a file could not be written.
+    bool saveSettings(bool closing);
+    // A setting changed: the files follow at once, for the companion.
+    void settingsModified();
     void saveWindowKeys(Kel_IniHandler& store) const;
 
     // A close asked for while a job ran, now that it has ended.
@@ -100,7 +109,7 @@ private:
     // Made first: the catalogue's path and the settings come from it.
     SettingsFiles files_;
     Kel_CharacterDb CharacterDb;
-    UserMessages& messages_;
+    EditorMessages& messages_;
     Shell& shell_;
     Choosers& choosers_;
     SettingsOwner settings_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/platform/user_messages.h"
 #include "gui/detail/detail_pane.h"
 #include "gui/portrait/portrait_pane.h"
 
@@ -16,7 +17,7 @@ constexpr int kDetailTop = 179;
 
 } // namespace
 
-RightPane::RightPane(Kel_CharacterDb& db, SettingsOwner& settings, UserMessages& messages,
+RightPane::RightPane(Kel_CharacterDb& db, SettingsOwner& settings, EditorMessages& messages,
                      Choosers& choosers, StatusMessages& statusBar, QWidget* parent)
     : QFrame(parent) {
     setObjectName(QStringLiteral("Panel4"));

@@ -4,7 +4,7 @@
 
 namespace zorvik {
 class Kel_CharacterDb;
-class UserMessages;
+class EditorMessages;
 } // namespace zorvik
 
 namespace zorvik::gui {
@@ -23,7 +23,7 @@ class StatusMessages;
 class RightPane : public QFrame {
     Q_OBJECT
 public:
-    RightPane(Kel_CharacterDb& db, SettingsOwner& settings, UserMessages& messages,
+    RightPane(Kel_CharacterDb& db, SettingsOwner& settings, EditorMessages& messages,
               Choosers& choosers, StatusMessages& statusBar, QWidget* parent);
 
     void followList(const CharacterListPane& list);

@@ -177,9 +177,9 @@ TEST_F(BattleActions, RegisteringNeedsASelectedRowAndANameThatFitsItsBuffer) {
 }
 
 TEST_F(BattleActions, TheOpponentsMenuFollowsTheSettingsAtStartAndAfterAChange) {
-    temp.write("program/FighterList", "kfm\r\nryu.zip\r\n");
+    temp.write("program/FighterList", "kfm\r\nryu\r\n");
     open();
-    EXPECT_EQ(battleItems(), Texts({"kfm と対戦", "ryu.zip と対戦"}));
+    EXPECT_EQ(battleItems(), Texts({"kfm と対戦", "ryu と対戦"}));
     AppSettings changed = form->settings().settings();
     changed.FighterList = {"sagat", "R&D"};
     form->settings().store(changed);
@@ -188,6 +188,27 @@ TEST_F(BattleActions, TheOpponentsMenuFollowsTheSettingsAtStartAndAfterAChange) 
     changed.FighterList.clear();
     form->settings().store(changed);
     EXPECT_FALSE(battleMenu()->menuAction()->isEnabled());
+}
+
+// The engine opens no archive: one is never registered, and one left in
+// FighterList by an earlier version is not read into the opponents.
+TEST_F(BattleActions, AnArchiveIsNeitherRegisteredNorReadAsAnOpponent) {
+    const std::string chars = temp.makeFolder("chars");
+    temp.makeFolder("chars/Odd.zip"); // a folder character may be named so
+    writeSettings("[General]\nMainDir=" + chars + "\n");
+    temp.write("program/FighterList",
+               "kfm\r\nbluemary.zip\r\nCapcom/Ken.7Z\r\nodd.zip\r\nKOF/kyo/kyo.def\r\n");
+    addStoredCharacter("Blue Mary", "Capcom/bluemary.zip", 2);
+    open();
+    EXPECT_EQ(battleItems(), Texts({"kfm と対戦", "odd.zip と対戦", "KOF/kyo/kyo.def と対戦"}));
+    selectRow(0);
+    find<QAction>("N7")->trigger();
+    EXPECT_EQ(messages.shown().back(),
+              "Capcom/bluemary.zip は圧縮ファイルのキャラクターなので対戦できません。\n"
+              "対戦させるにはフォルダに展開してください。");
+    EXPECT_EQ(battleItems().size(), 3u);
+    form->close();
+    EXPECT_EQ(readFile(programFolder + "/FighterList"), "kfm\r\nodd.zip\r\nKOF/kyo/kyo.def\r\n");
 }
 
 TEST_F(BattleActions, OpenShowsAFolderCharacterAsItIsOnDiskAndRefusesArchives) {
@@ -218,15 +239,11 @@ TEST_F(BattleActions, ANestedCharacterIsAnOpponentByItsDefPathAndOpensItsOwnFold
     temp.write("chars/KOF/Kyo/kyo-98.def", "[Info]\r\nname = Kyo\r\n");
     writeSettings("[General]\nMainDir=" + chars + "/\nSearchSubfolders=1\n");
     addStoredCharacter("Kyo", "KOF/kyo", 0);
-    addStoredCharacter("Ryu", "Capcom/ryu.zip", 2);
     open();
     selectRow(0);
     find<QAction>("N7")->trigger();
-    selectRow(1);
-    find<QAction>("N7")->trigger();
     // What a battle passes: the engine finds a bare name only at the top level.
-    EXPECT_EQ(form->settings().settings().FighterList,
-              Texts({"KOF/kyo/kyo-98.def", "Capcom/ryu.zip"}));
+    EXPECT_EQ(form->settings().settings().FighterList, Texts({"KOF/kyo/kyo-98.def"}));
 
     selectRow(0);
     find<QAction>("Open1")->trigger();

@@ -135,6 +135,20 @@ TEST_F(BattleStart, EnterOrADoubleClickFightsTheFirstOpponent) {
     EXPECT_EQ(messages.shown().size(), 1u); // the first-run message only
 }
 
+// Neither Enter nor the battle menu gives the engine an archive as player 1.
+TEST_F(BattleStart, AnArchiveStartsNoBattle) {
+    prepare(kNativeEngine, "");
+    addStoredCharacter("Blue Mary", "bluemary.zip", 2);
+    open();
+    selectRow(1);
+    QTest::keyClick(list(), Qt::Key_Return);
+    battleAgainst(0);
+    const std::string refusal = "bluemary.zip は圧縮ファイルのキャラクターなので対戦できません。\n"
+                                "対戦させるにはフォルダに展開してください。";
+    EXPECT_EQ(messages.shown(), Texts({messages.shown().front(), refusal, refusal}));
+    EXPECT_TRUE(shell.started.empty());
+}
+
 TEST_F(BattleStart, WithoutAnOpponentEnterSaysHowToRegisterOne) {
     prepare(kNativeEngine, "");
     temp.write("program/FighterList", "");

@@ -2,10 +2,14 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QListView>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "core/catalogue/columns.h"
+#include "gui/grid/portrait_grid_switch.h"
 #include "gui/window/status_bar.h"
 #include "gui_support/right_pane_fixture.h"
 
@@ -107,6 +111,44 @@ TEST_F(DetailWriteBack, ALockedCatalogueFailsTheStepAndSaysWhy) {
     EXPECT_EQ(messages.shown().back(), "更新は失敗しました(step)：database is locked");
     ASSERT_TRUE(executeBound(other.statements(), "ROLLBACK", {}));
     EXPECT_EQ(stored(1, kNameColumn), "Ryu");
+}
+
+// Sixty records, Fighter 1 to Fighter 60, more than the list shows at once.
+class WrittenRow : public RightPaneFixture {
+protected:
+    void SetUp() override {
+        for (int id = 1; id <= 60; ++id) {
+            addRecord({id, "Fighter " + std::to_string(id), "", std::nullopt});
+        }
+        open();
+    }
+
+    std::string cell(int row, int column) const {
+        return list()->model()->index(row, column).data().toString().toStdString();
+    }
+};
+
+TEST_F(WrittenRow, ShowsItsNewTextsAtOnceWhereItIsAndSoDoesTheGrid) {
+    selectRow(40);
+    const int scrolled = list()->verticalScrollBar()->value();
+    ASSERT_GT(scrolled, 0);
+    QSignalSpy rebuilds(list()->model(), &QAbstractItemModel::modelReset);
+    setValue(0, "Renamed");
+    setValue(2, "new author");
+    find<QPushButton>("Button2")->click();
+    // The list shows NAME, NAME2, AUTHOR first.
+    EXPECT_EQ(cell(40, 0), "Renamed");
+    EXPECT_EQ(cell(40, 2), "new author");
+    EXPECT_EQ(cell(39, 0), "Fighter 40");
+    EXPECT_EQ(list()->selectionModel()->selectedRows().constFirst().row(), 40);
+    EXPECT_EQ(list()->verticalScrollBar()->value(), scrolled);
+    EXPECT_EQ(rebuilds.count(), 0);
+    const QAbstractItemModel* grid = form->portraitGrid().view()->model();
+    EXPECT_EQ(grid->index(40, 0).data().toString(), QStringLiteral("Renamed"));
+
+    // Until the next rebuild, which reads every row again in the list's order.
+    form->UpdateCharList();
+    EXPECT_EQ(cell(40, 0), "Renamed");
 }
 
 TEST(DetailWriteBackMessage, NamesTheStepThatFailedBeforeSQLitesText) {

@@ -2,9 +2,12 @@
 
 #include <csignal>
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QTest>
 
+#include "gui/detail/detail_grid_model.h"
+#include "gui/detail/detail_pane.h"
 #include "gui/platform/message_boxes.h"
 #include "gui_support/main_window_fixture.h"
 #include "gui_support/modal.h"
@@ -53,6 +56,33 @@ TEST_F(TerminationSignals, ASignalDuringTheFirstRunMessageClosesTheWindowAfterIt
     EXPECT_FALSE(timedOut);
     EXPECT_FALSE(window.isVisible());
     EXPECT_NE(settingsText().find("FirstRun=0"), std::string::npos);
+}
+
+// With edits not yet written a signal brings the save question; a second
+// one dismisses it, as it dismisses any box, and the window closes.
+TEST_F(TerminationSignals, TheSaveQuestionComesUpAndASecondSignalEndsIt) {
+    addCharacter("Ryu");
+    writeSettings("[General]\nFirstRun=0\n");
+    gui::MessageBoxes boxes;
+    gui::TForm1 window(boxes, shell, choosers, folders());
+    window.show();
+    gui::TerminationSignals handlers(window);
+    gui::DetailGridModel& values = window.findChild<gui::DetailPane*>()->detailTexts();
+    values.setData(values.index(7, gui::DetailGridModel::kValueColumn), QStringLiteral("a note"),
+                   Qt::EditRole);
+    QStringList buttons;
+    whenModalShows([&](QWidget* box) {
+        for (const QAbstractButton* button : box->findChildren<QAbstractButton*>()) {
+            buttons << button->text();
+        }
+        std::raise(SIGTERM);
+    });
+    ASSERT_EQ(std::raise(SIGTERM), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }));
+    buttons.sort();
+    EXPECT_EQ(buttons, QStringList({QStringLiteral("キャンセル"), QStringLiteral("保存"),
+                                    QStringLiteral("破棄")}));
+    EXPECT_EQ(values.DetailValues()[7], "");
 }
 
 TEST_F(TerminationSignals, OnlyOneSetOfHandlersAtATimeAndTheyAreRemovedAfterwards) {

@@ -69,7 +69,7 @@ TEST_F(MainWindow, SavedSettingsAreRestoredAndOutOfRangeValuesWrittenBackMended)
     writeSettings("[General]\nDefaultBattleParam=7\nSplitter2Left=250\nLeft=40\nTop=30\n"
                   "Width=700\nHeight=500\nBattleParamA=-p1\nBattleParamC=-rounds 3\n"
                   "TempDir=/chosen/\n[PreviousStatus]\nFindType=-3\n");
-    temp.write("program/FighterList", "kfm\r\nryu.zip\r\n");
+    temp.write("program/FighterList", "kfm\r\nryu\r\n");
     open();
     EXPECT_EQ(find<QComboBox>("ComboBox1")->currentIndex(), 3);
     EXPECT_TRUE(find<QAction>("M_ParamA")->isChecked());
@@ -78,7 +78,7 @@ TEST_F(MainWindow, SavedSettingsAreRestoredAndOutOfRangeValuesWrittenBackMended)
     EXPECT_EQ(form->size(), QSize(700, 500));
     EXPECT_EQ(find<QWidget>("Panel4")->width(), 250);
     EXPECT_EQ(form->settings().settings().TempDir, "/chosen/");
-    EXPECT_EQ(form->settings().settings().FighterList, (std::vector<std::string>{"kfm", "ryu.zip"}));
+    EXPECT_EQ(form->settings().settings().FighterList, (std::vector<std::string>{"kfm", "ryu"}));
 
     find<QToolButton>("ToolButton5")->click();
     EXPECT_TRUE(find<QAction>("M_ParamC")->isChecked());
@@ -90,7 +90,7 @@ TEST_F(MainWindow, SavedSettingsAreRestoredAndOutOfRangeValuesWrittenBackMended)
     EXPECT_NE(settings.find("FindType=3\r\n"), std::string::npos);
     EXPECT_NE(settings.find("TempDir=/chosen/\r\n"), std::string::npos);
     EXPECT_NE(settings.find("Splitter2Left=250\r\n"), std::string::npos);
-    EXPECT_EQ(readFile(programFolder + "/FighterList"), "kfm\r\nryu.zip\r\n");
+    EXPECT_EQ(readFile(programFolder + "/FighterList"), "kfm\r\nryu\r\n");
 }
 
 TEST_F(MainWindow, OutOfRangeBattleParameterIsSetAAndWrittenBackAsZero) {
