@@ -18,7 +18,7 @@ void write(const std::filesystem::path& folder, const std::string& name, const s
            const std::string& sff) {
     const std::filesystem::path character = folder / name;
     std::filesystem::create_directories(character);
-    zorvik::test::writeAnimatedCharacter(character.string(), air, sff);
+    zorvik::test::writeAnimatedCharacter(character.string(), air, sff, name);
 }
 
 } // namespace
@@ -33,7 +33,9 @@ int main(int argc, char** argv) {
     write(folder, "Links30", spriteRunAir(31), linkedNarrowSff(30));
     write(folder, "Links60", spriteRunAir(61), linkedNarrowSff(60));
     write(folder, "LinksV2", spriteRunAir(11), largeSffV2(1, 10));
+    write(folder, "LargeV2", spriteRunAir(2), largeSffV2(2, 0));
     write(folder, "Boxes389", boxHeavyAir(389 * 1024), linkedNarrowSff(0));
     write(folder, "Boxes789", boxHeavyAir(789 * 1024), linkedNarrowSff(0));
+    write(folder, "BoxesAtBound", defaultBoxesAir(1024, 2048), linkedNarrowSff(0));
     return 0;
 }

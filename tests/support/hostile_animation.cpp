@@ -75,26 +75,30 @@ std::string spriteRunAir(int frames) {
     return air;
 }
 
-std::string boxHeavyAir(std::size_t bytes) {
+std::string defaultBoxesAir(std::size_t boxes, std::size_t frames) {
     std::string air = "[Begin Action 0]\r\nClsn2Default: 1\r\n";
-    const std::string box = "Clsn2[0]=0,0,0,0\r\n";
-    const std::string frame = "0,0,0,0,1\r\n";
-    // Half of the bytes for boxes, half for frames: the most boxes times frames.
-    while (air.size() < bytes / 2) {
-        air += box;
+    for (std::size_t box = 0; box < boxes; ++box) {
+        air += "Clsn2[0]=0,0,0,0\r\n";
     }
-    while (air.size() < bytes) {
-        air += frame;
+    for (std::size_t frame = 0; frame < frames; ++frame) {
+        air += "0,0,0,0,1\r\n";
     }
     return air;
 }
 
+std::string boxHeavyAir(std::size_t bytes) {
+    // Half of the bytes for boxes, half for frames: the most boxes times frames.
+    constexpr std::size_t kBoxLine = 18;
+    constexpr std::size_t kFrameLine = 11;
+    return defaultBoxesAir(bytes / 2 / kBoxLine, bytes / 2 / kFrameLine);
+}
+
 void writeAnimatedCharacter(const std::string& folder, const std::string& air,
-                            const std::string& sff) {
+                            const std::string& sff, const std::string& name) {
     writeBytes(folder + "/hostile.air", air);
     writeBytes(folder + "/hostile.sff", sff);
-    writeBytes(folder + "/hostile.def", "[Info]\r\nname = \"Hostile\"\r\n[Files]\r\n"
-                                       "sprite = hostile.sff\r\nanim = hostile.air\r\n");
+    writeBytes(folder + "/hostile.def", "[Info]\r\nname = \"" + name + "\"\r\n[Files]\r\n"
+                                        "sprite = hostile.sff\r\nanim = hostile.air\r\n");
 }
 
 } // namespace zorvik::test

@@ -20,13 +20,16 @@ std::string largeSffV2(int pictures, int links);
 // Action 0 showing sprites (0, 0) to (0, frames - 1), one tick each.
 std::string spriteRunAir(int frames);
 
-// An .air file of about bytes bytes: action 0 with one list of default
-// hurt boxes and about as many frames, each frame taking every default.
+// Action 0 with one list of boxes default hurt boxes, then frames frames,
+// each taking every default.
+std::string defaultBoxesAir(std::size_t boxes, std::size_t frames);
+
+// defaultBoxesAir of about bytes bytes, half of them boxes, half frames.
 std::string boxHeavyAir(std::size_t bytes);
 
-// Writes folder/hostile.def naming folder/hostile.air and folder/hostile.sff
-// with the given contents.
+// Writes folder/hostile.def (its Name name) naming folder/hostile.air and
+// folder/hostile.sff with the given contents.
 void writeAnimatedCharacter(const std::string& folder, const std::string& air,
-                            const std::string& sff);
+                            const std::string& sff, const std::string& name = "Hostile");
 
 } // namespace zorvik::test
