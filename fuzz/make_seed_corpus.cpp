@@ -117,7 +117,7 @@ Seeds archiveSeeds() {
     const std::vector<FixtureEntry> climbing = {
         FixtureEntry::file("kfm/kfm.def", "1"), FixtureEntry::file("../../../../../climbed.def", "2"),
         FixtureEntry::file("kfm/../../../../../../deeper.sff", "3"),
-        FixtureEntry::file("/tmp/zorvik-fuzz-canary/absolute.def", "4")};
+        FixtureEntry::file("/tmp/archive-fuzz-canary/absolute.def", "4")};
     return {{"character.zip", archiveBytes(ArchiveFormat::Zip, character)},
             {"climbing.zip", archiveBytes(ArchiveFormat::Zip, climbing)},
             {"climbing.rar", rar5Archive(climbing)},
