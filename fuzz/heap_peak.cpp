@@ -13,7 +13,12 @@
 #endif
 
 #ifdef ZORVIK_HEAP_HOOKS
-#include <sanitizer/allocator_interface.h>
+// The sanitizers' allocator interface, declared here: GCC does not ship its header.
+extern "C" {
+int __sanitizer_install_malloc_and_free_hooks(void (*onAllocation)(const volatile void*, std::size_t),
+                                              void (*onRelease)(const volatile void*));
+std::size_t __sanitizer_get_allocated_size(const volatile void* memory);
+}
 #endif
 
 namespace zorvik::fuzz {
@@ -37,7 +42,7 @@ void onAllocation(const volatile void*, std::size_t size) {
 
 void onRelease(const volatile void* memory) {
     if (counting.load(std::memory_order_relaxed) && memory != nullptr) {
-        held -= static_cast<std::int64_t>(__sanitizer_get_allocated_size(const_cast<const void*>(memory)));
+        held -= static_cast<std::int64_t>(__sanitizer_get_allocated_size(memory));
     }
 }
 
