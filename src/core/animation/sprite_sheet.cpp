@@ -93,10 +93,8 @@ std::optional<FrameSprite> SpriteSheet::Sprite(std::int16_t group, std::int16_t 
     return version_ == 2 ? spriteV2(group, number) : std::nullopt;
 }
 
-bool SpriteSheet::fitsBudget(std::uint64_t pixels) {
-    // Asked before decoding, so that a picture refused takes no memory.
-    overBudget_ = 4 * pixels > mostBytes_ - std::min(decodedBytes_, mostBytes_);
-    return !overBudget_;
+std::uint64_t SpriteSheet::budgetPixels() const {
+    return std::min(kMostSpritePixels, (mostBytes_ - std::min(decodedBytes_, mostBytes_)) / 4);
 }
 
 SpriteSheet::Picture SpriteSheet::keep(const PictureKey& key, std::optional<RgbaImage> image) {
@@ -126,10 +124,6 @@ SpriteSheet::Picture SpriteSheet::decodeV1(std::size_t owner) {
     if (const auto known = pictures_.find(key); known != pictures_.end()) {
         return known->second;
     }
-    const auto pixels = v1_.ColouredPixels(owner);
-    if (!pixels || *pixels > kMostSpritePixels || !fitsBudget(*pixels)) {
-        return nullptr;
-    }
     // The .act recolours the sprites whose pixels come with the shared-palette
     // flag: for a linked sprite, the flag of the record that holds its pixels.
     // Every other sprite keeps the palette the file gives it, found as the
@@ -140,8 +134,13 @@ SpriteSheet::Picture SpriteSheet::decodeV1(std::size_t owner) {
     } else if (const auto palette = v1_.PaletteOf(owner)) {
         colours = colourTable(*palette);
     }
-    auto decoded = colours ? v1_.Decode(owner, *colours, kMostSpritePixels) : std::nullopt;
+    // A picture past the budget is refused before its memory is asked for.
+    const std::uint64_t most = budgetPixels();
+    auto decoded = colours ? v1_.Decode(owner, *colours, most) : std::nullopt;
     if (!decoded) {
+        // Only a refusal reads the header again, to tell the budget from damage.
+        const auto pixels = colours ? v1_.ColouredPixels(owner) : std::nullopt;
+        overBudget_ = pixels && *pixels > most && *pixels <= kMostSpritePixels;
         return nullptr;
     }
     RgbaImage image;
@@ -173,7 +172,8 @@ SpriteSheet::Picture SpriteSheet::decodeV2(std::int16_t group, std::int16_t numb
     }
     const SPRITENODEV2& owner = v2_.sprites()[key.first];
     const std::uint64_t pixels = std::uint64_t{owner.width} * owner.height;
-    if (pixels > kMostSpritePixels || !fitsBudget(pixels)) {
+    if (pixels > budgetPixels()) {
+        overBudget_ = pixels <= kMostSpritePixels;
         return nullptr;
     }
     // Each version 2 sprite carries its palette, found as the portrait's is.

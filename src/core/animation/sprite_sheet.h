@@ -69,8 +69,8 @@ private:
     std::optional<FrameSprite> spriteV2(std::int16_t group, std::int16_t number);
     Picture decodeV1(std::size_t owner);
     Picture decodeV2(std::int16_t group, std::int16_t number, const PictureKey& key);
-    // False (and overBudget_ set) when pixels more would pass the budget.
-    bool fitsBudget(std::uint64_t pixels);
+    // The most pixels the next picture may have: the budget left, in colour.
+    std::uint64_t budgetPixels() const;
     Picture keep(const PictureKey& key, std::optional<RgbaImage> image);
 
     int version_ = 0;
