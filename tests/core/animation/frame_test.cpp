@@ -274,19 +274,6 @@ TEST(SpriteSheetBudget, PicturesPastTheBudgetAreRefusedUndecodedAndLinksCostNoth
     EXPECT_FALSE(sheet.overBudget()); // missing, not too large
 }
 
-TEST(ActionLoading, AnActionPastItsBoundsIsToldAsSuch) {
-    TempFolder folder;
-    StandingCharacter{}.writeTo(folder.path());
-    AirWriter air;
-    air.action(0).line("Clsn2Default: 1");
-    for (std::size_t box = 0; box <= kMostClsnBoxes; ++box) {
-        air.line("Clsn2[0] = 0,0,1,1");
-    }
-    folder.write("boxes.air", air.frame(0, 0, 0, 0, 1).text());
-    EXPECT_EQ(LoadAction(folder.file("boxes.air"), folder.file("stand.sff"), {}, 0).problem,
-              ActionProblem::ActionTooLarge);
-}
-
 TEST(AnimationClock, HeldFrameStopsTheAction) {
     const AirAction action = parseAir(AirWriter().action(0).frame(0, 0, 0, 0, 5).frame(0, 1, 0, 0, 4)
                                           .loopStart().frame(0, 2, 0, 0, -1).text()).actions[0];

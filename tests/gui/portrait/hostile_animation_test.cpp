@@ -6,7 +6,6 @@
 #include <QThread>
 
 #include "core/animation/air_file.h"
-#include "core/text/encoding.h"
 #include "gui/portrait/animation_switch.h"
 #include "gui/portrait/portrait_pane.h"
 #include "gui_support/main_window_fixture.h"
@@ -88,18 +87,6 @@ TEST_F(HostileAnimationBox, AnArchiveThatCannotBeExtractedSaysWhyNotBlamingTheDe
     ASSERT_TRUE(QTest::qWaitFor([&] { return !img().toolTip().isEmpty(); }, kLoadWait));
     EXPECT_TRUE(toolTipSays(QString::fromStdString(temp.file("missing")))) << img().toolTip().toStdString();
     EXPECT_FALSE(toolTipSays(QStringLiteral(".def")));
-}
-
-TEST_F(HostileAnimationBox, ACharacterBelowAGroupFolderNamedInShiftJisPlays) {
-    // キャラ written by a Windows tool: FILENAME holds it decoded.
-    temp.makeFolder("chars");
-    const std::string group = text::utf8ToCp932("キャラ").value();
-    StandingCharacter{}.writeTo(temp.makeFolder("chars/" + group + "/Stander"));
-    addStoredCharacter("Stander", "キャラ/Stander", 0);
-    openWith("SearchSubfolders=1\n");
-    selectRow(0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return animation().showsFrame(); }, kLoadWait))
-        << img().toolTip().toStdString();
 }
 
 } // namespace
