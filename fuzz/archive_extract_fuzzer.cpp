@@ -1,7 +1,9 @@
 // The bundled archiver plug-in extracting any bytes as an archive, through
 // its exported command function, with and without the stored folders.
-// Afterwards nothing may exist outside the destination folder, and inside
-// it only plain folders and files that are no links to other files.
+// Afterwards nothing at all may have been written outside the destination
+// folder: not anywhere in the scratch tree around it, however many levels
+// up, nor in a canary folder an absolute entry name could reach; inside it
+// only plain folders and files that are no links to other files.
 
 #include <cstddef>
 #include <cstdint>
@@ -23,13 +25,19 @@ namespace {
 namespace fs = std::filesystem;
 using zorvik::fuzz::fail;
 
-// The scratch folder holds the archive, the destination and an empty
-// sibling of the destination, where an escaping entry would show.
+// An absolute folder that archives may name (the seeds and the dictionary
+// do): nothing may appear in it. Whatever else removes it meanwhile, an
+// entry written there would make it again.
+constexpr const char* kCanary = "/tmp/archive-fuzz-canary";
+
+// The scratch folder holds the archive and, five folders down, the
+// destination: an entry climbing out of it lands in the scratch tree.
 struct Layout {
     std::string root = zorvik::fuzz::ScratchFolder::instance().path();
     std::string archive = root + "/input.zip";
-    std::string destination = root + "/out";
-    std::string sibling = root + "/outside";
+    std::string destination = root + "/deep/er/and/deeper/out";
+    // What the scratch tree holds outside the destination.
+    std::set<std::string> expected{"input.zip", "deep", "deep/er", "deep/er/and", "deep/er/and/deeper"};
 };
 
 void checkDestination(const Layout& layout) {
@@ -46,14 +54,27 @@ void checkDestination(const Layout& layout) {
     }
 }
 
-void checkOutside(const Layout& layout) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(layout.root)) {
-        names.insert(entry.path().filename().string());
+// Every path of the scratch tree outside the destination, links not followed.
+std::set<std::string> outsideDestination(const Layout& layout) {
+    std::set<std::string> paths;
+    std::error_code error;
+    for (fs::recursive_directory_iterator it(layout.root, error), end; it != end; it.increment(error)) {
+        if (it->path() == layout.destination) {
+            it.disable_recursion_pending();
+            continue;
+        }
+        paths.insert(fs::relative(it->path(), layout.root).string());
     }
-    if (names != std::set<std::string>{"input.zip", "out", "outside"} ||
-        !fs::is_empty(layout.sibling)) {
-        fail("something was written outside the destination folder");
+    return paths;
+}
+
+void checkOutside(const Layout& layout) {
+    if (outsideDestination(layout) != layout.expected) {
+        fail("something was written into the scratch tree outside the destination folder");
+    }
+    std::error_code error;
+    if (fs::exists(kCanary, error) && !fs::is_empty(kCanary, error)) {
+        fail("something was written through an absolute name into the canary folder");
     }
 }
 
@@ -70,7 +91,8 @@ void extract(const Layout& layout, const std::string& commandLine) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const Layout layout;
-    fs::create_directory(layout.sibling);
+    fs::create_directories(fs::path(layout.destination).parent_path());
+    fs::create_directories(kCanary);
     zorvik::fuzz::ScratchFolder::instance().write(
         "input.zip", std::string_view(reinterpret_cast<const char*>(data), size));
     // A small size limit keeps a bomb from filling the disk on every run.

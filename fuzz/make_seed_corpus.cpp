@@ -14,6 +14,7 @@
 #include "support/archive_writer.h"
 #include "support/character_fixture.h"
 #include "support/drawn_portrait.h"
+#include "support/hostile_animation.h"
 #include "support/hostile_files.h"
 #include "support/pcx_writer.h"
 #include "support/rar4_writer.h"
@@ -112,7 +113,14 @@ Seeds archiveSeeds() {
         FixtureEntry::file("kfm/kfm.def", "1"), FixtureEntry::file("kfm/../../escaped.def", "2"),
         FixtureEntry::file("kfm\\..\\..\\escaped.sff", "3"),
         FixtureEntry::file("kfm/st/./../../../deep.def", "4")};
+    // Out of a destination five folders deep, and into the fuzz target's canary folder.
+    const std::vector<FixtureEntry> climbing = {
+        FixtureEntry::file("kfm/kfm.def", "1"), FixtureEntry::file("../../../../../climbed.def", "2"),
+        FixtureEntry::file("kfm/../../../../../../deeper.sff", "3"),
+        FixtureEntry::file("/tmp/archive-fuzz-canary/absolute.def", "4")};
     return {{"character.zip", archiveBytes(ArchiveFormat::Zip, character)},
+            {"climbing.zip", archiveBytes(ArchiveFormat::Zip, climbing)},
+            {"climbing.rar", rar5Archive(climbing)},
             {"interior-dots.zip", archiveBytes(ArchiveFormat::Zip, interior)},
             {"interior-dots.rar", rar5Archive(interior)},
             {"character.7z", archiveBytes(ArchiveFormat::SevenZip, character)},
@@ -180,6 +188,23 @@ Seeds airSeeds() {
             {"broken.air", broken}};
 }
 
+// An .air text and a sprite file as one input: the text, a zero byte, the file.
+std::string animationInput(const std::string& air, const std::string& sff) {
+    return air + std::string(1, '\0') + sff;
+}
+
+Seeds animationSeeds() {
+    StandingCharacter two;
+    two.version = 2;
+    const std::string standing = StandingCharacter{}.sffBytes();
+    return {{"standing.bin", animationInput(StandingCharacter{}.airText(), standing)},
+            {"standing-v2.bin", animationInput(two.airText(), two.sffBytes())},
+            {"linked-narrow.bin", animationInput(spriteRunAir(4), linkedNarrowSff(3))},
+            {"linked-large-v2.bin", animationInput(spriteRunAir(3), largeSffV2(1, 2))},
+            {"default-boxes.bin", animationInput(boxHeavyAir(7000), standing)},
+            {"every-line-form.bin", animationInput(everyLineFormAir(), standing)}};
+}
+
 void writeSeeds(const fs::path& folder, const Seeds& seeds) {
     fs::create_directories(folder);
     for (const auto& [name, bytes] : seeds) {
@@ -206,5 +231,6 @@ int main(int argc, char** argv) {
     writeSeeds(corpus / "select_def", selectDefSeeds());
     writeSeeds(corpus / "files_check", filesCheckSeeds());
     writeSeeds(corpus / "air", airSeeds());
+    writeSeeds(corpus / "animation", animationSeeds());
     return 0;
 }

@@ -40,8 +40,13 @@ zorvik::PcxColours greyColours() {
     return colours;
 }
 
+// The columns of the 8-bit block's picture: its width, cut at the padded rows.
+std::size_t blockColumns(const std::vector<std::uint8_t>& block, const zorvik::BitmapInfoHeader& header) {
+    return std::min(static_cast<std::size_t>(header.width), block.size() / static_cast<std::size_t>(header.height));
+}
+
 // The coloured decode against the 8-bit block: top row first, each index
-// through the colours, the columns past the padded rows clear.
+// through the colours, no wider than the padded rows.
 void compareColoured(std::span<const std::uint8_t> input,
                      const std::optional<std::vector<std::uint8_t>>& block,
                      const zorvik::BitmapInfoHeader& header) {
@@ -49,19 +54,19 @@ void compareColoured(std::span<const std::uint8_t> input,
     static const zorvik::PcxColours colours = greyColours();
     const auto coloured = zorvik::DecodePcxColoured(input, colours, kMostPixels);
     const bool shown = block && header.width > 0 && header.height > 0 &&
-                       std::uint64_t(header.width) * std::uint64_t(header.height) <= kMostPixels;
+                       blockColumns(*block, header) * std::uint64_t(header.height) <= kMostPixels;
     if (coloured.has_value() != shown) {
         zorvik::fuzz::fail("the coloured decode and the 8-bit decode disagree on decoding");
     }
     if (!coloured) {
         return;
     }
-    const auto width = static_cast<std::size_t>(header.width);
+    const std::size_t width = blockColumns(*block, header);
     const auto height = static_cast<std::size_t>(header.height);
     const std::size_t stride = block->size() / height;
     std::vector<std::uint8_t> expected(width * height * 4, 0);
     for (std::size_t y = 0; y < height; ++y) {
-        for (std::size_t x = 0; x < std::min(width, stride); ++x) {
+        for (std::size_t x = 0; x < width; ++x) {
             std::memcpy(&expected[(y * width + x) * 4], &colours[(*block)[(height - 1 - y) * stride + x]], 4);
         }
     }

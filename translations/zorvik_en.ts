@@ -405,6 +405,30 @@ SQL : %2</translation>
         <source>キャラクターがカタログにありません</source>
         <translation>The character is not in the catalogue</translation>
     </message>
+    <message>
+        <source>圧縮ファイルを展開する一時保存領域がありません</source>
+        <translation>There is no temporary folder to extract the archive into</translation>
+    </message>
+    <message>
+        <source>一時保存領域に展開用のフォルダを作れません：%1</source>
+        <translation>Cannot create a folder to extract the archive into in the temporary folder: %1</translation>
+    </message>
+    <message>
+        <source>圧縮ファイルを展開できません：%1</source>
+        <translation>The archive cannot be extracted: %1</translation>
+    </message>
+    <message>
+        <source>アクション0のフレーム（%1まで）か1つの当たり判定の箱（%2まで）が多すぎます</source>
+        <translation>Action 0 has too many frames (at most %1) or collision boxes in one list (at most %2)</translation>
+    </message>
+    <message>
+        <source>スプライトが大きすぎます（展開すると%1 MBを超えます）</source>
+        <translation>The sprites are too large (more than %1 MB decoded)</translation>
+    </message>
+    <message>
+        <source>メモリが足りません</source>
+        <translation>There is not enough memory</translation>
+    </message>
 </context>
 <context>
     <name>zorvik::gui::AnimationSwitch</name>

@@ -6,6 +6,7 @@
 #include "cli/command_setup.h"
 #include "cli/commands.h"
 #include "cli/frames_output.h"
+#include "cli/frames_problem.h"
 #include "cli/job_setup.h"
 #include "core/catalogue/character_db.h"
 #include "core/catalogue/character_records.h"
@@ -24,7 +25,9 @@ constexpr const char* kFramesHelp =
     "standing animation, by default) to OUTDIR: frames.json, the frames in file\n"
     "order and the sprites they show, and GROUP_NUMBER.png, each sprite once as\n"
     "an RGBA image with colour 0 transparent. The exit code is 1 when the\n"
-    "character, its .air, the action or a sprite is missing.\n"
+    "character, its .air, the action or a sprite is missing, or when the action\n"
+    "is too large to show (more than 2048 frames, more than 1024 collision\n"
+    "boxes in one list, or sprites taking more than 64 MB decoded).\n"
     "\n"
     "options:\n"
     "  --id ID          the catalogue's character with that ID (folder or archive)\n"
@@ -35,22 +38,6 @@ constexpr const char* kFramesHelp =
     "  --temp-dir DIR   where archives are extracted (instead of TempDir)\n"
     "  --trace          show the archiver plug-ins' trace on standard error\n"
     "  --help           this text\n";
-
-std::string problemText(const ActionLoad& load, int action) {
-    switch (load.problem) {
-    case ActionProblem::NoCharacter:
-        return "the character cannot be read";
-    case ActionProblem::NoAirFile:
-        return "the character's .air file is missing or unreadable";
-    case ActionProblem::NoAction:
-        return "the .air file has no action " + std::to_string(action);
-    case ActionProblem::NoSpriteFile:
-        return "the character's sprite file is missing or unreadable";
-    default:
-        return "the sprite " + std::to_string(load.group) + "," + std::to_string(load.number) +
-               " is missing or cannot be decoded";
-    }
-}
 
 // The catalogue row's character; none (with the message) when there is no
 // such row or no catalogue to read it from.

@@ -1,6 +1,10 @@
 #include "cli/frames_output.h"
 
 #include <filesystem>
+#include <map>
+#include <new>
+#include <optional>
+#include <utility>
 
 #include "core/platform/file_io.h"
 #include "core/sprite/png_encoder.h"
@@ -26,8 +30,8 @@ std::string spriteJson(const FrameSprite& sprite) {
     return "{\"group\": " + std::to_string(sprite.group) + ", \"number\": " +
            std::to_string(sprite.number) + ", \"axis_x\": " + std::to_string(sprite.axisX) +
            ", \"axis_y\": " + std::to_string(sprite.axisY) + ", \"width\": " +
-           std::to_string(sprite.image.width) + ", \"height\": " +
-           std::to_string(sprite.image.height) + "}";
+           std::to_string(sprite.image->width) + ", \"height\": " +
+           std::to_string(sprite.image->height) + "}";
 }
 
 template <typename Item, typename Write>
@@ -43,13 +47,27 @@ std::string pngName(const FrameSprite& sprite) {
     return std::to_string(sprite.group) + "_" + std::to_string(sprite.number) + ".png";
 }
 
-std::optional<std::vector<std::uint8_t>> encodeRgba(const RgbaImage& image) {
-    SpritePicture picture;
-    picture.kind = SpritePicture::Kind::Rgba;
-    picture.width = static_cast<std::uint32_t>(image.width);
-    picture.height = static_cast<std::uint32_t>(image.height);
-    picture.pixels = image.pixels;
-    return sprite::encodePicturePng(picture);
+std::optional<std::string> encodeRgba(const RgbaImage& image) {
+    const auto png = sprite::encodeRgbaPng(image.pixels, static_cast<std::uint32_t>(image.width),
+                                           static_cast<std::uint32_t>(image.height));
+    return png ? std::optional<std::string>(std::in_place, png->begin(), png->end()) : std::nullopt;
+}
+
+// Writes each sprite's PNG; sprites linked to one picture share its encoding.
+bool writeSprites(const LoadedAction& action, const std::string& folder, std::string& error) {
+    std::map<const RgbaImage*, std::optional<std::string>> encoded;
+    for (const FrameSprite& sprite : action.sprites) {
+        auto known = encoded.find(sprite.image.get());
+        if (known == encoded.end()) {
+            known = encoded.emplace(sprite.image.get(), encodeRgba(*sprite.image)).first;
+        }
+        const std::string path = folder + "/" + pngName(sprite);
+        if (!known->second || !platform::writeFileAtomically(path, *known->second)) {
+            error = "cannot write " + path;
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -67,15 +85,12 @@ bool writeFrames(const LoadedAction& action, const std::string& folder, std::str
         error = "cannot write " + folder + "/frames.json";
         return false;
     }
-    for (const FrameSprite& sprite : action.sprites) {
-        const std::string path = folder + "/" + pngName(sprite);
-        const auto png = encodeRgba(sprite.image);
-        if (!png || !platform::writeFileAtomically(path, std::string(png->begin(), png->end()))) {
-            error = "cannot write " + path;
-            return false;
-        }
+    try {
+        return writeSprites(action, folder, error);
+    } catch (const std::bad_alloc&) {
+        error = "there was not enough memory to write the sprites into " + folder;
+        return false;
     }
-    return true;
 }
 
 } // namespace zorvik::cli

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -64,10 +65,11 @@ pid_t CliSandbox::start(const std::vector<std::string>& words) const {
 
 CliRun CliSandbox::finish(pid_t process) const {
     int status = 0;
-    if (process < 0 || waitpid(process, &status, 0) != process) {
+    struct rusage usage {};
+    if (process < 0 || wait4(process, &status, 0, &usage) != process) {
         return {};
     }
-    return {exitCodeOf(status), readFile(root.file("out")), readFile(root.file("err"))};
+    return {exitCodeOf(status), readFile(root.file("out")), readFile(root.file("err")), usage.ru_maxrss};
 }
 
 CliRun CliSandbox::runOnTerminal(const std::vector<std::string>& words) const {
@@ -102,7 +104,7 @@ CliRun CliSandbox::runOnTerminal(const std::vector<std::string>& words) const {
     if (waitpid(process, &status, 0) != process) {
         return {};
     }
-    return {exitCodeOf(status), shown, ""};
+    return {exitCodeOf(status), shown, "", -1};
 }
 
 } // namespace zorvik::test

@@ -12,6 +12,7 @@ struct CliRun {
     int exitCode = -1; // -1: ended by a signal
     std::string out;
     std::string err;
+    long peakKilobytes = -1; // the program's largest resident memory, as the kernel counts it
 };
 
 // The companion installed in a temporary folder: app/ holds the program,

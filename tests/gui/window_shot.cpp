@@ -12,6 +12,7 @@
 // next row, so that the question whether to save the note is up,
 // "animation" selects the row ROW with the standing animation switched on and also writes
 // OUTPUT-1.png to OUTPUT-4.png, the portrait box enlarged four times a sixth of a second apart,
+// and shows and prints the box's tool tip when it has one (why there is no animation),
 // "battle-menu" right-clicks the first row and opens the popup's battle submenu, "fit-columns"
 // widens the list's columns to their texts as a user would drag them (FILENAME is 10 pixels wide by
 // default), "grid" switches to the portrait grid and presses Page Down PAGES times in it (0 when
@@ -39,6 +40,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
 #include <QTimer>
 #include <QTreeView>
 
@@ -146,6 +148,17 @@ void showAnimation(const QWidget& form, int row) {
     list->setCurrentIndex(list->model()->index(row, 0));
 }
 
+// The portrait box's tool tip, shown over it and printed, when it has one
+// (why a character shows no animation).
+void showBoxToolTip(const QWidget& form) {
+    auto* box = form.findChild<QWidget*>(QStringLiteral("Img"));
+    if (box->toolTip().isEmpty()) {
+        return;
+    }
+    QToolTip::showText(box->mapToGlobal(box->rect().center()), box->toolTip(), box);
+    std::printf("tool tip: %s\n", box->toolTip().toUtf8().constData());
+}
+
 // The portrait box enlarged, at four moments of its animation.
 void grabFrames(const QWidget& form, const QString& output) {
     auto* box = form.findChild<QWidget*>(QStringLiteral("Img"));
@@ -235,6 +248,7 @@ int main(int argc, char* argv[]) {
         const int row = arguments.size() > 4 ? arguments[4].toInt() : 0;
         QTimer::singleShot(kSettleTime / 2, &form, [&form, row] { showAnimation(form, row); });
         QTimer::singleShot(kSettleTime - 800, &form, [&form, output] { grabFrames(form, output); });
+        QTimer::singleShot(kSettleTime - 300, &form, [&form] { showBoxToolTip(form); });
     } else if (mode == QStringLiteral("battle-menu")) {
         QTimer::singleShot(kSettleTime / 2, &form, [&] { openBattleMenu(form); });
     } else if (!firstAction.isEmpty()) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 
 #include "core/animation/air_line.h"
 #include "core/platform/random_access_file.h"
@@ -11,43 +12,61 @@ namespace zorvik {
 namespace {
 
 // The collision boxes read so far in one action: the defaults, and the
-// boxes of the next frame alone.
-struct ClsnState {
-    std::array<std::vector<ClsnBox>, 2> defaults;
-    std::array<std::vector<ClsnBox>, 2> own;
-    std::array<bool, 2> hasOwn{};
-    // Which list a box line of each kind adds to: none before its header.
-    std::array<std::vector<ClsnBox>*, 2> target{};
+// boxes of the next frame alone. Box lines after a frame still add to the
+// defaults they follow, so each frame keeps how many defaults it saw.
+class ClsnState {
+public:
+    enum class Added { Yes, NoList, PastBound };
 
     void start(const air::ClsnHeader& header) {
         const std::size_t kind = header.kind - 1;
-        auto& list = header.isDefault ? defaults[kind] : own[kind];
-        list.clear();
-        hasOwn[kind] = hasOwn[kind] || !header.isDefault;
-        target[kind] = &list;
+        if (header.isDefault) {
+            // A new list: the frames read so far keep the one they saw.
+            defaults_[kind] = std::make_shared<std::vector<ClsnBox>>();
+            target_[kind] = defaults_[kind].get();
+        } else {
+            own_[kind].clear();
+            hasOwn_[kind] = true;
+            target_[kind] = &own_[kind];
+        }
     }
 
-    bool add(const air::ClsnBoxLine& line) {
-        std::vector<ClsnBox>* list = target[line.kind - 1];
+    Added add(const air::ClsnBoxLine& line) {
+        std::vector<ClsnBox>* list = target_[line.kind - 1];
         if (list == nullptr) {
-            return false;
+            return Added::NoList;
+        }
+        if (list->size() == kMostClsnBoxes) {
+            return Added::PastBound;
         }
         list->push_back(line.box);
-        return true;
+        return Added::Yes;
     }
 
     // A frame takes its own boxes, else the defaults; its own are then used up.
     void giveTo(AirFrame& frame) {
-        frame.clsn1 = hasOwn[0] ? own[0] : defaults[0];
-        frame.clsn2 = hasOwn[1] ? own[1] : defaults[1];
-        for (std::size_t kind = 0; kind < 2; ++kind) {
-            if (hasOwn[kind]) {
-                own[kind].clear();
-                hasOwn[kind] = false;
-                target[kind] = nullptr;
-            }
-        }
+        frame.clsn1 = take(0);
+        frame.clsn2 = take(1);
     }
+
+private:
+    ClsnBoxes take(std::size_t kind) {
+        if (!hasOwn_[kind]) {
+            const auto& list = defaults_[kind];
+            return list ? ClsnBoxes(list, list->size()) : ClsnBoxes();
+        }
+        auto own = std::make_shared<const std::vector<ClsnBox>>(std::move(own_[kind]));
+        own_[kind].clear();
+        hasOwn_[kind] = false;
+        target_[kind] = nullptr;
+        return ClsnBoxes(own, own->size());
+    }
+
+    std::array<std::shared_ptr<std::vector<ClsnBox>>, 2> defaults_;
+    std::array<std::vector<ClsnBox>, 2> own_;
+    std::array<bool, 2> hasOwn_{};
+    // Which list a box line of each kind adds to: none before its header.
+    std::array<std::vector<ClsnBox>*, 2> target_{};
 };
 
 class AirParser {
@@ -82,6 +101,8 @@ private:
         }
         if (line.front() == '[') {
             readHeader(line, lineNumber);
+        } else if (inAction() && current_->tooLarge) {
+            return; // past the bounds nothing more of the action is read
         } else if (!inAction() || !readActionLine(line)) {
             document_.malformedLines.push_back(lineNumber);
         }
@@ -110,7 +131,7 @@ private:
             document_.malformedLines.push_back(lineNumber);
             return;
         }
-        document_.actions.push_back(AirAction{*number, lineNumber, {}});
+        document_.actions.push_back(AirAction{*number, lineNumber, {}, false});
         current_ = &document_.actions.back();
         clsn_ = ClsnState{};
         loopStartPending_ = false;
@@ -126,11 +147,19 @@ private:
             return true;
         }
         if (const auto box = air::clsnBoxLine(line)) {
-            return clsn_.add(*box);
+            const ClsnState::Added added = clsn_.add(*box);
+            if (added == ClsnState::Added::PastBound) {
+                markTooLarge();
+            }
+            return added != ClsnState::Added::NoList;
         }
         auto frame = air::frameLine(line);
         if (!frame) {
             return false;
+        }
+        if (current_->frames.size() == kMostActionFrames) {
+            markTooLarge();
+            return true;
         }
         frame->loopStart = loopStartPending_;
         loopStartPending_ = false;
@@ -140,6 +169,12 @@ private:
     }
 
     bool inAction() const { return current_ != nullptr; }
+
+    void markTooLarge() {
+        current_->tooLarge = true;
+        // The one action wanted cannot be shown: the rest of the file is not needed.
+        done_ = onlyAction_.has_value();
+    }
 
     std::optional<int> onlyAction_;
     bool skipping_;

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +22,37 @@ struct ClsnBox {
     bool operator==(const ClsnBox&) const = default;
 };
 
+// A frame's collision boxes of one kind: its own, or the action's defaults
+// as far as they were read when the frame was. Frames share one list of
+// defaults however many they are, so memory follows the file's lines, not
+// boxes times frames.
+class ClsnBoxes {
+public:
+    ClsnBoxes() = default;
+    // The first count boxes of list, which may grow afterwards.
+    ClsnBoxes(std::shared_ptr<const std::vector<ClsnBox>> list, std::size_t count)
+        : list_(std::move(list)), count_(count) {}
+
+    std::span<const ClsnBox> boxes() const {
+        return list_ ? std::span<const ClsnBox>(list_->data(), count_) : std::span<const ClsnBox>();
+    }
+    std::size_t size() const { return count_; }
+    bool empty() const { return count_ == 0; }
+    bool operator==(const std::vector<ClsnBox>& other) const {
+        const auto own = boxes();
+        return std::equal(own.begin(), own.end(), other.begin(), other.end());
+    }
+
+private:
+    std::shared_ptr<const std::vector<ClsnBox>> list_;
+    std::size_t count_ = 0;
+};
+
+// What one action may hold: no engine action comes near, and a file that
+// asks for more is refused rather than read into memory.
+inline constexpr std::size_t kMostActionFrames = 2048;
+inline constexpr std::size_t kMostClsnBoxes = 1024; // in one list, own or default
+
 // One frame line of an action: group, number, x, y, time[, flip[, blend]].
 struct AirFrame {
     std::int16_t group = 0;
@@ -29,8 +63,8 @@ struct AirFrame {
     std::string flip;         // "", "H", "V" or "HV" ("VH" is read as "HV")
     std::string blend;        // trimmed and upper-cased; "" when absent
     bool loopStart = false;   // the frame right after a Loopstart line
-    std::vector<ClsnBox> clsn1; // attack boxes, the frame's own or the default
-    std::vector<ClsnBox> clsn2; // hurt boxes, the frame's own or the default
+    ClsnBoxes clsn1; // attack boxes, the frame's own or the defaults
+    ClsnBoxes clsn2; // hurt boxes, the frame's own or the defaults
 
     bool flipsHorizontally() const { return flip.find('H') != std::string::npos; }
     bool flipsVertically() const { return flip.find('V') != std::string::npos; }
@@ -42,6 +76,9 @@ struct AirAction {
     int number = 0;
     std::size_t headerLine = 0; // 1-based
     std::vector<AirFrame> frames;
+    // More than kMostActionFrames frames or kMostClsnBoxes boxes in one list:
+    // the lines past the bound were not read, and the action is not shown.
+    bool tooLarge = false;
 
     // The frame the animation returns to after its last: the one after
     // Loopstart, else the first.
@@ -61,7 +98,8 @@ struct AirDocument {
 // Reads the text of an .air file: CR LF or LF, ';' comments (in any
 // encoding, Shift-JIS included), headers and keywords in any letter case.
 // With onlyAction, only the first action of that number is read: the
-// lines of the others are passed over unread and uncounted.
+// lines of the others are passed over unread and uncounted. An action
+// past the bounds above is marked tooLarge and its further lines skipped.
 AirDocument parseAir(std::string_view text, std::optional<int> onlyAction = std::nullopt);
 
 // Files larger than this are not animation files and are refused unread.

@@ -5,8 +5,8 @@
 namespace zorvik {
 
 GroundRect placeFrame(const AirFrame& frame, const FrameSprite& sprite) {
-    const int width = sprite.image.width;
-    const int height = sprite.image.height;
+    const int width = sprite.image->width;
+    const int height = sprite.image->height;
     // A flip mirrors the sprite about its axis, so the axis stays on the
     // same point; the frame's own offset is not mirrored.
     const int left = frame.flipsHorizontally() ? frame.x - (width - sprite.axisX) : frame.x - sprite.axisX;
@@ -51,8 +51,8 @@ std::optional<RgbaImage> composeFrame(const LoadedAction& action, std::size_t in
                 continue;
             }
             const int fromX = frame.flipsHorizontally() ? place.width - 1 - x : x;
-            const auto from = sprite.image.pixels.begin() +
-                              static_cast<std::ptrdiff_t>(sprite.image.offsetOf(fromX, fromY));
+            const auto from = sprite.image->pixels.begin() +
+                              static_cast<std::ptrdiff_t>(sprite.image->offsetOf(fromX, fromY));
             std::copy_n(from, 4, canvas.pixels.begin() +
                                      static_cast<std::ptrdiff_t>(canvas.offsetOf(canvasX, canvasY)));
         }

@@ -78,56 +78,107 @@ std::optional<RgbaImage> colourPicture(const SpritePicture& picture) {
 
 bool SpriteSheet::Open(const std::string& path, std::optional<SpritePalette> actColours) {
     act_ = std::move(actColours);
+    pictures_.clear();
+    decodedBytes_ = 0;
+    overBudget_ = false;
     version_ = v1_.Open(path) ? 1 : v2_.Open(path) ? 2 : 0;
     return version_ != 0;
 }
 
 std::optional<FrameSprite> SpriteSheet::Sprite(std::int16_t group, std::int16_t number) {
+    overBudget_ = false;
     if (version_ == 1) {
         return spriteV1(group, number);
     }
     return version_ == 2 ? spriteV2(group, number) : std::nullopt;
 }
 
+std::uint64_t SpriteSheet::budgetPixels() const {
+    return std::min(kMostSpritePixels, (mostBytes_ - std::min(decodedBytes_, mostBytes_)) / 4);
+}
+
+SpriteSheet::Picture SpriteSheet::keep(const PictureKey& key, std::optional<RgbaImage> image) {
+    if (!image) {
+        return nullptr;
+    }
+    decodedBytes_ += image->pixels.size();
+    auto picture = std::make_shared<const RgbaImage>(std::move(*image));
+    pictures_.emplace(key, picture);
+    return picture;
+}
+
 std::optional<FrameSprite> SpriteSheet::spriteV1(std::int16_t group, std::int16_t number) {
     std::size_t asked = 0;
     const auto owner = v1_.FindSprite(group, number, &asked);
-    if (!owner) {
+    const Picture picture = owner ? decodeV1(*owner) : nullptr;
+    if (!picture) {
         return std::nullopt;
+    }
+    // A linked sprite keeps its own axis: only the pixels are borrowed.
+    const SPRITEHEADERV1SET& record = v1_.record(asked);
+    return FrameSprite{group, number, record.axisX, record.axisY, picture};
+}
+
+SpriteSheet::Picture SpriteSheet::decodeV1(std::size_t owner) {
+    const PictureKey key{owner, -1};
+    if (const auto known = pictures_.find(key); known != pictures_.end()) {
+        return known->second;
     }
     // The .act recolours the sprites whose pixels come with the shared-palette
     // flag: for a linked sprite, the flag of the record that holds its pixels.
     // Every other sprite keeps the palette the file gives it, found as the
     // portrait's is.
     std::optional<ColourTable> colours;
-    if (act_ && v1_.record(*owner).sharesPalette()) {
+    if (act_ && v1_.record(owner).sharesPalette()) {
         colours = colourTable(*act_);
-    } else if (const auto palette = v1_.PaletteOf(*owner)) {
+    } else if (const auto palette = v1_.PaletteOf(owner)) {
         colours = colourTable(*palette);
     }
-    auto decoded = colours ? v1_.Decode(*owner, *colours, kMostSpritePixels) : std::nullopt;
+    // A picture past the budget is refused before its memory is asked for.
+    const std::uint64_t most = budgetPixels();
+    auto decoded = colours ? v1_.Decode(owner, *colours, most) : std::nullopt;
     if (!decoded) {
-        return std::nullopt;
+        // Only a refusal reads the header again, to tell the budget from damage.
+        const auto pixels = colours ? v1_.ColouredPixels(owner) : std::nullopt;
+        overBudget_ = pixels && *pixels > most && *pixels <= kMostSpritePixels;
+        return nullptr;
     }
     RgbaImage image;
     image.width = decoded->width;
     image.height = decoded->height;
     image.pixels = std::move(decoded->pixels);
-    // A linked sprite keeps its own axis: only the pixels are borrowed.
-    const SPRITEHEADERV1SET& record = v1_.record(asked);
-    return FrameSprite{group, number, record.axisX, record.axisY, std::move(image)};
+    return keep(key, std::move(image));
 }
 
-std::optional<FrameSprite> SpriteSheet::spriteV2(std::int16_t group, std::int16_t number) const {
+std::optional<FrameSprite> SpriteSheet::spriteV2(std::int16_t group, std::int16_t number) {
     const auto asked = v2_.FindSprite(group, number);
-    // Each version 2 sprite carries its palette, found as the portrait's is.
-    const auto picture = asked ? v2_.GetSprite(group, number) : std::nullopt;
-    auto image = picture ? colourPicture(*picture) : std::nullopt;
-    if (!image) {
+    const auto owner = asked ? v2_.DataNode(*asked) : std::nullopt;
+    if (!owner) {
         return std::nullopt;
     }
     const SPRITENODEV2& node = v2_.sprites()[*asked];
-    return FrameSprite{group, number, node.axisX, node.axisY, std::move(*image)};
+    // A linked sprite shows its target's pixels in its own palette.
+    const Picture picture = decodeV2(group, number, PictureKey{*owner, node.paletteIndex});
+    if (!picture) {
+        return std::nullopt;
+    }
+    return FrameSprite{group, number, node.axisX, node.axisY, picture};
+}
+
+SpriteSheet::Picture SpriteSheet::decodeV2(std::int16_t group, std::int16_t number,
+                                           const PictureKey& key) {
+    if (const auto known = pictures_.find(key); known != pictures_.end()) {
+        return known->second;
+    }
+    const SPRITENODEV2& owner = v2_.sprites()[key.first];
+    const std::uint64_t pixels = std::uint64_t{owner.width} * owner.height;
+    if (pixels > budgetPixels()) {
+        overBudget_ = pixels <= kMostSpritePixels;
+        return nullptr;
+    }
+    // Each version 2 sprite carries its palette, found as the portrait's is.
+    const auto decoded = v2_.GetSprite(group, number);
+    return keep(key, decoded ? colourPicture(*decoded) : std::nullopt);
 }
 
 } // namespace zorvik

@@ -1,5 +1,7 @@
 #include "core/discovery/standing_animation.h"
 
+#include <utility>
+
 #include "core/archive/archiver_handler.h"
 #include "core/discovery/candidate.h"
 #include "core/discovery/character_extraction.h"
@@ -38,9 +40,10 @@ std::string locate(const std::string& folder, const std::string& value, bool con
     return locateSpriteFile(folder, value);
 }
 
-ActionLoad noCharacter() {
+ActionLoad problem(ActionProblem kind, std::string detail = {}) {
     ActionLoad load;
-    load.problem = ActionProblem::NoCharacter;
+    load.problem = kind;
+    load.detail = std::move(detail);
     return load;
 }
 
@@ -56,21 +59,40 @@ std::string characterDef(const std::string& folder) {
 
 ActionLoad loadFromFolder(const std::string& folder, int number, bool confined) {
     const std::string def = characterDef(folder);
-    return def.empty() ? noCharacter() : LoadDefAction(def, number, confined);
+    return def.empty() ? problem(ActionProblem::NoCharacter) : LoadDefAction(def, number, confined);
+}
+
+// Reads the extracted character; an archive that gave no character tells
+// why when the plug-in could not extract it.
+ActionLoad loadExtracted(const std::string& archive, const std::string& folder, bool extracted,
+                         int number) {
+    ActionLoad load = loadFromFolder(folder, number, true);
+    if (load.problem == ActionProblem::NoCharacter && !extracted) {
+        return problem(ActionProblem::ExtractionFailed, archive);
+    }
+    return load;
 }
 
 ActionLoad loadFromArchive(const AppSettings& settings, const std::string& archive, int number,
                            const std::string& pluginFolder) {
+    // The temporary folder in use, as for the list update: never the file
+    // system's root because the setting is empty.
+    const auto temporaryFolder = temporaryFolderInUse(settings);
+    if (!temporaryFolder) {
+        return problem(ActionProblem::NoTemporaryFolder);
+    }
     // A folder of its own, so that a list update extracting the same
     // archive at the same time never meets it.
-    const std::string folder = platform::createUniqueFolder(settings.TempDir, "zorvik-frames-");
+    std::string reason;
+    const std::string folder =
+        platform::createUniqueFolder(*temporaryFolder, "zorvik-frames-", reason);
     if (folder.empty()) {
-        return noCharacter();
+        return problem(ActionProblem::ExtractionFolderFailed, *temporaryFolder + ": " + reason);
     }
     KelArchiverHandler archiver = pluginFolder.empty() ? KelArchiverHandler()
                                                        : KelArchiverHandler(pluginFolder);
-    ExtractCharacterArchive(archiver, archive, folder);
-    ActionLoad load = loadFromFolder(folder, number, true);
+    const bool extracted = ExtractCharacterArchive(archiver, archive, folder);
+    ActionLoad load = loadExtracted(archive, folder, extracted, number);
     QuietMessages quiet;
     DeleteDirectoryTree(folder, quiet);
     return load;
@@ -80,7 +102,7 @@ ActionLoad loadFromArchive(const AppSettings& settings, const std::string& archi
 
 ActionLoad LoadDefAction(const std::string& defPath, int number, bool confined) {
     if (!platform::pathExists(defPath)) {
-        return noCharacter();
+        return problem(ActionProblem::NoCharacter);
     }
     Kel_IniHandler ini;
     ini.SetFileName(defPath, false);
@@ -98,9 +120,11 @@ ActionLoad LoadDefAction(const std::string& defPath, int number, bool confined) 
 
 ActionLoad LoadCatalogueAction(const AppSettings& settings, const CatalogueCharacter& character,
                                int number, const std::string& pluginFolder) {
-    const std::string path = platform::resolveInFolder(settings.MainDir, character.fileName);
+    // FILENAME holds a nested character's group folders too, each part of
+    // it found on disk as the update found it (a Shift-JIS name included).
+    const std::string path = platform::resolvePathInFolder(settings.MainDir, character.fileName);
     if (!platform::pathExists(path)) {
-        return noCharacter();
+        return problem(ActionProblem::NoCharacter);
     }
     if (character.fileType == kFolderCharacter) {
         return loadFromFolder(path, number, false);

@@ -25,10 +25,12 @@ struct CatalogueCharacter {
 ActionLoad LoadDefAction(const std::string& defPath, int number, bool confined = false);
 
 // Loads an action of a catalogue row's character from the character
-// folder: a folder's first .def with a Name, as registration takes it; an
-// archive is extracted as registration extracts it, into a folder of its
-// own under TempDir that is removed again before the call returns, by the
-// plug-ins of pluginFolder (empty: ArchiverDLLs beside the executable).
+// folder (FILENAME found part by part, as the update finds it): a folder's
+// first .def with a Name, as registration takes it; an archive is extracted
+// as registration extracts it, into a folder of its own under the temporary
+// folder in use (TempDir, or the system's when TempDir is empty) that is
+// removed again before the call returns, by the plug-ins of pluginFolder
+// (empty: ArchiverDLLs beside the executable).
 ActionLoad LoadCatalogueAction(const AppSettings& settings, const CatalogueCharacter& character,
                                int number, const std::string& pluginFolder = {});
 

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <system_error>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -96,8 +97,18 @@ PathKind failedLookup(int error, bool followingLink) {
 } // namespace
 
 std::string createUniqueFolder(const std::string& parent, const std::string& prefix) {
+    std::string unused;
+    return createUniqueFolder(parent, prefix, unused);
+}
+
+std::string createUniqueFolder(const std::string& parent, const std::string& prefix,
+                               std::string& reason) {
     std::string path = parent + "/" + prefix + "XXXXXX";
-    return ::mkdtemp(path.data()) != nullptr ? path : std::string();
+    if (::mkdtemp(path.data()) == nullptr) {
+        reason = std::generic_category().message(errno);
+        return {};
+    }
+    return path;
 }
 
 bool writeFileAtomically(const std::string& path, std::string_view content,

@@ -54,6 +54,10 @@ bool createSingleFolder(const std::string& path);
 // Creates a new folder of a name no one else has, prefix followed by
 // random letters, inside parent; "" when it cannot be created.
 std::string createUniqueFolder(const std::string& parent, const std::string& prefix);
+// The same; when the folder cannot be created, reason receives the
+// system's words for why.
+std::string createUniqueFolder(const std::string& parent, const std::string& prefix,
+                               std::string& reason);
 
 // True when anything exists at path (a link counts as what it points to).
 bool pathExists(const std::string& path);

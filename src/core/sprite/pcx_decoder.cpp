@@ -87,29 +87,46 @@ std::optional<PcxHeader> decodableHeader(std::span<const std::uint8_t> pcx) {
     return fields;
 }
 
-// Appends a decoded row: the width's first words, clear pixels past the data.
+// Appends a decoded row: its first words, clear pixels past the data.
 void appendRow(std::vector<std::uint8_t>& pixels, const std::vector<std::uint32_t>& row,
-               std::size_t width, std::size_t bytesPerLine) {
-    const std::size_t columns = std::min(width, bytesPerLine);
+               std::size_t columns, std::size_t bytesPerLine) {
+    const std::size_t filled = std::min(columns, bytesPerLine);
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(row.data());
-    pixels.insert(pixels.end(), bytes, bytes + 4 * columns);
-    pixels.resize(pixels.size() + 4 * (width - columns));
+    pixels.insert(pixels.end(), bytes, bytes + 4 * filled);
+    pixels.resize(pixels.size() + 4 * (columns - filled));
+}
+
+// The columns a coloured picture gets: the width, but no more than the
+// decoded rows' stride. Columns past it would have no pixels at all.
+std::size_t colouredColumns(const PcxHeader& fields) {
+    return static_cast<std::size_t>(std::min(fields.width, fields.stride()));
 }
 
 } // namespace
 
+std::optional<std::uint64_t> ColouredPcxPixels(std::span<const std::uint8_t> pcx) {
+    if (pcx.size() < kPcxHeaderSize) {
+        return std::nullopt;
+    }
+    const PcxHeader fields = PcxHeader::read(pcx);
+    if (!fields.isSupported() || fields.width <= 0 || fields.height <= 0 || fields.bytesPerLine < 1) {
+        return std::nullopt;
+    }
+    return std::uint64_t{colouredColumns(fields)} * static_cast<std::uint64_t>(fields.height);
+}
+
 std::optional<ColouredPcx> DecodePcxColoured(std::span<const std::uint8_t> pcx,
                                              const PcxColours& colours, std::uint64_t mostPixels) {
     const auto fields = decodableHeader(pcx);
-    if (!fields || fields->width <= 0 || fields->height <= 0 || fields->bytesPerLine < 1 ||
-        std::uint64_t(fields->width) * std::uint64_t(fields->height) > mostPixels) {
+    const auto pixels = ColouredPcxPixels(pcx);
+    if (!fields || !pixels || *pixels > mostPixels) {
         sprite::setLastError(sprite::kInvalidData);
         return std::nullopt;
     }
-    const auto width = static_cast<std::size_t>(fields->width);
+    const std::size_t width = colouredColumns(*fields);
     const auto bytesPerLine = static_cast<std::size_t>(fields->bytesPerLine);
     const auto rows = pcx.subspan(kPcxHeaderSize);
-    ColouredPcx image{fields->width, fields->height, {}};
+    ColouredPcx image{static_cast<int>(width), fields->height, {}};
     std::vector<std::uint32_t> row(bytesPerLine + kColouredRowSlack);
     std::size_t read = 0;
     try {

@@ -49,10 +49,18 @@ struct ColouredPcx {
 
 // Decodes the PCX image that DecodePcx accepts straight into colour, in one
 // pass: pixel (x, y) is colours[index] for the x-th byte of row y while x is
-// below bytesPerLine, and four zero bytes past it; bytes of a row beyond the
-// width are dropped. None when DecodePcx would refuse the data, or the image
-// is empty or has more than mostPixels pixels.
+// below bytesPerLine, and four zero bytes past it. The picture is as wide as
+// the header says but no wider than DecodePcx's padded rows: columns past
+// them hold no data, so they are not made up (a forged header must not
+// turn a few bytes of rows into a picture of any width). Bytes of a row
+// beyond the width are dropped. None when DecodePcx would refuse the data,
+// or the picture is empty or has more than mostPixels pixels.
 std::optional<ColouredPcx> DecodePcxColoured(std::span<const std::uint8_t> pcx,
                                              const PcxColours& colours, std::uint64_t mostPixels);
+
+// The pixels DecodePcxColoured gives a picture, from its 128-byte header
+// alone (width cut as it is cut, times height); none when the header is
+// no 8-bit, one-plane, run-length encoded PCX header of a non-empty picture.
+std::optional<std::uint64_t> ColouredPcxPixels(std::span<const std::uint8_t> pcx);
 
 } // namespace zorvik

@@ -207,4 +207,14 @@ std::optional<std::vector<std::uint8_t>> encodePicturePng(const SpritePicture& p
     return rows ? encodeRows(*rows) : std::nullopt;
 }
 
+std::optional<std::vector<std::uint8_t>> encodeRgbaPng(std::span<const std::uint8_t> pixels,
+                                                       std::uint32_t width, std::uint32_t height) {
+    if (width < 1 || height < 1 || pixels.size() != std::size_t{width} * height * 4) {
+        return std::nullopt;
+    }
+    PngRows rows{pixels.data(), static_cast<std::ptrdiff_t>(std::size_t{width} * 4), width, height};
+    rows.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
+    return encodeRows(rows);
+}
+
 } // namespace zorvik::sprite

@@ -22,4 +22,9 @@ std::optional<std::vector<std::uint8_t>> encodePalettePng(const BitmapInfo& info
 // PNG. None when the picture lacks pixels or the encoder fails.
 std::optional<std::vector<std::uint8_t>> encodePicturePng(const SpritePicture& picture);
 
+// Encodes width x height RGBA pixels, top row first, as an 8-bit RGBA PNG
+// without copying them. None when pixels is not that long or the encoder fails.
+std::optional<std::vector<std::uint8_t>> encodeRgbaPng(std::span<const std::uint8_t> pixels,
+                                                       std::uint32_t width, std::uint32_t height);
+
 } // namespace zorvik::sprite

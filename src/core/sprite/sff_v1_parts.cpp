@@ -18,6 +18,7 @@ constexpr std::size_t kVersionOffset = 15;
 constexpr std::size_t kFirstSubfileField = 24;
 constexpr std::uint64_t kFirstSubfileSlack = 16;
 constexpr std::string_view kSignature("ElecbyteSpr\0", 12);
+constexpr std::size_t kPcxHeaderBytes = 128;
 
 } // namespace
 
@@ -132,6 +133,17 @@ std::optional<SffV1Parts::Palette> SffV1Parts::PaletteOf(std::size_t index) cons
     }
     lastPalette_.emplace(index, palette);
     return palette;
+}
+
+std::optional<std::uint64_t> SffV1Parts::ColouredPixels(std::size_t index) const {
+    const Record& owner = records_[index];
+    std::array<std::uint8_t, kPcxHeaderBytes> header{};
+    const std::uint64_t start = std::uint64_t{owner.offset} + SPRITEHEADERV1SET::kHeaderSize;
+    if (owner.header.length < header.size() || start + header.size() > file_.size() ||
+        !file_.Read(start, header)) {
+        return std::nullopt;
+    }
+    return ColouredPcxPixels(header);
 }
 
 std::optional<ColouredPcx> SffV1Parts::Decode(std::size_t index, const PcxColours& colours,

@@ -39,6 +39,10 @@ public:
     // flagged record the one of the nearest earlier record without the flag.
     std::optional<Palette> PaletteOf(std::size_t index) const;
 
+    // The pixels Decode gives the record, from its PCX header alone; none
+    // when the header cannot be read or is no PCX header Decode takes.
+    std::optional<std::uint64_t> ColouredPixels(std::size_t index) const;
+
     // The record's PCX pixels decoded straight into the given colours: the
     // rows KelSFFEx decodes, top row first (see DecodePcxColoured).
     std::optional<ColouredPcx> Decode(std::size_t index, const PcxColours& colours,

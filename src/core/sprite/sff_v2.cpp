@@ -127,6 +127,10 @@ std::optional<SpritePalette> KelSFFV2::ReadPalette(std::size_t index) const {
     return palette;
 }
 
+std::optional<std::size_t> KelSFFV2::DataNode(std::size_t index) const {
+    return followLinks(sprites_, index);
+}
+
 std::optional<SpritePicture> KelSFFV2::GetSprite(std::int16_t group, std::int16_t image) const {
     const auto asked = FindSprite(group, image);
     const auto owner = asked ? followLinks(sprites_, *asked) : std::nullopt;

@@ -31,6 +31,10 @@ public:
     // The index of the first sprite node with this group and image.
     std::optional<std::size_t> FindSprite(std::int16_t group, std::int16_t image) const;
 
+    // The index of the node whose data the sprite node at index shows,
+    // links followed; none for a link out of the table or a loop.
+    std::optional<std::size_t> DataNode(std::size_t index) const;
+
     // The 256 colours of the palette at index, links followed; colours the
     // palette does not hold are black. None when the index, a link or the
     // palette's data lies outside the file.

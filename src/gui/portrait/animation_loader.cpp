@@ -1,5 +1,8 @@
 #include "gui/portrait/animation_loader.h"
 
+#include <new>
+#include <utility>
+
 #include "core/animation/frame_layout.h"
 #include "core/catalogue/character_records.h"
 #include "core/catalogue/columns.h"
@@ -14,7 +17,46 @@ namespace {
 // All frames of one character together are kept below this many bytes.
 constexpr long long kMostFrameBytes = 256LL * 1024 * 1024;
 
+// Why an archive character could not be extracted; empty for other problems.
+QString extractionText(const ActionLoad& load) {
+    switch (load.problem) {
+    case ActionProblem::NoTemporaryFolder:
+        return AnimationLoader::tr("圧縮ファイルを展開する一時保存領域がありません");
+    case ActionProblem::ExtractionFolderFailed:
+        return AnimationLoader::tr("一時保存領域に展開用のフォルダを作れません：%1")
+            .arg(QString::fromStdString(load.detail));
+    case ActionProblem::ExtractionFailed:
+        return AnimationLoader::tr("圧縮ファイルを展開できません：%1")
+            .arg(QString::fromStdString(load.detail));
+    default:
+        return {};
+    }
+}
+
+// Why the action is too large to show; empty for other problems.
+QString boundText(const ActionLoad& load) {
+    switch (load.problem) {
+    case ActionProblem::ActionTooLarge:
+        return AnimationLoader::tr("アクション0のフレーム（%1まで）か1つの当たり判定の箱（%2まで）が多すぎます")
+            .arg(kMostActionFrames)
+            .arg(kMostClsnBoxes);
+    case ActionProblem::SpritesTooLarge:
+        return AnimationLoader::tr("スプライトが大きすぎます（展開すると%1 MBを超えます）")
+            .arg(kMostSheetBytes >> 20);
+    case ActionProblem::NoMemory:
+        return AnimationLoader::tr("メモリが足りません");
+    default:
+        return {};
+    }
+}
+
 QString problemText(const ActionLoad& load) {
+    if (QString text = extractionText(load); !text.isEmpty()) {
+        return text;
+    }
+    if (QString text = boundText(load); !text.isEmpty()) {
+        return text;
+    }
     switch (load.problem) {
     case ActionProblem::NoCharacter:
         return AnimationLoader::tr("キャラクターの.defファイルを読めません");
@@ -54,12 +96,28 @@ std::pair<std::shared_ptr<const AnimationFrames>, QString> compose(const ActionL
         if (!canvas) {
             break;
         }
-        frames->frames.push_back(toImage(*canvas));
+        QImage frame = toImage(*canvas);
+        if (frame.isNull()) {
+            return {nullptr, AnimationLoader::tr("メモリが足りません")};
+        }
+        frames->frames.push_back(std::move(frame));
     }
     if (frames->frames.size() != action.action.frames.size()) {
         return {nullptr, AnimationLoader::tr("アニメーションが大きすぎます")};
     }
     return {frames, QString()};
+}
+
+// On the worker thread: memory that runs out is this character's problem,
+// shown in its pane, never the end of the program.
+std::pair<std::shared_ptr<const AnimationFrames>, QString> readAndCompose(
+    const AnimationLoader::Reader& reader, const AppSettings& settings,
+    const CatalogueCharacter& character) {
+    try {
+        return compose(reader(settings, character));
+    } catch (const std::bad_alloc&) {
+        return {nullptr, AnimationLoader::tr("メモリが足りません")};
+    }
 }
 
 } // namespace
@@ -92,18 +150,25 @@ void AnimationLoader::load(std::int64_t id) {
     }
     const AppSettings settings = settings_.settings();
     const CatalogueCharacter character{*fileName, *type};
-    const std::string plugins = pluginFolder_;
-    pool_.start([this, request, id, settings, character, plugins] {
+    pool_.start([this, request, id, settings, character, reader = readerInUse()] {
         if (request != request_) {
             return;
         }
-        const ActionLoad load = LoadCatalogueAction(settings, character, kStandingAction, plugins);
-        auto [frames, reason] = compose(load);
+        auto [frames, reason] = readAndCompose(reader, settings, character);
         // Delivered on the GUI thread; a request made meanwhile wins.
         QMetaObject::invokeMethod(
             this, [this, request, id, frames, reason] { deliver(request, id, frames, reason); },
             Qt::QueuedConnection);
     });
+}
+
+AnimationLoader::Reader AnimationLoader::readerInUse() const {
+    if (reader_) {
+        return reader_;
+    }
+    return [plugins = pluginFolder_](const AppSettings& settings, const CatalogueCharacter& character) {
+        return LoadCatalogueAction(settings, character, kStandingAction, plugins);
+    };
 }
 
 void AnimationLoader::deliver(unsigned request, std::int64_t id,

@@ -154,6 +154,53 @@ TEST(AirReader, OneActionAloneIsReadWithoutLookingAtTheOthers) {
     EXPECT_EQ(parseAir(text, 9).action(9), nullptr);
 }
 
+TEST(AirReader, DefaultBoxesAreHeldOnceHoweverManyFramesTakeThem) {
+    AirWriter writer;
+    writer.action(0).line("Clsn2Default: 2").line("Clsn2[0] = 1,2,3,4").line("Clsn2[1] = 5,6,7,8");
+    for (int frame = 0; frame < 500; ++frame) {
+        writer.frame(0, frame, 0, 0, 1);
+    }
+    // A box after a frame adds to the defaults of the frames after it.
+    writer.line("Clsn2[2] = 9,9,9,9").frame(1, 0, 0, 0, 1);
+    const AirDocument air = parseAir(writer.text());
+    const auto& frames = air.action(0)->frames;
+    ASSERT_EQ(frames.size(), 501u);
+    EXPECT_EQ(frames[0].clsn2.boxes().data(), frames[499].clsn2.boxes().data()); // one list
+    EXPECT_EQ(frames[499].clsn2, (std::vector<ClsnBox>{{1, 2, 3, 4}, {5, 6, 7, 8}}));
+    EXPECT_EQ(frames[500].clsn2, (std::vector<ClsnBox>{{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 9, 9, 9}}));
+    EXPECT_TRUE(frames[500].clsn1.empty());
+}
+
+TEST(AirReader, AnActionPastItsBoundsIsMarkedAndReadNoFurther) {
+    AirWriter frames;
+    frames.action(0);
+    for (std::size_t frame = 0; frame <= kMostActionFrames; ++frame) {
+        frames.frame(0, 0, 0, 0, 1);
+    }
+    frames.line("not a line of any form").action(1).frame(1, 1, 0, 0, 1);
+    const AirDocument all = parseAir(frames.text());
+    EXPECT_TRUE(all.action(0)->tooLarge);
+    EXPECT_EQ(all.action(0)->frames.size(), kMostActionFrames);
+    EXPECT_TRUE(all.malformedLines.empty()); // the rest of the action is not looked at
+    EXPECT_FALSE(all.action(1)->tooLarge);   // the next action is read as always
+    const AirDocument alone = parseAir(frames.text(), 1);
+    ASSERT_NE(alone.action(1), nullptr);
+
+    const auto boxes = [](std::size_t count) {
+        AirWriter writer;
+        writer.action(0).line("Clsn1: 1");
+        for (std::size_t box = 0; box < count; ++box) {
+            writer.line("Clsn1[0] = 0,0,1,1");
+        }
+        return parseAir(writer.frame(0, 0, 0, 0, 1).text(), 0);
+    };
+    EXPECT_FALSE(boxes(kMostClsnBoxes).action(0)->tooLarge);
+    EXPECT_EQ(boxes(kMostClsnBoxes).action(0)->frames[0].clsn1.size(), kMostClsnBoxes);
+    const AirDocument tooMany = boxes(kMostClsnBoxes + 1);
+    EXPECT_TRUE(tooMany.action(0)->tooLarge);
+    EXPECT_TRUE(tooMany.action(0)->frames.empty()); // reading stopped at the box past the bound
+}
+
 TEST(AirReader, FilesAreCheckedAgainstTheirSize) {
     TempFolder folder;
     EXPECT_FALSE(readAirFile(folder.file("missing.air")));

@@ -2,6 +2,7 @@
 #include "core/animation/animation_clock.h"
 #include "core/animation/frame_layout.h"
 #include "core/animation/loaded_action.h"
+#include "core/animation/sprite_sheet.h"
 
 #include <array>
 
@@ -42,16 +43,17 @@ ActionLoad loadStanding(const TempFolder& folder, const StandingCharacter& chara
 
 // A frame of a 2 x 2 sprite with pixels 1 2 / 3 4 (in palette colours i, 255 - i, i * 7).
 LoadedAction twoByTwo(const std::string& flip, int x, int y, int axisX, int axisY) {
-    FrameSprite sprite{0, 0, axisX, axisY, RgbaImage(2, 2)};
+    RgbaImage image(2, 2);
     for (int i = 0; i < 4; ++i) {
         const Rgba colour = distinct(i + 1);
-        std::copy(colour.begin(), colour.end(), sprite.image.pixels.begin() + 4 * i);
+        std::copy(colour.begin(), colour.end(), image.pixels.begin() + 4 * i);
     }
+    FrameSprite sprite{0, 0, axisX, axisY, std::make_shared<const RgbaImage>(std::move(image))};
     AirFrame frame;
     frame.x = x;
     frame.y = y;
     frame.flip = flip;
-    return LoadedAction{AirAction{0, 1, {frame}}, {sprite}, {0}, 1};
+    return LoadedAction{AirAction{0, 1, {frame}, false}, {sprite}, {0}, 1};
 }
 
 TEST(FramePlacement, AxisAndOffsetPutTheSpriteOnTheGroundPoint) {
@@ -158,10 +160,10 @@ TEST(FramePalette, ActRecoloursOnlySpritesWhosePixelsCarryTheSharedFlag) {
     ASSERT_TRUE(load.loaded);
     const auto& sprites = load.loaded->sprites;
     ASSERT_EQ(sprites.size(), 4u);
-    EXPECT_EQ(pixel(sprites[0].image, 1, 0), (Rgba{200, 200, 200, 255}));
-    EXPECT_EQ(pixel(sprites[1].image, 1, 0), (Rgba{200, 200, 200, 255}));
-    EXPECT_EQ(pixel(sprites[2].image, 1, 0), act(1));
-    EXPECT_EQ(pixel(sprites[3].image, 1, 0), act(1));
+    EXPECT_EQ(pixel(*sprites[0].image, 1, 0), (Rgba{200, 200, 200, 255}));
+    EXPECT_EQ(pixel(*sprites[1].image, 1, 0), (Rgba{200, 200, 200, 255}));
+    EXPECT_EQ(pixel(*sprites[2].image, 1, 0), act(1));
+    EXPECT_EQ(pixel(*sprites[3].image, 1, 0), act(1));
 }
 
 TEST(FramePalette, VersionTwoSpritesUseTheirOwnPaletteAndAlpha) {
@@ -174,9 +176,9 @@ TEST(FramePalette, VersionTwoSpritesUseTheirOwnPaletteAndAlpha) {
     const auto& body = load.loaded->sprites[0];
     EXPECT_EQ(body.axisX, 2);
     EXPECT_EQ(body.axisY, 3);
-    EXPECT_EQ(pixel(body.image, 0, 0), kClear);
-    EXPECT_EQ(pixel(body.image, 1, 0), distinct(1));
-    EXPECT_EQ(pixel(load.loaded->sprites[1].image, 2, 0), distinct(10)); // LZ5-stored step
+    EXPECT_EQ(pixel(*body.image, 0, 0), kClear);
+    EXPECT_EQ(pixel(*body.image, 1, 0), distinct(1));
+    EXPECT_EQ(pixel(*load.loaded->sprites[1].image, 2, 0), distinct(10)); // LZ5-stored step
 
     PngPicture rgba{2, 1, 6 /* RGBA */, 8, {10, 20, 30, 0, 40, 50, 60, 128}, {}, false};
     SffV2File file;
@@ -186,8 +188,8 @@ TEST(FramePalette, VersionTwoSpritesUseTheirOwnPaletteAndAlpha) {
     ASSERT_TRUE(sheet.Open(folder.file("rgba.sff"), std::nullopt));
     const auto sprite = sheet.Sprite(0, 0);
     ASSERT_TRUE(sprite);
-    EXPECT_EQ(pixel(sprite->image, 0, 0), (Rgba{10, 20, 30, 0}));
-    EXPECT_EQ(pixel(sprite->image, 1, 0), (Rgba{40, 50, 60, 128}));
+    EXPECT_EQ(pixel(*sprite->image, 0, 0), (Rgba{10, 20, 30, 0}));
+    EXPECT_EQ(pixel(*sprite->image, 1, 0), (Rgba{40, 50, 60, 128}));
 }
 
 TEST(ActionLoading, EachMissingPieceIsTold) {
@@ -219,9 +221,57 @@ TEST(ActionLoading, LinksForwardAreFollowedAndLinksOutOfTheFileAreMissing) {
     folder.write("f.air", AirWriter().action(0).frame(0, 0, 0, 0, 1).action(1).frame(0, 1, 0, 0, 1).text());
     const ActionLoad forward = LoadAction(folder.file("f.air"), folder.file("f.sff"), {}, 0);
     ASSERT_TRUE(forward.loaded);
-    EXPECT_EQ(forward.loaded->sprites[0].image.width, 3);
+    EXPECT_EQ(forward.loaded->sprites[0].image->width, 3);
     EXPECT_EQ(LoadAction(folder.file("f.air"), folder.file("f.sff"), {}, 1).problem,
               ActionProblem::NoSprite);
+}
+
+TEST(ActionLoading, SpritesLinkedToOnePictureShareItInBothVersions) {
+    TempFolder folder;
+    SffFile one;
+    one.subfiles = {SffSubfile::sprite(0, 0, standingBody().pcx()), SffSubfile::link(0, 1, 0),
+                    SffSubfile::link(0, 2, 1)};
+    one.subfiles[1].axisX = 7; // a link keeps its own axis
+    folder.write("one.sff", one.bytes());
+    folder.write("a.air", AirWriter().action(0).frame(0, 0, 0, 0, 1).frame(0, 1, 0, 0, 1)
+                              .frame(0, 2, 0, 0, 1).text());
+    const ActionLoad v1 = LoadAction(folder.file("a.air"), folder.file("one.sff"), {}, 0);
+    ASSERT_TRUE(v1.loaded);
+    const auto& sprites = v1.loaded->sprites;
+    ASSERT_EQ(sprites.size(), 3u);
+    EXPECT_EQ(sprites[1].image, sprites[0].image);
+    EXPECT_EQ(sprites[2].image, sprites[0].image); // a link to a link
+    EXPECT_EQ(sprites[1].axisX, 7);
+
+    SffV2File two;
+    two.palettes = {SffV2Palette::of(standingBody().palette), SffV2Palette::of(distinctPalette())};
+    two.sprites = {SffV2Sprite::indexed(0, 0, standingBody(), 4), SffV2Sprite::link(0, 1, 0),
+                   SffV2Sprite::link(0, 2, 0, 1)};
+    folder.write("two.sff", two.bytes());
+    const ActionLoad v2 = LoadAction(folder.file("a.air"), folder.file("two.sff"), {}, 0);
+    ASSERT_TRUE(v2.loaded);
+    EXPECT_EQ(v2.loaded->sprites[1].image, v2.loaded->sprites[0].image);
+    // Shown in a palette of its own, the same pixels are another picture.
+    EXPECT_NE(v2.loaded->sprites[2].image, v2.loaded->sprites[0].image);
+    EXPECT_EQ(pixel(*v2.loaded->sprites[2].image, 1, 0), distinct(1));
+}
+
+TEST(SpriteSheetBudget, PicturesPastTheBudgetAreRefusedUndecodedAndLinksCostNothing) {
+    TempFolder folder;
+    StandingCharacter character;
+    character.withAct = false;
+    character.writeTo(folder.path());
+    // The body is 4 x 3 (48 bytes in colour), the step 3 x 2 (24 bytes).
+    SpriteSheet sheet(48 + 23);
+    ASSERT_TRUE(sheet.Open(folder.file("stand.sff"), std::nullopt));
+    ASSERT_TRUE(sheet.Sprite(0, 0));
+    EXPECT_FALSE(sheet.Sprite(0, 1));
+    EXPECT_TRUE(sheet.overBudget());
+    EXPECT_EQ(sheet.decodedBytes(), 48u);
+    EXPECT_TRUE(sheet.Sprite(0, 2)); // a link to the body
+    EXPECT_FALSE(sheet.overBudget());
+    EXPECT_FALSE(sheet.Sprite(7, 7));
+    EXPECT_FALSE(sheet.overBudget()); // missing, not too large
 }
 
 TEST(AnimationClock, HeldFrameStopsTheAction) {

@@ -14,16 +14,16 @@ namespace zorvik::test {
 namespace {
 
 // The sprite as the whole-file reader decodes it, coloured as frames show
-// it: index 0 clear, the columns past the padded rows clear.
+// it: index 0 clear, no wider than the padded rows.
 std::optional<RgbaImage> wholeFileSprite(const KelSFFEx& sff, std::int16_t group, std::int16_t image) {
     BitmapInfo info;
     const auto pixels = sff.GetSprite(group, image, info);
     if (!pixels || info.header.width <= 0 || info.header.height <= 0) {
         return std::nullopt;
     }
-    RgbaImage coloured(info.header.width, info.header.height);
     const std::size_t stride = pixels->size() / static_cast<std::size_t>(info.header.height);
     const int columns = std::min(info.header.width, static_cast<int>(stride));
+    RgbaImage coloured(columns, info.header.height);
     for (int y = 0; y < coloured.height; ++y) {
         for (int x = 0; x < columns; ++x) {
             const std::uint8_t index = (*pixels)[static_cast<std::size_t>(coloured.height - 1 - y) * stride +
@@ -54,8 +54,8 @@ void expectEverySpriteAsTheWholeFileReader(const std::string& path, const std::s
         const auto sprite = sheet.Sprite(record.group, record.image);
         ASSERT_EQ(sprite.has_value(), expected.has_value()) << what << ' ' << record.group << ',' << record.image;
         if (sprite) {
-            EXPECT_EQ(sprite->image.width, expected->width) << what;
-            EXPECT_EQ(sprite->image.pixels, expected->pixels) << what << ' ' << record.group << ',' << record.image;
+            EXPECT_EQ(sprite->image->width, expected->width) << what;
+            EXPECT_EQ(sprite->image->pixels, expected->pixels) << what << ' ' << record.group << ',' << record.image;
         }
     }
 }

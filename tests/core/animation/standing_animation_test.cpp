@@ -86,5 +86,24 @@ TEST_F(StandingAnimation, ArchiveCharacterIsExtractedIntoAFolderOfItsOwnAndRemov
     EXPECT_TRUE(tempIsEmpty());
 }
 
+TEST_F(StandingAnimation, AnArchiveThatCannotBeExtractedIsToldAsSuch) {
+    if (plugins().empty()) {
+        GTEST_SKIP() << "ZORVIK_PLUGIN_DIR is not set";
+    }
+    root.write("chars/broken.zip", "PK\x03\x04 no archive at all");
+    const ActionLoad broken = LoadCatalogueAction(settings, {"broken.zip", kZipCharacter}, 0, plugins());
+    EXPECT_EQ(broken.problem, ActionProblem::ExtractionFailed);
+    EXPECT_EQ(broken.detail, root.file("chars/broken.zip"));
+    // An archive extracted whole that holds no character is no extraction failure.
+    writeArchive(root.file("chars/empty.zip"), ArchiveFormat::Zip, {FixtureEntry::file("readme.txt", "hi")});
+    EXPECT_EQ(LoadCatalogueAction(settings, {"empty.zip", kZipCharacter}, 0, plugins()).problem,
+              ActionProblem::NoCharacter);
+    settings.TempDir = root.file("missing");
+    const ActionLoad noFolder = LoadCatalogueAction(settings, {"empty.zip", kZipCharacter}, 0, plugins());
+    EXPECT_EQ(noFolder.problem, ActionProblem::ExtractionFolderFailed);
+    EXPECT_EQ(noFolder.detail.rfind(root.file("missing") + ": ", 0), 0u) << noFolder.detail;
+    EXPECT_TRUE(std::filesystem::is_empty(root.file("temp")));
+}
+
 } // namespace
 } // namespace zorvik::test

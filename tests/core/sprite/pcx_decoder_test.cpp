@@ -114,19 +114,19 @@ PcxColours distinctColours() {
 }
 
 // The coloured picture the bottom-up 8-bit decode gives: each row through the
-// colours, top row first, the columns past the padded row clear.
+// colours, top row first, no wider than the padded rows.
 std::optional<Bytes> colouredFromBitmap(const std::string& pcx, const PcxColours& colours) {
     BitmapInfoHeader header;
     const auto block = DecodePcx(bytesOf(pcx), header);
     if (!block || header.width <= 0 || header.height <= 0) {
         return std::nullopt;
     }
-    const auto width = static_cast<std::size_t>(header.width);
     const auto height = static_cast<std::size_t>(header.height);
     const std::size_t stride = block->size() / height;
+    const std::size_t width = std::min(static_cast<std::size_t>(header.width), stride);
     Bytes pixels(width * height * 4, 0);
     for (std::size_t y = 0; y < height; ++y) {
-        for (std::size_t x = 0; x < std::min(width, stride); ++x) {
+        for (std::size_t x = 0; x < width; ++x) {
             const std::uint8_t index = (*block)[(height - 1 - y) * stride + x];
             std::memcpy(&pixels[(y * width + x) * 4], &colours[index], 4);
         }
@@ -190,6 +190,20 @@ TEST(PcxColouredTest, BrokenRowsAreRefusedAsTheBitmapDecodeRefusesThem) {
     for (std::size_t length = 120; length < whole.size(); ++length) {
         expectSameAsBitmapDecode(whole.substr(0, length), "cut at " + std::to_string(length));
     }
+}
+
+TEST(PcxColouredTest, ColumnsPastThePaddedRowsAreNotMadeUp) {
+    // A header claiming 4000 columns over rows of two bytes: the picture is
+    // as wide as the rows' stride, not 4000 columns of nothing.
+    const PcxHeaderFields narrow{.xMax = 3999, .yMax = 2, .bytesPerLine = 2};
+    const std::string pcx = narrow.bytes() + "\xC2\x05\xC2\x06\x07\x08";
+    EXPECT_EQ(ColouredPcxPixels(bytesOf(pcx)), 12u);
+    const auto coloured = DecodePcxColoured(bytesOf(pcx), distinctColours(), 1u << 24);
+    ASSERT_TRUE(coloured);
+    EXPECT_EQ(coloured->width, 4);
+    EXPECT_EQ(coloured->pixels.size(), 4u * 3 * 4);
+    expectSameAsBitmapDecode(pcx, "narrow rows");
+    EXPECT_FALSE(ColouredPcxPixels(bytesOf(pcx.substr(0, 127))));
 }
 
 TEST(PcxColouredTest, PicturesLargerThanAllowedAreRefused) {
