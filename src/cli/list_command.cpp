@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 
 #include "cli/cli_arguments.h"
@@ -18,11 +19,13 @@ std::string listHelp() {
     return std::string("usage: zorvik-cli list [options]\n"
                        "\n"
                        "Prints the catalogue's characters as tab-separated text: a header line,\n"
-                       "then one line per character, with the columns the program's list shows\n"
-                       "(ColumnOrder in the program's Settings.ini).\n"
+                       "then one line per character: ID, then the columns the program's list\n"
+                       "shows (ColumnOrder in the program's Settings.ini) or those --columns names.\n"
                        "\n"
                        "options:\n") +
            kSelectionHelp +
+           "  --columns LIST    the columns to print after ID, by name or index, separated\n"
+           "                    by commas (FILENAME shows a character's group folder)\n"
            "  --db FILE         the catalogue file (instead of the program's db.sqlite3)\n"
            "  --help            this text\n";
 }
@@ -43,6 +46,24 @@ void printRows(const std::vector<int>& columns, const Kel_QueryResult& rows) {
     }
 }
 
+// The columns --columns names, in its order; false with an error naming
+// the first word that is no column.
+bool readColumns(const std::string& list, std::vector<int>& columns, std::string& error) {
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        const std::size_t comma = std::min(list.find(',', start), list.size());
+        const std::string word = list.substr(start, comma - start);
+        const auto column = columnFromText(word);
+        if (!column) {
+            error = "--columns: \"" + word + "\" is not a column";
+            return false;
+        }
+        columns.push_back(*column);
+        start = comma + 1;
+    }
+    return true;
+}
+
 int usage(const std::string& error) {
     std::fprintf(stderr, "zorvik-cli list: %s\n%s", error.c_str(), listHelp().c_str());
     return kExitUsage;
@@ -54,7 +75,7 @@ int runList(const std::vector<std::string>& words) {
     CliArguments arguments;
     std::string error;
     std::set<std::string> valueOptions = kSelectionValueOptions;
-    valueOptions.insert("--db");
+    valueOptions.insert({"--db", "--columns"});
     if (!arguments.parse(words, valueOptions, {kSelectionFlag, "--help"}, error)) {
         return usage(error);
     }
@@ -69,8 +90,13 @@ int runList(const std::vector<std::string>& words) {
     if (!arguments.positional().empty()) {
         return usage("unexpected argument");
     }
-    const AppSettings settings = programSettings();
-    criteria.shownColumns = shownColumns(settings.ColumnOrder);
+    if (const auto columns = arguments.value("--columns")) {
+        if (!readColumns(*columns, criteria.shownColumns, error)) {
+            return usage(error);
+        }
+    } else {
+        criteria.shownColumns = shownColumns(programSettings().ColumnOrder);
+    }
     Kel_CharacterDb catalogue(catalogueFile(arguments));
     const auto rows = catalogue.SelectCharacterList(criteria);
     if (!rows) {
