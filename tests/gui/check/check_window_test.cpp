@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -132,6 +133,24 @@ protected:
         QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
     }
 
+    // Fails for each list whose columns run past its right edge, and for
+    // each button narrower than its caption needs.
+    void expectEverythingOnShow(QWidget& window) const {
+        auto* tabs = reportPart<QTabWidget>("CheckTabs");
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            tabs->setCurrentIndex(tab);
+            QCoreApplication::processEvents();
+            QWidget* page = tabs->widget(tab);
+            auto* list = qobject_cast<QTreeWidget*>(page);
+            list = list != nullptr ? list : page->findChild<QTreeWidget*>();
+            EXPECT_LE(list->header()->length(), list->viewport()->width())
+                << tabs->tabText(tab).toStdString();
+        }
+        for (const QPushButton* button : window.findChildren<QPushButton*>()) {
+            EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
+        }
+    }
+
     std::optional<std::int64_t> selectedId() const {
         return form->listPane().idOfRow(form->listPane().selectedRow());
     }
@@ -158,6 +177,28 @@ TEST_F(CheckWindow, TheReportListsEveryPlantedProblemWithItsCount) {
     EXPECT_TRUE(messages.shown().empty());
     // The check only read: nothing was marked.
     EXPECT_EQ(catalogueNames(temp.file("db.sqlite3")).size(), 6u);
+}
+
+// Missing rows by file name as a person orders them, and at the window's
+// own size every column of every tab on show and no button caption cut,
+// however long the group folders' paths.
+TEST_F(CheckWindow, ListsRunInNaturalOrderAndShowEveryColumnAndWholeButtons) {
+    for (const char* fileName : {"whip_10", "whip_2"}) {
+        addRow(fileName, "", fileName, 2);
+    }
+    const std::string group = "Capcom/Street Fighter III 3rd Strike/secret characters by others";
+    temp.write("chars/" + group + "/gouki/gouki.def",
+               defNaming("Gouki", "states/a rather long folder name/gouki-third-strike.cns"));
+    addRow("Gouki", "", group + "/gouki", 0);
+    writeSettings("[General]\nFirstRun=0\nSearchSubfolders=1\nMainDir=" + temp.file("chars") +
+                  "\n");
+    open();
+    gui::CheckReportWindow* window = runCheck();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(rows(*reportList("MissingList")),
+              (Texts{"5|ghost|リスト更新で記録済み", "6|gone|未記録 (次のリスト更新で記録)",
+                     "8|whip_2|リスト更新で記録済み", "7|whip_10|リスト更新で記録済み"}));
+    expectEverythingOnShow(*window);
 }
 
 TEST_F(CheckWindow, ASecondCheckRefreshesTheOpenReport) {
@@ -295,6 +336,7 @@ TEST_F(CheckWindowInEnglish, TheReportItsListsAndTheRemovalSpeakEnglish) {
     EXPECT_EQ(rows(*reportList("SameNameList")),
               (Texts{"Group 1 (2 characters)", "  3|ryu|Ryu|Capcom", "  4|ryu2|ryu | CAPCOM"}));
     EXPECT_EQ(reportPart<QLabel>("SummaryLabel")->text(), QStringLiteral("The check is complete."));
+    expectEverythingOnShow(*window);
 
     messages.queueAnswer(true);
     reportPart<QPushButton>("DeleteMissingButton")->click();
