@@ -28,17 +28,19 @@ std::string orderClause(const ListSort& sort) {
         return {};
     }
     const std::string direction = sort.direction == SortDirection::Descending ? " DESC" : " ASC";
-    if (sort.column == kUpdateDateColumn) {
-        // By the date the text stands for, the text itself untouched; a
-        // text that is no date comes last whichever way the list runs.
-        const std::string key = std::string(kVersionDateFunction) + "(" + sqlName(sort.column) + ")";
-        return " ORDER BY " + key + " IS NULL, " + key + direction;
-    }
     // Text sorts as people read it: "ahuron" among the a's, "whip_2" before "whip_10".
     const std::string collation = columnKind(sort.column) == ColumnKind::Text
                                       ? std::string(" COLLATE ") + kNaturalCollation
                                       : std::string();
-    return std::string(" ORDER BY ") + sqlName(sort.column) + collation + direction;
+    const std::string byColumn = sqlName(sort.column) + collation + direction;
+    if (sort.column == kUpdateDateColumn) {
+        // By the date the text stands for, the text itself untouched; a text
+        // that is no date comes last whichever way the list runs, and the
+        // texts themselves order what the date leaves equal.
+        const std::string key = std::string(kVersionDateFunction) + "(" + sqlName(sort.column) + ")";
+        return " ORDER BY " + key + " IS NULL, " + key + direction + ", " + byColumn;
+    }
+    return " ORDER BY " + byColumn;
 }
 
 // The result column of a shown column (ID is column 0); 0 when it is not shown.
