@@ -1097,8 +1097,8 @@ Do you want to continue?</translation>
         <translation>&amp;Replace</translation>
     </message>
     <message>
-        <source>[Characters] を、今回書き出すキャラクターの行だけにします。</source>
-        <translation>[Characters] holds only the lines of the characters exported now.</translation>
+        <source>[Characters] を、今回書き出すキャラクターの行だけにします (randomselect の行は残します)。</source>
+        <translation>[Characters] holds only the lines of the characters exported now (randomselect lines stay).</translation>
     </message>
     <message>
         <source>残して加える(&amp;M)</source>

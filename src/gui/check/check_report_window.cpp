@@ -146,7 +146,8 @@ void CheckReportWindow::fitWidth() {
     const QRect screen = this->screen()->availableGeometry();
     // The window's frame, which the screen must hold too, is not known before it is shown.
     constexpr int kFrameAllowance = 16;
-    const int wanted = std::max(kDesignedSize.width(), sizeHint().width());
+    // Only ever widened: a width the user gave the window stays.
+    const int wanted = std::max({kDesignedSize.width(), sizeHint().width(), width()});
     resize(std::min(wanted, screen.width() - kFrameAllowance), height());
 }
 

@@ -42,7 +42,8 @@ signals:
 private:
     CheckReportList* addList(const QString& objectName, const QStringList& headers,
                              bool sorted);
-    // As wide as the widest list needs, within the screen; never narrower than designed.
+    // As wide as the widest list needs, within the screen; never narrower
+    // than designed or than the window already is.
     void fitWidth();
     QWidget* missingPage();
     void setCaption(int tab, const QString& caption);

@@ -141,7 +141,8 @@ QWidget* RosterExportDialog::makeModeGroup() {
     layout->setSpacing(2);
     ReplaceButton =
         addExplainedRadio(*group, QStringLiteral("ReplaceButton"), tr("置き換える(&R)"),
-                          tr("[Characters] を、今回書き出すキャラクターの行だけにします。"));
+                          tr("[Characters] を、今回書き出すキャラクターの行だけにします "
+                             "(randomselect の行は残します)。"));
     MergeButton = addExplainedRadio(
         *group, QStringLiteral("MergeButton"), tr("残して加える(&M)"),
         tr("今回書き出さないキャラクター (カタログにないものなど) の行は残します。"));
