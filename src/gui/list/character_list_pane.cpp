@@ -119,7 +119,11 @@ void CharacterListPane::showSortIndicator() {
     }
 }
 
-ColumnWidths& CharacterListPane::columnWidths() const {
+ColumnWidths& CharacterListPane::columnWidths() {
+    return columnFit_->widths();
+}
+
+const ColumnWidths& CharacterListPane::columnWidths() const {
     return columnFit_->widths();
 }
 

@@ -69,7 +69,8 @@ public:
     void setSort(const ListSort& sort);
 
     // The columns' widths: the user's, kept by column index across rebuilds.
-    ColumnWidths& columnWidths() const;
+    ColumnWidths& columnWidths();
+    const ColumnWidths& columnWidths() const;
 
     SearchBar* searchBar() const { return Panel2; }
     // ListView1, for the panes that add to what the list offers (its popup menu).
