@@ -82,17 +82,17 @@ private:
         std::mt19937 random(7);
         executeBound(db_->statements(), "BEGIN;", {});
         for (int row = 0; row < kRows; ++row) {
-            executeBound(db_->statements(),
-                         "INSERT INTO CHARACTER_TABLE(NAME, NAME2, AUTHOR, SUPPORTED_VER, "
-                         "UPDATE_DATE, COMMENT, FILENAME, FILETYPE, PATH_ID, DELETED) "
-                         "VALUES(?, ?, ?, '1.0', ?, ?, ?, 0, 1, 0)",
-                         {BoundValue::ofText(randomWord(random, latin, 8) +
-                                             std::to_string(random() % 100)),
-                          BoundValue::ofText(randomWord(random, kana, 8)),
-                          BoundValue::ofText(randomWord(random, latin, 8)),
-                          BoundValue::ofText(versionDate(random)),
-                          BoundValue::ofText(row % 3 == 0 ? "お気に入り" : ""),
-                          BoundValue::ofText("char" + std::to_string(row) + ".zip")});
+            executeBound(
+                db_->statements(),
+                "INSERT INTO CHARACTER_TABLE(NAME, NAME2, AUTHOR, SUPPORTED_VER, "
+                "UPDATE_DATE, COMMENT, FILENAME, FILETYPE, PATH_ID, DELETED) "
+                "VALUES(?, ?, ?, '1.0', ?, ?, ?, 0, 1, 0)",
+                {BoundValue::ofText(randomWord(random, latin, 8) + std::to_string(random() % 100)),
+                 BoundValue::ofText(randomWord(random, kana, 8)),
+                 BoundValue::ofText(randomWord(random, latin, 8)),
+                 BoundValue::ofText(versionDate(random)),
+                 BoundValue::ofText(row % 3 == 0 ? "お気に入り" : ""),
+                 BoundValue::ofText("char" + std::to_string(row) + ".zip")});
         }
         executeBound(db_->statements(), "COMMIT;", {});
     }
@@ -175,8 +175,10 @@ void SortedListAgainstPlainSort(benchmark::State& state) {
     using Clock = std::chrono::steady_clock;
     Catalogue& data = catalogue();
     const int column = state.range(0) == 0 ? kNameColumn : kUpdateDateColumn;
-    const auto sorted = makeCharacterListQuery(
-        {shownColumns(data.settings().settings().ColumnOrder), {}, {column, SortDirection::Ascending}});
+    const auto sorted =
+        makeCharacterListQuery({shownColumns(data.settings().settings().ColumnOrder),
+                                {},
+                                {column, SortDirection::Ascending}});
     CharacterListQuery plain = sorted;
     plain.sql = plainlySorted(sorted.sql, column);
     std::chrono::duration<double> plainTime{0};

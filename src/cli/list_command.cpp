@@ -16,13 +16,14 @@ namespace zorvik::cli {
 namespace {
 
 std::string listHelp() {
-    return std::string("usage: zorvik-cli list [options]\n"
-                       "\n"
-                       "Prints the catalogue's characters as tab-separated text: a header line,\n"
-                       "then one line per character: ID, then the columns the program's list\n"
-                       "shows (ColumnOrder in the program's Settings.ini) or those --columns names.\n"
-                       "\n"
-                       "options:\n") +
+    return std::string(
+               "usage: zorvik-cli list [options]\n"
+               "\n"
+               "Prints the catalogue's characters as tab-separated text: a header line,\n"
+               "then one line per character: ID, then the columns the program's list\n"
+               "shows (ColumnOrder in the program's Settings.ini) or those --columns names.\n"
+               "\n"
+               "options:\n") +
            kSelectionHelp +
            "  --columns LIST    the columns to print after ID, by name or index, separated\n"
            "                    by commas (FILENAME shows a character's group folder)\n"

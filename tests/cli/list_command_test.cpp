@@ -21,9 +21,10 @@ class ListCommand : public ::testing::Test, public CliSandbox {};
 // stored text unchanged; names sort with their numbers by value; FILENAME
 // tells two characters of one name apart.
 TEST_F(ListCommand, SortsDatesByDateAndNamesNaturallyAndPrintsTheColumnsAsked) {
-    const std::vector<std::pair<std::string, std::string>> dated = {
-        {"kfm", "04,14,2002"}, {"whip_10", "12,31,1999"}, {"whip_2", "unknown"},
-        {"Capcom/kfm", "01,02,2003"}};
+    const std::vector<std::pair<std::string, std::string>> dated = {{"kfm", "04,14,2002"},
+                                                                    {"whip_10", "12,31,1999"},
+                                                                    {"whip_2", "unknown"},
+                                                                    {"Capcom/kfm", "01,02,2003"}};
     for (const auto& [folder, date] : dated) {
         DefFields fields;
         fields.versionDate = date;
@@ -42,19 +43,19 @@ TEST_F(ListCommand, SortsDatesByDateAndNamesNaturallyAndPrintsTheColumnsAsked) {
         }
         return lines;
     };
-    EXPECT_EQ(rows({"--sort", "UPDATE_DATE"}),
-              (std::vector<std::string>{"FILENAME\tUPDATE_DATE", "whip_10\t12,31,1999",
-                                        "kfm\t04,14,2002", "Capcom/kfm\t01,02,2003",
-                                        "whip_2\tunknown"}));
+    EXPECT_EQ(
+        rows({"--sort", "UPDATE_DATE"}),
+        (std::vector<std::string>{"FILENAME\tUPDATE_DATE", "whip_10\t12,31,1999", "kfm\t04,14,2002",
+                                  "Capcom/kfm\t01,02,2003", "whip_2\tunknown"}));
     // Newest first, and what is no date still last.
-    EXPECT_EQ(rows({"--sort", "9", "--desc"}),
-              (std::vector<std::string>{"FILENAME\tUPDATE_DATE", "Capcom/kfm\t01,02,2003",
-                                        "kfm\t04,14,2002", "whip_10\t12,31,1999",
-                                        "whip_2\tunknown"}));
-    EXPECT_EQ(rows({"--sort", "FILENAME"}),
-              (std::vector<std::string>{"FILENAME\tUPDATE_DATE", "Capcom/kfm\t01,02,2003",
-                                        "kfm\t04,14,2002", "whip_2\tunknown",
-                                        "whip_10\t12,31,1999"}));
+    EXPECT_EQ(
+        rows({"--sort", "9", "--desc"}),
+        (std::vector<std::string>{"FILENAME\tUPDATE_DATE", "Capcom/kfm\t01,02,2003",
+                                  "kfm\t04,14,2002", "whip_10\t12,31,1999", "whip_2\tunknown"}));
+    EXPECT_EQ(
+        rows({"--sort", "FILENAME"}),
+        (std::vector<std::string>{"FILENAME\tUPDATE_DATE", "Capcom/kfm\t01,02,2003",
+                                  "kfm\t04,14,2002", "whip_2\tunknown", "whip_10\t12,31,1999"}));
     const CliRun bad = run({"list", "--columns", "NAME,SHOE_SIZE"});
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_THAT(bad.err, HasSubstr("SHOE_SIZE"));

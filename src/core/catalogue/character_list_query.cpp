@@ -37,7 +37,8 @@ std::string orderClause(const ListSort& sort) {
         // By the date the text stands for, the text itself untouched; a text
         // that is no date comes last whichever way the list runs, and the
         // texts themselves order what the date leaves equal.
-        const std::string key = std::string(kVersionDateFunction) + "(" + sqlName(sort.column) + ")";
+        const std::string key =
+            std::string(kVersionDateFunction) + "(" + sqlName(sort.column) + ")";
         return " ORDER BY " + key + " IS NULL, " + key + direction + ", " + byColumn;
     }
     return " ORDER BY " + byColumn;

@@ -17,7 +17,8 @@ constexpr const char* kNameSql =
 std::optional<std::string> nameOfFileName(Kel_CharacterDb& catalogue, const std::string& fileName) {
     const ConnectionLock held = catalogue.lock();
     Statement statement(catalogue.statements(), kNameSql);
-    if (!statement.isValid() || !statement.bindText(1, fileName) || statement.step() != SQLITE_ROW) {
+    if (!statement.isValid() || !statement.bindText(1, fileName) ||
+        statement.step() != SQLITE_ROW) {
         return std::nullopt;
     }
     return statement.textAt(0);

@@ -19,12 +19,11 @@ int naturalCollation(void*, int leftSize, const void* left, int rightSize, const
 
 void versionDateKeyOf(sqlite3_context* context, int, sqlite3_value** arguments) {
     const auto* text = sqlite3_value_text(arguments[0]);
-    const auto key =
-        text == nullptr
-            ? std::nullopt
-            : versionDateKey(std::string_view(reinterpret_cast<const char*>(text),
-                                              static_cast<std::size_t>(
-                                                  sqlite3_value_bytes(arguments[0]))));
+    const auto key = text == nullptr
+                         ? std::nullopt
+                         : versionDateKey(std::string_view(
+                               reinterpret_cast<const char*>(text),
+                               static_cast<std::size_t>(sqlite3_value_bytes(arguments[0]))));
     if (key) {
         sqlite3_result_int(context, *key);
     } else {

@@ -38,7 +38,8 @@ std::optional<std::array<DateField, 3>> readFields(std::string_view text) {
         while (k > 0 && position < text.size() && isSeparator(text[position])) {
             ++position;
         }
-        const auto field = (k > 0 && position == before) ? std::nullopt : readNumber(text, position);
+        const auto field =
+            (k > 0 && position == before) ? std::nullopt : readNumber(text, position);
         if (!field) {
             return std::nullopt;
         }

@@ -52,8 +52,8 @@ std::optional<BrokenCharacter> BrokenFileFinder::firstBreak(const std::string& f
     }
     const auto namesSprite = [](const FileReference& file) { return file.key == "sprite"; };
     if (std::none_of(def->files.begin(), def->files.end(), namesSprite)) {
-        return BrokenCharacter{noRow.id, noRow.fileName, BrokenKind::MissingFile, def->name,
-                               "sprite", {}};
+        return BrokenCharacter{noRow.id,  noRow.fileName, BrokenKind::MissingFile,
+                               def->name, "sprite",       {}};
     }
     return std::nullopt;
 }

@@ -103,8 +103,8 @@ public:
             report.defNotFound.push_back(character);
             return;
         }
-        if (const auto broken = options_.leaveOutBroken ? brokenFiles_.firstBreak(folder)
-                                                        : std::nullopt) {
+        if (const auto broken =
+                options_.leaveOutBroken ? brokenFiles_.firstBreak(folder) : std::nullopt) {
             character.problem = problemOf(*broken);
             report.brokenLeftOut.push_back(character);
             return;

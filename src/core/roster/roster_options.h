@@ -40,8 +40,8 @@ inline constexpr int kMaxRosterOrder = 10;
 
 // A character the export could not write a line for.
 struct RosterCharacter {
-    std::string name;     // NAME
-    std::string fileName; // FILENAME inside MainDir
+    std::string name;         // NAME
+    std::string fileName;     // FILENAME inside MainDir
     std::string problem = {}; // for a broken one: "key = value" of the file not found, or "sprite"
 };
 

@@ -128,8 +128,8 @@ void BattleActions::BuildBattleMenu() {
     for (std::size_t i = 0; i < fighters.size(); ++i) {
         OpponentCaption caption = opponentCaption(db_, fighters[i]);
         // A name's "&" is shown as it is, not taken as an access key.
-        QAction* item = N8->addAction(
-            tr("%1 と対戦").arg(caption.text.replace(u'&', QStringLiteral("&&"))));
+        QAction* item =
+            N8->addAction(tr("%1 と対戦").arg(caption.text.replace(u'&', QStringLiteral("&&"))));
         item->setToolTip(caption.toolTip);
         item->setData(static_cast<qulonglong>(i));
     }

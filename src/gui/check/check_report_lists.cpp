@@ -33,7 +33,7 @@ public:
     bool operator<(const QTreeWidgetItem& other) const override {
         const int column = treeWidget() != nullptr ? treeWidget()->sortColumn() : 0;
         return zorvik::text::compareNaturally(QTreeWidgetItem::text(column).toStdString(),
-                                      other.text(column).toStdString()) < 0;
+                                              other.text(column).toStdString()) < 0;
     }
 };
 

@@ -40,8 +40,7 @@ signals:
     void deleteMissingRequested();
 
 private:
-    CheckReportList* addList(const QString& objectName, const QStringList& headers,
-                             bool sorted);
+    CheckReportList* addList(const QString& objectName, const QStringList& headers, bool sorted);
     // As wide as the widest list needs, within the screen; never narrower
     // than designed or than the window already is.
     void fitWidth();

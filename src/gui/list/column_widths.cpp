@@ -8,7 +8,7 @@ namespace {
 
 // List column widths by column index. FILENAME, designed 10 pixels wide
 // when no list offered it, is as wide as a group folder's path needs.
-constexpr std::array<int, kColumnCount> kDefaultColumnWidths = {80,  130, 130, 90, 90, 80,  80, 70,
+constexpr std::array<int, kColumnCount> kDefaultColumnWidths = {80,  130, 130, 90, 90, 80,  80,  70,
                                                                 120, 70,  60,  30, 20, 200, 160, 0};
 
 } // namespace

@@ -25,11 +25,10 @@
 
 namespace zorvik::gui {
 
-PortraitPane::PortraitPane(Kel_CharacterDb& db, SettingsOwner& settings,
-                           UserMessages& messages, Choosers& choosers, QWidget* parent)
+PortraitPane::PortraitPane(Kel_CharacterDb& db, SettingsOwner& settings, UserMessages& messages,
+                           Choosers& choosers, QWidget* parent)
     : QWidget(parent), store_(db), marks_(db), records_(db), settings_(settings),
-      messages_(messages),
-      choosers_(choosers) {
+      messages_(messages), choosers_(choosers) {
     setObjectName(QStringLiteral("Img"));
     setAccessibleName(tr("キャラクターの画像"));
     setAccessibleDescription(tr("クリックすると画像ファイルで置き換えます"));

@@ -21,10 +21,9 @@ class Choosers;
 
 // Asks how to write the engine's select.def from the list as shown: the
 // target file, the stage and order=N every line gets, whether the old
-// lines of other characters stay, and whether broken characters are left out. 書き出す hands the options to the
-// caller's export; the dialog closes only when that succeeded, so that after
-// a failure (a folder missing, a read-only file) the user's choices are
-// still there to be mended.
+// lines of other characters stay, and whether broken characters are left out. 書き出す hands the
+// options to the caller's export; the dialog closes only when that succeeded, so that after a
+// failure (a folder missing, a read-only file) the user's choices are still there to be mended.
 class RosterExportDialog : public QDialog {
     Q_OBJECT
 public:

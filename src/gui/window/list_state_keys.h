@@ -8,7 +8,8 @@ class Kel_IniHandler;
 // the last sort, as keys SortColumn (the column index, -1 for none) and
 // SortDirection (ASC or DESC) of section PreviousStatus, and the widths the
 // user gave columns, in section ColumnWidth, a key per column by its
-// catalogue name (0 for a column at its default width). Both stay out of the way of the designed keys.
+// catalogue name (0 for a column at its default width). Both stay out of the way of the designed
+// keys.
 namespace zorvik::gui {
 
 class CharacterListPane;

@@ -19,9 +19,8 @@ TEST(VersionDate, TheEnginesFormAndItsCommonVariantsReadAsDates) {
 
 TEST(VersionDate, AnythingElseIsNoDate) {
     for (const char* text : {"", "   ", "unknown", "1.0", "04,14", "04,14,2002,1", "04,14,2002a",
-                             "v04,14,2002", "13,13,2002", "00,10,2002", "10,32,2002",
-                             "04,14,20021", "04,14,200", "04,,", ",04,14,2002", "99999,1,1",
-                             "4 14 2002 beta"}) {
+                             "v04,14,2002", "13,13,2002", "00,10,2002", "10,32,2002", "04,14,20021",
+                             "04,14,200", "04,,", ",04,14,2002", "99999,1,1", "4 14 2002 beta"}) {
         EXPECT_EQ(versionDateKey(text), std::nullopt) << text;
     }
 }

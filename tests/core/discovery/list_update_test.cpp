@@ -152,10 +152,10 @@ TEST_F(ListUpdateFixture, MissingOrUnsetCharacterFolderIsReportedAndNothingIsWri
                   mainDir.empty() ? "キャラクターのフォルダ (MainDir) が設定されていません。"
                                   : "ファイル検索を開始できませんでした。\n"
                                     "メインディレクトリの設定が正しいか確認してください。");
-        EXPECT_EQ(observer.calls.back(), mainDir.empty()
-                                             ? "close"
-                                             : "status:キャラクターフォルダを検索できませんでした：" +
-                                                   mainDir);
+        EXPECT_EQ(observer.calls.back(),
+                  mainDir.empty()
+                      ? "close"
+                      : "status:キャラクターフォルダを検索できませんでした：" + mainDir);
         EXPECT_EQ(rowCount(), 0u);
     }
 }

@@ -14,8 +14,8 @@ bool before(const std::string& a, const std::string& b) {
 }
 
 TEST(NaturalOrder, NumbersCountByValueLettersIgnoreCaseAndOtherBytesKeepTheirOrder) {
-    std::vector<std::string> names = {"whip_10", "Whip_2", "whip_1", "whip", "whip_02b",
-                                      "ahuron",  "Akuma",  "a10",    "a9",   "a",
+    std::vector<std::string> names = {"whip_10", "Whip_2", "whip_1",  "whip",   "whip_02b",
+                                      "ahuron",  "Akuma",  "a10",     "a9",     "a",
                                       "リュウ",  "ケン",   "kfm 100", "kfm 20", ""};
     std::sort(names.begin(), names.end(), before);
     EXPECT_EQ(names, (std::vector<std::string>{"", "a", "a9", "a10", "ahuron", "Akuma", "kfm 20",
@@ -32,9 +32,9 @@ TEST(NaturalOrder, NumbersCountByValueLettersIgnoreCaseAndOtherBytesKeepTheirOrd
 // SQLite sorts with the collation as it is: the order must be total, or a
 // sort could loop or lose rows.
 TEST(NaturalOrder, IsAntisymmetricAndTransitiveOverMixedTexts) {
-    const std::vector<std::string> texts = {"a1",  "a01", "A1b", "a1-", "a1/", "a1:", "a-1",
-                                            "a",   "1",   "01",  "10",  "9z",  "z9",  ":",
-                                            "/",   "_2",  "_10", "é",   "e2",  "E10", ""};
+    const std::vector<std::string> texts = {"a1", "a01", "A1b", "a1-", "a1/", "a1:", "a-1",
+                                            "a",  "1",   "01",  "10",  "9z",  "z9",  ":",
+                                            "/",  "_2",  "_10", "é",   "e2",  "E10", ""};
     for (const std::string& a : texts) {
         for (const std::string& b : texts) {
             EXPECT_EQ(compareNaturally(a, b), -compareNaturally(b, a)) << a << " " << b;

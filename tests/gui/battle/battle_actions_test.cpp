@@ -231,7 +231,8 @@ TEST_F(BattleActions, OpponentsAreShownByNameWithTheirGroupFolderAsTheToolTip) {
     find<QAction>("O1")->trigger();
     EXPECT_EQ(shown, (QStringList{QStringLiteral("gone"), QStringLiteral("Kung Fu Man"),
                                   QStringLiteral("Kung Fu Man")}));
-    EXPECT_EQ(tips, (QStringList{QString(), QStringLiteral("KOF/kfm"), QStringLiteral("Capcom/kfm")}));
+    EXPECT_EQ(tips,
+              (QStringList{QString(), QStringLiteral("KOF/kfm"), QStringLiteral("Capcom/kfm")}));
     // OK gives the lines back as they were.
     EXPECT_EQ(form->settings().settings().FighterList,
               Texts({"gone", "KOF/kfm/kfm.def", "Capcom/kfm/kfm.def"}));

@@ -21,8 +21,8 @@ namespace zorvik::test {
 
 // A .def with a name, an author and a [Files] section naming one .cns.
 inline std::string defNaming(const std::string& name, const std::string& cns) {
-    return "[Info]\r\nname = \"" + name + "\"\r\nauthor = \"Elecbyte\"\r\n\r\n[Files]\r\ncns = " +
-           cns + "\r\n";
+    return "[Info]\r\nname = \"" + name +
+           "\"\r\nauthor = \"Elecbyte\"\r\n\r\n[Files]\r\ncns = " + cns + "\r\n";
 }
 
 // A collection with one problem of each kind planted, registered as the

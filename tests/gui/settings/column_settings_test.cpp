@@ -81,7 +81,8 @@ TEST_F(ColumnSettings, FileNameCanBeShownAndTellsTwoCharactersOfOneNameApart) {
               std::string::npos);
     // Hidden again, it is offered again; the search column names it the same way.
     open();
-    EXPECT_EQ(find<QComboBox>("ComboBox1")->itemText(kFileNameColumn), QStringLiteral("ファイル名"));
+    EXPECT_EQ(find<QComboBox>("ComboBox1")->itemText(kFileNameColumn),
+              QStringLiteral("ファイル名"));
     inSettings(Close::Ok, [&] {
         select("ListBox1", 9);
         click("Button6");
