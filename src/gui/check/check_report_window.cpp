@@ -21,6 +21,8 @@ namespace {
 enum Tab : int { kMissingTab, kBrokenTab, kSameNameTab, kSamePortraitTab };
 
 constexpr QSize kDesignedSize(680, 440);
+// The window's frame, which the screen must hold too, is not known before it is shown.
+constexpr int kFrameAllowance = 16;
 // The column the Missing and Broken lists are sorted by at first.
 constexpr int kFileNameColumn = 1;
 
@@ -144,8 +146,6 @@ void CheckReportWindow::fitWidth() {
         list->updateGeometry();
     }
     const QRect screen = this->screen()->availableGeometry();
-    // The window's frame, which the screen must hold too, is not known before it is shown.
-    constexpr int kFrameAllowance = 16;
     // Only ever widened: a width the user gave the window stays.
     const int wanted = std::max({kDesignedSize.width(), sizeHint().width(), width()});
     resize(std::min(wanted, screen.width() - kFrameAllowance), height());
@@ -154,7 +154,8 @@ void CheckReportWindow::fitWidth() {
 void CheckReportWindow::placeBeside(const QWidget& window) {
     const QRect beside = window.frameGeometry();
     const QRect screen = window.screen()->availableGeometry();
-    const int right = std::min(beside.right() + 1, screen.right() + 1 - frameGeometry().width());
+    const int frameWidth = isVisible() ? frameGeometry().width() : width() + kFrameAllowance;
+    const int right = std::min(beside.right() + 1, screen.right() + 1 - frameWidth);
     move(std::max(screen.left(), right), beside.top() + beside.height() / 8);
 }
 

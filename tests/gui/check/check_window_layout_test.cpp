@@ -1,3 +1,4 @@
+#include <QScreen>
 #include <QTreeWidget>
 
 #include "gui_support/check_window_fixture.h"
@@ -25,6 +26,9 @@ TEST_F(CheckWindow, ListsRunInNaturalOrderAndShowEveryColumnAndWholeButtons) {
               (Texts{"5|ghost|リスト更新で記録済み", "6|gone|未記録 (次のリスト更新で記録)",
                      "8|whip_2|リスト更新で記録済み", "7|whip_10|リスト更新で記録済み"}));
     expectEverythingOnShow(*window);
+    // Placed beside the list once its width was known: the screen holds all of it.
+    EXPECT_TRUE(window->screen()->availableGeometry().contains(window->frameGeometry()))
+        << window->frameGeometry().right();
 }
 
 } // namespace
