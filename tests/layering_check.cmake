@@ -6,7 +6,7 @@
 # the core includes no Qt header.
 
 set(core_levels text=0 platform=1 catalogue=2 settings=3 sprite=3 archive=4 animation=4 discovery=5
-    check=6 roster=6 launch=6)
+    check=6 launch=6 roster=7)
 set(gui_levels platform=0 app=1 jobs=2 list=3 portrait=4 detail=5 grid=5 battle=6 settings=6
     check=6 roster=6 window=7)
 

@@ -55,6 +55,10 @@
         <source>パラメータ%1</source>
         <translation>Parameters &amp;%1</translation>
     </message>
+    <message>
+        <source>終了(&amp;X)</source>
+        <translation>&amp;Quit</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>
@@ -674,6 +678,13 @@ No folder or file is touched. Continue?</translation>
     </message>
 </context>
 <context>
+    <name>zorvik::gui::ColumnCaption</name>
+    <message>
+        <source>ファイル名</source>
+        <translation>File Name</translation>
+    </message>
+</context>
+<context>
     <name>zorvik::gui::ColumnLayoutPage</name>
     <message>
         <source>表示させる項目</source>
@@ -1061,6 +1072,13 @@ Do you want to continue?</translation>
     </message>
 </context>
 <context>
+    <name>zorvik::gui::ProgramTranslation</name>
+    <message>
+        <source>M.U.G.E.N キャラクター管理ツール</source>
+        <translation>M.U.G.E.N character management tool</translation>
+    </message>
+</context>
+<context>
     <name>zorvik::gui::RosterExportAction</name>
     <message>
         <source>select.defを書き出せませんでした。
@@ -1132,8 +1150,8 @@ Do you want to continue?</translation>
         <translation>&amp;Replace</translation>
     </message>
     <message>
-        <source>[Characters] を、今回書き出すキャラクターの行だけにします。</source>
-        <translation>[Characters] holds only the lines of the characters exported now.</translation>
+        <source>[Characters] を、今回書き出すキャラクターの行だけにします (randomselect の行は残します)。</source>
+        <translation>[Characters] holds only the lines of the characters exported now (randomselect lines stay).</translation>
     </message>
     <message>
         <source>残して加える(&amp;M)</source>
@@ -1164,6 +1182,14 @@ and nothing outside [Characters] is changed.</translation>
     <message>
         <source>select.def|select.def;*.def|全てのファイル(*.*)|*.*</source>
         <translation>select.def|select.def;*.def|All Files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>壊れたキャラを除く(&amp;B)</source>
+        <translation>Leave out &amp;broken characters</translation>
+    </message>
+    <message>
+        <source>コレクションの検査で壊れていると分かるキャラクター (.def が書くファイルが無いもの) と、スプライトファイルの無いキャラクターを書き出しません。</source>
+        <translation>Characters the collection check finds broken (a file their .def names is missing) and characters without a sprite file are not written.</translation>
     </message>
 </context>
 <context>
@@ -1211,6 +1237,10 @@ and nothing outside [Characters] is changed.</translation>
     <message>
         <source>閉じる</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>壊れているため除いたキャラクター (見つからないファイル)(&amp;B): %1 件</source>
+        <translation>Left out as &amp;broken (the file not found): %1</translation>
     </message>
 </context>
 <context>

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 
 #include "cli/cli_arguments.h"
@@ -15,16 +16,19 @@ namespace zorvik::cli {
 namespace {
 
 std::string listHelp() {
-    return std::string("usage: zorvik-cli list [options]\n"
-                       "\n"
-                       "Prints the catalogue's characters as tab-separated text: a header line,\n"
-                       "then one line per character, with the columns the program's list shows\n"
-                       "(ColumnOrder in the program's Settings.ini). Tabs and line breaks in a\n"
-                       "value become blanks. On a terminal, other control characters are shown\n"
-                       "as \\xHH; a file or pipe gets them as they are.\n"
-                       "\n"
-                       "options:\n") +
+    return std::string(
+               "usage: zorvik-cli list [options]\n"
+               "\n"
+               "Prints the catalogue's characters as tab-separated text: a header line,\n"
+               "then one line per character: ID, then the columns the program's list\n"
+               "shows (ColumnOrder in the program's Settings.ini) or those --columns names.\n"
+               "Tabs and line breaks in a value become blanks. On a terminal, other control\n"
+               "characters are shown as \\xHH; a file or pipe gets them as they are.\n"
+               "\n"
+               "options:\n") +
            kSelectionHelp +
+           "  --columns LIST    the columns to print after ID, by name or index, separated\n"
+           "                    by commas (FILENAME shows a character's group folder)\n"
            "  --db FILE         the catalogue file (instead of the program's db.sqlite3)\n"
            "  --help            this text\n";
 }
@@ -46,13 +50,31 @@ void printRows(const std::vector<int>& columns, const Kel_QueryResult& rows) {
     }
 }
 
+// The columns --columns names, in its order; false with an error naming
+// the first word that is no column.
+bool readColumns(const std::string& list, std::vector<int>& columns, std::string& error) {
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        const std::size_t comma = std::min(list.find(',', start), list.size());
+        const std::string word = list.substr(start, comma - start);
+        const auto column = columnFromText(word);
+        if (!column) {
+            error = "--columns: \"" + word + "\" is not a column";
+            return false;
+        }
+        columns.push_back(*column);
+        start = comma + 1;
+    }
+    return true;
+}
+
 } // namespace
 
 int runList(const std::vector<std::string>& words) {
     const CommandHelp command{"list", listHelp()};
     CliArguments arguments;
     std::set<std::string> valueOptions = kSelectionValueOptions;
-    valueOptions.insert("--db");
+    valueOptions.insert({"--db", "--columns"});
     if (const auto ended =
             readArguments(command, words, valueOptions, {kSelectionFlag, "--help"}, arguments)) {
         return *ended;
@@ -69,8 +91,13 @@ int runList(const std::vector<std::string>& words) {
     if (!file) {
         return command.fail(error);
     }
-    const AppSettings settings = programSettings();
-    criteria.shownColumns = shownColumns(settings.ColumnOrder);
+    if (const auto columns = arguments.value("--columns")) {
+        if (!readColumns(*columns, criteria.shownColumns, error)) {
+            return command.refuse(error);
+        }
+    } else {
+        criteria.shownColumns = shownColumns(programSettings().ColumnOrder);
+    }
     Kel_CharacterDb catalogue(*file);
     const auto rows = catalogue.SelectCharacterList(criteria);
     if (!rows) {

@@ -9,9 +9,6 @@
 
 namespace zorvik::cli {
 
-namespace {
-
-// A column given by its catalogue name (any case) or its index 0..14.
 std::optional<int> columnFromText(const std::string& text) {
     if (const auto index = parseWholeInt(text)) {
         return (*index >= 0 && static_cast<std::size_t>(*index) < kSearchColumnCount)
@@ -26,6 +23,8 @@ std::optional<int> columnFromText(const std::string& text) {
     }
     return std::nullopt;
 }
+
+namespace {
 
 std::optional<MatchMode> modeFromText(const std::string& text) {
     static const std::map<std::string, MatchMode> modes = {{"exact", MatchMode::Exact},

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <set>
 #include <string>
 
@@ -27,5 +28,9 @@ inline constexpr const char* kSelectionHelp =
 // columns are left as they are); false with an error text for a column or
 // mode that does not exist.
 bool readListSelection(const CliArguments& arguments, ListCriteria& criteria, std::string& error);
+
+// A column a search or sort may name, by its catalogue name (any case) or
+// its index 0..14; none for IMAGE or a name that is no column.
+std::optional<int> columnFromText(const std::string& text);
 
 } // namespace zorvik::cli

@@ -54,7 +54,6 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     QApplication application(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("M.U.G.E.N character management tool"));
     QApplication::setWindowIcon(zorvik::gui::programIcon());
     QGuiApplication::setDesktopFileName(QLatin1String(zorvik::gui::kDesktopId));
     zorvik::gui::MessageBoxes messages;

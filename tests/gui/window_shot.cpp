@@ -199,7 +199,6 @@ QStringList takeLanguage(QStringList arguments, std::optional<zorvik::Language>&
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("M.U.G.E.N character management tool"));
     std::optional<zorvik::Language> language;
     const QStringList arguments = takeLanguage(QApplication::arguments(), language);
     if (arguments.size() < 2) {

@@ -4,6 +4,7 @@
 
 #include "core/catalogue/character_list_query.h"
 #include "core/catalogue/columns.h"
+#include "core/catalogue/list_ordering.h"
 #include "core/catalogue/result_rows.h"
 #include "core/text/encoding.h"
 
@@ -33,11 +34,16 @@ Kel_CharacterDb::~Kel_CharacterDb() {
 void Kel_CharacterDb::open(const std::string& path) {
     status_ = {};
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX;
-    if (sqlite3_open_v2(path.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
+    const bool opened = sqlite3_open_v2(path.c_str(), &db_, flags, nullptr) == SQLITE_OK;
+    if (!opened) {
         status_ = Message::of(MessageKind::CatalogueUnopened);
     }
     if (db_ != nullptr) {
         sqlite3_busy_timeout(db_, kBusyTimeoutMs);
+    }
+    if (opened) {
+        // On a failed connection it would replace the error that says why.
+        registerListOrdering(db_);
     }
     statements_ = std::make_unique<StatementCache>(db_);
     if (!EnsureTable(kCharacterTable, kCharacterColumns)) {

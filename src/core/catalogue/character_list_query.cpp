@@ -1,5 +1,7 @@
 #include "core/catalogue/character_list_query.h"
 
+#include "core/catalogue/list_ordering.h"
+
 namespace zorvik {
 
 namespace {
@@ -25,10 +27,21 @@ std::string orderClause(const ListSort& sort) {
     if (!isCatalogueColumn(sort.column)) {
         return {};
     }
-    // Text sorts as people read it: "ahuron" among the a's, whatever its case.
-    const char* collation = columnKind(sort.column) == ColumnKind::Text ? " COLLATE NOCASE" : "";
-    return std::string(" ORDER BY ") + sqlName(sort.column) + collation +
-           (sort.direction == SortDirection::Descending ? " DESC" : " ASC");
+    const std::string direction = sort.direction == SortDirection::Descending ? " DESC" : " ASC";
+    // Text sorts as people read it: "ahuron" among the a's, "whip_2" before "whip_10".
+    const std::string collation = columnKind(sort.column) == ColumnKind::Text
+                                      ? std::string(" COLLATE ") + kNaturalCollation
+                                      : std::string();
+    const std::string byColumn = sqlName(sort.column) + collation + direction;
+    if (sort.column == kUpdateDateColumn) {
+        // By the date the text stands for, the text itself untouched; a text
+        // that is no date comes last whichever way the list runs, and the
+        // texts themselves order what the date leaves equal.
+        const std::string key =
+            std::string(kVersionDateFunction) + "(" + sqlName(sort.column) + ")";
+        return " ORDER BY " + key + " IS NULL, " + key + direction + ", " + byColumn;
+    }
+    return " ORDER BY " + byColumn;
 }
 
 // The result column of a shown column (ID is column 0); 0 when it is not shown.

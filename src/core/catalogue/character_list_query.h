@@ -41,12 +41,11 @@ std::size_t nameResultColumn(const ListCriteria& criteria);
 // not shown), " FROM
 // CHARACTER_TABLE WHERE DELETED != 1 ", the search's "AND COLUMN LIKE ?",
 // the sort's " ORDER BY COLUMN ASC" (or DESC; a text column with "COLLATE
-// NOCASE", so ASCII letter case does not part names) and ";". The search text
-// becomes the one bound value, with % added as the match mode asks; it is
-// never part of the statement's text. Result column 0 is the integer ID,
-// then the shown columns as text (entries that name no column are passed
-// over), then DELETED as an integer. DELETED is part of both list indexes,
-// so the statement still reads an index only.
+// NATURAL_ORDER", UPDATE_DATE by the date it stands for, see
+// list_ordering.h) and ";". The search text becomes the one bound value, with % added as the match
+// mode asks; it is never part of the statement's text. Result column 0 is the integer ID, then the
+// shown columns as text (entries that name no column are passed over), then DELETED as an integer.
+// DELETED is part of both list indexes, so the statement still reads an index only.
 CharacterListQuery makeCharacterListQuery(const ListCriteria& criteria);
 
 // The same result columns for the one record whose ID is id, bound, and

@@ -1,5 +1,7 @@
 #include "core/check/broken_file_finder.h"
 
+#include <algorithm>
+
 #include "core/catalogue/status_rows.h"
 
 namespace zorvik {
@@ -20,18 +22,40 @@ void BrokenFileFinder::check(const StatusRow& row, const std::string& defFile,
     }
 }
 
-void BrokenFileFinder::checkFolder(const StatusRow& row, const std::string& folder,
-                                   std::vector<BrokenCharacter>& broken) {
+std::optional<CharacterDef> BrokenFileFinder::checkFolderDef(const StatusRow& row,
+                                                             const std::string& folder,
+                                                             std::vector<BrokenCharacter>& broken) {
     // One index per character, so that memory does not grow with the collection.
     FolderIndex characterFiles;
-    const auto def = readCharacterDef(characterFiles.defFiles(folder));
+    auto def = readCharacterDef(characterFiles.defFiles(folder));
     if (!def) {
         broken.push_back(brokenAsAWhole(row, BrokenKind::NoDefFile));
-        return;
+        return def;
     }
     check(row, def->name, def->files,
           [&](const std::string& value) { return characterFiles.resolvesToFile(folder, value); },
           broken);
+    return def;
+}
+
+void BrokenFileFinder::checkFolder(const StatusRow& row, const std::string& folder,
+                                   std::vector<BrokenCharacter>& broken) {
+    checkFolderDef(row, folder, broken);
+}
+
+std::optional<BrokenCharacter> BrokenFileFinder::firstBreak(const std::string& folder) {
+    std::vector<BrokenCharacter> broken;
+    const StatusRow noRow;
+    const auto def = checkFolderDef(noRow, folder, broken);
+    if (!broken.empty()) {
+        return broken.front();
+    }
+    const auto namesSprite = [](const FileReference& file) { return file.key == "sprite"; };
+    if (std::none_of(def->files.begin(), def->files.end(), namesSprite)) {
+        return BrokenCharacter{noRow.id,  noRow.fileName, BrokenKind::MissingFile,
+                               def->name, "sprite",       {}};
+    }
+    return std::nullopt;
 }
 
 BrokenCharacter brokenAsAWhole(const StatusRow& row, BrokenKind kind) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,7 +34,17 @@ public:
     void checkFolder(const StatusRow& row, const std::string& folder,
                      std::vector<BrokenCharacter>& broken);
 
+    // The first reason a folder character would fail in the engine, as
+    // checkFolder finds it; a .def that names no sprite file at all counts
+    // too (key "sprite", no value), since the engine has nothing to show.
+    // None when the character is sound.
+    std::optional<BrokenCharacter> firstBreak(const std::string& folder);
+
 private:
+    // checkFolder, giving the .def it read.
+    std::optional<CharacterDef> checkFolderDef(const StatusRow& row, const std::string& folder,
+                                               std::vector<BrokenCharacter>& broken);
+
     std::string dataFolder_;
     FolderIndex dataFiles_; // listed once for the whole check
 };

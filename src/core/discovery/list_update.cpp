@@ -259,6 +259,12 @@ ListUpdateObserver::~ListUpdateObserver() = default;
 
 ListUpdateOutcome RunListUpdate(const ListUpdateJob& given) {
     ListUpdateOutcome outcome;
+    if (given.settings.MainDir.empty()) {
+        // Nothing to list: said before any status says that an update runs.
+        given.messages.show(Message::of(MessageKind::NoCharacterFolder));
+        given.observer.done();
+        return outcome;
+    }
     const std::string pattern = given.settings.MainDir + "/*.*";
     if (pattern.size() >= kPatternLimit) {
         given.observer.done();
@@ -283,6 +289,8 @@ ListUpdateOutcome RunListUpdate(const ListUpdateJob& given) {
     const auto candidates = listCandidates(job, listingComplete);
     if (!candidates) {
         job.observer.done();
+        // The status no longer says that an update runs.
+        job.observer.setStatusText(Message::of(MessageKind::FolderNotSearched, settings.MainDir));
         return outcome;
     }
     outcome.listed = true;

@@ -55,7 +55,8 @@ Message portraitCountText(int added);
 // kept as it is that has no portrait gets one, unless taking it already
 // failed for the same entry date. Character files are read on
 // worker threads; the rows, their IDs, the counts and the messages are
-// those of one character after another in listing order.
+// those of one character after another in listing order. An empty MainDir
+// is refused with a message, before anything else.
 ListUpdateOutcome RunListUpdate(const ListUpdateJob& job);
 
 } // namespace zorvik

@@ -30,4 +30,12 @@ std::string engineCharacterPath(const std::string& mainDir, const std::string& f
     return fileName + "/" + defName.value_or(fileName.substr(slash + 1) + ".def");
 }
 
+std::string fileNameOfEnginePath(const std::string& enginePath) {
+    const std::size_t slash = enginePath.rfind('/');
+    if (slash == std::string::npos || !platform::endsWithIgnoringCase(enginePath, ".def")) {
+        return enginePath;
+    }
+    return enginePath.substr(0, slash);
+}
+
 } // namespace zorvik

@@ -19,4 +19,9 @@ std::optional<std::string> findCharacterDefName(const std::string& characterFold
 std::string engineCharacterPath(const std::string& mainDir, const std::string& fileName,
                                 int fileType);
 
+// The FILENAME a path of engineCharacterPath stands for: the folder that
+// holds the .def of a path in a group folder ("KOF/kyo" for
+// "KOF/kyo/kyo.def"), else the path itself.
+std::string fileNameOfEnginePath(const std::string& enginePath);
+
 } // namespace zorvik

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "core/catalogue/roster_query.h"
+#include "core/check/broken_file_finder.h"
 #include "core/discovery/candidate.h"
 #include "core/platform/directory_listing.h"
 #include "core/roster/character_def.h"
@@ -68,23 +69,44 @@ void writeRoster(const RosterTarget& target, const std::string& bytes, RosterRep
     }
 }
 
+// What a broken character's report line says is missing: "key = value", or
+// the key alone when the .def names no such file.
+std::string problemOf(const BrokenCharacter& broken) {
+    if (broken.kind == BrokenKind::NoDefFile) {
+        return ".def";
+    }
+    return broken.value.empty() ? broken.key : broken.key + " = " + broken.value;
+}
+
+// The engine's random-select slot: no character's line, so a replace keeps it.
+bool isRandomSelect(std::string_view line) {
+    return namedFolderKey(line) == "randomselect";
+}
+
 // Builds the exported lines in the target's encoding, row by row.
 class RosterLines {
 public:
     RosterLines(const std::string& mainDir, const RosterOptions& options,
                 SelectDefEncoding encoding)
-        : mainDir_(mainDir), options_(options), encoding_(encoding) {}
+        : mainDir_(mainDir), options_(options), encoding_(encoding),
+          brokenFiles_(options.engineDataFolder) {}
 
     void add(const RosterRow& row, RosterReport& report) {
-        const RosterCharacter character{row.name, row.fileName};
+        RosterCharacter character{row.name, row.fileName};
         if (row.fileType != kFolderCharacter) {
             report.archivesLeftOut.push_back(character);
             return;
         }
-        const auto defName =
-            findCharacterDefName(platform::resolvePathInFolder(mainDir_, row.fileName));
+        const std::string folder = platform::resolvePathInFolder(mainDir_, row.fileName);
+        const auto defName = findCharacterDefName(folder);
         if (!defName) {
             report.defNotFound.push_back(character);
+            return;
+        }
+        if (const auto broken =
+                options_.leaveOutBroken ? brokenFiles_.firstBreak(folder) : std::nullopt) {
+            character.problem = problemOf(*broken);
+            report.brokenLeftOut.push_back(character);
             return;
         }
         const auto line =
@@ -113,6 +135,7 @@ private:
     const std::string& mainDir_;
     const RosterOptions& options_;
     SelectDefEncoding encoding_;
+    BrokenFileFinder brokenFiles_;
     std::vector<std::string> lines_;
     std::set<std::string> writtenFolders_;
 };
@@ -146,8 +169,10 @@ RosterReport ExportRoster(Kel_CharacterDb& catalogue, const std::string& mainDir
     for (const RosterRow& row : rows.rows) {
         lines.add(row, report);
     }
-    const SelectDefRewrite rewrite = rewriteSelectDef(
-        target.bytes(), lines.lines(), options.merge ? lines.keepOthers() : KeepEntry{});
+    // A replace keeps the random-select slots alone, without the notes between the old lines.
+    const SelectDefRewrite rewrite =
+        options.merge ? rewriteSelectDef(target.bytes(), lines.lines(), lines.keepOthers())
+                      : rewriteSelectDef(target.bytes(), lines.lines(), isRandomSelect, false);
     report.linesWritten = lines.lines().size();
     report.linesKept = rewrite.keptEntries;
     writeRoster(target, rewrite.bytes, report);

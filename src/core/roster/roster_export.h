@@ -17,8 +17,10 @@ std::string defaultRosterTarget(const std::string& mugenExeFile);
 // criteria select, in their order (the list's search and sort as shown, or
 // the companion's options):
 // one line per folder character, with the .def registration takes. Archive
-// characters, folders without a usable .def and names a line cannot hold
-// are left out and listed in the report. On failure nothing on disk changed.
+// characters, folders without a usable .def, names a line cannot hold and,
+// when the options ask, broken characters are left out and listed in the
+// report. A replace keeps the old randomselect lines. On failure nothing on
+// disk changed.
 RosterReport ExportRoster(Kel_CharacterDb& catalogue, const std::string& mainDir,
                           const ListCriteria& criteria, const RosterOptions& options);
 

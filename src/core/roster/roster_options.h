@@ -27,6 +27,12 @@ struct RosterOptions {
     bool merge = false;
     // The select.def to write (see defaultRosterTarget).
     std::string target;
+    // Leaves out the characters the collection check finds broken, and
+    // those whose .def names no sprite file.
+    bool leaveOutBroken = false;
+    // The engine's data folder, where the check also looks for the files a
+    // .def names (engineDataFolder); "" when no engine is set.
+    std::string engineDataFolder;
 };
 
 // The highest order the engine knows.
@@ -34,8 +40,9 @@ inline constexpr int kMaxRosterOrder = 10;
 
 // A character the export could not write a line for.
 struct RosterCharacter {
-    std::string name;     // NAME
-    std::string fileName; // FILENAME inside MainDir
+    std::string name;         // NAME
+    std::string fileName;     // FILENAME inside MainDir
+    std::string problem = {}; // for a broken one: "key = value" of the file not found, or "sprite"
 };
 
 // Why an export wrote nothing.
@@ -63,6 +70,7 @@ struct RosterReport {
     std::vector<RosterCharacter> archivesLeftOut; // the engine cannot read them from their archive
     std::vector<RosterCharacter> defNotFound;     // no .def with a Name in the folder
     std::vector<RosterCharacter> notNameable;     // names a select.def line cannot hold
+    std::vector<RosterCharacter> brokenLeftOut;   // broken, left out as the options asked
 
     bool succeeded() const { return error == RosterError::None; }
 };

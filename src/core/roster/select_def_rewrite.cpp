@@ -120,7 +120,8 @@ SectionRuns locateCharacters(const std::vector<std::string_view>& lines) {
 } // namespace
 
 SelectDefRewrite rewriteSelectDef(std::string_view oldBytes,
-                                  const std::vector<std::string>& newLines, const KeepEntry& keep) {
+                                  const std::vector<std::string>& newLines, const KeepEntry& keep,
+                                  bool keepNotes) {
     const SelectDefFormat format = detectSelectDefFormat(oldBytes);
     const std::vector<std::string_view> lines = splitLines(oldBytes);
     const SectionRuns runs = locateCharacters(lines);
@@ -138,7 +139,7 @@ SelectDefRewrite rewriteSelectDef(std::string_view oldBytes,
     }
     for (std::size_t i = runs.first; keep && i < runs.last; ++i) {
         const bool entry = isEntry(lines[i]);
-        if (entry && !keep(decodeFromSelectDef(content(lines[i]), format.encoding))) {
+        if (entry ? !keep(decodeFromSelectDef(content(lines[i]), format.encoding)) : !keepNotes) {
             continue;
         }
         result.keptEntries += entry ? 1 : 0;

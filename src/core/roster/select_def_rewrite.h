@@ -26,12 +26,14 @@ struct SelectDefRewrite {
 // before its first entry (the file's notes on the format), the run from
 // the first entry to the last, and the comment and blank lines after the
 // last entry (they head the next section). The first and last runs stay.
-// The middle run is replaced by the new lines; with keep (a merge) its
-// comment and blank lines stay, with every entry keep accepts, and the new
-// lines follow them. A section without entries gets the new lines after
-// the comment lines right under its header. A file without the section
-// gets one at its end; an empty old text makes a file of the section alone.
+// The middle run is replaced by the new lines; with keep, every entry keep
+// accepts stays, with the run's comment and blank lines when keepNotes is
+// set (a merge), and the new lines follow them. A section without entries
+// gets the new lines after the comment lines right under its header. A
+// file without the section gets one at its end; an empty old text makes a
+// file of the section alone.
 SelectDefRewrite rewriteSelectDef(std::string_view oldBytes,
-                                  const std::vector<std::string>& newLines, const KeepEntry& keep);
+                                  const std::vector<std::string>& newLines, const KeepEntry& keep,
+                                  bool keepNotes = true);
 
 } // namespace zorvik

@@ -1,6 +1,6 @@
 #include "gui/app/program_translation.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 
 namespace zorvik::gui {
@@ -15,6 +15,12 @@ ProgramTranslation::ProgramTranslation(Language language) {
     if (language == Language::English && own_.load(QStringLiteral(":/i18n/zorvik_en.qm"))) {
         installed_ = QCoreApplication::installTranslator(&own_);
     }
+    previousDisplayName_ = QGuiApplication::applicationDisplayName();
+    QGuiApplication::setApplicationDisplayName(tr("M.U.G.E.N キャラクター管理ツール"));
+}
+
+ProgramTranslation::~ProgramTranslation() {
+    QGuiApplication::setApplicationDisplayName(previousDisplayName_);
 }
 
 } // namespace zorvik::gui

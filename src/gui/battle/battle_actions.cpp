@@ -16,6 +16,7 @@
 #include "core/roster/character_def.h"
 #include "core/settings/integer_text.h"
 #include "core/text/message.h"
+#include "gui/app/opponent_caption.h"
 #include "gui/app/settings_owner.h"
 #include "gui/app/status_messages.h"
 #include "gui/list/character_list_pane.h"
@@ -54,7 +55,7 @@ QUrl folderUrl(const std::filesystem::path& folder) {
 BattleActions::BattleActions(Kel_CharacterDb& db, CharacterListPane& list, SettingsOwner& settings,
                              UserMessages& messages, Shell& shell, StatusMessages& status,
                              QWidget* window)
-    : QObject(window), records_(db), list_(list), settings_(settings), messages_(messages),
+    : QObject(window), db_(db), records_(db), list_(list), settings_(settings), messages_(messages),
       shell_(shell), status_(status), engine_(settings, messages, shell) {
     buildPopupMenu(window);
     listEvents_ = new ListContextMenuEvents(*list_.listView());
@@ -72,9 +73,13 @@ void BattleActions::buildPopupMenu(QWidget* window) {
     connect(Open1, &QAction::triggered, this, &BattleActions::Open1Click);
     N8 = PopupMenu3->addMenu(tr("対戦"));
     N8->setObjectName(QStringLiteral("N8"));
+    // Each opponent's folder, which tells apart two characters of one name.
+    N8->setToolTipsVisible(true);
     connect(N8, &QMenu::triggered, this, &BattleActions::BattleSubMenuClick);
     N6 = PopupMenu3->addSeparator();
     N6->setObjectName(QStringLiteral("N6"));
+    // Named afresh as the menu opens: an update may have renamed an opponent.
+    connect(PopupMenu3, &QMenu::aboutToShow, this, &BattleActions::BuildBattleMenu);
     N7 = PopupMenu3->addAction(tr("対戦キャラに登録(&R)"));
     N7->setObjectName(QStringLiteral("N7"));
     connect(N7, &QAction::triggered, this, &BattleActions::N7Click);
@@ -130,10 +135,11 @@ void BattleActions::BuildBattleMenu() {
     N8->clear();
     const std::vector<std::string>& fighters = settings_.settings().FighterList;
     for (std::size_t i = 0; i < fighters.size(); ++i) {
+        OpponentCaption caption = opponentCaption(db_, fighters[i]);
         // A name's "&" is shown as it is, not taken as an access key.
-        const QString name =
-            QString::fromStdString(fighters[i]).replace(u'&', QStringLiteral("&&"));
-        QAction* item = N8->addAction(tr("%1 と対戦").arg(name));
+        QAction* item =
+            N8->addAction(tr("%1 と対戦").arg(caption.text.replace(u'&', QStringLiteral("&&"))));
+        item->setToolTip(caption.toolTip);
         item->setData(static_cast<qulonglong>(i));
     }
     N8->menuAction()->setEnabled(!fighters.empty());

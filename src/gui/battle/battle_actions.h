@@ -49,7 +49,8 @@ public:
     void offerPopupOn(QAbstractItemView& view);
 
 public slots:
-    // N8 gets one item per FighterList line; it is disabled when there is none.
+    // N8 gets one item per FighterList line, named by the opponent's NAME
+    // with its folder as the tool tip; it is disabled when there is none.
     void BuildBattleMenu();
     // Opens PopupMenu3 unless no row is selected or the point is in the header band.
     void ListView1ContextPopup(const QPoint& listPos, const QPoint& globalPos);
@@ -76,6 +77,7 @@ private:
     void openFolder(const std::string& fileName);
     void startBattleAgainst(std::size_t opponent);
 
+    Kel_CharacterDb& db_;
     CharacterRecords records_;
     CharacterListPane& list_;
     SettingsOwner& settings_;

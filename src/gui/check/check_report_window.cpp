@@ -20,6 +20,12 @@ namespace {
 
 enum Tab : int { kMissingTab, kBrokenTab, kSameNameTab, kSamePortraitTab };
 
+constexpr QSize kDesignedSize(680, 440);
+// The window's frame, which the screen must hold too, is not known before it is shown.
+constexpr int kFrameAllowance = 16;
+// The column the Missing and Broken lists are sorted by at first.
+constexpr int kFileNameColumn = 1;
+
 // Made anew each time: the captions are in the language shown when the window is built.
 QStringList memberHeaders() {
     return {QStringLiteral("ID"), CheckReportWindow::tr("ファイル名"),
@@ -56,11 +62,13 @@ CheckReportWindow::CheckReportWindow(QWidget* parent)
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     tabs_->setObjectName(QStringLiteral("CheckTabs"));
     tabs_->addTab(missingPage(), {});
-    lists_[kBrokenTab] =
-        addList(QStringLiteral("BrokenList"), {QStringLiteral("ID"), tr("ファイル名"), tr("問題"),
-                                               QStringLiteral(".def"), tr("キー"), tr("値")});
-    lists_[kSameNameTab] = addList(QStringLiteral("SameNameList"), memberHeaders());
-    lists_[kSamePortraitTab] = addList(QStringLiteral("SamePortraitList"), memberHeaders());
+    lists_[kBrokenTab] = addList(QStringLiteral("BrokenList"),
+                                 {QStringLiteral("ID"), tr("ファイル名"), tr("問題"),
+                                  QStringLiteral(".def"), tr("キー"), tr("値")},
+                                 true);
+    // Groups keep their order, their members under them.
+    lists_[kSameNameTab] = addList(QStringLiteral("SameNameList"), memberHeaders(), false);
+    lists_[kSamePortraitTab] = addList(QStringLiteral("SamePortraitList"), memberHeaders(), false);
     for (const int tab : {kBrokenTab, kSameNameTab, kSamePortraitTab}) {
         tabs_->addTab(lists_[static_cast<std::size_t>(tab)], {});
     }
@@ -76,11 +84,12 @@ CheckReportWindow::CheckReportWindow(QWidget* parent)
     layout->addWidget(tabs_, 1);
     layout->addWidget(hint);
     layout->addWidget(buttons);
-    resize(680, 440);
+    resize(kDesignedSize);
 }
 
-QTreeWidget* CheckReportWindow::addList(const QString& objectName, const QStringList& headers) {
-    auto* list = new QTreeWidget(this);
+CheckReportList* CheckReportWindow::addList(const QString& objectName, const QStringList& headers,
+                                            bool sorted) {
+    auto* list = new CheckReportList(this);
     list->setObjectName(objectName);
     list->setHeaderLabels(headers);
     list->setRootIsDecorated(false);
@@ -89,14 +98,17 @@ QTreeWidget* CheckReportWindow::addList(const QString& objectName, const QString
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->header()->setStretchLastSection(true);
+    // A header click sorts by its column; at first the list runs by file name.
+    list->setSortingEnabled(sorted);
+    list->sortByColumn(sorted ? kFileNameColumn : -1, Qt::AscendingOrder);
     connect(list, &QTreeWidget::itemActivated, this, &CheckReportWindow::activate);
     return list;
 }
 
 QWidget* CheckReportWindow::missingPage() {
     auto* page = new QWidget(this);
-    QTreeWidget* missing = addList(QStringLiteral("MissingList"),
-                                   {QStringLiteral("ID"), tr("ファイル名"), tr("状態")});
+    CheckReportList* missing = addList(QStringLiteral("MissingList"),
+                                       {QStringLiteral("ID"), tr("ファイル名"), tr("状態")}, true);
     lists_[kMissingTab] = missing;
     auto* note = new QLabel(tr("削除できるのは「リスト更新で記録済み」のキャラです。"
                                "未記録のものは、キャラクターリストを更新すると記録されます。"),
@@ -125,12 +137,25 @@ void CheckReportWindow::setReport(const CheckReport& report) {
     setCaption(kSamePortraitTab, tr("ポートレートが同じ %1 組").arg(report.samePortrait.size()));
     deleteMissing_->setEnabled(std::any_of(report.missing.begin(), report.missing.end(),
                                            [](const MissingCharacter& entry) { return entry.marked; }));
+    fitWidth();
+}
+
+void CheckReportWindow::fitWidth() {
+    for (CheckReportList* list : lists_) {
+        list->fitColumns();
+        list->updateGeometry();
+    }
+    const QRect screen = this->screen()->availableGeometry();
+    // Only ever widened: a width the user gave the window stays.
+    const int wanted = std::max({kDesignedSize.width(), sizeHint().width(), width()});
+    resize(std::min(wanted, screen.width() - kFrameAllowance), height());
 }
 
 void CheckReportWindow::placeBeside(const QWidget& window) {
     const QRect beside = window.frameGeometry();
     const QRect screen = window.screen()->availableGeometry();
-    const int right = std::min(beside.right() + 1, screen.right() + 1 - frameGeometry().width());
+    const int frameWidth = isVisible() ? frameGeometry().width() : width() + kFrameAllowance;
+    const int right = std::min(beside.right() + 1, screen.right() + 1 - frameWidth);
     move(std::max(screen.left(), right), beside.top() + beside.height() / 8);
 }
 

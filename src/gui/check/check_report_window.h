@@ -9,10 +9,11 @@
 class QLabel;
 class QPushButton;
 class QTabWidget;
-class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace zorvik::gui {
+
+class CheckReportList;
 
 // The collection check's report: a tab per problem (characters gone from
 // the character folder, broken characters, duplicates by name and author,
@@ -25,7 +26,8 @@ class CheckReportWindow : public QDialog {
 public:
     explicit CheckReportWindow(QWidget* parent);
 
-    // Shows report in place of what was shown.
+    // Shows report in place of what was shown, the window widened to show
+    // every column of its lists.
     void setReport(const CheckReport& report);
 
     // Moves the window beside window (to its right when the screen has
@@ -38,7 +40,10 @@ signals:
     void deleteMissingRequested();
 
 private:
-    QTreeWidget* addList(const QString& objectName, const QStringList& headers);
+    CheckReportList* addList(const QString& objectName, const QStringList& headers, bool sorted);
+    // As wide as the widest list needs, within the screen; never narrower
+    // than designed or than the window already is.
+    void fitWidth();
     QWidget* missingPage();
     void setCaption(int tab, const QString& caption);
     void activate(QTreeWidgetItem* item);
@@ -46,7 +51,7 @@ private:
     QLabel* summary_;
     QTabWidget* tabs_;
     // The list of each tab, in tab order.
-    std::array<QTreeWidget*, 4> lists_{};
+    std::array<CheckReportList*, 4> lists_{};
     QPushButton* deleteMissing_ = nullptr;
 };
 

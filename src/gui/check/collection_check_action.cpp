@@ -40,16 +40,20 @@ void CollectionCheckAction::Check1Click() {
 }
 
 void CollectionCheckAction::showReport() {
-    if (reportWindow_ == nullptr) {
+    const bool opening = reportWindow_ == nullptr;
+    if (opening) {
         reportWindow_ = new CheckReportWindow(window_);
         reportWindow_->setAttribute(Qt::WA_DeleteOnClose);
         connect(reportWindow_, &CheckReportWindow::entryActivated, this,
                 &CollectionCheckAction::selectEntry);
         connect(reportWindow_, &CheckReportWindow::deleteMissingRequested, this,
                 &CollectionCheckAction::DeleteMissingClick);
-        reportWindow_->placeBeside(*window_);
     }
     reportWindow_->setReport(report_);
+    if (opening) {
+        // Placed once its width is known, so that the screen holds all of it.
+        reportWindow_->placeBeside(*window_);
+    }
     reportWindow_->show();
     reportWindow_->raise();
     reportWindow_->activateWindow();

@@ -1,7 +1,6 @@
 #include "gui/list/character_list_pane.h"
 
 #include <algorithm>
-#include <array>
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -13,22 +12,16 @@
 #include "core/catalogue/character_db.h"
 #include "core/catalogue/character_list_query.h"
 #include "core/platform/user_messages.h"
+#include "gui/app/column_caption.h"
 #include "gui/app/pane_splitter.h"
 #include "gui/app/settings_owner.h"
 #include "gui/list/character_list_model.h"
 #include "gui/list/grid_line_delegate.h"
 #include "gui/list/guarded_selection_model.h"
+#include "gui/list/list_column_fit.h"
 #include "gui/list/search_bar.h"
 
 namespace zorvik::gui {
-
-namespace {
-
-// List column widths by column index; a width the user drags lasts until the next rebuild.
-constexpr std::array<int, kColumnCount> kDefaultColumnWidths = {80,  130, 130, 90, 90, 80,  80, 70,
-                                                                120, 70,  60,  30, 20, 200, 10, 0};
-
-} // namespace
 
 CharacterListPane::CharacterListPane(Kel_CharacterDb& db, const SettingsOwner& settings,
                                      UserMessages& messages, QWidget* parent)
@@ -77,6 +70,7 @@ void CharacterListPane::buildListView() {
     delete plain;
     connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CharacterListPane::reportSelectionChange);
+    columnFit_ = new ListColumnFit(*ListView1, [this] { return criteria_.shownColumns; });
 }
 
 bool CharacterListPane::mayLeaveRow(std::optional<std::int64_t> nextId) const {
@@ -101,8 +95,7 @@ void CharacterListPane::reportSelectionChange(const QItemSelection& selected,
 QStringList CharacterListPane::captionsOf(const std::vector<int>& columns) const {
     QStringList captions;
     for (const int column : columns) {
-        captions << QString::fromStdString(
-            settings_.settings().ColumnNames[static_cast<std::size_t>(column)]);
+        captions << columnCaption(settings_.settings().ColumnNames, column);
     }
     return captions;
 }
@@ -112,10 +105,7 @@ void CharacterListPane::UpdateCharList() {
     const std::vector<int>& columns = criteria_.shownColumns;
     model_->rebuild(columns, captionsOf(columns), deletedResultColumn(criteria_),
                     nameResultColumn(criteria_), [&] { return db_.SelectCharacterList(criteria_); });
-    for (std::size_t k = 0; k < columns.size(); ++k) {
-        ListView1->header()->resizeSection(
-            static_cast<int>(k), kDefaultColumnWidths[static_cast<std::size_t>(columns[k])]);
-    }
+    columnFit_->fit();
     showSortIndicator();
     // The box comes after the rebuild, so that the list behind it is already empty.
     if (model_->result() == nullptr) {
@@ -136,6 +126,14 @@ void CharacterListPane::showSortIndicator() {
                                      ? Qt::AscendingOrder
                                      : Qt::DescendingOrder);
     }
+}
+
+ColumnWidths& CharacterListPane::columnWidths() {
+    return columnFit_->widths();
+}
+
+const ColumnWidths& CharacterListPane::columnWidths() const {
+    return columnFit_->widths();
 }
 
 const Kel_QueryResult* CharacterListPane::CharListResult() const {
@@ -207,6 +205,10 @@ void CharacterListPane::showAlternateView(bool shown) {
     QWidget* view = shown && ListStack->count() > 1 ? ListStack->widget(1) : ListView1;
     ListStack->setCurrentWidget(view);
     view->setFocus();
+}
+
+void CharacterListPane::setSort(const ListSort& sort) {
+    criteria_.sort = sort;
 }
 
 void CharacterListPane::ListView1ColumnClick(int section) {

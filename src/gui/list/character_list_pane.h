@@ -24,6 +24,8 @@ class UserMessages;
 namespace zorvik::gui {
 
 class CharacterListModel;
+class ColumnWidths;
+class ListColumnFit;
 class SettingsOwner;
 class SearchBar;
 
@@ -79,6 +81,12 @@ public:
     // The list as shown: its columns, its search and its sort, which the
     // roster export writes in the same order.
     const ListCriteria& criteria() const { return criteria_; }
+    // The sort the next rebuild uses (the one remembered from the last run).
+    void setSort(const ListSort& sort);
+
+    // The columns' widths: the user's, kept by column index across rebuilds.
+    ColumnWidths& columnWidths();
+    const ColumnWidths& columnWidths() const;
 
     SearchBar* searchBar() const { return Panel2; }
     // ListView1, for the panes that add to what the list offers (its popup menu).
@@ -122,6 +130,7 @@ private:
     // ListView1 and the alternate view, one on show.
     QStackedWidget* ListStack = nullptr;
     CharacterListModel* model_ = nullptr;
+    ListColumnFit* columnFit_ = nullptr;
     // The shown columns are taken from the settings at each rebuild.
     ListCriteria criteria_;
     LeaveGuard leaveGuard_;

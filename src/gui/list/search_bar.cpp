@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "gui/app/column_caption.h"
 #include "gui/list/find_box.h"
 
 namespace zorvik::gui {
@@ -105,7 +106,7 @@ QAction* SearchBar::addModeItem(const QString& objectName, const QString& captio
 
 void SearchBar::setColumnNames(const std::array<std::string, kColumnCount>& names) {
     for (int i = 0; i < ComboBox1->count(); ++i) {
-        ComboBox1->setItemText(i, QString::fromStdString(names[static_cast<std::size_t>(i)]));
+        ComboBox1->setItemText(i, columnCaption(names, i));
     }
 }
 

@@ -1,14 +1,18 @@
 #include "gui/portrait/portrait_pane.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <utility>
 
+#include <QFile>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
+#include "core/catalogue/columns.h"
+#include "core/platform/directory_listing.h"
 #include "core/platform/file_io.h"
 #include "core/platform/user_messages.h"
 #include "core/settings/app_settings.h"
@@ -21,10 +25,10 @@
 
 namespace zorvik::gui {
 
-PortraitPane::PortraitPane(Kel_CharacterDb& db, SettingsOwner& settings,
-                           UserMessages& messages, Choosers& choosers, QWidget* parent)
-    : QWidget(parent), store_(db), marks_(db), settings_(settings), messages_(messages),
-      choosers_(choosers) {
+PortraitPane::PortraitPane(Kel_CharacterDb& db, SettingsOwner& settings, UserMessages& messages,
+                           Choosers& choosers, QWidget* parent)
+    : QWidget(parent), store_(db), marks_(db), records_(db), settings_(settings),
+      messages_(messages), choosers_(choosers) {
     setObjectName(QStringLiteral("Img"));
     setAccessibleName(tr("キャラクターの画像"));
     setAccessibleDescription(tr("クリックすると画像ファイルで置き換えます"));
@@ -102,7 +106,8 @@ void PortraitPane::ImgClick() {
     if (!id) {
         return;
     }
-    const auto file = choosers_.chooseFileToOpen(this, QString(), QString(), tr(kImageFilter));
+    const auto file =
+        choosers_.chooseFileToOpen(this, QString(), characterFolder(*id), tr(kImageFilter));
     if (!file) {
         return;
     }
@@ -123,6 +128,27 @@ void PortraitPane::ImgClick() {
     } else {
         portraitImage_ = stored;
     }
+}
+
+QString PortraitPane::characterFolder(std::int64_t id) {
+    const std::string& mainDir = settings_.inUse().MainDir;
+    const auto fileName = records_.columnText(id, kFileNameColumn);
+    const auto fileType = records_.columnText(id, kFileTypeColumn);
+    if (mainDir.empty() || !fileName || !fileType) {
+        return {};
+    }
+    // As it is on disk (its letter case, a Shift-JIS name); an archive's pictures lie beside it.
+    std::filesystem::path folder =
+        std::filesystem::path(platform::resolvePathInFolder(mainDir, *fileName)).lexically_normal();
+    if (*fileType != "0") {
+        folder = folder.parent_path();
+    }
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error)) {
+        return {};
+    }
+    // The separator at the end makes the chooser open the folder, not select it.
+    return QFile::decodeName(QByteArray::fromStdString(folder.string() + "/"));
 }
 
 void PortraitPane::showWriteFailure(const std::string& what) const {

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include "core/catalogue/character_records.h"
 #include "core/catalogue/portrait_marks.h"
 #include "core/catalogue/portrait_store.h"
 
@@ -68,6 +69,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Where the image chooser opens: the folder of the record's character
+    // (the one holding it, for an archive); empty when it is not on disk.
+    QString characterFolder(std::int64_t id);
     void showWriteFailure(const std::string& what) const;
     // The absolute path of the PNG written; none (after telling the user)
     // when it cannot be written.
@@ -76,6 +80,7 @@ private:
 
     PortraitStore store_;
     PortraitMarks marks_;
+    CharacterRecords records_;
     const SettingsOwner& settings_;
     UserMessages& messages_;
     Choosers& choosers_;

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QTreeView>
 
+#include "core/check/folder_index.h"
 #include "core/platform/user_messages.h"
 #include "core/roster/roster_export.h"
 #include "core/text/message.h"
@@ -60,8 +61,10 @@ void RosterExportAction::SelectDef1Click() {
     }
 }
 
-RosterReport RosterExportAction::exportWith(const RosterOptions& options) const {
+RosterReport RosterExportAction::exportWith(RosterOptions options) const {
     const WaitCursor wait;
+    // The check looks where the engine would, in its data folder too.
+    options.engineDataFolder = engineDataFolder(settings_.inUse().MugenExeFile);
     return ExportRoster(db_, settings_.inUse().MainDir, list_.criteria(), options);
 }
 

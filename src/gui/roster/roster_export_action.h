@@ -33,7 +33,7 @@ public slots:
 
 private:
     RosterOptions initialOptions() const;
-    RosterReport exportWith(const RosterOptions& options) const;
+    RosterReport exportWith(RosterOptions options) const;
     void showReport(const RosterReport& report);
 
     Kel_CharacterDb& db_;

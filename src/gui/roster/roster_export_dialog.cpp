@@ -1,5 +1,6 @@
 #include "gui/roster/roster_export_dialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -42,6 +43,13 @@ RosterExportDialog::RosterExportDialog(Choosers& choosers, const RosterOptions& 
     layout->addLayout(makeForm());
     layout->addWidget(makeStageGroup());
     layout->addWidget(makeModeGroup());
+    LeaveOutBrokenBox = new QCheckBox(tr("壊れたキャラを除く(&B)"), this);
+    LeaveOutBrokenBox->setObjectName(QStringLiteral("LeaveOutBrokenBox"));
+    LeaveOutBrokenBox->setToolTip(
+        tr("コレクションの検査で壊れていると分かるキャラクター (.def が書くファイルが無いもの) と、"
+           "スプライトファイルの無いキャラクターを書き出しません。"));
+    LeaveOutBrokenBox->setAccessibleDescription(LeaveOutBrokenBox->toolTip());
+    layout->addWidget(LeaveOutBrokenBox);
     layout->addWidget(makeRowCountLabel(shownRows));
     layout->addWidget(makeButtons());
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -133,7 +141,8 @@ QWidget* RosterExportDialog::makeModeGroup() {
     layout->setSpacing(2);
     ReplaceButton =
         addExplainedRadio(*group, QStringLiteral("ReplaceButton"), tr("置き換える(&R)"),
-                          tr("[Characters] を、今回書き出すキャラクターの行だけにします。"));
+                          tr("[Characters] を、今回書き出すキャラクターの行だけにします "
+                             "(randomselect の行は残します)。"));
     MergeButton = addExplainedRadio(
         *group, QStringLiteral("MergeButton"), tr("残して加える(&M)"),
         tr("今回書き出さないキャラクター (カタログにないものなど) の行は残します。"));
@@ -175,6 +184,7 @@ void RosterExportDialog::fill(const RosterOptions& initial) {
     OrderBox->setCurrentIndex(orderIndex < 0 ? 0 : orderIndex);
     MergeButton->setChecked(initial.merge);
     ReplaceButton->setChecked(!initial.merge);
+    LeaveOutBrokenBox->setChecked(initial.leaveOutBroken);
     updateInputs();
 }
 
@@ -192,6 +202,7 @@ RosterOptions RosterExportDialog::options() const {
         options.order = order.toInt();
     }
     options.merge = MergeButton->isChecked();
+    options.leaveOutBroken = LeaveOutBrokenBox->isChecked();
     return options;
 }
 

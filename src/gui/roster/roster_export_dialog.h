@@ -6,6 +6,7 @@
 
 #include "core/roster/roster_options.h"
 
+class QCheckBox;
 class QComboBox;
 class QDialogButtonBox;
 class QFormLayout;
@@ -19,11 +20,10 @@ namespace zorvik::gui {
 class Choosers;
 
 // Asks how to write the engine's select.def from the list as shown: the
-// target file, the stage and order=N every line gets, and whether the old
-// lines of other characters stay. 書き出す hands the options to the
-// caller's export; the dialog closes only when that succeeded, so that after
-// a failure (a folder missing, a read-only file) the user's choices are
-// still there to be mended.
+// target file, the stage and order=N every line gets, whether the old
+// lines of other characters stay, and whether broken characters are left out. 書き出す hands the
+// options to the caller's export; the dialog closes only when that succeeded, so that after a
+// failure (a folder missing, a read-only file) the user's choices are still there to be mended.
 class RosterExportDialog : public QDialog {
     Q_OBJECT
 public:
@@ -64,6 +64,7 @@ private:
     QComboBox* OrderBox = nullptr;
     QRadioButton* ReplaceButton = nullptr;
     QRadioButton* MergeButton = nullptr;
+    QCheckBox* LeaveOutBrokenBox = nullptr;
     QPushButton* ExportButton = nullptr;
 };
 

@@ -58,7 +58,7 @@ std::string rosterSummary(const RosterReport& report) {
 
 bool leftOutAny(const RosterReport& report) {
     return !report.archivesLeftOut.empty() || !report.defNotFound.empty() ||
-           !report.notNameable.empty();
+           !report.notNameable.empty() || !report.brokenLeftOut.empty();
 }
 
 RosterReportDialog::RosterReportDialog(const RosterReport& report, QWidget* parent)
@@ -81,6 +81,9 @@ RosterReportDialog::RosterReportDialog(const RosterReport& report, QWidget* pare
             tr("Name のある .def が見つからなかったキャラクター(&D): %1 件"), report.defNotFound);
     addList(QStringLiteral("NotNameableList"),
             tr("名前を select.def の行に書けないキャラクター(&N): %1 件"), report.notNameable);
+    addList(QStringLiteral("BrokenList"),
+            tr("壊れているため除いたキャラクター (見つからないファイル)(&B): %1 件"),
+            report.brokenLeftOut);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* close = buttons->button(QDialogButtonBox::Close);
     close->setText(tr("閉じる"));
@@ -103,7 +106,9 @@ void RosterReportDialog::addList(const QString& objectName, const QString& capti
     // A screen reader names the list as the label reads, without its mnemonic.
     list->setAccessibleName(QString(counted).remove(QLatin1Char('&')));
     for (const RosterCharacter& character : characters) {
-        list->addItem(QString::fromStdString(character.name + " (" + character.fileName + ")"));
+        const std::string problem = character.problem.empty() ? "" : " : " + character.problem;
+        list->addItem(
+            QString::fromStdString(character.name + " (" + character.fileName + ")" + problem));
     }
     list->setFixedSize(kReportWidth, kListHeight);
     layout()->addWidget(label);

@@ -1,74 +1,91 @@
 #include "gui/settings/column_layout_edit.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace zorvik::gui {
 
-std::optional<std::size_t> ColumnLayoutEdit::separator(std::size_t searchEnd) const {
-    for (std::size_t i = 0; i < searchEnd; ++i) {
-        if (order_[i] == kColumnOrderSeparator) {
-            return i;
+std::optional<std::size_t> ColumnLayoutEdit::separator() const {
+    const auto found = std::find(order_.begin(), order_.end(), kColumnOrderSeparator);
+    if (found == order_.end()) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(found - order_.begin());
+}
+
+std::vector<std::size_t> ColumnLayoutEdit::listedPositions(bool beforeSeparator) const {
+    const std::size_t s = separator().value_or(order_.size());
+    const auto fileName = std::find(order_.begin(), order_.end(), kFileNameColumn);
+    const auto fileNamePosition = static_cast<std::size_t>(fileName - order_.begin());
+    std::vector<std::size_t> positions;
+    for (std::size_t i = 0; i < order_.size(); ++i) {
+        const bool listed = i < kListedEntries || i == fileNamePosition;
+        if (listed && i != s && (i < s) == beforeSeparator) {
+            positions.push_back(i);
         }
     }
-    return std::nullopt;
+    return positions;
+}
+
+std::vector<int> ColumnLayoutEdit::entriesAt(const std::vector<std::size_t>& positions) const {
+    std::vector<int> entries;
+    for (const std::size_t i : positions) {
+        entries.push_back(order_[i]);
+    }
+    return entries;
 }
 
 std::vector<int> ColumnLayoutEdit::shown() const {
-    const std::size_t end = separator(kListedEntries).value_or(kListedEntries);
-    return {order_.begin(), order_.begin() + static_cast<std::ptrdiff_t>(end)};
+    return entriesAt(listedPositions(true));
 }
 
 std::vector<int> ColumnLayoutEdit::others() const {
-    const auto s = separator(kListedEntries);
-    if (!s) {
-        return {};
-    }
-    return {order_.begin() + static_cast<std::ptrdiff_t>(*s + 1),
-            order_.begin() + static_cast<std::ptrdiff_t>(kListedEntries)};
+    return entriesAt(listedPositions(false));
 }
 
 bool ColumnLayoutEdit::hide(std::size_t k) {
-    // The separator may lie past the listed entries (an order written by
-    // hand); the move is the same.
-    const auto s = separator(kColumnOrderSize);
-    if (!s || k >= *s || k >= kListedEntries) {
+    const auto s = separator();
+    const std::vector<std::size_t> positions = listedPositions(true);
+    if (!s || k >= positions.size()) {
         return false;
     }
-    const int hidden = order_[k];
-    for (std::size_t i = k + 1; i <= *s; ++i) {
-        order_[i - 1] = order_[i];
-    }
-    order_[*s] = hidden;
+    // The entries after it up to the separator move one place to the front.
+    const std::size_t from = positions[k];
+    std::rotate(order_.begin() + static_cast<std::ptrdiff_t>(from),
+                order_.begin() + static_cast<std::ptrdiff_t>(from + 1),
+                order_.begin() + static_cast<std::ptrdiff_t>(*s + 1));
     return true;
 }
 
 bool ColumnLayoutEdit::show(std::size_t m) {
-    const auto s = separator(kColumnCount);
-    if (!s || *s + m + 1 >= kListedEntries) {
+    const auto s = separator();
+    const std::vector<std::size_t> positions = listedPositions(false);
+    if (!s || m >= positions.size()) {
         return false;
     }
-    const std::size_t from = *s + m + 1;
-    const int shownColumn = order_[from];
-    for (std::size_t i = from; i > *s; --i) {
-        order_[i] = order_[i - 1];
-    }
-    order_[*s] = shownColumn;
+    // The separator and the entries up to this one move one place to the back.
+    const std::size_t from = positions[m];
+    std::rotate(order_.begin() + static_cast<std::ptrdiff_t>(*s),
+                order_.begin() + static_cast<std::ptrdiff_t>(from),
+                order_.begin() + static_cast<std::ptrdiff_t>(from + 1));
     return true;
 }
 
 bool ColumnLayoutEdit::moveUp(std::size_t k) {
-    if (k == 0 || k >= shown().size()) {
+    const std::vector<std::size_t> positions = listedPositions(true);
+    if (k == 0 || k >= positions.size()) {
         return false;
     }
-    std::swap(order_[k - 1], order_[k]);
+    std::swap(order_[positions[k - 1]], order_[positions[k]]);
     return true;
 }
 
 bool ColumnLayoutEdit::moveDown(std::size_t k) {
-    if (k + 1 >= shown().size()) {
+    const std::vector<std::size_t> positions = listedPositions(true);
+    if (k + 1 >= positions.size()) {
         return false;
     }
-    std::swap(order_[k], order_[k + 1]);
+    std::swap(order_[positions[k]], order_[positions[k + 1]]);
     return true;
 }
 

@@ -10,7 +10,9 @@ namespace zorvik::gui {
 
 // The list's column layout as the settings dialog edits it, in the form
 // of ColumnOrder: the shown columns, the separator, the other columns.
-// Only the first ten entries are listed and moved; the rest stay as they are.
+// The dialog lists the first ten entries, and FILENAME wherever it lies,
+// so that a collection sorted into group folders can show the paths; the
+// rest stay as they are.
 class ColumnLayoutEdit {
 public:
     explicit ColumnLayoutEdit(const ColumnOrderArray& order) : order_(order) {}
@@ -31,11 +33,14 @@ public:
     bool moveUp(std::size_t k);
     bool moveDown(std::size_t k);
 
-    // How many entries the dialog lists.
+    // How many leading entries the dialog lists.
     static constexpr std::size_t kListedEntries = 10;
 
 private:
-    std::optional<std::size_t> separator(std::size_t searchEnd) const;
+    std::optional<std::size_t> separator() const;
+    // The positions in the order of the listed entries before (or after) the separator.
+    std::vector<std::size_t> listedPositions(bool beforeSeparator) const;
+    std::vector<int> entriesAt(const std::vector<std::size_t>& positions) const;
 
     ColumnOrderArray order_;
 };

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "gui/app/column_caption.h"
 #include "gui/settings/settings_controls.h"
 
 namespace zorvik::gui {
@@ -62,7 +63,7 @@ void ColumnLayoutPage::buildControls() {
 
 void ColumnLayoutPage::load(const AppSettings& settings) {
     for (std::size_t column = 0; column < kColumnCount; ++column) {
-        captions_[column] = fromSetting(settings.ColumnNames[column]);
+        captions_[column] = columnCaption(settings.ColumnNames, static_cast<int>(column));
     }
     layout_.emplace(settings.ColumnOrder);
     showLayout();

@@ -1,6 +1,7 @@
 #include "gui/settings/opponents_page.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -17,7 +18,8 @@ namespace zorvik::gui {
 
 using namespace settings_controls;
 
-OpponentsPage::OpponentsPage(QWidget* parent) : SettingsPage(parent) {
+OpponentsPage::OpponentsPage(OpponentCaptions captions, QWidget* parent)
+    : SettingsPage(parent), captions_(std::move(captions)) {
     setObjectName(QStringLiteral("TabSheet5"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildOpponentsGroup(), 1);
@@ -69,7 +71,9 @@ QLayout* OpponentsPage::buildParameterEdits() {
 void OpponentsPage::load(const AppSettings& settings) {
     ListBox3->clear();
     for (const std::string& opponent : settings.FighterList) {
-        auto* item = new QListWidgetItem(fromSetting(opponent), ListBox3);
+        const OpponentCaption caption = captions_(opponent);
+        auto* item = new QListWidgetItem(caption.text, ListBox3);
+        item->setToolTip(caption.toolTip);
         // The line itself goes back on OK, byte for byte, whatever its text shows.
         item->setData(Qt::UserRole, QByteArray::fromStdString(opponent));
     }

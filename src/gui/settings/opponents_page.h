@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/app/opponent_caption.h"
 #include "gui/settings/settings_page.h"
 
 class QGroupBox;
@@ -10,12 +11,13 @@ class QPushButton;
 
 namespace zorvik::gui {
 
-// TabSheet5 "対戦相手": the registered opponents (FighterList), which can
-// only be removed here, and the three battle parameter sets.
+// TabSheet5 "対戦相手": the registered opponents (FighterList), each shown
+// by its caption, which can only be removed here, and the three battle
+// parameter sets.
 class OpponentsPage : public SettingsPage {
     Q_OBJECT
 public:
-    explicit OpponentsPage(QWidget* parent);
+    OpponentsPage(OpponentCaptions captions, QWidget* parent);
 
     void load(const AppSettings& settings) override;
     void store(AppSettings& settings) const override;
@@ -29,6 +31,7 @@ private:
     QGroupBox* buildOpponentsGroup();
     QLayout* buildParameterEdits();
 
+    OpponentCaptions captions_;
     QGroupBox* GroupBox3 = nullptr;
     QListWidget* ListBox3 = nullptr;
     QPushButton* Button9 = nullptr;

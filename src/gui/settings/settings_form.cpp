@@ -15,13 +15,13 @@
 
 namespace zorvik::gui {
 
-TForm2::TForm2(const AppSettings& settings, std::string programFolder, UserMessages& messages,
+TForm2::TForm2(const AppSettings& settings, OpponentCaptions captions, UserMessages& messages,
                Choosers& choosers, QWidget* parent)
-    : QDialog(parent), copy_(settings), programFolder_(std::move(programFolder)) {
+    : QDialog(parent), copy_(settings) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(tr("設定"));
     setFont(designedFont());
-    buildPages(messages, choosers);
+    buildPages(std::move(captions), messages, choosers);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(PageControl1);
     layout->addLayout(buildButtons());
@@ -29,7 +29,7 @@ TForm2::TForm2(const AppSettings& settings, std::string programFolder, UserMessa
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TForm2::buildPages(UserMessages& messages, Choosers& choosers) {
+void TForm2::buildPages(OpponentCaptions captions, UserMessages& messages, Choosers& choosers) {
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     const std::vector<std::pair<SettingsPage*, QString>> tabs = {
@@ -37,7 +37,7 @@ void TForm2::buildPages(UserMessages& messages, Choosers& choosers) {
         {new UpdatePage(this), tr("検索/更新")},
         {new ColumnNamesPage(this), tr("カラム")},
         {new ColumnLayoutPage(this), tr("一覧")},
-        {new OpponentsPage(this), tr("対戦相手")}};
+        {new OpponentsPage(std::move(captions), this), tr("対戦相手")}};
     for (const auto& [page, caption] : tabs) {
         PageControl1->addTab(page, caption);
         pages_.push_back(page);
@@ -68,9 +68,8 @@ void TForm2::showEvent(QShowEvent* event) {
 }
 
 void TForm2::FormShow() {
-    if (copy_.MainDir.empty()) {
-        copy_.MainDir = programFolder_ + "/";
-    }
+    // An empty character folder is shown empty: the update then says it is
+    // not set, rather than searching the program's own folder.
     for (SettingsPage* page : pages_) {
         page->load(copy_);
     }

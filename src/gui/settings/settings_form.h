@@ -1,11 +1,11 @@
 #pragma once
 
-#include <string>
 #include <vector>
 
 #include <QDialog>
 
 #include "core/settings/app_settings.h"
+#include "gui/app/opponent_caption.h"
 
 class QPushButton;
 class QTabWidget;
@@ -26,8 +26,8 @@ class SettingsPage;
 class TForm2 : public QDialog {
     Q_OBJECT
 public:
-    // settings are copied; an empty MainDir is shown as programFolder.
-    TForm2(const AppSettings& settings, std::string programFolder, UserMessages& messages,
+    // settings are copied; captions name the opponents.
+    TForm2(const AppSettings& settings, OpponentCaptions captions, UserMessages& messages,
            Choosers& choosers, QWidget* parent);
 
     // Every page's controls into settings, as OK takes them.
@@ -37,12 +37,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void buildPages(UserMessages& messages, Choosers& choosers);
+    void buildPages(OpponentCaptions captions, UserMessages& messages, Choosers& choosers);
     QLayout* buildButtons();
     void FormShow();
 
     AppSettings copy_;
-    std::string programFolder_;
     QTabWidget* PageControl1 = nullptr;
     std::vector<SettingsPage*> pages_;
     QPushButton* Button1 = nullptr; // OK

@@ -28,6 +28,10 @@ MainMenu::MainMenu(QMenuBar& MainMenu1, QMenu& D1) {
     N1 = addItem(*Commands1, QStringLiteral("N1"), tr("キャラクターリスト更新(&F)"));
     N1->setShortcut(Qt::Key_F5);
     O1 = addItem(*Commands1, QStringLiteral("O1"), tr("設定(&O)..."));
+    Commands1->addSeparator();
+    Quit1 = addItem(*Commands1, QStringLiteral("Quit1"), tr("終了(&X)"));
+    // Ctrl+Q on every platform (the platform's own Quit sequence is empty on Windows).
+    Quit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     View1 = addMenu(MainMenu1, QStringLiteral("View1"), tr("表示(&V)"));
     MainMenu1.addMenu(&D1);
     D1.menuAction()->setVisible(false);

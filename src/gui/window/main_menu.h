@@ -22,6 +22,7 @@ public:
     QMenu* Commands1 = nullptr; // 機能(&F)
     QAction* N1 = nullptr;      // キャラクターリスト更新(&F): list update, F5
     QAction* O1 = nullptr;      // 設定(&O)...: the settings dialog
+    QAction* Quit1 = nullptr;   // 終了(&X): closes the window, Ctrl+Q
     QMenu* View1 = nullptr;     // 表示(&V): how the left pane shows the characters
     QMenu* B1 = nullptr;        // 対戦(&B)
     QMenu* N9 = nullptr;        // 使用パラメータ: the battle parameter set in use

@@ -18,6 +18,7 @@
 #include "core/platform/user_messages.h"
 #include "core/settings/ini_handler.h"
 #include "gui/app/designed_font.h"
+#include "gui/app/opponent_caption.h"
 #include "gui/app/pane_splitter.h"
 #include "gui/app/shown_language.h"
 #include "gui/app/version_form.h"
@@ -36,6 +37,7 @@
 #include "gui/roster/roster_export_action.h"
 #include "gui/settings/settings_form.h"
 #include "gui/window/debug_menu.h"
+#include "gui/window/list_state_keys.h"
 #include "gui/window/main_menu.h"
 #include "gui/window/main_tool_bar.h"
 #include "gui/window/right_pane.h"
@@ -155,12 +157,7 @@ void TForm1::connectCommands() {
             &PortraitRecaptureAction::RecaptureClick);
     // Queued: whoever ran the job finishes showing its outcome first.
     connect(jobs_, &DialogWorker::finished, this, &TForm1::closeAfterJob, Qt::QueuedConnection);
-    auto* quit = new QAction(this);
-    quit->setObjectName(QStringLiteral("QuitAction"));
-    // Ctrl+Q on every platform (the platform's own Quit sequence is empty on Windows).
-    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    addAction(quit);
-    connect(quit, &QAction::triggered, this, &QWidget::close);
+    connect(menu_->Quit1, &QAction::triggered, this, &QWidget::close);
 }
 
 void TForm1::guardUnsavedEdits() {
@@ -186,6 +183,7 @@ void TForm1::FormCreate() {
     checkTemporaryFolder();
     store.SetSection("PreviousStatus");
     Panel1->searchBar()->setSearchColumn(searchColumnFromFindType(store.GetInt("FindType", 1)));
+    restoreListState(store, *Panel1);
     StatusBar1->setPanelText(shownText(CharacterDb.status()));
     Panel4->detailPane()->setUpGrid();
     Update1Click();
@@ -296,6 +294,7 @@ void TForm1::saveWindowKeys(Kel_IniHandler& store) const {
     store.WriteInt("Splitter2Left", Panel4->width());
     store.SetSection("PreviousStatus");
     store.WriteInt("FindType", Panel1->searchBar()->searchColumn());
+    saveListState(store, *Panel1);
 }
 
 void TForm1::UpdateCharList() {
@@ -315,7 +314,10 @@ void TForm1::Update1Click() {
 }
 
 void TForm1::O1Click() {
-    TForm2 Form2(settings_.settings(), files_.folders().settings, messages_, choosers_, this);
+    const auto captions = [this](const std::string& line) {
+        return opponentCaption(CharacterDb, line);
+    };
+    TForm2 Form2(settings_.settings(), captions, messages_, choosers_, this);
     if (Form2.exec() != QDialog::Accepted) {
         return;
     }

@@ -45,7 +45,7 @@ TEST(CharacterListQuery, SearchAndSortFollowTheFixedCondition) {
     criteria.sort = {3, SortDirection::Descending};
     const auto query = makeCharacterListQuery(criteria);
     EXPECT_EQ(query.sql, "SELECT ID,AUTHOR,NAME,DELETED FROM CHARACTER_TABLE WHERE DELETED != 1 "
-                         "AND NAME LIKE ? ORDER BY AUTHOR COLLATE NOCASE DESC;");
+                         "AND NAME LIKE ? ORDER BY AUTHOR COLLATE NATURAL_ORDER DESC;");
     EXPECT_EQ(query.deletedColumn, 3u);
     ASSERT_EQ(query.parameters.size(), 1u);
     EXPECT_EQ(query.parameters[0].bytes, "%abc%");
@@ -92,20 +92,26 @@ TEST(CharacterListQuery, EveryMatchModeBindsTheTextWithItsWildcardsAsTyped) {
 
 TEST(CharacterListQuery, EverySearchColumnAndSortColumnIsNamedByTheCatalogue) {
     for (int column = 0; static_cast<std::size_t>(column) < kColumnCount; ++column) {
-        const std::string name =
-            std::string(ColumnSqlNames[static_cast<std::size_t>(column)]) +
-            (columnKind(column) == ColumnKind::Text ? " COLLATE NOCASE" : "");
+        const std::string sqlName = ColumnSqlNames[static_cast<std::size_t>(column)];
+        const std::string dateKey = "VERSION_DATE_KEY(" + sqlName + ")";
+        const std::string byName =
+            sqlName + (columnKind(column) == ColumnKind::Text ? " COLLATE NATURAL_ORDER" : "");
         ListCriteria criteria = searched(column, "x", MatchMode::Contains);
         EXPECT_NE(makeCharacterListQuery(criteria).sql.find(
                       std::string("AND ") + ColumnSqlNames[static_cast<std::size_t>(column)] +
                       " LIKE ?;"),
                   std::string::npos);
-        criteria.sort = {column, SortDirection::Ascending};
-        EXPECT_NE(makeCharacterListQuery(criteria).sql.find("LIKE ? ORDER BY " + name + " ASC;"),
-                  std::string::npos);
-        criteria.sort.direction = SortDirection::Descending;
-        EXPECT_NE(makeCharacterListQuery(criteria).sql.find("LIKE ? ORDER BY " + name + " DESC;"),
-                  std::string::npos);
+        for (const char* direction : {" ASC", " DESC"}) {
+            criteria.sort = {column, direction == std::string(" ASC") ? SortDirection::Ascending
+                                                                      : SortDirection::Descending};
+            const std::string order =
+                column == kUpdateDateColumn
+                    ? dateKey + " IS NULL, " + dateKey + direction + ", " + byName + direction
+                    : byName + direction;
+            EXPECT_NE(makeCharacterListQuery(criteria).sql.find("LIKE ? ORDER BY " + order + ";"),
+                      std::string::npos)
+                << order;
+        }
     }
     // A sort column that names no column leaves the order of registration, in either direction.
     for (const int column : {-1, 16, 1000}) {
@@ -122,7 +128,7 @@ TEST(CharacterListQuery, TextThatLooksLikeSqlOrAColumnStaysTheBoundValue) {
         criteria.sort = {kNameColumn, SortDirection::Ascending};
         const auto query = makeCharacterListQuery(criteria);
         EXPECT_EQ(query.sql, "SELECT ID,NAME,DELETED FROM CHARACTER_TABLE WHERE DELETED != 1 "
-                             "AND AUTHOR LIKE ? ORDER BY NAME COLLATE NOCASE ASC;");
+                             "AND AUTHOR LIKE ? ORDER BY NAME COLLATE NATURAL_ORDER ASC;");
         EXPECT_EQ(boundPattern(query), text);
     }
 }

@@ -147,9 +147,15 @@ TEST_F(ListUpdateFixture, MissingOrUnsetCharacterFolderIsReportedAndNothingIsWri
         const ListUpdateOutcome outcome = update();
         EXPECT_FALSE(outcome.listed);
         ASSERT_EQ(messages.shown().size(), shownBefore + 1);
-        EXPECT_EQ(messages.shown().back(), "ファイル検索を開始できませんでした。\n"
-                                           "メインディレクトリの設定が正しいか確認してください。");
-        EXPECT_EQ(observer.calls.back(), "close");
+        // No folder set is told as such, before any status says that an update runs.
+        EXPECT_EQ(messages.shown().back(),
+                  mainDir.empty() ? "キャラクターのフォルダ (MainDir) が設定されていません。"
+                                  : "ファイル検索を開始できませんでした。\n"
+                                    "メインディレクトリの設定が正しいか確認してください。");
+        EXPECT_EQ(observer.calls.back(),
+                  mainDir.empty()
+                      ? "close"
+                      : "status:キャラクターフォルダを検索できませんでした：" + mainDir);
         EXPECT_EQ(rowCount(), 0u);
     }
 }

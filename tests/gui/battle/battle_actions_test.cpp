@@ -5,13 +5,16 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QMenuBar>
 #include <QTimer>
 
 #include "gui/app/settings_owner.h"
 #include "gui/window/status_bar.h"
 #include "gui_support/main_window_fixture.h"
+#include "gui_support/modal.h"
 
 namespace zorvik::test {
 namespace {
@@ -151,7 +154,7 @@ TEST_F(BattleActions, RegisteringTheSameCharacterTwiceGivesTwoEqualOpponents) {
     find<QAction>("N7")->trigger();
     find<QAction>("N7")->trigger();
     EXPECT_EQ(form->settings().settings().FighterList, Texts({"alpha", "alpha"}));
-    EXPECT_EQ(battleItems(), Texts({"alpha と対戦", "alpha と対戦"}));
+    EXPECT_EQ(battleItems(), Texts({"Alpha と対戦", "Alpha と対戦"}));
     EXPECT_TRUE(battleMenu()->menuAction()->isEnabled());
     EXPECT_EQ(form->statusBar1().panelText().toStdString(), "対戦相手リストに追加しました : alpha");
     EXPECT_TRUE(form->statusBar1().blinkTimer()->isActive());
@@ -209,6 +212,51 @@ TEST_F(BattleActions, AnArchiveIsNeitherRegisteredNorReadAsAnOpponent) {
     EXPECT_EQ(battleItems().size(), 3u);
     form->close();
     EXPECT_EQ(readFile(programFolder + "/FighterList"), "kfm\r\nodd.zip\r\nKOF/kyo/kyo.def\r\n");
+}
+
+// Opponents are named as the list names them, each with its place in the
+// character folder as the tool tip: two "Kung Fu Man" are told apart, and
+// no .def path is shown, in the battle menu and on the settings' tab alike.
+TEST_F(BattleActions, OpponentsAreShownByNameWithTheirGroupFolderAsTheToolTip) {
+    const std::string chars = temp.makeFolder("chars");
+    temp.write("chars/KOF/kfm/kfm.def", "[Info]\r\nname = Kung Fu Man\r\n");
+    temp.write("chars/Capcom/kfm/kfm.def", "[Info]\r\nname = Kung Fu Man\r\n");
+    writeSettings("[General]\nFirstRun=0\nMainDir=" + chars + "\nSearchSubfolders=1\n");
+    temp.write("program/FighterList", "gone\r\n");
+    addStoredCharacter("Kung Fu Man", "KOF/kfm", 0);
+    addStoredCharacter("Kung Fu Man", "Capcom/kfm", 0);
+    open();
+    for (const int row : {0, 1}) {
+        selectRow(row);
+        find<QAction>("N7")->trigger();
+    }
+    ASSERT_EQ(form->settings().settings().FighterList,
+              Texts({"gone", "KOF/kfm/kfm.def", "Capcom/kfm/kfm.def"}));
+    // A line the catalogue no longer holds is shown as it is.
+    const QList<QAction*> items = battleMenu()->actions();
+    EXPECT_EQ(battleItems(), Texts({"gone と対戦", "Kung Fu Man と対戦", "Kung Fu Man と対戦"}));
+    EXPECT_EQ(items[1]->toolTip(), QStringLiteral("KOF/kfm"));
+    EXPECT_EQ(items[2]->toolTip(), QStringLiteral("Capcom/kfm"));
+    EXPECT_TRUE(battleMenu()->toolTipsVisible());
+
+    QStringList shown;
+    QStringList tips;
+    whenModalShows([&](QWidget* modal) {
+        const auto* opponents = modal->findChild<QListWidget*>(QStringLiteral("ListBox3"));
+        for (int row = 0; row < opponents->count(); ++row) {
+            shown << opponents->item(row)->text();
+            tips << opponents->item(row)->toolTip();
+        }
+        modal->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    });
+    find<QAction>("O1")->trigger();
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("gone"), QStringLiteral("Kung Fu Man"),
+                                  QStringLiteral("Kung Fu Man")}));
+    EXPECT_EQ(tips,
+              (QStringList{QString(), QStringLiteral("KOF/kfm"), QStringLiteral("Capcom/kfm")}));
+    // OK gives the lines back as they were.
+    EXPECT_EQ(form->settings().settings().FighterList,
+              Texts({"gone", "KOF/kfm/kfm.def", "Capcom/kfm/kfm.def"}));
 }
 
 TEST_F(BattleActions, OpenShowsAFolderCharacterAsItIsOnDiskAndRefusesArchives) {

@@ -43,7 +43,7 @@ TEST_F(BattleMenuInEnglish, ThePopupAndItsOpponentsAreInEnglishWithDistinctAcces
               (QStringList{QStringLiteral("&Open Folder"), QStringLiteral("&Battle"), QString(),
                            QStringLiteral("&Register as Opponent")}));
     EXPECT_EQ(captions(*find<QMenu>("N8")),
-              (QStringList{QStringLiteral("Battle vs. kfm"), QStringLiteral("Battle vs. alpha")}));
+              (QStringList{QStringLiteral("Battle vs. kfm"), QStringLiteral("Battle vs. Alpha")}));
     EXPECT_EQ(popup()->title(), QStringLiteral("Character"));
     const QStringList japanese = japaneseCaptions(*popup());
     EXPECT_TRUE(japanese.isEmpty()) << japanese.join(QLatin1Char('\n')).toStdString();

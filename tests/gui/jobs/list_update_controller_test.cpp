@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
@@ -27,6 +28,7 @@
 #include "gui/window/status_bar.h"
 #include "gui_support/job_dialog.h"
 #include "gui_support/main_window_fixture.h"
+#include "gui_support/modal.h"
 #include "support/character_fixture.h"
 
 namespace zorvik::test {
@@ -242,8 +244,30 @@ TEST_F(ListUpdateWindow, WorkerMessagesReachTheUserAndTheDialogCloses) {
               std::vector<std::string>{"ファイル検索を開始できませんでした。\n"
                                        "メインディレクトリの設定が正しいか確認してください。"});
     EXPECT_FALSE(form->listUpdates().dialog().isVisible());
-    EXPECT_EQ(form->statusBar1().panelText(), QStringLiteral("更新処理中..."));
+    // The status no longer says that an update runs.
+    EXPECT_EQ(form->statusBar1().panelText().toStdString(),
+              "キャラクターフォルダを検索できませんでした：" + temp.file("missing"));
     EXPECT_TRUE(form->statusBar1().otherPanelText().isEmpty());
+}
+
+TEST_F(ListUpdateWindow, WithNoCharacterFolderTheSettingsShowItEmptyAndF5SaysItIsNotSet) {
+    writeSettings("[General]\nFirstRun=0\n");
+    openActive();
+    const QString statusBefore = form->statusBar1().panelText();
+    bool shownEmpty = false;
+    whenModalShows([&](QWidget* modal) {
+        shownEmpty = modal->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text().isEmpty();
+        modal->close();
+    });
+    find<QAction>("O1")->trigger();
+    EXPECT_TRUE(shownEmpty);
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QTest::keyClick(form.get(), Qt::Key_F5);
+    EXPECT_EQ(messages.shown(),
+              std::vector<std::string>{"キャラクターのフォルダ (MainDir) が設定されていません。"});
+    EXPECT_FALSE(form->listUpdates().dialog().isVisible());
+    EXPECT_EQ(form->statusBar1().panelText(), statusBefore);
 }
 
 // Holds the worker in its first message until the test lets it go on

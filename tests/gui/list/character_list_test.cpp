@@ -229,6 +229,63 @@ TEST_F(CharacterList, RowsMarkedMissingAreGreyedWithATipAndTheRestAreNot) {
     EXPECT_EQ(model->index(1, 8).data().toString(), QString()); // UPDATE_DATE, not DELETED
 }
 
+// A header click sorts version dates by date (oldest first, what is no date
+// last) and names with their numbers by value; the texts stay as written.
+TEST_F(CharacterList, DatesSortByDateAndNamesWithNumbersByValue) {
+    for (const auto& [name, date] : std::vector<std::pair<const char*, const char*>>{
+             {"whip_10", "12,31,1999"}, {"whip_2", "beta"}, {"Whip_1", "01,02,2003"}}) {
+        insertRow("INSERT INTO CHARACTER_TABLE(NAME, UPDATE_DATE, DELETED) VALUES(?, ?, 0)",
+                  {BoundValue::ofText(name), BoundValue::ofText(date)});
+    }
+    const auto dates = [this] {
+        Texts texts;
+        for (int row = 0; row < list()->model()->rowCount(); ++row) {
+            texts.push_back(list()->model()->index(row, 8).data().toString().toStdString());
+        }
+        return texts;
+    };
+    form->UpdateCharList();
+    clickHeader(8); // UPDATE_DATE
+    EXPECT_EQ(dates(), Texts({"12,31,1999", "01,02,2003", "", "", "", "", "beta"}));
+    clickHeader(8);
+    EXPECT_EQ(dates(), Texts({"01,02,2003", "12,31,1999", "beta", "", "", "", ""}));
+    search("hip");
+    clickHeader(0); // NAME
+    EXPECT_EQ(rowCaptions(), Texts({"Whip_1", "whip_2", "whip_10"}));
+}
+
+// Columns fill a wider list in proportion to their widths. A width the user
+// drags stays, through rebuilds and to the next start, and so does the sort.
+TEST_F(CharacterList, ColumnsShareTheFreeWidthAndTheUsersWidthsAndSortOutlastARestart) {
+    form->resize(1600, 500);
+    QCoreApplication::processEvents();
+    QHeaderView* header = list()->header();
+    ASSERT_GT(list()->viewport()->width(), 1000); // wider than the columns at their own widths
+    EXPECT_EQ(header->length(), list()->viewport()->width());
+    // NAME is designed 130 wide, AUTHOR 90: they share the free width as 130 to 90.
+    EXPECT_NEAR(header->sectionSize(0) * 90.0 / header->sectionSize(2), 130.0, 1.0);
+
+    header->resizeSection(0, 300); // as a drag of its edge does
+    const int authorWidth = header->sectionSize(2);
+    clickHeader(2);
+    clickHeader(2); // AUTHOR descending
+    EXPECT_EQ(header->sectionSize(0), 300);
+    form->resize(500, 400);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(header->sectionSize(0), 300); // narrower, the list scrolls instead
+    form->close();
+    EXPECT_NE(settingsText().find("SortColumn=3\r\nSortDirection=DESC\r\n"), std::string::npos);
+    EXPECT_NE(settingsText().find("[ColumnWidth]\r\nID=0\r\nNAME=300\r\n"), std::string::npos);
+
+    open();
+    header = list()->header();
+    EXPECT_EQ(header->sectionSize(0), 300);
+    EXPECT_EQ(header->sectionSize(2), authorWidth);
+    EXPECT_EQ(header->sortIndicatorSection(), 2);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+    EXPECT_EQ(rowCaptions(), Texts({"NAME", "Ken", "Ryu", "Saki \"the quote\""}));
+}
+
 TEST_F(CharacterList, PanesRefreshThemselvesWhenTheSettingsChange) {
     AppSettings changed = form->settings().settings();
     changed.ColumnOrder = {kAuthorColumn, kNameColumn, kColumnOrderSeparator, 2, 4, 5, 6,

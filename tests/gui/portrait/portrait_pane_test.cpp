@@ -180,6 +180,28 @@ TEST_F(PortraitPane, AnImageThatCannotBeReadToItsEndSaysSo) {
     EXPECT_THAT(messages.shown(), ::testing::Contains("データ読み込みエラー"));
 }
 
+// The chooser opens where a character's own pictures are: its folder as it
+// is on disk, or for an archive the folder the archive lies in.
+TEST_F(PortraitPane, TheImageChooserOpensInTheCharactersOwnFolder) {
+    const std::string chars = temp.makeFolder("chars");
+    temp.makeFolder("chars/KOF/Kyo");
+    temp.write("chars/Capcom/ryu.zip", "");
+    writeSettings("[General]\nFirstRun=0\nMainDir=" + chars + "/\n");
+    addStoredCharacter("Kyo", "KOF/kyo", 0); // found ignoring letter case
+    addStoredCharacter("Ryu", "Capcom/ryu.zip", 2);
+    addStoredCharacter("Gone", "gone", 0);
+    open();
+    for (const int row : {0, 1, 2}) {
+        selectRow(row);
+        choosers.cancelNext();
+        QTest::mouseClick(&img(), Qt::LeftButton);
+    }
+    ASSERT_EQ(choosers.calls().size(), 3u);
+    EXPECT_EQ(choosers.calls()[0].start.toStdString(), chars + "/KOF/Kyo/");
+    EXPECT_EQ(choosers.calls()[1].start.toStdString(), chars + "/Capcom/");
+    EXPECT_TRUE(choosers.calls()[2].start.isEmpty()); // gone: the chooser's own start
+}
+
 // A window on a record with a 120 x 100 portrait, whose temporary folder is "scratch".
 class ReplacePortrait : public PortraitPane {
 protected:

@@ -2,6 +2,7 @@
 #include <QHeaderView>
 #include <QTableWidget>
 
+#include "gui_support/english_screen.h"
 #include "gui_support/settings_dialog_fixture.h"
 
 namespace zorvik::test {
@@ -23,11 +24,11 @@ std::string orderSection(const std::vector<int>& entries) {
     return section;
 }
 
-TEST_F(ColumnSettings, TheDefaultLayoutListsTheShownColumnsAndNoOthers) {
+TEST_F(ColumnSettings, TheDefaultLayoutListsTheShownColumnsAndFileNameAmongTheOthers) {
     open();
     inSettings(Close::Cancel, [&] {
         EXPECT_EQ(items("ListBox1"), kDefaultShownNames);
-        EXPECT_TRUE(items("ListBox2").isEmpty());
+        EXPECT_EQ(items("ListBox2"), texts({"ファイル名"}));
         const auto* grid = inDialog<QTableWidget>("StringGrid1");
         ASSERT_EQ(grid->rowCount(), 10);
         EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), QStringLiteral("(カラム名)"));
@@ -45,7 +46,7 @@ TEST_F(ColumnSettings, MovingTheFirstShownColumnOutRemovesItAndWritesTheOrder) {
     inSettings(Close::Ok, [&] {
         select("ListBox1", 0);
         click("Button6");
-        EXPECT_EQ(items("ListBox2"), texts({"NAME"}));
+        EXPECT_EQ(items("ListBox2"), texts({"NAME", "ファイル名"}));
         EXPECT_EQ(items("ListBox1").constFirst(), QStringLiteral("NAME2"));
     });
     EXPECT_EQ(headerCaptions(), Texts({"NAME2", "AUTHOR", "AI_AUTHOR", "SPECIAL1", "SPECIAL2",
@@ -56,6 +57,46 @@ TEST_F(ColumnSettings, MovingTheFirstShownColumnOutRemovesItAndWritesTheOrder) {
               std::string::npos);
 }
 
+// FILENAME, past the ten entries the tab lists, is offered all the same:
+// shown, it tells apart two characters of one name in different group folders.
+TEST_F(ColumnSettings, FileNameCanBeShownAndTellsTwoCharactersOfOneNameApart) {
+    addStoredCharacter("Kung Fu Man", "KOF/kfm", 0);
+    addStoredCharacter("Kung Fu Man", "Capcom/kfm", 0);
+    open();
+    inSettings(Close::Ok, [&] {
+        select("ListBox2", 0);
+        click("Button6");
+        EXPECT_EQ(items("ListBox1").constLast(), QStringLiteral("ファイル名"));
+        EXPECT_TRUE(items("ListBox2").isEmpty());
+    });
+    EXPECT_EQ(headerCaptions().back(), "ファイル名");
+    const QAbstractItemModel* model = list()->model();
+    const int last = model->columnCount() - 1;
+    EXPECT_EQ(model->index(0, last).data().toString(), QStringLiteral("KOF/kfm"));
+    EXPECT_EQ(model->index(1, last).data().toString(), QStringLiteral("Capcom/kfm"));
+    EXPECT_GE(list()->header()->sectionSize(last), 100); // wide enough for a path
+    form->close();
+    EXPECT_NE(settingsText().find(
+                  orderSection({1, 2, 3, 4, 5, 6, 7, 8, 9, 14, -1, 11, 12, 13, 15, 16, 0})),
+              std::string::npos);
+    // Hidden again, it is offered again; the search column names it the same way.
+    open();
+    EXPECT_EQ(find<QComboBox>("ComboBox1")->itemText(kFileNameColumn),
+              QStringLiteral("ファイル名"));
+    inSettings(Close::Ok, [&] {
+        select("ListBox1", 9);
+        click("Button6");
+        EXPECT_EQ(items("ListBox2"), texts({"ファイル名"}));
+    });
+    EXPECT_EQ(headerCaptions().back(), "UPDATE_DATE");
+    form->close();
+    {
+        const EnglishScreen english;
+        open();
+        inSettings(Close::Cancel, [&] { EXPECT_EQ(items("ListBox2"), texts({"File Name"})); });
+    }
+}
+
 TEST_F(ColumnSettings, ColumnsMoveBetweenTheListsBothWaysAndUpAndDown) {
     open();
     inSettings(Close::Ok, [&] {
@@ -64,13 +105,13 @@ TEST_F(ColumnSettings, ColumnsMoveBetweenTheListsBothWaysAndUpAndDown) {
         click("Button6");
         select("ListBox1", 0);
         click("Button6");
-        EXPECT_EQ(items("ListBox2"), texts({"NAME2", "NAME"}));
+        EXPECT_EQ(items("ListBox2"), texts({"NAME2", "NAME", "ファイル名"}));
         select("ListBox1", 1);
         select("ListBox2", 1);
         EXPECT_TRUE(inDialog<QListWidget>("ListBox1")->selectedItems().isEmpty());
         click("Button6");
         EXPECT_EQ(items("ListBox1").constLast(), QStringLiteral("NAME"));
-        EXPECT_EQ(items("ListBox2"), texts({"NAME2"}));
+        EXPECT_EQ(items("ListBox2"), texts({"NAME2", "ファイル名"}));
     });
     // Shown now: AUTHOR ... UPDATE_DATE, NAME.
     inSettings(Close::Ok, [&] {
@@ -106,7 +147,7 @@ TEST_F(ColumnSettings, AHandWrittenOrderIsListedAsItIsAndStillEdited) {
     open();
     inSettings(Close::Ok, [&] {
         EXPECT_EQ(items("ListBox1").mid(0, 3), texts({"PATH_ID", "NAME", "99"}));
-        EXPECT_TRUE(items("ListBox2").isEmpty());
+        EXPECT_EQ(items("ListBox2"), texts({"ファイル名"})); // the last entry, still offered
         select("ListBox1", 2);
         click("Button6");
         EXPECT_EQ(items("ListBox1").mid(0, 3), texts({"PATH_ID", "NAME", "NAME2"}));

@@ -54,6 +54,7 @@ TEST_F(MainMenuLanguage, InJapaneseEveryCaptionIsAsItWas) {
     const QStringList expected = {QStringLiteral("機能(&F)"),
                                   QStringLiteral("  キャラクターリスト更新(&F)"),
                                   QStringLiteral("  設定(&O)..."),
+                                  QStringLiteral("  終了(&X)"),
                                   QStringLiteral("表示(&V)"),
                                   QStringLiteral("  ポートレート一覧(&G)"),
                                   QStringLiteral("対戦(&B)"),
@@ -77,6 +78,7 @@ TEST_F(MainMenuLanguage, InEnglishNoCaptionHoldsJapaneseAndAccessKeysDoNotClash)
     const QStringList expected = {QStringLiteral("&File"),
                                   QStringLiteral("  &Update Character List"),
                                   QStringLiteral("  &Settings…"),
+                                  QStringLiteral("  &Quit"),
                                   QStringLiteral("&View"),
                                   QStringLiteral("  Portrait &Grid"),
                                   QStringLiteral("&Battle"),
@@ -99,6 +101,7 @@ TEST_F(MainMenuLanguage, InEnglishNoCaptionHoldsJapaneseAndAccessKeysDoNotClash)
     // The shortcuts stay as they are in either language.
     EXPECT_EQ(find<QAction>("N1")->shortcut(), QKeySequence(Qt::Key_F5));
     EXPECT_EQ(find<QAction>("PortraitGrid1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_G));
+    EXPECT_EQ(find<QAction>("Quit1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
 TEST(JapaneseText, KanaKanjiAndFullWidthFormsAreFoundAndEnglishIsNot) {

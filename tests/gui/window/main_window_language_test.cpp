@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -162,6 +163,24 @@ TEST_F(MainWindowLanguage, InEnglishTheProgressDialogAndTheAboutBoxHoldNoJapanes
     EXPECT_TRUE(japaneseCaptions(about).isEmpty())
         << japaneseCaptions(about).join(u'\n').toStdString();
     EXPECT_EQ(about.windowTitle(), QStringLiteral("About Zorvik"));
+}
+
+// The title bar reads the window's title and then the program's
+// description, which is in the language shown, as the window's captions are.
+TEST_F(MainWindowLanguage, TheTitleBarIsInTheLanguageShown) {
+    {
+        const gui::ProgramTranslation japanese(Language::Japanese);
+        open();
+        EXPECT_EQ(form->windowTitle(), QStringLiteral("Zorvik"));
+        EXPECT_EQ(QGuiApplication::applicationDisplayName(),
+                  QStringLiteral("M.U.G.E.N キャラクター管理ツール"));
+    }
+    const EnglishScreen english;
+    ASSERT_TRUE(english.installed());
+    open();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Zorvik"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(),
+              QStringLiteral("M.U.G.E.N character management tool"));
 }
 
 // SQLite's own text is put in as it comes, even when it holds "%1".

@@ -166,6 +166,17 @@ TEST_F(MainWindow, CtrlQClosesThroughTheSavingClose) {
     EXPECT_NE(settingsText().find("FirstRun=0"), std::string::npos);
 }
 
+// 機能 ends with 終了, the item a new user looks for; it closes as Ctrl+Q does.
+TEST_F(MainWindow, TheFileMenuEndsWithQuitWhichClosesThroughTheSavingClose) {
+    open();
+    const QList<QAction*> items = find<QMenu>("Commands1")->actions();
+    ASSERT_FALSE(items.isEmpty());
+    EXPECT_EQ(items.constLast()->objectName(), QStringLiteral("Quit1"));
+    items.constLast()->trigger();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_NE(settingsText().find("FirstRun=0"), std::string::npos);
+}
+
 TEST_F(MainWindow, EveryListUpdateCommandRunsAnUpdate) {
     writeSettings("[General]\nMainDir=" + temp.makeFolder("chars") + "\n");
     openActive();
