@@ -31,16 +31,48 @@ constexpr const char* kUpdateHelp =
     "                          (instead of SearchSubfolders)\n"
     "  --db FILE               the catalogue file (instead of the program's db.sqlite3)\n"
     "  --trace                 show the archiver plug-ins' trace on standard error\n"
+    "  --verbose               name each entry that could not be read\n"
     "  --help                  this text\n"
     "\n"
-    "Prints the counts line, then the number of characters newly found gone\n"
-    "from the character folder (their rows are marked missing, DELETED = 2).\n"
+    "Prints the counts line (with the characters moved, when a character was\n"
+    "found at a new place and its row followed it), then the number of\n"
+    "characters newly found gone from the character folder (their rows are\n"
+    "marked missing, DELETED = 2).\n"
     "When portraits are taken, a line follows with the number of portraits\n"
     "added to characters that had none (each is tried again only after its\n"
     "entry changes when taking it failed).\n"
     "When no character is found at all (an empty folder, a drive not mounted)\n"
-    "nothing is marked, and a third line says so.\n"
-    "Exits with 0 when the update completed, 1 when it failed, 2 on bad usage.\n";
+    "nothing is marked, and a line says so. Lines follow, when there are any,\n"
+    "for rows gone that more than one new entry matched (not moved), for\n"
+    "names shown with their bytes because they would read like another, for\n"
+    "each folder that could not be read (nothing below it is marked), and\n"
+    "with the number of entries that could not be read.\n"
+    "Exits with 0 when the update completed and read every entry, 3 when it\n"
+    "completed but could not read some entries, 1 when it failed or was\n"
+    "stopped (what was written before stays), 2 on bad usage.\n";
+
+// The lines after the counts, and with --verbose the entries not read.
+void printRemarks(const ListUpdateOutcome& outcome, bool verbose) {
+    for (const Message& remark : outcome.remarks()) {
+        std::printf("%s\n", companionText(remark).c_str());
+    }
+    if (verbose) {
+        for (const std::string& entry : outcome.unreadable) {
+            std::printf("  %s\n", entry.c_str());
+        }
+    }
+}
+
+int exitCode(const ListUpdateOutcome& outcome) {
+    if (outcome.cancelled) {
+        std::fprintf(stderr, "zorvik-cli: %s\n",
+                     companionText(Message::of(MessageKind::JobStopped)).c_str());
+    }
+    if (!outcome.completed) {
+        return kExitFailure;
+    }
+    return outcome.skippedEntries() ? kExitEntriesSkipped : kExitOk;
+}
 
 } // namespace
 
@@ -48,7 +80,7 @@ int runUpdate(const std::vector<std::string>& words) {
     CliArguments arguments;
     std::string error;
     if (!arguments.parse(words, {"--main-dir", "--temp-dir", "--register-sprite", "--subfolders", "--db"},
-                         {"--help", "--trace"}, error) ||
+                         {"--help", "--trace", "--verbose"}, error) ||
         !arguments.positional().empty()) {
         std::fprintf(stderr, "zorvik-cli update: %s\n%s",
                      error.empty() ? "unexpected argument" : error.c_str(), kUpdateHelp);
@@ -88,7 +120,8 @@ int runUpdate(const std::vector<std::string>& words) {
     if (outcome.nothingListed) {
         std::printf("%s\n", companionText(nothingListedText()).c_str());
     }
-    return outcome.completed ? kExitOk : kExitFailure;
+    printRemarks(outcome, arguments.has("--verbose"));
+    return exitCode(outcome);
 }
 
 } // namespace zorvik::cli

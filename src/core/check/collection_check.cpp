@@ -32,10 +32,16 @@ constexpr std::size_t kManyCharacters = 256;
 constexpr std::size_t kLabelStep = 32;
 
 // The character folder's entries by FILENAME, every kind, group folders
-// searched as the list update searches them; none when the folder could
-// not be listed completely.
-std::optional<std::unordered_map<std::string, Candidate>> listEntries(
-    const AppSettings& settings, const std::atomic<bool>& cancel) {
+// searched as the list update searches them, and the group folders that
+// could not be read.
+struct ListedEntries {
+    std::unordered_map<std::string, Candidate> byName;
+    std::vector<std::string> unreadableFolders;
+};
+
+// None when the character folder could not be listed completely.
+std::optional<ListedEntries> listEntries(const AppSettings& settings,
+                                         const std::atomic<bool>& cancel) {
     const auto listing =
         platform::listDirectory(settings.MainDir, platform::ListingDetail::KindsOnly);
     if (!listing.opened || listing.errorCode != 0) {
@@ -46,10 +52,10 @@ std::optional<std::unordered_map<std::string, Candidate>> listEntries(
     if (!scan.complete) {
         return std::nullopt;
     }
-    std::unordered_map<std::string, Candidate> entries;
+    ListedEntries entries{{}, std::move(scan.unreadableFolders)};
     for (Candidate& candidate : scan.candidates) {
         std::string name = candidate.name;
-        entries.emplace(std::move(name), std::move(candidate));
+        entries.byName.emplace(std::move(name), std::move(candidate));
     }
     return entries;
 }
@@ -109,16 +115,17 @@ private:
 
     bool isCancelled() const { return job_.cancel.load(std::memory_order_relaxed); }
 
-    // Rows of a recognised kind whose entry is gone are missing; the others
-    // take part in the duplicates, and those on disk are checked.
-    void sortRows(const std::vector<StatusRow>& rows,
-                  const std::unordered_map<std::string, Candidate>& entries,
+    // Rows of a recognised kind whose entry is gone are missing (unless they
+    // lie in a folder that could not be read); the others take part in the
+    // duplicates, and those on disk are checked.
+    void sortRows(const std::vector<StatusRow>& rows, const ListedEntries& entries,
                   std::vector<OnDisk>& onDisk, std::vector<StatusRow>& present) {
         for (const StatusRow& row : rows) {
-            const auto entry = entries.find(row.fileName);
-            if (entry != entries.end()) {
+            const auto entry = entries.byName.find(row.fileName);
+            if (entry != entries.byName.end()) {
                 onDisk.push_back({&row, &entry->second});
-            } else if (isRecognizedFileType(row.fileType, job_.settings.RecognizeFileType)) {
+            } else if (isRecognizedFileType(row.fileType, job_.settings.RecognizeFileType) &&
+                       !liesInFolders(row.fileName, entries.unreadableFolders)) {
                 report_.missing.push_back({row.id, row.fileName, row.deleted == kMissingRow});
                 continue;
             }

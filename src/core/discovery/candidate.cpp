@@ -30,7 +30,8 @@ int archiveKind(std::string& name) {
 
 bool candidateFromEntry(const platform::DirectoryEntry& entry, int recognizeFileType,
                         Candidate& candidate) {
-    candidate = {entry.name, entry.diskName, kFolderCharacter, entry.lastWriteDate.toString()};
+    candidate = {entry.name, entry.diskName, kFolderCharacter, entry.lastWriteDate.toString(),
+                 entry.toldApart};
     if (entry.isFolder && (recognizeFileType & kExcludeFolders) == 0) {
         return true;
     }

@@ -6,23 +6,15 @@
 #include "core/discovery/character_files.h"
 #include "core/discovery/def_file.h"
 #include "core/discovery/def_value.h"
-#include "core/discovery/directory_tree.h"
 #include "core/platform/directory_listing.h"
 #include "core/platform/file_io.h"
-#include "core/platform/user_messages.h"
+#include "core/platform/scratch_folder.h"
 #include "core/settings/app_settings.h"
 #include "core/settings/ini_handler.h"
 
 namespace zorvik {
 
 namespace {
-
-// Leftover folders in TempDir are all a failed cleanup leaves: nothing to tell.
-class QuietMessages : public UserMessages {
-public:
-    void show(const Message&) override {}
-    bool askYesNo(const Message&, const Message&) override { return false; }
-};
 
 std::string folderOf(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
@@ -62,18 +54,15 @@ ActionLoad loadFromFolder(const std::string& folder, int number, bool confined) 
 ActionLoad loadFromArchive(const AppSettings& settings, const std::string& archive, int number,
                            const std::string& pluginFolder) {
     // A folder of its own, so that a list update extracting the same
-    // archive at the same time never meets it.
-    const std::string folder = platform::createUniqueFolder(settings.TempDir, "zorvik-frames-");
-    if (folder.empty()) {
+    // archive at the same time never meets it; removed when done.
+    const platform::ScratchFolder folder(settings.TempDir, "frames");
+    if (!folder.made()) {
         return noCharacter();
     }
     KelArchiverHandler archiver = pluginFolder.empty() ? KelArchiverHandler()
                                                        : KelArchiverHandler(pluginFolder);
-    ExtractCharacterArchive(archiver, archive, folder);
-    ActionLoad load = loadFromFolder(folder, number, true);
-    QuietMessages quiet;
-    DeleteDirectoryTree(folder, quiet);
-    return load;
+    ExtractCharacterArchive(archiver, archive, folder.path());
+    return loadFromFolder(folder.path(), number, true);
 }
 
 } // namespace

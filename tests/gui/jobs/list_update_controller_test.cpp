@@ -190,7 +190,7 @@ TEST_F(ListUpdateWindow, F5RegistersReloadsAndReportsTheCounts) {
     EXPECT_TRUE(messages.shown().empty());
 }
 
-TEST_F(ListUpdateWindow, ARenamedFolderIsCountedBesideTheCountsAndItsOldRowGreyed) {
+TEST_F(ListUpdateWindow, AFolderGoneIsCountedBesideTheCountsAndItsRowGreyedAMovedOneFollows) {
     addFolderCharacter("kfm", "Kung Fu Man");
     addFolderCharacter("ryu", "リュウ");
     openOnCharacters();
@@ -198,19 +198,27 @@ TEST_F(ListUpdateWindow, ARenamedFolderIsCountedBesideTheCountsAndItsOldRowGreye
     EXPECT_TRUE(status.otherPanelText().isEmpty()); // nothing before the first update
     form->CallForm31Click();
     EXPECT_EQ(status.otherPanelText(), QStringLiteral("見つからなくなったデータ : 0件"));
-    std::filesystem::rename(temp.file("chars/ryu"), temp.file("chars/ryu2"));
+    std::filesystem::remove_all(temp.file("chars/ryu"));
+    addFolderCharacter("ken", "Ken");
     form->CallForm31Click();
     EXPECT_EQ(status.panelText(),
               QStringLiteral("更新処理終了 : 新規追加データ 1件、 更新データ 0件でした。"));
     EXPECT_EQ(status.otherPanelText(), QStringLiteral("見つからなくなったデータ : 1件"));
-    EXPECT_EQ(rowCaptions(), (Texts{"Kung Fu Man", "リュウ", "リュウ"}));
+    EXPECT_EQ(rowCaptions(), (Texts{"Kung Fu Man", "リュウ", "Ken"}));
     const QAbstractItemModel* model = list()->model();
     EXPECT_FALSE(model->index(1, 0).data(Qt::ToolTipRole).toString().isEmpty()); // ryu
-    EXPECT_TRUE(model->index(2, 0).data(Qt::ToolTipRole).isNull());              // ryu2
+    EXPECT_TRUE(model->index(2, 0).data(Qt::ToolTipRole).isNull());              // ken
     // The panel widened to show the whole text.
     const auto* panel = find<QLabel>("StatusPanel1");
     const int textWidth = panel->fontMetrics().horizontalAdvance(panel->text());
     EXPECT_TRUE(QTest::qWaitFor([&] { return panel->width() >= textWidth; }));
+
+    // A renamed folder is a move: its row follows, counted on the counts line.
+    std::filesystem::rename(temp.file("chars/kfm"), temp.file("chars/kfm renamed"));
+    form->CallForm31Click();
+    EXPECT_EQ(status.panelText(), QStringLiteral("更新処理終了 : 新規追加データ 0件、 "
+                                                 "更新データ 0件、 移動 1件でした。"));
+    EXPECT_EQ(rowCaptions(), (Texts{"Kung Fu Man", "リュウ", "Ken"}));
 }
 
 // 画像を登録する switched on after the first update: the next F5 takes the
@@ -265,22 +273,22 @@ private:
 };
 
 // A window whose first update stops in its first message (a.zip comes
-// first and its extraction folder is left over) until the gate opens.
+// first, and the temporary folder to extract it in is missing) until the
+// gate opens.
 class HeldUpdateWindow : public ListUpdateWindow {
 protected:
     HeldUpdateWindow() {
         temp.write("chars/a.zip", "PK");
-        temp.makeFolder("work/a.zip");
         addFolderCharacter("c1", "First");
         addFolderCharacter("c2", "Second");
         writeSettings("[General]\nFirstRun=0\nMainDir=" + charactersFolder +
-                      "\nTempDir=" + temp.file("work/") + "\n");
+                      "\nTempDir=" + temp.file("work/missing/") + "\n");
         form = std::make_unique<gui::TForm1>(gate, shell, choosers, folders());
         form->show();
     }
 
     std::vector<std::string> heldMessage() const {
-        return {temp.file("work/a.zip/") + "を作れませんでした"};
+        return {temp.file("work/missing/zorvik-scratch-extract-XXXXXX/") + "を作れませんでした"};
     }
 
     GateMessages gate;
@@ -330,8 +338,10 @@ TEST_F(HeldUpdateWindow, APortraitReplacedDuringAnUpdateAndTheUpdateBothLandWher
     ASSERT_TRUE(chosen.save(QString::fromStdString(temp.file("chosen.png"))));
     choosers.answer(QString::fromStdString(temp.file("chosen.png")));
     whenJobDialogShows([this](gui::TForm3*) {
-        // The worker is held in the middle of its work.
+        // The worker is held in the middle of its work; the temporary
+        // folder it missed is there for the portrait.
         ASSERT_TRUE(QTest::qWaitFor([&] { return !gate.shown().empty(); }));
+        std::filesystem::create_directories(temp.file("work/missing"));
         find<gui::PortraitPane>("Img")->ImgClick();
         gate.open();
     });
@@ -346,7 +356,7 @@ TEST_F(HeldUpdateWindow, APortraitReplacedDuringAnUpdateAndTheUpdateBothLandWher
     ASSERT_TRUE(png.has_value());
     EXPECT_EQ(QImage::fromData(QByteArray::fromStdString(*png)).size(), QSize(40, 30));
     for (const std::string& folder :
-         {temp.file("work"), charactersFolder, temp.path(), programFolder}) {
+         {temp.file("work/missing"), charactersFolder, temp.path(), programFolder}) {
         EXPECT_FALSE(std::filesystem::exists(folder + "/tempimage.png")) << folder;
     }
     EXPECT_EQ(platform::currentFolder(), temp.path());
