@@ -103,6 +103,30 @@ TEST(ListUpdateController, RunsOneUpdateForAnyPanesAndReportsToThem) {
                            QStringLiteral("見つからなくなったデータ : 1件"), QString()}));
 }
 
+// Two archives that cannot be read do not vanish silently: the second
+// panel counts them beside the rows gone.
+TEST(ListUpdateController, EntriesThatCouldNotBeReadAreCountedInTheStatusBar) {
+    TempFolder temp;
+    temp.write("chars/kfm/kfm.def", defText({}));
+    temp.write("chars/broken.zip", "this is not a zip archive");
+    temp.write("chars/damaged.7z", "7z\xBC\xAF\x27\x1C and nothing more");
+    AppSettings settings;
+    settings.MainDir = temp.file("chars");
+    settings.TempDir = temp.file("");
+    Kel_CharacterDb catalogue(temp.file("db.sqlite3"));
+    RecordingMessages messages;
+    FakePanes fake;
+    gui::DialogWorker worker(messages, nullptr);
+    gui::ListUpdateController controller(fake.panes, worker, settings, catalogue, messages,
+                                         nullptr);
+    controller.runOneUpdate();
+    EXPECT_EQ(fake.status.statusTexts.last(),
+              QStringLiteral("更新処理終了 : 新規追加データ 1件、 更新データ 0件でした。"));
+    EXPECT_EQ(fake.status.otherTexts.last(),
+              QStringLiteral("見つからなくなったデータ : 0件  読み込めなかったエントリ 2件"));
+    EXPECT_TRUE(messages.shown().empty());
+}
+
 TEST(ListUpdateController, EmptiedFolderMarksNothingAndTheStatusBarSaysSo) {
     TempFolder temp;
     temp.write("chars/kfm/kfm.def", defText({}));
