@@ -106,10 +106,10 @@ int runPortraits(const std::vector<std::string>& words) {
     if (!readChoice(arguments, search, error) || !loadSettings(arguments, settings, error)) {
         return usage(error);
     }
-    Kel_CharacterDb catalogue(catalogueFile(arguments));
-    TerminalObserver observer(stderr);
     // Ctrl+C stops after the character in hand; what was stored stays.
     const std::atomic<bool>& cancel = cancelOnInterrupt();
+    Kel_CharacterDb catalogue(catalogueFile(arguments));
+    TerminalObserver observer(stderr);
     RecaptureOutcome outcome;
     {
         const platform::StdoutRedirect redirect(arguments.has("--trace")

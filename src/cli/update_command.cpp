@@ -95,11 +95,12 @@ int runUpdate(const std::vector<std::string>& words) {
         std::fprintf(stderr, "zorvik-cli update: %s\n", error.c_str());
         return kExitUsage;
     }
+    // Ctrl+C stops the update after the character in hand; what was written
+    // stays. Caught before the catalogue is opened (which may write already).
+    const std::atomic<bool>& cancel = cancelOnInterrupt();
     Kel_CharacterDb catalogue(catalogueFile(arguments));
     // Shows the progress, and the messages and questions too.
     TerminalObserver observer(stderr);
-    // Ctrl+C stops the update after the character in hand; what was written stays.
-    const std::atomic<bool>& cancel = cancelOnInterrupt();
     ListUpdateOutcome outcome;
     {
         // Standard output carries only the counts line; the plug-ins' trace

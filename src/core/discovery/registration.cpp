@@ -12,6 +12,7 @@
 #include "core/platform/file_io.h"
 #include "core/platform/scratch_folder.h"
 #include "core/settings/app_settings.h"
+#include "core/settings/ini_handler.h"
 
 namespace zorvik {
 
@@ -46,8 +47,14 @@ bool writeRow(Kel_CharacterDb& catalogue, UserMessages& messages, const Candidat
     return status.ok();
 }
 
+// True when a .def file is there but cannot be read: no permission, not a
+// regular file, or a path longer than the .def reader takes.
+bool isUnreadableDef(const std::string& defFile) {
+    return defFile.size() >= Kel_IniHandler::kPathBufferSize || !platform::isReadableFile(defFile);
+}
+
 // The first top-level .def file with a Name; none, marking the entry
-// unreadable, when the folder cannot be listed or a .def cannot be opened.
+// unreadable, when the folder cannot be listed or a .def cannot be read.
 std::optional<DefIdentity> firstIdentity(const std::string& characterFolder,
                                          PreparedCharacter& prepared) {
     bool listed = false;
@@ -57,7 +64,7 @@ std::optional<DefIdentity> firstIdentity(const std::string& characterFolder,
         if (auto identity = readDefFile(defFile)) {
             return identity;
         }
-        prepared.unreadable = prepared.unreadable || !platform::isReadableFile(defFile);
+        prepared.unreadable = prepared.unreadable || isUnreadableDef(defFile);
     }
     return std::nullopt;
 }
