@@ -138,7 +138,7 @@ TEST_F(CrashSafety, AFullDiskIsReportedAndLosesNothingCommitted) {
 // portrait as failed for it; with room again, the next update takes every
 // character and portrait.
 TEST_F(CrashSafety, ADiskThatFillsDuringAnUpdateLeavesCountsThatMatchTheCatalogue) {
-    addCharacters("c", 800, "", 1);
+    addCharacters("c", 400, "", 1);
     const std::string disk = root.makeFolder("disk");
     const auto update = [&](const std::string& name) {
         return quote(program) + " update --register-sprite 1 --main-dir " + quote(characters) +
@@ -150,7 +150,7 @@ TEST_F(CrashSafety, ADiskThatFillsDuringAnUpdateLeavesCountsThatMatchTheCatalogu
     const std::string script = "mkdir " + quote(disk + "/tmp") + "\n" + update("full") +
                                "mount -o remount,size=16m tmpfs " + quote(disk) + "\n" +
                                update("room");
-    if (!runWithSmallDisk(disk, 384, script)) {
+    if (!runWithSmallDisk(disk, 192, script)) {
         GTEST_SKIP() << "no tmpfs can be mounted here (no mount namespace allowed)";
     }
     EXPECT_EQ(readFile(root.file("full.code")), "1\n");
@@ -164,7 +164,7 @@ TEST_F(CrashSafety, ADiskThatFillsDuringAnUpdateLeavesCountsThatMatchTheCatalogu
     EXPECT_EQ(integrityCheck(root.file("full/db.sqlite3")), "ok");
 
     EXPECT_EQ(readFile(root.file("room.code")), "0\n") << readFile(root.file("room.err"));
-    EXPECT_EQ(namesWithPortrait(root.file("room/db.sqlite3")).size(), 800u);
+    EXPECT_EQ(namesWithPortrait(root.file("room/db.sqlite3")).size(), 400u);
 }
 
 } // namespace

@@ -109,12 +109,12 @@ protected:
 };
 
 TEST_F(UpdateFaults, CtrlCStopsUpdateAndPortraitsWithExitOneKeepingWhatWasCommitted) {
-    addCharacters("c", 3000);
+    addCharacters("c", 1000);
     const CliRun update = interruptedRun({"update", "--main-dir", characters});
     EXPECT_EQ(update.exitCode, 1) << update.err;
     EXPECT_THAT(update.err, HasSubstr("途中で止めました"));
     const std::size_t added = countAfter(update.out, "新規追加データ");
-    EXPECT_LT(added, 3000u);
+    EXPECT_LT(added, 1000u);
     EXPECT_EQ(rowsWhere("1"), added);
 
     ASSERT_EQ(run({"update", "--main-dir", characters}).exitCode, 0);
@@ -123,7 +123,7 @@ TEST_F(UpdateFaults, CtrlCStopsUpdateAndPortraitsWithExitOneKeepingWhatWasCommit
     EXPECT_EQ(portraits.exitCode, 1) << portraits.err;
     EXPECT_THAT(portraits.err, HasSubstr("途中で止めました"));
     const std::size_t taken = countAfter(portraits.out, "取り込み");
-    EXPECT_LT(taken, 3000u);
+    EXPECT_LT(taken, 1000u);
     EXPECT_EQ(rowsWhere("LENGTH(IMAGE) > 0"), taken);
 }
 

@@ -38,12 +38,7 @@ struct SourcedRow {
 // deleted row's ID replaces its line. Every value is bound.
 class CharacterSources {
 public:
-    static constexpr const char* kTable = "CHARACTER_SOURCE_TABLE";
-
     explicit CharacterSources(Kel_CharacterDb& catalogue) : catalogue_(catalogue) {}
-
-    // Creates the table and its trigger when the catalogue lacks them.
-    CatalogueStatus ensure();
 
     // The source of the row id, replacing any earlier one.
     CatalogueStatus record(std::int64_t id, const CharacterSource& source);
@@ -53,6 +48,9 @@ public:
     std::optional<std::vector<SourcedRow>> readRows();
 
 private:
+    // Creates the table and its trigger when the catalogue lacks them.
+    CatalogueStatus ensure();
+
     Kel_CharacterDb& catalogue_;
 };
 

@@ -20,6 +20,7 @@
 #include "core/discovery/missing_characters.h"
 #include "core/platform/job_observer.h"
 #include "core/platform/directory_listing.h"
+#include "core/platform/scratch_folder.h"
 #include "core/settings/app_settings.h"
 
 namespace zorvik {
@@ -75,6 +76,9 @@ public:
     CheckReport run() {
         if (job_.settings.MainDir.empty()) {
             return failed(kNoCharacterFolder);
+        }
+        if (temporaryFolder_) {
+            platform::removeStaleScratchFolders(*temporaryFolder_);
         }
         job_.observer.setLabel(Message::of(MessageKind::SearchingFolder, job_.settings.MainDir));
         const auto entries = listEntries(job_.settings, job_.cancel);

@@ -145,17 +145,14 @@ std::vector<Message> ListUpdateOutcome::remarks() const {
         lines.push_back(Message::of(MessageKind::UnreadableFolder, folder));
     }
     if (skippedEntries()) {
-        lines.push_back(unreadableCountText(unreadable.size() + unreadableFolders.size()));
+        lines.push_back(Message::of(MessageKind::UnreadableEntries,
+                                    unreadable.size() + unreadableFolders.size()));
     }
     return lines;
 }
 
 Message portraitCountText(int added) {
     return Message::of(MessageKind::PortraitsAdded, added);
-}
-
-Message unreadableCountText(std::size_t count) {
-    return Message::of(MessageKind::UnreadableEntries, count);
 }
 
 ListUpdateObserver::~ListUpdateObserver() = default;

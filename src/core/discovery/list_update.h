@@ -68,9 +68,6 @@ struct ListUpdateJob {
 // "画像を追加したデータ : 2件", the line of the portraits added to kept rows.
 Message portraitCountText(int added);
 
-// "読み込めなかったエントリ 2件", the line of the entries that could not be read.
-Message unreadableCountText(std::size_t count);
-
 // Brings the catalogue in line with the character folder: lists MainDir,
 // inserts new characters and (with CharUpdateCheck) re-reads those whose
 // entry date changed, all in one transaction. A new entry that is a row's

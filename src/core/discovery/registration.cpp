@@ -119,6 +119,35 @@ void readArchive(const AppSettings& settings, KelArchiverHandler& archiver,
     prepared.cleanupMessages = cleanup.take();
 }
 
+// Stores the prepared portrait (when portraits are taken) in the row named
+// candidate.name and remembers how taking it went. A portrait taken from
+// the character's files replaces one chosen by hand, since the entry
+// changed, so the hand mark goes with it. A portrait the sprite did not
+// give is marked with the entry's date; a write the catalogue refused marks
+// nothing, so that the portrait is tried again.
+PortraitStored storePreparedPortrait(Kel_CharacterDb& catalogue, UserMessages& messages,
+                                     const Candidate& candidate,
+                                     const PreparedCharacter& prepared) {
+    if (!prepared.portraitWanted) {
+        return PortraitStored::NotTaken;
+    }
+    const PortraitStored stored =
+        prepared.portrait ? StorePortrait(catalogue, messages, candidate.name, *prepared.portrait)
+                          : PortraitStored::NotTaken;
+    if (stored == PortraitStored::WriteFailed) {
+        return stored;
+    }
+    PortraitMarks marks(catalogue);
+    const CatalogueStatus marked = stored == PortraitStored::Stored
+                                       ? marks.markCaptured(candidate.name)
+                                       : marks.markFailed(candidate.name, candidate.date);
+    if (!marked) {
+        messages.show(Message::of(MessageKind::PortraitWriteFailed, marked.error));
+        return PortraitStored::WriteFailed;
+    }
+    return stored;
+}
+
 } // namespace
 
 PreparedCharacter PrepareCharacter(const AppSettings& settings, KelArchiverHandler& archiver,
@@ -144,7 +173,7 @@ RegistrationResult CommitCharacter(Kel_CharacterDb& catalogue, UserMessages& mes
                      : RegistrationResult::CatalogueError;
     }
     if (result == RegistrationResult::Written &&
-        StorePreparedPortrait(catalogue, messages, candidate, prepared) ==
+        storePreparedPortrait(catalogue, messages, candidate, prepared) ==
             PortraitStored::WriteFailed) {
         result = RegistrationResult::WrittenThenFailed;
     }
@@ -162,7 +191,7 @@ RegistrationResult CommitMove(Kel_CharacterDb& catalogue, UserMessages& messages
             : RegistrationResult::CatalogueError;
     // The row's own portrait stays (it may have been chosen by hand); one it lacked is taken.
     if (result == RegistrationResult::Written && !target.hasPortrait &&
-        StorePreparedPortrait(catalogue, messages, candidate, prepared) ==
+        storePreparedPortrait(catalogue, messages, candidate, prepared) ==
             PortraitStored::WriteFailed) {
         result = RegistrationResult::WrittenThenFailed;
     }
@@ -175,35 +204,8 @@ PortraitStored CommitPortrait(Kel_CharacterDb& catalogue, UserMessages& messages
     showAll(messages, prepared.refusalMessages);
     const PortraitStored stored =
         prepared.refused ? PortraitStored::NotTaken
-                         : StorePreparedPortrait(catalogue, messages, candidate, prepared);
+                         : storePreparedPortrait(catalogue, messages, candidate, prepared);
     showAll(messages, prepared.cleanupMessages);
-    return stored;
-}
-
-// A portrait taken from the character's files replaces one chosen by hand,
-// since the entry changed, so the hand mark goes with it. A portrait the
-// sprite did not give is marked with the entry's date; a write the
-// catalogue refused marks nothing, so that the portrait is tried again.
-PortraitStored StorePreparedPortrait(Kel_CharacterDb& catalogue, UserMessages& messages,
-                                     const Candidate& candidate,
-                                     const PreparedCharacter& prepared) {
-    if (!prepared.portraitWanted) {
-        return PortraitStored::NotTaken;
-    }
-    const PortraitStored stored =
-        prepared.portrait ? StorePortrait(catalogue, messages, candidate.name, *prepared.portrait)
-                          : PortraitStored::NotTaken;
-    if (stored == PortraitStored::WriteFailed) {
-        return stored;
-    }
-    PortraitMarks marks(catalogue);
-    const CatalogueStatus marked = stored == PortraitStored::Stored
-                                       ? marks.markCaptured(candidate.name)
-                                       : marks.markFailed(candidate.name, candidate.date);
-    if (!marked) {
-        messages.show(Message::of(MessageKind::PortraitWriteFailed, marked.error));
-        return PortraitStored::WriteFailed;
-    }
     return stored;
 }
 

@@ -90,11 +90,4 @@ RegistrationResult CommitMove(Kel_CharacterDb& catalogue, UserMessages& messages
 PortraitStored CommitPortrait(Kel_CharacterDb& catalogue, UserMessages& messages,
                               const Candidate& candidate, const PreparedCharacter& prepared);
 
-// Stores the prepared portrait (when portraits are taken) in the row named
-// candidate.name and remembers how taking it went; the kept messages are
-// not shown. NotTaken also when portraits are not taken.
-PortraitStored StorePreparedPortrait(Kel_CharacterDb& catalogue, UserMessages& messages,
-                                     const Candidate& candidate,
-                                     const PreparedCharacter& prepared);
-
 } // namespace zorvik

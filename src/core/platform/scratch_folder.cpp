@@ -56,6 +56,10 @@ int lockNewFolder(const std::string& path) {
 ScratchFolder::ScratchFolder(const std::string& parent, const std::string& purpose)
     : path_((parent.empty() || parent.back() != '/' ? parent + "/" : parent) + kScratchPrefix +
             purpose + "-XXXXXX") {
+    // No temporary folder is not the file system's root.
+    if (parent.empty()) {
+        return;
+    }
     const std::string pattern = path_;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         std::string path = pattern;

@@ -20,6 +20,7 @@ inline constexpr const char* kScratchPrefix = "zorvik-scratch-";
 class ScratchFolder {
 public:
     // purpose: a lower-case word that says who made it ("extract", "frames").
+    // An empty parent makes nothing: it names no temporary folder.
     ScratchFolder(const std::string& parent, const std::string& purpose);
     ~ScratchFolder();
     ScratchFolder(const ScratchFolder&) = delete;

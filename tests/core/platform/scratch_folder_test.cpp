@@ -46,6 +46,7 @@ TEST(ScratchFolder, EachIsNewNamedAsOursAndGoesWithWhatItHolds) {
     const ScratchFolder nowhere(temp.file("missing"), "extract");
     EXPECT_FALSE(nowhere.made());
     EXPECT_EQ(nowhere.path(), temp.file("missing/zorvik-scratch-extract-XXXXXX"));
+    EXPECT_FALSE(ScratchFolder("", "frames").made()); // never the file system's root
 }
 
 TEST(ScratchFolder, OnlyLeftoversNobodyHoldsAreCleared) {
