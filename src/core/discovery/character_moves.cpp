@@ -73,13 +73,19 @@ private:
 
 } // namespace
 
-CharacterMoves::CharacterMoves(std::vector<SourcedRow> rowsGone) : rows_(std::move(rowsGone)) {
+void CharacterMoves::readRowsGone() {
+    if (!reader_) {
+        return;
+    }
+    rows_ = reader_();
+    reader_ = nullptr;
     for (std::size_t row = 0; row < rows_.size(); ++row) {
         byIdentity_.emplace(identityKey(rows_[row].source), row);
     }
 }
 
-bool CharacterMoves::mayBeMoved(const DefIdentity& identity) const {
+bool CharacterMoves::mayBeMoved(const DefIdentity& identity) {
+    readRowsGone();
     const CharacterSource source = characterSource(identity);
     const auto [first, last] = byIdentity_.equal_range(identityKey(source));
     for (auto at = first; at != last; ++at) {

@@ -40,6 +40,9 @@ struct MoveResolution {
 using StoredPortraitReader =
     std::function<std::optional<std::vector<std::uint8_t>>(std::int64_t id)>;
 
+// Reads the rows whose entries the listing no longer holds.
+using GoneRowsReader = std::function<std::vector<SourcedRow>()>;
+
 // Recognises characters that moved within the character folder during one
 // update: a row whose entry is gone and a new entry whose .def has the same
 // file name and [Info] Name, displayname and author are one character;
@@ -47,12 +50,14 @@ using StoredPortraitReader =
 // other row or entry could form is a move.
 class CharacterMoves {
 public:
+    // No row is gone: nothing moves.
     CharacterMoves() = default;
-    // rowsGone: the rows whose entries the listing no longer holds.
-    explicit CharacterMoves(std::vector<SourcedRow> rowsGone);
+    // The rows gone are read at the first new entry, so that an update that
+    // finds none does not read the catalogue for them.
+    explicit CharacterMoves(GoneRowsReader readRowsGone) : reader_(std::move(readRowsGone)) {}
 
     // True when a new entry of this identity may be one of the rows gone.
-    bool mayBeMoved(const DefIdentity& identity) const;
+    bool mayBeMoved(const DefIdentity& identity);
 
     void holdBack(HeldEntry entry) { held_.push_back(std::move(entry)); }
 
@@ -60,9 +65,11 @@ public:
     MoveResolution resolve(const StoredPortraitReader& readPortrait);
 
 private:
+    void readRowsGone();
     // The rows gone whose source could be that of a held entry.
     std::vector<std::size_t> rowsFor(const HeldEntry& entry) const;
 
+    GoneRowsReader reader_;
     std::vector<SourcedRow> rows_;
     std::multimap<std::string, std::size_t> byIdentity_; // [Info] key -> rows_
     std::vector<HeldEntry> held_;

@@ -58,13 +58,14 @@ CharacterMoves possibleMoves(const ListUpdateJob& job, const ListedCollection& l
     if (!listed.complete) {
         return {};
     }
-    auto rows = CharacterSources(job.catalogue).readRows();
-    if (!rows) {
-        return {};
-    }
-    return CharacterMoves(rowsGoneFrom(std::move(*rows), listed.scan.candidates,
-                                       job.settings.RecognizeFileType,
-                                       listed.scan.unreadableFolders));
+    return CharacterMoves([&job, &listed] {
+        auto rows = CharacterSources(job.catalogue).readRows();
+        if (!rows) {
+            return std::vector<SourcedRow>();
+        }
+        return rowsGoneFrom(std::move(*rows), listed.scan.candidates,
+                            job.settings.RecognizeFileType, listed.scan.unreadableFolders);
+    });
 }
 
 // Commits the update's transaction; false (after telling the user) when

@@ -72,6 +72,11 @@ bool isFolderEntry(int folderFd, const dirent& entry) {
 // in UTF-8) are told apart by their bytes; a name whose bytes are its text
 // keeps it. Names decoded inexactly carry their bytes already.
 void tellAlikeNamesApart(std::vector<DirectoryEntry>& entries) {
+    // Almost every folder holds UTF-8 names only: nothing to compare then.
+    if (std::all_of(entries.begin(), entries.end(),
+                    [](const DirectoryEntry& entry) { return entry.name == entry.diskName; })) {
+        return;
+    }
     std::unordered_map<std::string, int> uses;
     for (DirectoryEntry& entry : entries) {
         ++uses[entry.name];
