@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <regex>
 #include <thread>
 
 #include "cli_sandbox.h"
@@ -40,15 +39,15 @@ protected:
             queryTexts(catalogue, "SELECT COUNT(*) FROM CHARACTER_TABLE WHERE " + condition).at(0));
     }
 
-    // The first number after marker on the output's first line.
+    // The number right after marker on the output's first line.
     static std::size_t countAfter(const std::string& output, const std::string& marker) {
-        std::smatch found;
         const std::string line = output.substr(0, output.find('\n'));
-        if (!std::regex_search(line, found, std::regex(marker + " ?([0-9]+)"))) {
+        const std::size_t at = line.find(marker);
+        if (at == std::string::npos) {
             ADD_FAILURE() << "no " << marker << " in " << line;
             return 0;
         }
-        return std::stoul(found[1]);
+        return std::stoul(line.substr(at + marker.size()));
     }
 
     // Polls until found says yes; false after most.
@@ -113,7 +112,7 @@ TEST_F(UpdateFaults, CtrlCStopsUpdateAndPortraitsWithExitOneKeepingWhatWasCommit
     const CliRun update = interruptedRun({"update", "--main-dir", characters});
     EXPECT_EQ(update.exitCode, 1) << update.err;
     EXPECT_THAT(update.err, HasSubstr("途中で止めました"));
-    const std::size_t added = countAfter(update.out, "新規追加データ");
+    const std::size_t added = countAfter(update.out, "新規追加データ ");
     EXPECT_LT(added, 1000u);
     EXPECT_EQ(rowsWhere("1"), added);
 
@@ -122,7 +121,7 @@ TEST_F(UpdateFaults, CtrlCStopsUpdateAndPortraitsWithExitOneKeepingWhatWasCommit
         interruptedRun({"portraits", "--all", "--main-dir", characters});
     EXPECT_EQ(portraits.exitCode, 1) << portraits.err;
     EXPECT_THAT(portraits.err, HasSubstr("途中で止めました"));
-    const std::size_t taken = countAfter(portraits.out, "取り込み");
+    const std::size_t taken = countAfter(portraits.out, " : 取り込み ");
     EXPECT_LT(taken, 1000u);
     EXPECT_EQ(rowsWhere("LENGTH(IMAGE) > 0"), taken);
 }
@@ -213,6 +212,16 @@ TEST_F(UpdateFaults, AnUnreadableGroupFolderIsNamedAndNothingBelowItIsMarked) {
         EXPECT_EQ(check->out.find("Capcom/"), std::string::npos) << check->out;
         fs::permissions(root.file("chars/Capcom"), fs::perms::all);
     }
+    // The character folder itself listed but not entered: it is named too.
+    fs::permissions(characters, fs::perms::owner_read | fs::perms::owner_write |
+                                    fs::perms::group_read | fs::perms::others_read);
+    const auto update = runAsNobody({"update", "--main-dir", characters, "--subfolders", "1"});
+    fs::permissions(characters, fs::perms::all);
+    ASSERT_TRUE(update);
+    EXPECT_EQ(update->exitCode, 3);
+    EXPECT_THAT(update->out, HasSubstr("読み込めなかったフォルダ : " + characters + "\n"));
+    EXPECT_THAT(update->err, HasSubstr("エラーコード：13"));
+    EXPECT_EQ(rowsWhere("DELETED = 2"), 0u);
 }
 
 // A catalogue the user may not write: the first write fails, the job

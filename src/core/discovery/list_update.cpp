@@ -8,6 +8,7 @@
 #include "core/discovery/candidate.h"
 #include "core/discovery/character_moves.h"
 #include "core/discovery/collection_scan.h"
+#include "core/discovery/job_transaction.h"
 #include "core/discovery/list_update_observer.h"
 #include "core/discovery/missing_characters.h"
 #include "core/discovery/registration_loop.h"
@@ -25,10 +26,11 @@ bool isCancelled(const ListUpdateJob& job) {
     return job.cancel.load(std::memory_order_relaxed);
 }
 
-// The scan of MainDir; complete when nothing cut the top level's listing short.
+// The scan of MainDir; complete when neither an error nor a cancel cut it short.
 struct ListedCollection {
     CollectionScan scan;
     bool complete = false;
+    bool topLevelCutShort = false; // the character folder itself was not read completely
 };
 
 // The candidates of MainDir; none (after telling the user) when it cannot be listed.
@@ -43,7 +45,8 @@ std::optional<ListedCollection> listCandidates(const ListUpdateJob& job) {
         scanCollection(mainDir, listing,
                        {job.settings.RecognizeFileType, job.settings.SearchSubfolders}, job.cancel),
         false};
-    listed.complete = listing.errorCode == 0 && listed.scan.complete;
+    listed.topLevelCutShort = listing.errorCode != 0;
+    listed.complete = !listed.topLevelCutShort && listed.scan.complete;
     if (listing.errorCode != 0 && !isCancelled(job)) {
         job.messages.show(Message::of(MessageKind::SearchEndedAbnormally, listing.errorCode));
     }
@@ -66,23 +69,6 @@ CharacterMoves possibleMoves(const ListUpdateJob& job, const ListedCollection& l
         return rowsGoneFrom(std::move(*rows), listed.scan.candidates,
                             job.settings.RecognizeFileType, listed.scan.unreadableFolders);
     });
-}
-
-// Commits the update's transaction; false (after telling the user) when
-// nothing of it stays: the catalogue undid it itself after a failed write,
-// or the commit failed and was rolled back, so that no transaction stays
-// open on the connection for the program's later writes.
-bool endTransaction(const ListUpdateJob& job, RegistrationRecords& records) {
-    if (!records.transactionOpen()) {
-        job.messages.show(Message::of(MessageKind::ChangesUndone));
-        return false;
-    }
-    if (const CatalogueStatus committed = records.commit(); !committed) {
-        job.messages.show(Message::of(MessageKind::CommitFailed, committed.error));
-        records.rollback();
-        return false;
-    }
-    return true;
 }
 
 // The counts of writes that were undone are those of the catalogue: none.
@@ -117,7 +103,7 @@ void registerCandidates(const ListUpdateJob& job, const ListedCollection& listed
         marked = MarkMissingAfterUpdate(job, candidates, listed.complete && !stopped,
                                         listed.scan.unreadableFolders, outcome);
     }
-    const bool kept = endTransaction(job, records);
+    const bool kept = CommitJobTransaction(records, job.messages);
     if (!kept) {
         forgetUndoneWrites(outcome);
     }
@@ -186,6 +172,10 @@ ListUpdateOutcome RunListUpdate(const ListUpdateJob& given) {
     outcome.listed = true;
     outcome.namesToldApart = listed->scan.namesToldApart;
     outcome.unreadableFolders = listed->scan.unreadableFolders;
+    if (listed->topLevelCutShort) {
+        outcome.unreadableFolders.insert(outcome.unreadableFolders.begin(),
+                                         given.settings.MainDir);
+    }
     registerCandidates(job, *listed, outcome);
     job.observer.done();
     if (outcome.changed()) {

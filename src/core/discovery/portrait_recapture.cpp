@@ -11,6 +11,7 @@
 #include "core/catalogue/registration_records.h"
 #include "core/discovery/candidate.h"
 #include "core/discovery/collection_scan.h"
+#include "core/discovery/job_transaction.h"
 #include "core/discovery/list_update_observer.h"
 #include "core/discovery/preparation_queue.h"
 #include "core/discovery/registration.h"
@@ -124,21 +125,6 @@ private:
     std::size_t lookAhead_;
 };
 
-// Commits the re-capture's transaction; false (after telling the user)
-// when nothing of it stays, as the list update's end tells it.
-bool endTransaction(const RecaptureJob& job, RegistrationRecords& records) {
-    if (!records.transactionOpen()) {
-        job.observer.show(Message::of(MessageKind::ChangesUndone));
-        return false;
-    }
-    if (const CatalogueStatus committed = records.commit(); !committed) {
-        job.observer.show(Message::of(MessageKind::CommitFailed, committed.error));
-        records.rollback();
-        return false;
-    }
-    return true;
-}
-
 // Stores the targets' portraits in one transaction, committed however the
 // loop ended.
 void recapture(const RecaptureJob& job, const AppSettings& settings,
@@ -155,7 +141,7 @@ void recapture(const RecaptureJob& job, const AppSettings& settings,
         written = loop.run(targets);
     }
     outcome.cancelled = isCancelled(job);
-    if (!endTransaction(job, records)) {
+    if (!CommitJobTransaction(records, job.observer)) {
         outcome.recaptured = 0;
         written = false;
     }
