@@ -54,24 +54,46 @@ public:
     RowPortraits(const std::vector<SourcedRow>& rows, const StoredPortraitReader& reader)
         : rows_(rows), reader_(reader) {}
 
-    bool equals(std::size_t row, const std::vector<std::uint8_t>& png) {
+    bool equals(std::size_t row, std::uint64_t digest) {
         if (!rows_[row].hasPortrait) {
             return false;
         }
         auto found = cache_.find(row);
         if (found == cache_.end()) {
-            found = cache_.emplace(row, reader_(rows_[row].id)).first;
+            const auto stored = reader_(rows_[row].id);
+            found = cache_.emplace(row, stored ? std::optional(portraitDigest(*stored))
+                                               : std::nullopt)
+                        .first;
         }
-        return found->second == png;
+        return found->second == digest;
     }
 
 private:
     const std::vector<SourcedRow>& rows_;
     const StoredPortraitReader& reader_;
-    std::map<std::size_t, std::optional<std::vector<std::uint8_t>>> cache_;
+    std::map<std::size_t, std::optional<std::uint64_t>> cache_;
 };
 
 } // namespace
+
+std::uint64_t portraitDigest(const std::vector<std::uint8_t>& png) {
+    // FNV-1a: two different portraits of one .def are told apart, not attacked.
+    std::uint64_t digest = 14695981039346656037ull;
+    for (const std::uint8_t byte : png) {
+        digest = (digest ^ byte) * 1099511628211ull;
+    }
+    return digest;
+}
+
+void CharacterMoves::holdBack(std::size_t index, const Candidate& candidate,
+                              PreparedCharacter prepared) {
+    std::optional<std::uint64_t> digest;
+    if (prepared.portrait && prepared.portrait->png) {
+        digest = portraitDigest(*prepared.portrait->png);
+    }
+    prepared.portrait.reset();
+    held_.push_back({index, candidate, std::move(prepared), digest});
+}
 
 void CharacterMoves::readRowsGone() {
     if (!reader_) {
@@ -122,13 +144,12 @@ MoveResolution CharacterMoves::resolve(const StoredPortraitReader& readPortrait)
     // Where that left a choice, only the rows with the entry's very portrait stay.
     RowPortraits portraits(rows_, readPortrait);
     for (std::size_t i = 0; i < held_.size(); ++i) {
-        const auto& portrait = held_[i].prepared.portrait;
+        const std::optional<std::uint64_t>& digest = held_[i].portraitDigest;
         if (paired[i] || choices[i].empty()) {
             continue;
         }
-        std::erase_if(choices[i], [&](std::size_t row) {
-            return !portrait || !portrait->png || !portraits.equals(row, *portrait->png);
-        });
+        std::erase_if(choices[i],
+                      [&](std::size_t row) { return !digest || !portraits.equals(row, *digest); });
     }
     pairUnique(choices, rows_.size(), paired);
     MoveResolution resolution;

@@ -14,12 +14,19 @@
 
 namespace zorvik {
 
-// A new entry held back until every entry of the update was read.
+// A new entry held back until every entry of the update was read. Its
+// portrait is let go while it waits (a whole collection moved into a group
+// folder would hold every portrait at once): a digest tells copies apart,
+// and an entry that needs its portrait again reads its files again.
 struct HeldEntry {
     std::size_t index = 0; // its place in the listing
     Candidate candidate;
-    PreparedCharacter prepared; // holds an identity
+    PreparedCharacter prepared; // holds an identity; no portrait
+    std::optional<std::uint64_t> portraitDigest;
 };
+
+// The digest of a portrait's bytes that held entries keep.
+std::uint64_t portraitDigest(const std::vector<std::uint8_t>& png);
 
 // A held entry and the row it moved out of.
 struct CharacterMove {
@@ -59,7 +66,8 @@ public:
     // True when a new entry of this identity may be one of the rows gone.
     bool mayBeMoved(const DefIdentity& identity);
 
-    void holdBack(HeldEntry entry) { held_.push_back(std::move(entry)); }
+    // Holds an entry back, letting its portrait go.
+    void holdBack(std::size_t index, const Candidate& candidate, PreparedCharacter prepared);
 
     // Pairs the held entries with the rows gone; hands every held entry back.
     MoveResolution resolve(const StoredPortraitReader& readPortrait);

@@ -146,7 +146,7 @@ bool RegistrationLoop::handle(std::size_t k, const Candidate& candidate) {
     if (decision.id < 0 && prepared->identity && !written_.contains(candidate.name) &&
         moves_.mayBeMoved(*prepared->identity)) {
         written_.insert(candidate.name);
-        moves_.holdBack({k, candidate, std::move(*prepared)});
+        moves_.holdBack(k, candidate, std::move(*prepared));
         return true;
     }
     return commit(candidate, decision.id, *prepared);
@@ -183,9 +183,13 @@ bool RegistrationLoop::settleHeldEntries() {
                                                : std::nullopt;
     });
     outcome_.movesLeft = resolution.rowsLeft;
-    for (const CharacterMove& move : resolution.moves) {
-        const HeldEntry& entry = move.entry;
+    for (CharacterMove& move : resolution.moves) {
+        HeldEntry& entry = move.entry;
         job_.observer.setLabel(Message::of(MessageKind::UpdatingCharacter, entry.candidate.name));
+        // A row that has a portrait keeps it; one without gets the entry's.
+        if (!move.target.hasPortrait) {
+            readAgainForPortrait(entry);
+        }
         const RegistrationResult result = CommitMove(job_.catalogue, job_.messages,
                                                      entry.candidate, move.target, entry.prepared);
         outcome_.moved += result == RegistrationResult::CatalogueError ? 0 : 1;
@@ -193,13 +197,27 @@ bool RegistrationLoop::settleHeldEntries() {
             return false;
         }
     }
-    for (const HeldEntry& entry : resolution.newEntries) {
+    for (HeldEntry& entry : resolution.newEntries) {
         job_.observer.setLabel(Message::of(MessageKind::AddingCharacter, entry.candidate.name));
+        readAgainForPortrait(entry);
         if (!commit(entry.candidate, -1, entry.prepared)) {
             return false;
         }
     }
     return true;
+}
+
+// A held entry let its portrait go: when portraits are taken, its files
+// are read again for it.
+void RegistrationLoop::readAgainForPortrait(HeldEntry& entry) {
+    if (!entry.prepared.portraitWanted) {
+        return;
+    }
+    PreparedCharacter again = queue_.prepareHere(entry.candidate);
+    entry.prepared.portrait = std::move(again.portrait);
+    for (Message& message : again.cleanupMessages) {
+        entry.prepared.cleanupMessages.push_back(std::move(message));
+    }
 }
 
 void RegistrationLoop::noteUnreadable(const Candidate& candidate,

@@ -54,6 +54,7 @@ private:
     bool commit(const Candidate& candidate, std::int64_t id, const PreparedCharacter& prepared);
     // Writes the held-back entries as moves or new rows; false when the catalogue failed.
     bool settleHeldEntries();
+    void readAgainForPortrait(HeldEntry& entry);
     void noteUnreadable(const Candidate& candidate, const PreparedCharacter& prepared);
     void reportLookupFailure(const CatalogueStatus& status);
 

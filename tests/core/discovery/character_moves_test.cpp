@@ -55,12 +55,14 @@ TEST_F(MovedCharacters, RenamedAndRegroupedFoldersKeepTheirRowAndNotes) {
     typeNotes("Capcom/Ken");
 
     move("Capcom/Ken", "Capcom/Street Fighter/Ken");
+    settings.RegisterSprite = true; // the row had no portrait: it gets one
     ListUpdateOutcome outcome = update();
     EXPECT_EQ(outcome.moved, 1);
     EXPECT_EQ(outcome.inserted, 0);
     EXPECT_EQ(outcome.missing, 0);
     EXPECT_EQ(row("Capcom/Street Fighter/Ken").id, id);
     expectNotes(row("Capcom/Street Fighter/Ken"));
+    EXPECT_EQ(row("Capcom/Street Fighter/Ken").text.at("IMAGE IS NULL"), "0");
     EXPECT_EQ(japaneseText(outcome.countsText()),
               "更新処理終了 : 新規追加データ 0件、 更新データ 0件、 移動 1件でした。");
 
@@ -100,6 +102,7 @@ TEST_F(MovedCharacters, TwoIdenticalCopiesAreLeftAloneAndCounted) {
     move("Ken", "A/Ken");
     root.makeFolder("chars/B");
     fs::copy(root.file("chars/A/Ken"), root.file("chars/B/Ken"), fs::copy_options::recursive);
+    settings.RegisterSprite = true;
     const ListUpdateOutcome outcome = update();
     EXPECT_EQ(outcome.moved, 0);
     EXPECT_EQ(outcome.movesLeft, 1);
@@ -108,6 +111,7 @@ TEST_F(MovedCharacters, TwoIdenticalCopiesAreLeftAloneAndCounted) {
     EXPECT_EQ(row("Ken").text.at("COMMENT"), "my notes");
     EXPECT_EQ(row("Ken").text.at("DELETED"), "2");
     EXPECT_EQ(row("A/Ken").text.at("COMMENT"), "<null>");
+    EXPECT_EQ(row("B/Ken").text.at("IMAGE IS NULL"), "0"); // added whole, portrait and all
     EXPECT_EQ(japaneseText(outcome.remarks().at(0)),
               "移動先を一つに決められず残したデータ : 1件");
 }
