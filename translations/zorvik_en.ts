@@ -363,6 +363,34 @@ SQL : %2</translation>
         <source>テーブル削除失敗</source>
         <translation>Could not delete the table</translation>
     </message>
+    <message>
+        <source>更新処理終了 : 新規追加データ %1件、 更新データ %2件、 移動 %3件でした。</source>
+        <translation>Update finished: %1 added, %2 updated, moved: %3.</translation>
+    </message>
+    <message>
+        <source>移動先を一つに決められず残したデータ : %1件</source>
+        <translation>Not moved, more than one match: %1</translation>
+    </message>
+    <message>
+        <source>同じ名前に見えるためバイト列を添えたエントリ : %1件</source>
+        <translation>Names shown with their bytes, since they read alike: %1</translation>
+    </message>
+    <message>
+        <source>読み込めなかったフォルダ : %1</source>
+        <translation>Folder that could not be read: %1</translation>
+    </message>
+    <message>
+        <source>読み込めなかったエントリ %1件</source>
+        <translation>entries that could not be read: %1</translation>
+    </message>
+    <message>
+        <source>カタログに書き込めなかったため、この更新の変更はカタログが取り消しました</source>
+        <translation>The catalogue could not be written, and it undid the changes of this update</translation>
+    </message>
+    <message>
+        <source>途中で止めました。それまでの内容は保存されています</source>
+        <translation>Stopped before the end; what was done until then is kept</translation>
+    </message>
 </context>
 <context>
     <name>zorvik::cli</name>
@@ -659,12 +687,6 @@ Extract it into a folder to battle with it.</translation>
         <translation>No character is marked missing by a list update.</translation>
     </message>
     <message>
-        <source>リスト更新で見つからないと記録されたキャラ %1 件をカタログから削除します。
-フォルダやファイルには触れません。よろしいですか？</source>
-        <translation>Characters marked missing by a list update: %1. They will be deleted from the catalogue.
-No folder or file is touched. Continue?</translation>
-    </message>
-    <message>
         <source>確認</source>
         <translation>Confirm</translation>
     </message>
@@ -675,6 +697,22 @@ No folder or file is touched. Continue?</translation>
     <message>
         <source>見つからないキャラ %1 件をカタログから削除しました</source>
         <translation>Missing characters deleted from the catalogue: %1</translation>
+    </message>
+    <message>
+        <source>リスト更新で見つからないと記録されたキャラ %1 件をカタログから削除します。
+</source>
+        <translation>Characters marked missing by a list update: %1. They will be deleted from the catalogue.
+</translation>
+    </message>
+    <message>
+        <source>そのうち %1 件には入力したコメント・作者2・付加情報があり、それも消えます。
+</source>
+        <translation>%1 of them carry a Comment, Author 2 or Extra typed in, which goes too.
+</translation>
+    </message>
+    <message>
+        <source>フォルダやファイルには触れません。よろしいですか？</source>
+        <translation>No folder or file is touched. Continue?</translation>
     </message>
 </context>
 <context>

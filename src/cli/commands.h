@@ -10,6 +10,7 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
 inline constexpr int kExitProblemsFound = 3; // check: the collection has problems
+inline constexpr int kExitEntriesSkipped = 3; // update: completed, but entries went unread
 
 int runUpdate(const std::vector<std::string>& arguments);
 int runList(const std::vector<std::string>& arguments);

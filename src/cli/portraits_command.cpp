@@ -35,7 +35,10 @@ constexpr const char* kPortraitsResultHelp =
     "\n"
     "Prints one line of counts: portraits taken, kept as replaced by hand, not\n"
     "taken (no such sprite), and characters not found in the character folder.\n"
-    "Exits with 0 when it completed, 1 when it failed, 2 on bad usage.\n";
+    "A write the catalogue refuses (a full disk, a read-only file) stops it,\n"
+    "with the catalogue's reason.\n"
+    "Exits with 0 when it completed, 1 when it failed or was stopped (what was\n"
+    "stored before stays), 2 on bad usage.\n";
 
 std::string portraitsAbout() {
     const std::string menuItem =
@@ -89,6 +92,10 @@ int runPortraits(const std::vector<std::string>& words) {
         return kExitFailure;
     }
     std::printf("%s\n", companionText(outcome.countsText()).c_str());
+    if (outcome.cancelled) {
+        std::fprintf(stderr, "zorvik-cli: %s\n",
+                     companionText(Message::of(MessageKind::JobStopped)).c_str());
+    }
     return outcome.completed ? kExitOk : kExitFailure;
 }
 

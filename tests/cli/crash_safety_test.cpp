@@ -133,5 +133,39 @@ TEST_F(CrashSafety, AFullDiskIsReportedAndLosesNothingCommitted) {
     EXPECT_TRUE(fs::is_empty(root.file("after/tmp")));
 }
 
+// The disk fills in the middle of an update: it stops at the first write
+// refused, prints counts that match what the catalogue holds, and marks no
+// portrait as failed for it; with room again, the next update takes every
+// character and portrait.
+TEST_F(CrashSafety, ADiskThatFillsDuringAnUpdateLeavesCountsThatMatchTheCatalogue) {
+    addCharacters("c", 400, "", 1);
+    const std::string disk = root.makeFolder("disk");
+    const auto update = [&](const std::string& name) {
+        return quote(program) + " update --register-sprite 1 --main-dir " + quote(characters) +
+               " --temp-dir " + quote(disk + "/tmp/") + " --db " + quote(disk + "/db.sqlite3") +
+               " >" + quote(root.file(name + ".out")) + " 2>" + quote(root.file(name + ".err")) +
+               "; echo $? >" + quote(root.file(name + ".code")) + "\n" + "cp -a " +
+               quote(disk + "/.") + " " + quote(root.makeFolder(name)) + "\n";
+    };
+    const std::string script = "mkdir " + quote(disk + "/tmp") + "\n" + update("full") +
+                               "mount -o remount,size=16m tmpfs " + quote(disk) + "\n" +
+                               update("room");
+    if (!runWithSmallDisk(disk, 192, script)) {
+        GTEST_SKIP() << "no tmpfs can be mounted here (no mount namespace allowed)";
+    }
+    EXPECT_EQ(readFile(root.file("full.code")), "1\n");
+    const std::string told = readFile(root.file("full.err"));
+    EXPECT_THAT(told, HasSubstr("database or disk is full"));
+    EXPECT_EQ(told.find("database or disk is full"), told.rfind("database or disk is full"));
+    const std::string counts = readFile(root.file("full.out"));
+    const std::size_t kept = catalogueNames(root.file("full/db.sqlite3")).size();
+    EXPECT_EQ(counts.rfind("更新処理終了 : 新規追加データ " + std::to_string(kept) + "件", 0), 0u)
+        << counts;
+    EXPECT_EQ(integrityCheck(root.file("full/db.sqlite3")), "ok");
+
+    EXPECT_EQ(readFile(root.file("room.code")), "0\n") << readFile(root.file("room.err"));
+    EXPECT_EQ(namesWithPortrait(root.file("room/db.sqlite3")).size(), 400u);
+}
+
 } // namespace
 } // namespace zorvik::test

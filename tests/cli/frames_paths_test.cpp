@@ -104,8 +104,8 @@ TEST_F(FramesPaths, AnEmptyTempDirExtractsIntoTheSystemsTemporaryFolderNeverTheR
     const CreatedNames inSystem(root.file("system-tmp"));
     const CliRun frames = framesOfFirst();
     ASSERT_EQ(frames.exitCode, 0) << frames.err;
-    EXPECT_FALSE(anyStartsWith(inRoot.names(), "zorvik-frames-"));
-    EXPECT_TRUE(anyStartsWith(inSystem.names(), "zorvik-frames-"));
+    EXPECT_FALSE(anyStartsWith(inRoot.names(), "zorvik-scratch-frames-"));
+    EXPECT_TRUE(anyStartsWith(inSystem.names(), "zorvik-scratch-frames-"));
     EXPECT_TRUE(fs::is_empty(root.file("system-tmp")));
 }
 

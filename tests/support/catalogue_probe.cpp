@@ -39,4 +39,8 @@ std::vector<std::string> namesWithPortrait(const std::string& path) {
     return textColumn(path, "SELECT NAME FROM CHARACTER_TABLE WHERE IMAGE IS NOT NULL ORDER BY ID");
 }
 
+std::vector<std::string> queryTexts(const std::string& path, const std::string& sql) {
+    return textColumn(path, sql);
+}
+
 } // namespace zorvik::test

@@ -89,6 +89,7 @@ public:
 private:
     // The record calls are the only users of the connection itself.
     friend class CharacterRecords;
+    friend class CharacterSources;
     friend class PortraitMarks;
     friend class PortraitStore;
     friend class RegistrationRecords;

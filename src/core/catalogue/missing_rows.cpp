@@ -22,9 +22,11 @@ MissingRowIds MissingRows::readIds() {
     int code = statement.step();
     for (; code == SQLITE_ROW; code = statement.step()) {
         result.ids.push_back(statement.int64At(0));
+        result.withNotes += statement.intAt(1);
     }
     if (code != SQLITE_DONE) {
         result.ids.clear();
+        result.withNotes = 0;
         result.status = catalogue_.failure(Stage::Run, kIdsSql);
     }
     return result;

@@ -12,6 +12,9 @@ class Kel_CharacterDb;
 // The IDs of the rows marked missing (DELETED = 2), by ID.
 struct MissingRowIds {
     std::vector<std::int64_t> ids;
+    // How many of them carry something the user typed: a COMMENT,
+    // AI_AUTHOR, SPECIAL1 or SPECIAL2 that is not blank.
+    int withNotes = 0;
     CatalogueStatus status;
 };
 
@@ -26,7 +29,9 @@ struct MissingRowRemoval {
 class MissingRows {
 public:
     static constexpr const char* kIdsSql =
-        "SELECT ID FROM CHARACTER_TABLE WHERE DELETED = ? ORDER BY ID;";
+        "SELECT ID, LENGTH(TRIM(COALESCE(COMMENT, '') || COALESCE(AI_AUTHOR, '') || "
+        "COALESCE(SPECIAL1, '') || COALESCE(SPECIAL2, ''))) > 0 "
+        "FROM CHARACTER_TABLE WHERE DELETED = ? ORDER BY ID;";
     static constexpr const char* kDeleteSql =
         "DELETE FROM CHARACTER_TABLE WHERE ID = ? AND DELETED = ?;";
 

@@ -23,6 +23,10 @@ CatalogueStatus RegistrationRecords::rollback() {
     return execute("ROLLBACK;");
 }
 
+bool RegistrationRecords::transactionOpen() const {
+    return sqlite3_get_autocommit(catalogue_.db()) == 0;
+}
+
 CatalogueStatus RegistrationRecords::execute(const char* sql) {
     const ConnectionLock held = catalogue_.lock();
     if (sqlite3_exec(catalogue_.db(), sql, nullptr, nullptr, nullptr) != SQLITE_OK) {
@@ -52,8 +56,23 @@ CharacterLookup RegistrationRecords::lookup(const std::string& fileName) {
     return result;
 }
 
-CatalogueStatus RegistrationRecords::insert(const RegisteredCharacter& character) {
-    return write(kInsertSql, character, std::nullopt);
+CatalogueStatus RegistrationRecords::insert(const RegisteredCharacter& character,
+                                            std::int64_t* newId) {
+    return write(kInsertSql, character, std::nullopt, newId);
+}
+
+CatalogueStatus RegistrationRecords::move(std::int64_t id, const RegisteredCharacter& character) {
+    const ConnectionLock held = catalogue_.lock();
+    Statement statement(catalogue_.statements(), kMoveSql);
+    if (!statement.isValid()) {
+        return catalogue_.failure(Stage::Prepare, kMoveSql);
+    }
+    const bool moved =
+        statement.bind({BoundValue::ofInt(character.fileType), BoundValue::ofText(character.fileName),
+                        BoundValue::ofText(character.versionDate),
+                        BoundValue::ofText(character.entryDate), BoundValue::ofInt(id)}) &&
+        statement.step() == SQLITE_DONE;
+    return moved ? CatalogueStatus::success() : catalogue_.failure(Stage::Run, kMoveSql);
 }
 
 CatalogueStatus RegistrationRecords::update(std::int64_t id, const RegisteredCharacter& character) {
@@ -61,7 +80,7 @@ CatalogueStatus RegistrationRecords::update(std::int64_t id, const RegisteredCha
 }
 
 CatalogueStatus RegistrationRecords::write(const char* sql, const RegisteredCharacter& character,
-                                           std::optional<std::int64_t> id) {
+                                           std::optional<std::int64_t> id, std::int64_t* newId) {
     const ConnectionLock held = catalogue_.lock();
     Statement statement(catalogue_.statements(), sql);
     if (!statement.isValid()) {
@@ -77,6 +96,9 @@ CatalogueStatus RegistrationRecords::write(const char* sql, const RegisteredChar
     }
     if (!statement.bind(values) || statement.step() != SQLITE_DONE) {
         return catalogue_.failure(Stage::Run, sql);
+    }
+    if (newId != nullptr) {
+        *newId = sqlite3_last_insert_rowid(catalogue_.db());
     }
     return CatalogueStatus::success();
 }

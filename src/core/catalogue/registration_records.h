@@ -48,6 +48,10 @@ public:
     static constexpr const char* kUpdateSql =
         "UPDATE CHARACTER_TABLE SET FILETYPE=?, FILENAME=?, PATH_ID=1, NAME=?, NAME2=?, AUTHOR=?, "
         "UPDATE_DATE=?, SUPPORTED_VER=?, DELETED=0, LASTCHECK_DATE=? WHERE ID=?";
+    // A moved character: the fields the user writes stay as they are.
+    static constexpr const char* kMoveSql =
+        "UPDATE CHARACTER_TABLE SET FILETYPE=?, FILENAME=?, UPDATE_DATE=?, DELETED=0, "
+        "LASTCHECK_DATE=? WHERE ID=?";
 
     explicit RegistrationRecords(Kel_CharacterDb& catalogue) : catalogue_(catalogue) {}
 
@@ -55,17 +59,26 @@ public:
     CatalogueStatus begin();
     CatalogueStatus commit();
     CatalogueStatus rollback();
+    // False once SQLite itself has rolled the transaction back, as it may
+    // after a full disk or an I/O error: what it held is gone.
+    bool transactionOpen() const;
 
     // The first row whose FILENAME is fileName.
     CharacterLookup lookup(const std::string& fileName);
 
-    CatalogueStatus insert(const RegisteredCharacter& character);
+    // Inserts a new row; its ID goes to newId when given.
+    CatalogueStatus insert(const RegisteredCharacter& character, std::int64_t* newId = nullptr);
     CatalogueStatus update(std::int64_t id, const RegisteredCharacter& character);
+    // Gives the row id the place, kind, dates and version of a character
+    // found elsewhere (FILETYPE, FILENAME, LASTCHECK_DATE, UPDATE_DATE) and
+    // shows it again; NAME, NAME2, AUTHOR, SUPPORTED_VER and the user's
+    // fields stay.
+    CatalogueStatus move(std::int64_t id, const RegisteredCharacter& character);
 
 private:
     CatalogueStatus execute(const char* sql);
     CatalogueStatus write(const char* sql, const RegisteredCharacter& character,
-                          std::optional<std::int64_t> id);
+                          std::optional<std::int64_t> id, std::int64_t* newId = nullptr);
 
     Kel_CharacterDb& catalogue_;
 };

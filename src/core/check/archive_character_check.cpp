@@ -1,42 +1,16 @@
 #include "core/check/archive_character_check.h"
 
-#include <filesystem>
-#include <stdlib.h>
-#include <system_error>
-
 #include "core/archive/archiver_handler.h"
 #include "core/catalogue/status_rows.h"
 #include "core/check/archive_entry_index.h"
 #include "core/check/broken_file_finder.h"
 #include "core/check/character_def.h"
 #include "core/check/folder_index.h"
+#include "core/platform/scratch_folder.h"
 
 namespace zorvik {
 
 namespace {
-
-// A new, empty folder made for one archive and removed with what it holds.
-class ExtractionFolder {
-public:
-    explicit ExtractionFolder(std::string pattern) : path_(std::move(pattern)) {
-        made_ = mkdtemp(path_.data()) != nullptr;
-    }
-    ~ExtractionFolder() {
-        if (made_) {
-            std::error_code ignored;
-            std::filesystem::remove_all(path_, ignored); // links are removed, never followed
-        }
-    }
-    ExtractionFolder(const ExtractionFolder&) = delete;
-    ExtractionFolder& operator=(const ExtractionFolder&) = delete;
-
-    bool made() const { return made_; }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-    bool made_ = false;
-};
 
 // Closes the handler's archive however the check ends.
 class OpenedArchive {
@@ -64,8 +38,7 @@ ArchiveCharacterCheck::ArchiveCharacterCheck(KelArchiverHandler& archiver,
                                              const std::string& tempDir,
                                              BrokenFileFinder& finder)
     : archiver_(archiver),
-      folderPattern_(tempDir + (!tempDir.empty() && tempDir.back() == '/' ? "" : "/") +
-                     "zorvik-check-XXXXXX"),
+      tempDir_(tempDir),
       finder_(finder) {}
 
 bool ArchiveCharacterCheck::check(const StatusRow& row, const std::string& archivePath,
@@ -96,7 +69,7 @@ bool ArchiveCharacterCheck::checkOpened(const StatusRow& row,
         broken.push_back(brokenAsAWhole(row, BrokenKind::UnreadableArchive));
         return true;
     }
-    const ExtractionFolder folder(folderPattern_);
+    const platform::ScratchFolder folder(tempDir_, "check");
     if (!folder.made()) {
         return false;
     }

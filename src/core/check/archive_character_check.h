@@ -33,7 +33,7 @@ private:
                         std::vector<BrokenCharacter>& broken);
 
     KelArchiverHandler& archiver_;
-    std::string folderPattern_;
+    std::string tempDir_; // archives are extracted into scratch folders here
     BrokenFileFinder& finder_;
 };
 

@@ -20,6 +20,7 @@
 #include "core/discovery/missing_characters.h"
 #include "core/platform/job_observer.h"
 #include "core/platform/directory_listing.h"
+#include "core/platform/scratch_folder.h"
 #include "core/settings/app_settings.h"
 
 namespace zorvik {
@@ -32,10 +33,16 @@ constexpr std::size_t kManyCharacters = 256;
 constexpr std::size_t kLabelStep = 32;
 
 // The character folder's entries by FILENAME, every kind, group folders
-// searched as the list update searches them; none when the folder could
-// not be listed completely.
-std::optional<std::unordered_map<std::string, Candidate>> listEntries(
-    const AppSettings& settings, const std::atomic<bool>& cancel) {
+// searched as the list update searches them, and the group folders that
+// could not be read.
+struct ListedEntries {
+    std::unordered_map<std::string, Candidate> byName;
+    std::vector<std::string> unreadableFolders;
+};
+
+// None when the character folder could not be listed completely.
+std::optional<ListedEntries> listEntries(const AppSettings& settings,
+                                         const std::atomic<bool>& cancel) {
     const auto listing =
         platform::listDirectory(settings.MainDir, platform::ListingDetail::KindsOnly);
     if (!listing.opened || listing.errorCode != 0) {
@@ -46,10 +53,10 @@ std::optional<std::unordered_map<std::string, Candidate>> listEntries(
     if (!scan.complete) {
         return std::nullopt;
     }
-    std::unordered_map<std::string, Candidate> entries;
+    ListedEntries entries{{}, std::move(scan.unreadableFolders)};
     for (Candidate& candidate : scan.candidates) {
         std::string name = candidate.name;
-        entries.emplace(std::move(name), std::move(candidate));
+        entries.byName.emplace(std::move(name), std::move(candidate));
     }
     return entries;
 }
@@ -69,6 +76,9 @@ public:
     CheckReport run() {
         if (job_.settings.MainDir.empty()) {
             return failed(kNoCharacterFolder);
+        }
+        if (temporaryFolder_) {
+            platform::removeStaleScratchFolders(*temporaryFolder_);
         }
         job_.observer.setLabel(Message::of(MessageKind::SearchingFolder, job_.settings.MainDir));
         const auto entries = listEntries(job_.settings, job_.cancel);
@@ -109,16 +119,17 @@ private:
 
     bool isCancelled() const { return job_.cancel.load(std::memory_order_relaxed); }
 
-    // Rows of a recognised kind whose entry is gone are missing; the others
-    // take part in the duplicates, and those on disk are checked.
-    void sortRows(const std::vector<StatusRow>& rows,
-                  const std::unordered_map<std::string, Candidate>& entries,
+    // Rows of a recognised kind whose entry is gone are missing (unless they
+    // lie in a folder that could not be read); the others take part in the
+    // duplicates, and those on disk are checked.
+    void sortRows(const std::vector<StatusRow>& rows, const ListedEntries& entries,
                   std::vector<OnDisk>& onDisk, std::vector<StatusRow>& present) {
         for (const StatusRow& row : rows) {
-            const auto entry = entries.find(row.fileName);
-            if (entry != entries.end()) {
+            const auto entry = entries.byName.find(row.fileName);
+            if (entry != entries.byName.end()) {
                 onDisk.push_back({&row, &entry->second});
-            } else if (isRecognizedFileType(row.fileType, job_.settings.RecognizeFileType)) {
+            } else if (isRecognizedFileType(row.fileType, job_.settings.RecognizeFileType) &&
+                       !liesInFolders(row.fileName, entries.unreadableFolders)) {
                 report_.missing.push_back({row.id, row.fileName, row.deleted == kMissingRow});
                 continue;
             }

@@ -35,7 +35,8 @@ int archiveKindOfName(std::string_view name) {
 
 bool candidateFromEntry(const platform::DirectoryEntry& entry, int recognizeFileType,
                         Candidate& candidate) {
-    candidate = {entry.name, entry.diskName, kFolderCharacter, entry.lastWriteDate.toString()};
+    candidate = {entry.name, entry.diskName, kFolderCharacter, entry.lastWriteDate.toString(),
+                 entry.toldApart};
     if (entry.isFolder && (recognizeFileType & kExcludeFolders) == 0) {
         return true;
     }

@@ -31,6 +31,8 @@ struct Candidate {
     std::string diskName; // the entry's name on disk, to reach it
     int fileType = kFolderCharacter;
     std::string date; // last-write date, "%04d-%02d-%02d" in UTC
+    // The entry's name is shown with its bytes: decoded, it reads like another.
+    bool nameToldApart = false;
 };
 
 // The candidate an entry makes under the exclusion mask, or none:

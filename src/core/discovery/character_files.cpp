@@ -40,8 +40,14 @@ bool staysInsideFolder(const std::string& windowsPath) {
 }
 
 std::vector<std::string> findDefFiles(const std::string& folder) {
+    bool listed = false;
+    return findDefFiles(folder, listed);
+}
+
+std::vector<std::string> findDefFiles(const std::string& folder, bool& listed) {
     std::vector<std::string> files;
     const auto listing = platform::listDirectory(folder, platform::ListingDetail::KindsOnly);
+    listed = listing.opened && listing.errorCode == 0;
     for (const platform::DirectoryEntry& entry : listing.entries) {
         if (!entry.isFolder && platform::endsWithIgnoringCase(entry.name, ".def")) {
             files.push_back(folder + "/" + entry.diskName);

@@ -8,6 +8,8 @@ namespace zorvik {
 // The full paths of the .def files at the top level of a folder (letter
 // case ignored, subfolders never searched), in listing order.
 std::vector<std::string> findDefFiles(const std::string& folder);
+// The same; listed tells whether the folder could be listed completely.
+std::vector<std::string> findDefFiles(const std::string& folder, bool& listed);
 
 // The parts of a Windows path written in a character file: '\' and '/'
 // separate, empty parts are dropped.

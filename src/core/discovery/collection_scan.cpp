@@ -52,13 +52,18 @@ private:
         }
     }
 
-    // A folder not taken as an archive: a character when it holds a .def
-    // (or cannot be read, as the top-level scan takes it), else a group.
+    // A folder not taken as an archive: a character when it holds a .def,
+    // else a group. One that cannot be read may be either: it is no
+    // candidate, and nothing at or below it is taken as gone.
     void scanFolder(const platform::DirectoryEntry& entry, bool isCandidate, Candidate candidate,
                     const Place& place, int depth) {
         const std::string path = diskPath(place.diskPrefix + entry.diskName);
         const std::optional<bool> holdsDef = platform::holdsFileEndingWith(path, ".def");
-        if (!holdsDef || *holdsDef) {
+        if (!holdsDef) {
+            scan_.unreadableFolders.push_back(place.namePrefix + entry.name);
+            return;
+        }
+        if (*holdsDef) {
             if (isCandidate) {
                 add(std::move(candidate), place);
             }
@@ -67,9 +72,10 @@ private:
         if (depth >= kMaxCollectionDepth || entry.isLink || !markVisited(path)) {
             return;
         }
+        scan_.namesToldApart += entry.toldApart ? 1 : 0;
         const platform::DirectoryListing listing = platform::listDirectory(path);
         if (!listing.opened || listing.errorCode != 0) {
-            scan_.complete = false;
+            scan_.unreadableFolders.push_back(place.namePrefix + entry.name);
         }
         scanListing(listing,
                     {place.diskPrefix + entry.diskName + "/", place.namePrefix + entry.name + "/"},
@@ -77,6 +83,7 @@ private:
     }
 
     void add(Candidate candidate, const Place& place) {
+        scan_.namesToldApart += candidate.nameToldApart ? 1 : 0;
         candidate.name.insert(0, place.namePrefix);
         candidate.diskName.insert(0, place.diskPrefix);
         scan_.candidates.push_back(std::move(candidate));
@@ -105,24 +112,24 @@ private:
 CollectionScan scanCollection(const std::string& mainDir, const platform::DirectoryListing& topLevel,
                               const CollectionScanOptions& options, const std::atomic<bool>& cancel) {
     if (!options.searchSubfolders) {
-        return {scanCandidates(topLevel, options.recognizeFileType, cancel), true};
+        CollectionScan scan;
+        scan.candidates = scanCandidates(topLevel, options.recognizeFileType, cancel);
+        for (const Candidate& candidate : scan.candidates) {
+            scan.namesToldApart += candidate.nameToldApart ? 1 : 0;
+        }
+        return scan;
     }
     return CollectionScanner(mainDir, options, cancel).run(topLevel);
 }
 
-std::string extractionFolderName(const std::string& fileName) {
-    std::string name;
-    name.reserve(fileName.size());
-    for (const char c : fileName) {
-        if (c == '%') {
-            name += "%25";
-        } else if (c == '/') {
-            name += "%2F";
-        } else {
-            name += c;
+bool liesInFolders(const std::string& fileName, const std::vector<std::string>& folders) {
+    for (const std::string& folder : folders) {
+        if (fileName.size() >= folder.size() && fileName.compare(0, folder.size(), folder) == 0 &&
+            (fileName.size() == folder.size() || fileName[folder.size()] == '/')) {
+            return true;
         }
     }
-    return name;
+    return false;
 }
 
 platform::DirectoryListing listCharacterFolder(const std::string& mainDir) {

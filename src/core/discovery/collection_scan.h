@@ -18,11 +18,21 @@ struct CollectionScanOptions {
     bool searchSubfolders = false; // descend into group folders
 };
 
-// The candidates of a character folder, and whether every folder could be listed.
+// The candidates of a character folder, and the folders below it that
+// could not be read.
 struct CollectionScan {
     std::vector<Candidate> candidates;
-    bool complete = true; // false: a group folder could not be listed, or cancelled
+    bool complete = true; // false: cancelled before every folder was looked at
+    // Group folders (by their path below the character folder, as FILENAME
+    // names them) that could not be read, or not read completely: what lies
+    // below them is unknown, so nothing there may be taken as gone.
+    std::vector<std::string> unreadableFolders;
+    // Candidates and group folders whose names are shown with their bytes.
+    int namesToldApart = 0;
 };
+
+// True when a FILENAME is one of the folders or lies below one of them.
+bool liesInFolders(const std::string& fileName, const std::vector<std::string>& folders);
 
 // The candidates of the character folder mainDir from its top-level listing.
 // Without subfolders: the top level only. With them, a folder that holds no
@@ -39,10 +49,5 @@ platform::DirectoryListing listCharacterFolder(const std::string& mainDir);
 
 CollectionScan scanCollection(const std::string& mainDir, const platform::DirectoryListing& topLevel,
                               const CollectionScanOptions& options, const std::atomic<bool>& cancel);
-
-// The name of a character's extraction folder directly under the temporary
-// folder: its FILENAME with '%' and '/' encoded ("KOF%2Fkyo.zip"), so that
-// characters of one name in different group folders never share one.
-std::string extractionFolderName(const std::string& fileName);
 
 } // namespace zorvik

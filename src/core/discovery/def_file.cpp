@@ -2,6 +2,7 @@
 
 #include "core/discovery/def_value.h"
 #include "core/settings/ini_handler.h"
+#include "core/text/encoding.h"
 
 namespace zorvik {
 
@@ -19,7 +20,12 @@ std::optional<DefIdentity> readDefFile(const std::string& path) {
     ReadDefValue("author", identity.author, 64, ini);
     ini.SetSection("Files");
     ReadDefValue("sprite", identity.sprite, 256, ini);
+    identity.fileName = text::decodeFileName(path.substr(path.find_last_of('/') + 1));
     return identity;
+}
+
+CharacterSource characterSource(const DefIdentity& identity) {
+    return {identity.fileName, identity.name, identity.displayName, identity.author};
 }
 
 } // namespace zorvik

@@ -6,6 +6,7 @@
 #include "core/catalogue/character_db.h"
 #include "core/catalogue/status_rows.h"
 #include "core/discovery/candidate.h"
+#include "core/discovery/collection_scan.h"
 #include "core/discovery/list_update.h"
 #include "core/platform/user_messages.h"
 #include "core/settings/app_settings.h"
@@ -46,7 +47,8 @@ bool listsNothingOfShownRows(const std::vector<StatusRow>& rows,
 
 std::optional<MissingMarks> MarkMissingCharacters(Kel_CharacterDb& catalogue,
                                                   const std::vector<Candidate>& listed,
-                                                  int recognizeFileType, bool listingComplete) {
+                                                  int recognizeFileType, bool listingComplete,
+                                                  const std::vector<std::string>& unreadable) {
     StatusRows table(catalogue);
     const auto rows = table.read();
     if (!rows) {
@@ -62,6 +64,9 @@ std::optional<MissingMarks> MarkMissingCharacters(Kel_CharacterDb& catalogue,
         names.insert(candidate.name);
     }
     for (const StatusRow& row : *rows) {
+        if (liesInFolders(row.fileName, unreadable)) {
+            continue;
+        }
         const bool present = names.count(row.fileName) != 0;
         if (present && row.deleted == kMissingRow) {
             if (!table.setDeleted(row.id, kShownRow)) {
@@ -80,11 +85,12 @@ std::optional<MissingMarks> MarkMissingCharacters(Kel_CharacterDb& catalogue,
 }
 
 bool MarkMissingAfterUpdate(const ListUpdateJob& job, const std::vector<Candidate>& listed,
-                            bool listingComplete, ListUpdateOutcome& outcome) {
+                            bool listingComplete, const std::vector<std::string>& unreadable,
+                            ListUpdateOutcome& outcome) {
     // Held until the error is read, so that it is this call's.
     const ConnectionLock held = job.catalogue.lock();
-    const auto marks = MarkMissingCharacters(job.catalogue, listed,
-                                             job.settings.RecognizeFileType, listingComplete);
+    const auto marks = MarkMissingCharacters(
+        job.catalogue, listed, job.settings.RecognizeFileType, listingComplete, unreadable);
     if (!marks) {
         job.messages.show(Message::of(MessageKind::PresenceCheckFailed, job.catalogue.LastError()));
         return false;

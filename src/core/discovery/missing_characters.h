@@ -32,15 +32,18 @@ struct MissingMarks {
 // when the listing is complete (not cut short, not cancelled), every row
 // of a recognised kind whose FILENAME was not listed is marked missing,
 // unless the listing holds no character at all while such rows are shown.
-// Rows hidden by hand are never touched. None on a catalogue error.
+// Rows hidden by hand, and rows at or below a folder that could not be
+// read, are never touched. None on a catalogue error.
 std::optional<MissingMarks> MarkMissingCharacters(Kel_CharacterDb& catalogue,
                                                   const std::vector<Candidate>& listed,
-                                                  int recognizeFileType, bool listingComplete);
+                                                  int recognizeFileType, bool listingComplete,
+                                                  const std::vector<std::string>& unreadable = {});
 
 // The list update's step before its COMMIT: marks as above, sets the
 // outcome's counts and tells the user of a catalogue error (false then).
 bool MarkMissingAfterUpdate(const ListUpdateJob& job, const std::vector<Candidate>& listed,
-                            bool listingComplete, ListUpdateOutcome& outcome);
+                            bool listingComplete, const std::vector<std::string>& unreadable,
+                            ListUpdateOutcome& outcome);
 
 // "見つからなくなったデータ : 2件", the line beside the update's counts.
 Message missingCountText(int newlyMissing);

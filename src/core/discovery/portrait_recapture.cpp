@@ -11,11 +11,13 @@
 #include "core/catalogue/registration_records.h"
 #include "core/discovery/candidate.h"
 #include "core/discovery/collection_scan.h"
+#include "core/discovery/job_transaction.h"
 #include "core/discovery/list_update_observer.h"
 #include "core/discovery/preparation_queue.h"
 #include "core/discovery/registration.h"
 #include "core/platform/directory_listing.h"
 #include "core/platform/folders.h"
+#include "core/platform/scratch_folder.h"
 #include "core/settings/app_settings.h"
 
 namespace zorvik {
@@ -35,6 +37,7 @@ std::optional<AppSettings> captureSettings(const RecaptureJob& job) {
         job.observer.show(Message::of(MessageKind::NoTemporaryFolder));
         return std::nullopt;
     }
+    platform::removeStaleScratchFolders(*temporaryFolder);
     AppSettings settings = job.settings;
     settings.MainDir = platform::absolutePath(settings.MainDir);
     settings.TempDir = *temporaryFolder;
@@ -87,7 +90,8 @@ public:
           queue_(settings, {job.pluginFolder, job.ownerWindow}, job.observer, workers(job)),
           lookAhead_(4 * workers(job)) {}
 
-    void run(const std::vector<Candidate>& targets) {
+    // False when the catalogue refused a write.
+    bool run(const std::vector<Candidate>& targets) {
         job_.observer.setProgressMaximum(static_cast<int>(targets.size()));
         std::size_t requested = 0;
         for (std::size_t k = 0; k < targets.size() && !isCancelled(job_); ++k) {
@@ -100,10 +104,14 @@ public:
             if (!prepared) {
                 prepared = queue_.prepareHere(targets[k]);
             }
-            const bool stored =
+            const PortraitStored stored =
                 CommitPortrait(job_.catalogue, job_.observer, targets[k], *prepared);
-            (stored ? outcome_.recaptured : outcome_.failed) += 1;
+            if (stored == PortraitStored::WriteFailed) {
+                return false;
+            }
+            (stored == PortraitStored::Stored ? outcome_.recaptured : outcome_.failed) += 1;
         }
+        return true;
     }
 
 private:
@@ -124,18 +132,21 @@ void recapture(const RecaptureJob& job, const AppSettings& settings,
     RegistrationRecords records(job.catalogue);
     if (const CatalogueStatus begun = records.begin(); !begun) {
         job.observer.show(Message::of(MessageKind::BeginFailed, begun.error));
+        outcome.catalogueFailed = true;
         return;
     }
+    bool written = false;
     {
         RecaptureLoop loop(job, settings, outcome);
-        loop.run(targets);
+        written = loop.run(targets);
     }
-    if (const CatalogueStatus committed = records.commit(); !committed) {
-        job.observer.show(Message::of(MessageKind::CommitFailed, committed.error));
-        records.rollback();
-        return;
+    outcome.cancelled = isCancelled(job);
+    if (!CommitJobTransaction(records, job.observer)) {
+        outcome.recaptured = 0;
+        written = false;
     }
-    outcome.completed = true;
+    outcome.catalogueFailed = !written;
+    outcome.completed = written && !outcome.cancelled;
 }
 
 void finish(const RecaptureJob& job, const RecaptureOutcome& outcome) {

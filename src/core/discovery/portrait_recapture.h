@@ -40,7 +40,11 @@ struct RecaptureOutcome {
     int failed = 0;         // no portrait could be taken: the old one stays
     int notFound = 0;       // no entry of that name in the character folder
     bool listed = false;    // the rows and the character folder could be read
-    bool completed = false; // no catalogue error interrupted it
+    bool completed = false; // neither the catalogue nor the user stopped it
+    bool cancelled = false; // the user stopped it; what was stored before stays
+    // The catalogue refused a write (the user was told why); the counts are
+    // what the catalogue holds.
+    bool catalogueFailed = false;
 
     // "ポートレート取り込み直し終了 : 取り込み 3件、 手動設定のため保持 1件、 取り込めず 0件、
     // 見つからず 0件"
@@ -65,7 +69,8 @@ struct RecaptureJob {
 // RegisterImage in use (whatever RegisterSprite says: the user asked for
 // it), in one transaction. Portraits chosen from a file stay; a row whose
 // sprite cannot be taken keeps its old portrait. A cancel stops after the
-// character in hand and keeps what was stored.
+// character in hand, and a write the catalogue refuses stops at once;
+// either keeps what was stored before.
 RecaptureOutcome RunPortraitRecapture(const RecaptureJob& job);
 
 } // namespace zorvik

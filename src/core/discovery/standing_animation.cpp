@@ -8,23 +8,15 @@
 #include "core/discovery/character_files.h"
 #include "core/discovery/def_file.h"
 #include "core/discovery/def_value.h"
-#include "core/discovery/directory_tree.h"
 #include "core/platform/directory_listing.h"
 #include "core/platform/file_io.h"
-#include "core/platform/user_messages.h"
+#include "core/platform/scratch_folder.h"
 #include "core/settings/app_settings.h"
 #include "core/settings/ini_handler.h"
 
 namespace zorvik {
 
 namespace {
-
-// Leftover folders in TempDir are all a failed cleanup leaves: nothing to tell.
-class QuietMessages : public UserMessages {
-public:
-    void show(const Message&) override {}
-    bool askYesNo(const Message&, const Message&) override { return false; }
-};
 
 std::string folderOf(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
@@ -82,20 +74,16 @@ ActionLoad loadFromArchive(const AppSettings& settings, const std::string& archi
         return problem(ActionProblem::NoTemporaryFolder);
     }
     // A folder of its own, so that a list update extracting the same
-    // archive at the same time never meets it.
-    std::string reason;
-    const std::string folder =
-        platform::createUniqueFolder(*temporaryFolder, "zorvik-frames-", reason);
-    if (folder.empty()) {
-        return problem(ActionProblem::ExtractionFolderFailed, *temporaryFolder + ": " + reason);
+    // archive at the same time never meets it; removed when done.
+    const platform::ScratchFolder folder(*temporaryFolder, "frames");
+    if (!folder.made()) {
+        return problem(ActionProblem::ExtractionFolderFailed,
+                       *temporaryFolder + ": " + folder.failure());
     }
     KelArchiverHandler archiver = pluginFolder.empty() ? KelArchiverHandler()
                                                        : KelArchiverHandler(pluginFolder);
-    const bool extracted = ExtractCharacterArchive(archiver, archive, folder);
-    ActionLoad load = loadExtracted(archive, folder, extracted, number);
-    QuietMessages quiet;
-    DeleteDirectoryTree(folder, quiet);
-    return load;
+    const Extraction extraction = ExtractCharacterArchive(archiver, archive, folder.path());
+    return loadExtracted(archive, folder.path(), extraction != Extraction::Failed, number);
 }
 
 } // namespace

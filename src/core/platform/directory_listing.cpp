@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
+#include <unordered_map>
 
 #include "core/text/ascii_text.h"
 #include "core/text/encoding.h"
@@ -67,6 +68,29 @@ bool isFolderEntry(int folderFd, const dirent& entry) {
     return fstatat(folderFd, entry.d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
 }
 
+// Names that only decoding made alike (a CP932 name beside the same name
+// in UTF-8) are told apart by their bytes; a name whose bytes are its text
+// keeps it. Names decoded inexactly carry their bytes already.
+void tellAlikeNamesApart(std::vector<DirectoryEntry>& entries) {
+    // Almost every folder holds UTF-8 names only: nothing to compare then.
+    if (std::all_of(entries.begin(), entries.end(),
+                    [](const DirectoryEntry& entry) { return entry.name == entry.diskName; })) {
+        return;
+    }
+    std::unordered_map<std::string, int> uses;
+    for (DirectoryEntry& entry : entries) {
+        ++uses[entry.name];
+        entry.toldApart =
+            entry.name != entry.diskName && entry.name == text::nameWithBytes(entry.diskName);
+    }
+    for (DirectoryEntry& entry : entries) {
+        if (entry.name != entry.diskName && !entry.toldApart && uses[entry.name] > 1) {
+            entry.name = text::nameWithBytes(entry.diskName);
+            entry.toldApart = true;
+        }
+    }
+}
+
 } // namespace
 
 std::string CalendarDate::toString() const {
@@ -93,7 +117,9 @@ DirectoryListing listDirectory(const std::string& folder, ListingDetail detail) 
         errno = 0;
         const dirent* entry = readdir(dir.get());
         if (entry == nullptr) {
-            listing.errorCode = errno;
+            if (errno != 0) {
+                listing.errorCode = errno;
+            }
             break;
         }
         const std::string diskName = entry->d_name;
@@ -109,11 +135,17 @@ DirectoryListing listDirectory(const std::string& folder, ListingDetail detail) 
         struct stat info {};
         if (fstatat(fd, entry->d_name, &info, 0) != 0 &&
             fstatat(fd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
-            continue; // vanished while listing
+            // An entry that vanished while listing is simply gone; one that
+            // cannot be looked up (no search permission) may still be there.
+            if (errno != ENOENT && listing.errorCode == 0) {
+                listing.errorCode = errno;
+            }
+            continue;
         }
         listing.entries.push_back({text::decodeFileName(diskName), diskName, S_ISDIR(info.st_mode),
                                    utcDate(info.st_mtime), isLink(fd, *entry)});
     }
+    tellAlikeNamesApart(listing.entries);
     sortForListing(listing.entries);
     return listing;
 }

@@ -24,12 +24,18 @@ struct DirectoryEntry {
     bool isFolder = false;
     CalendarDate lastWriteDate; // last-write time as a UTC calendar date
     bool isLink = false; // a symbolic link: the kind and date are those of its target
+    // The name is shown with its bytes (see text::nameWithBytes): decoded,
+    // it would read like another name.
+    bool toldApart = false;
 };
 
 // The outcome of listing a folder.
 struct DirectoryListing {
     bool opened = false; // false: the folder could not be listed at all
-    int errorCode = 0;   // errno of a failure that stopped the listing early, else 0
+    // errno of a failure that stopped the listing early, or of an entry that
+    // could not be looked up (a folder that may be listed but not entered),
+    // else 0: the entries are then not all there.
+    int errorCode = 0;
     std::vector<DirectoryEntry> entries;
 };
 
@@ -41,7 +47,8 @@ enum class ListingDetail {
 
 // Lists a folder's entries (no "." and ".."), sorted by name ignoring ASCII
 // letter case (ties by the exact bytes, capitals first) so that "the first
-// listed" is the same on every machine.
+// listed" is the same on every machine. Every entry's name is its own: a
+// CP932 name that decodes to a sibling's name is shown with its bytes.
 // A symbolic link counts as what it points to.
 DirectoryListing listDirectory(const std::string& folder,
                                ListingDetail detail = ListingDetail::KindsAndDates);

@@ -12,8 +12,18 @@
 
 namespace zorvik::platform {
 
-bool createSingleFolder(const std::string& path) {
-    return ::mkdir(path.c_str(), 0700) == 0;
+bool isReadableFile(const std::string& path) {
+    // Anything but a regular file is refused unopened, as readWholeFile refuses it.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return false;
+    }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        return false;
+    }
+    ::close(fd);
+    return true;
 }
 
 bool pathExists(const std::string& path) {
@@ -95,21 +105,6 @@ PathKind failedLookup(int error, bool followingLink) {
 }
 
 } // namespace
-
-std::string createUniqueFolder(const std::string& parent, const std::string& prefix) {
-    std::string unused;
-    return createUniqueFolder(parent, prefix, unused);
-}
-
-std::string createUniqueFolder(const std::string& parent, const std::string& prefix,
-                               std::string& reason) {
-    std::string path = parent + "/" + prefix + "XXXXXX";
-    if (::mkdtemp(path.data()) == nullptr) {
-        reason = std::generic_category().message(errno);
-        return {};
-    }
-    return path;
-}
 
 bool writeFileAtomically(const std::string& path, std::string_view content,
                          const AtomicWrite& how) {

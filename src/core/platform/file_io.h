@@ -47,17 +47,8 @@ struct PathInspection {
 // Looks path up without opening it, so that a device is never opened by mistake.
 PathInspection inspectPath(const std::string& path);
 
-// Creates one folder (its parent must exist); false when it cannot be
-// created, also when something of that name exists already.
-bool createSingleFolder(const std::string& path);
-
-// Creates a new folder of a name no one else has, prefix followed by
-// random letters, inside parent; "" when it cannot be created.
-std::string createUniqueFolder(const std::string& parent, const std::string& prefix);
-// The same; when the folder cannot be created, reason receives the
-// system's words for why.
-std::string createUniqueFolder(const std::string& parent, const std::string& prefix,
-                               std::string& reason);
+// True when path is a regular file this process may open for reading.
+bool isReadableFile(const std::string& path);
 
 // True when anything exists at path (a link counts as what it points to).
 bool pathExists(const std::string& path);

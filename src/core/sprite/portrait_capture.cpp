@@ -22,29 +22,31 @@ PortraitPng MakePortraitPng(const std::string& spritePath, int registerGroup, in
     return portrait;
 }
 
-bool StorePortrait(Kel_CharacterDb& catalogue, UserMessages& messages, const std::string& fileName,
-                   const PortraitPng& portrait) {
+PortraitStored StorePortrait(Kel_CharacterDb& catalogue, UserMessages& messages,
+                             const std::string& fileName, const PortraitPng& portrait) {
     if (portrait.encodingFailed) {
         messages.show(Message::of(MessageKind::PngEncodingFailed));
-        return false;
+        return PortraitStored::NotTaken;
     }
     if (!portrait.png) {
-        return false;
+        return PortraitStored::NotTaken;
     }
     // A statement that cannot be prepared stored nothing either, so it is
     // reported like a failed step rather than passed off as success.
     const CatalogueStatus stored = PortraitStore(catalogue).writeByFileName(fileName, *portrait.png);
     if (!stored) {
         messages.show(Message::of(MessageKind::PortraitWriteFailed, stored.error));
+        return PortraitStored::WriteFailed;
     }
-    return stored.ok();
+    return PortraitStored::Stored;
 }
 
 bool CapturePortrait(Kel_CharacterDb& catalogue, UserMessages& messages,
                      const std::string& fileName, const std::string& spritePath, int registerGroup,
                      int registerImage) {
     return StorePortrait(catalogue, messages, fileName,
-                         MakePortraitPng(spritePath, registerGroup, registerImage));
+                         MakePortraitPng(spritePath, registerGroup, registerImage)) ==
+           PortraitStored::Stored;
 }
 
 } // namespace zorvik

@@ -22,10 +22,17 @@ struct PortraitPng {
 // messages, so any thread may make portraits while another stores them.
 PortraitPng MakePortraitPng(const std::string& spritePath, int registerGroup, int registerImage);
 
+// What storing a portrait came to.
+enum class PortraitStored {
+    Stored,
+    NotTaken,   // the sprite could not be read or encoded
+    WriteFailed // the catalogue refused the write (a full disk, a read-only file)
+};
+
 // Stores a portrait in IMAGE of the row whose FILENAME is fileName, or
-// reports why not as CapturePortrait does; true when stored.
-bool StorePortrait(Kel_CharacterDb& catalogue, UserMessages& messages, const std::string& fileName,
-                   const PortraitPng& portrait);
+// reports why not as CapturePortrait does.
+PortraitStored StorePortrait(Kel_CharacterDb& catalogue, UserMessages& messages,
+                             const std::string& fileName, const PortraitPng& portrait);
 
 // Takes the sprite (registerGroup, registerImage), both cut to signed
 // 16 bits, out of the SFF file at spritePath, encodes it as PNG and stores

@@ -218,7 +218,29 @@ std::string fitToBuffer(std::string_view utf8, std::size_t bufferSize) {
 }
 
 std::string decodeFileName(std::string_view bytes) {
-    return isValidUtf8(bytes) ? std::string(bytes) : cp932ToUtf8(bytes);
+    if (isValidUtf8(bytes)) {
+        return std::string(bytes);
+    }
+    std::string decoded = cp932ToUtf8(bytes);
+    // Stray bytes become U+FFFD, and CP932 gives some characters two codes:
+    // such a name would read like others, so its bytes go with it.
+    if (utf8ToCp932(decoded) != bytes) {
+        return nameWithBytes(bytes);
+    }
+    return decoded;
+}
+
+std::string nameWithBytes(std::string_view bytes) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string name = isValidUtf8(bytes) ? std::string(bytes) : cp932ToUtf8(bytes);
+    name += " (0x";
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        name += kDigits[byte >> 4];
+        name += kDigits[byte & 0x0F];
+    }
+    name += ')';
+    return name;
 }
 
 } // namespace zorvik::text

@@ -39,7 +39,14 @@ std::string cutToBytes(std::string_view utf8, std::size_t maxBytes);
 std::string fitToBuffer(std::string_view utf8, std::size_t bufferSize);
 
 // A file or folder name read from disk: kept when valid UTF-8, otherwise
-// decoded from CP932 (names copied from Windows).
+// decoded from CP932 (names copied from Windows). A name that CP932 does not
+// decode exactly (stray bytes, or one of the characters CP932 gives two
+// codes) is shown with its bytes, as nameWithBytes gives it, so that two
+// names on disk never read alike.
 std::string decodeFileName(std::string_view bytes);
+
+// The decoded name followed by the name's bytes in hexadecimal:
+// "x� (0x78FF)" for the bytes of "x" and 0xFF. Never holds a '/'.
+std::string nameWithBytes(std::string_view bytes);
 
 } // namespace zorvik::text

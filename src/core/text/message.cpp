@@ -98,6 +98,24 @@ const char* messagePattern(MessageKind kind) {
         return ZORVIK_TEXT("zorvik::Message", "画像を追加したデータ : %1件");
     case MessageKind::MissingCount:
         return ZORVIK_TEXT("zorvik::Message", "見つからなくなったデータ : %1件");
+    case MessageKind::UpdateCountsWithMoves:
+        return ZORVIK_TEXT(
+            "zorvik::Message",
+            "更新処理終了 : 新規追加データ %1件、 更新データ %2件、 移動 %3件でした。");
+    case MessageKind::MovesLeft:
+        return ZORVIK_TEXT("zorvik::Message", "移動先を一つに決められず残したデータ : %1件");
+    case MessageKind::NamesToldApart:
+        return ZORVIK_TEXT("zorvik::Message",
+                           "同じ名前に見えるためバイト列を添えたエントリ : %1件");
+    case MessageKind::UnreadableFolder:
+        return ZORVIK_TEXT("zorvik::Message", "読み込めなかったフォルダ : %1");
+    case MessageKind::UnreadableEntries:
+        return ZORVIK_TEXT("zorvik::Message", "読み込めなかったエントリ %1件");
+    case MessageKind::ChangesUndone:
+        return ZORVIK_TEXT("zorvik::Message",
+                           "カタログに書き込めなかったため、この更新の変更はカタログが取り消しました");
+    case MessageKind::JobStopped:
+        return ZORVIK_TEXT("zorvik::Message", "途中で止めました。それまでの内容は保存されています");
     case MessageKind::NothingListed:
         return ZORVIK_TEXT(
             "zorvik::Message",

@@ -62,10 +62,17 @@ enum class MessageKind {
     AddingCharacter,      // %1 FILENAME
     UpdatingCharacter,    // %1 FILENAME
     TakingPortrait,       // %1 FILENAME
-    UpdateCounts,         // %1 inserted, %2 updated
-    PortraitsAdded,       // %1 count
-    MissingCount,         // %1 count
+    UpdateCounts,          // %1 inserted, %2 updated
+    UpdateCountsWithMoves, // %1 inserted, %2 updated, %3 moved
+    PortraitsAdded,        // %1 count
+    MissingCount,          // %1 count
     NothingListed,
+    MovesLeft,         // %1 rows
+    NamesToldApart,    // %1 count
+    UnreadableFolder,  // %1 folder
+    UnreadableEntries, // %1 count
+    ChangesUndone,
+    JobStopped,
     RecaptureRunning,
     RecapturingCharacter, // %1 FILENAME
     RecaptureCounts,      // %1 taken, %2 set by hand, %3 failed, %4 not found

@@ -80,10 +80,16 @@ void CollectionCheckAction::DeleteMissingClick() {
             tr("リスト更新で見つからないと記録されたキャラはありません。").toStdString());
         return;
     }
-    const QString question = tr("リスト更新で見つからないと記録されたキャラ %1 件を"
-                                "カタログから削除します。\n"
-                                "フォルダやファイルには触れません。よろしいですか？")
-                                 .arg(marked.ids.size());
+    QString question = tr("リスト更新で見つからないと記録されたキャラ %1 件を"
+                          "カタログから削除します。\n")
+                           .arg(marked.ids.size());
+    // Notes live only in the catalogue: the question says they go too.
+    if (marked.withNotes > 0) {
+        question += tr("そのうち %1 件には入力したコメント・作者2・付加情報があり、"
+                       "それも消えます。\n")
+                        .arg(marked.withNotes);
+    }
+    question += tr("フォルダやファイルには触れません。よろしいですか？");
     if (!messages_.askYesNo(question.toStdString(), tr("確認").toStdString())) {
         return;
     }

@@ -49,12 +49,16 @@ ListUpdateOutcome ListUpdateController::runJob(const AppSettings& settings, void
 
 void ListUpdateController::showMissingCount(const ListUpdateOutcome& outcome) {
     // None when the character folder could not be listed; the portraits
-    // added follow when portraits are taken.
+    // added follow when portraits are taken, then what only some updates
+    // have to say (entries that could not be read, rows left unmoved).
     QString text;
     if (outcome.listed) {
         text = shownText(missingCountText(outcome.missing));
         if (outcome.portraitsTaken) {
             text += QLatin1String("  ") + shownText(portraitCountText(outcome.portraits));
+        }
+        for (const Message& remark : outcome.remarks()) {
+            text += QLatin1String("  ") + shownText(remark);
         }
     }
     panes_.status.setOtherPanelText(text);

@@ -54,6 +54,22 @@ TEST_F(MissingRowsTest, DeletesExactlyTheRowsStillMarkedOfThoseConfirmed) {
     EXPECT_EQ(missing.deleteMarked({}).deleted, 0);
 }
 
+// What the user typed goes with the row: the question counts such rows.
+TEST_F(MissingRowsTest, RowsCarryingTypedNotesAreCounted) {
+    EXPECT_EQ(missing.readIds().withNotes, 0);
+    const std::vector<std::pair<const char*, std::int64_t>> typed = {
+        {"UPDATE CHARACTER_TABLE SET COMMENT='my notes' WHERE ID=?", 2},
+        {"UPDATE CHARACTER_TABLE SET AI_AUTHOR='ai', SPECIAL2='x' WHERE ID=?", 3},
+        {"UPDATE CHARACTER_TABLE SET SPECIAL1='hidden row' WHERE ID=?", 4},
+        {"UPDATE CHARACTER_TABLE SET COMMENT='  ', SPECIAL1='' WHERE ID=?", 5}};
+    for (const auto& [sql, id] : typed) {
+        ASSERT_TRUE(executeBound(catalogue.statements(), sql, {BoundValue::ofInt(id)}));
+    }
+    const MissingRowIds marked = missing.readIds();
+    EXPECT_EQ(marked.ids, (Ids{2, 3, 5}));
+    EXPECT_EQ(marked.withNotes, 2); // blanks are no notes; row 4 is hidden, not missing
+}
+
 TEST_F(MissingRowsTest, AFailureHalfwayDeletesNothingAndSaysWhy) {
     ASSERT_TRUE(executeBound(catalogue.statements(),
                              "CREATE TRIGGER keep_e BEFORE DELETE ON CHARACTER_TABLE "

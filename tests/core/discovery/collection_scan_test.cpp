@@ -136,25 +136,26 @@ TEST_F(SortedCollection, TheSearchStopsSixLevelsBelowTheCharacterFolder) {
     EXPECT_THAT(fileNames(), ElementsAre("1/2/3/4/5/six", "1/2/3/4/5/six.zip"));
 }
 
-TEST_F(SortedCollection, AMoveInsideTheTreeMarksTheOldPathAndRegistersTheNew) {
+TEST_F(SortedCollection, AMoveInsideTheTreeTakesTheRowAlongAndBack) {
     addFolder("KOF/kyo");
     addFolder("KOF/iori");
     update();
     const std::int64_t oldId = row("KOF/kyo").id;
     move("KOF/kyo", "SNK/KOF 98/kyo");
     const ListUpdateOutcome outcome = update();
-    EXPECT_EQ(outcome.inserted, 1);
-    EXPECT_EQ(outcome.missing, 1);
-    EXPECT_EQ(row("KOF/kyo").text.at("DELETED"), "2");
-    EXPECT_EQ(row("KOF/kyo").id, oldId);
+    EXPECT_EQ(outcome.moved, 1);
+    EXPECT_EQ(outcome.inserted, 0);
+    EXPECT_EQ(outcome.missing, 0);
+    EXPECT_EQ(row("SNK/KOF 98/kyo").id, oldId);
     EXPECT_EQ(row("SNK/KOF 98/kyo").text.at("DELETED"), "0");
+    EXPECT_EQ(row("KOF/kyo").id, 0); // no row of the old path is left
 
-    // Moved back: the old row is shown again, the other marked in its turn.
+    // Moved back: the same row follows again.
     move("SNK/KOF 98/kyo", "KOF/kyo");
     const ListUpdateOutcome back = update();
-    EXPECT_EQ(back.returned, 1);
-    EXPECT_EQ(row("KOF/kyo").text.at("DELETED"), "0");
-    EXPECT_EQ(row("SNK/KOF 98/kyo").text.at("DELETED"), "2");
+    EXPECT_EQ(back.moved, 1);
+    EXPECT_EQ(row("KOF/kyo").id, oldId);
+    EXPECT_EQ(fileNames(), (std::vector<std::string>{"KOF/iori", "KOF/kyo"}));
 }
 
 TEST_F(SortedCollection, SwitchingTheSettingOnKeepsTopLevelRowsAsTheyAre) {
@@ -203,15 +204,6 @@ TEST_F(SortedCollection, NamesAreDecodedAndDiskNamesKeptAndCancelStops) {
     cancel = true;
     EXPECT_TRUE(scanned(complete).empty());
     EXPECT_FALSE(complete);
-}
-
-TEST(CollectionScan, ExtractionFolderNamesNeverCollide) {
-    EXPECT_EQ(extractionFolderName("kfm.zip"), "kfm.zip");
-    EXPECT_EQ(extractionFolderName("KOF/kyo.zip"), "KOF%2Fkyo.zip");
-    EXPECT_EQ(extractionFolderName("100%/a.zip"), "100%25%2Fa.zip");
-    // A top-level archive named like an encoded path keeps its own folder.
-    EXPECT_NE(extractionFolderName("KOF%2Fkyo.zip"), extractionFolderName("KOF/kyo.zip"));
-    EXPECT_EQ(extractionFolderName("a/b/c.7z").find('/'), std::string::npos);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "list_update_fixture.h"
 
 #include <filesystem>
+#include <map>
 
 namespace zorvik::test {
 namespace {
@@ -116,6 +117,37 @@ TEST_F(ListUpdateFixture, ShiftJisDefAndFolderNamesAreStoredAsUnicode) {
     EXPECT_EQ(update().inserted, 0); // found again, not inserted twice
 }
 
+// Stray bytes, and a Shift-JIS name beside the same name in UTF-8: each
+// entry keeps a row of its own, its name shown so that it can be told apart.
+TEST_F(ListUpdateFixture, NamesThatDecodeAlikeKeepARowEach) {
+    const std::map<std::string, std::string> folders = {
+        {"x\xff", "Stray FF"},
+        {"x\xfe", "Stray FE"},
+        {"\x83\x4c\x83\x83\x83\x89", "Shift-JIS"}, // キャラ
+        {"キャラ", "UTF-8"},
+        {"plain", "Plain"}};
+    for (const auto& [folder, name] : folders) {
+        DefFields fields;
+        fields.name = name;
+        addFolder(folder, fields);
+    }
+    const ListUpdateOutcome outcome = update();
+    EXPECT_EQ(outcome.inserted, 5);
+    EXPECT_EQ(outcome.namesToldApart, 3);
+    EXPECT_EQ(japaneseText(outcome.remarks().at(0)),
+              "同じ名前に見えるためバイト列を添えたエントリ : 3件");
+    EXPECT_EQ(row("x\uFFFD (0x78FF)").text.at("NAME"), "Stray FF");
+    EXPECT_EQ(row("x\uFFFD (0x78FE)").text.at("NAME"), "Stray FE");
+    EXPECT_EQ(row("キャラ (0x834C83838389)").text.at("NAME"), "Shift-JIS");
+    EXPECT_EQ(row("キャラ").text.at("NAME"), "UTF-8");
+    EXPECT_EQ(row("plain").text.at("NAME"), "Plain");
+
+    // Each is found again by its own name.
+    const ListUpdateOutcome again = update();
+    EXPECT_EQ(again.inserted + again.updated + again.moved + again.missing, 0);
+    EXPECT_EQ(rowCount(), 5u);
+}
+
 TEST_F(ListUpdateFixture, CancelCommitsWhatWasWritten) {
     addFolder("a");
     addFolder("b");
@@ -184,6 +216,65 @@ TEST_F(ListUpdateFixture, CatalogueErrorsEndTheLoopButStillCommit) {
     EXPECT_EQ(messages.shown()[0],
               "DB登録確認処理でエラーがありました：no such table: CHARACTER_TABLE");
     EXPECT_EQ(observer.calls.back(), "blink");
+}
+
+// The catalogue refuses to grow past a limit, as a full disk makes it
+// refuse (SQLITE_FULL): the update stops at the first refusal, and its
+// counts are what the catalogue holds; with room again, the next update
+// takes the rest.
+TEST_F(ListUpdateFixture, AFullCatalogueStopsTheUpdateWithTheCountsItHolds) {
+    settings.RegisterSprite = true;
+    for (int i = 0; i < 60; ++i) {
+        addFolder("c" + std::to_string(100 + i));
+    }
+    const auto pages = [&](const std::string& pragma) {
+        Statement statement(catalogue.statements(), "PRAGMA " + pragma);
+        return statement.step() == SQLITE_ROW ? statement.int64At(0) : -1;
+    };
+    ASSERT_GT(pages("max_page_count = " + std::to_string(pages("page_count") + 4)), 0);
+    const ListUpdateOutcome outcome = update();
+    EXPECT_FALSE(outcome.completed);
+    EXPECT_FALSE(outcome.cancelled);
+    EXPECT_LT(outcome.inserted, 60);
+    EXPECT_EQ(rowCount(), static_cast<std::size_t>(outcome.inserted));
+    // Told once why; and when SQLite undid the whole transaction itself
+    // (as it does here), that nothing of the update stayed.
+    ASSERT_FALSE(messages.shown().empty());
+    EXPECT_THAT(messages.shown()[0], ::testing::HasSubstr("database or disk is full"));
+    EXPECT_EQ(messages.shown().size(), outcome.changesUndone ? 2u : 1u);
+
+    pages("max_page_count = 1000000");
+    const ListUpdateOutcome rest = update();
+    EXPECT_TRUE(rest.completed);
+    EXPECT_EQ(rest.inserted, 60 - outcome.inserted);
+    Statement withPortrait(catalogue.statements(),
+                           "SELECT COUNT(*) FROM CHARACTER_TABLE WHERE LENGTH(IMAGE) > 0");
+    ASSERT_EQ(withPortrait.step(), SQLITE_ROW);
+    EXPECT_EQ(withPortrait.intAt(0), 60);
+}
+
+// A portrait the catalogue refused is the catalogue's failure, not the
+// sprite's: the row written before stays, nothing marks the portrait as
+// failed, and the next update takes it.
+TEST_F(ListUpdateFixture, APortraitTheCatalogueRefusedIsNotMarkedAsFailed) {
+    settings.RegisterSprite = true;
+    addFolder("kfm");
+    addFolder("ryu");
+    ASSERT_TRUE(executeBound(catalogue.statements(),
+                             "CREATE TRIGGER full BEFORE UPDATE OF IMAGE ON CHARACTER_TABLE "
+                             "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END",
+                             {}));
+    const ListUpdateOutcome outcome = update();
+    EXPECT_FALSE(outcome.completed);
+    EXPECT_EQ(outcome.inserted, 1); // kfm's row, written before its portrait
+    EXPECT_EQ(rowCount(), 1u);
+    EXPECT_THAT(messages.shown(),
+                ::testing::ElementsAre("書き込みに失敗しました : database or disk is full"));
+    ASSERT_TRUE(executeBound(catalogue.statements(), "DROP TRIGGER full", {}));
+    const ListUpdateOutcome next = update();
+    EXPECT_EQ(next.inserted, 1);
+    EXPECT_EQ(next.portraits, 1);
+    EXPECT_EQ(row("kfm").text.at("IMAGE IS NULL"), "0");
 }
 
 TEST_F(ListUpdateFixture, ARowThatCannotBeWrittenIsToldOnceAndEndsTheLoop) {

@@ -14,34 +14,40 @@ class MissingMarks : public ListUpdateFixture {
 protected:
     std::string deleted(const std::string& fileName) { return row(fileName).text.at("DELETED"); }
 
-    void rename(const std::string& from, const std::string& to) {
-        fs::rename(root.file("chars/" + from), root.file("chars/" + to));
+    // Out of the character folder (a renamed folder would be a move).
+    void takeAway(const std::string& name) {
+        fs::rename(root.file("chars/" + name), root.file("away-" + name));
+    }
+    void bringBack(const std::string& name) {
+        fs::rename(root.file("away-" + name), root.file("chars/" + name));
     }
 };
 
-TEST_F(MissingMarks, RenamedFolderIsMarkedAndComesBackUnchanged) {
+TEST_F(MissingMarks, AFolderTakenAwayIsMarkedAndComesBackUnchanged) {
     addFolder("kfm", {}, "2012-03-03");
-    ASSERT_EQ(update().inserted, 1);
+    DefFields other;
+    other.name = "Other";
+    addFolder("other", other, "2012-03-03");
+    ASSERT_EQ(update().inserted, 2);
     const std::int64_t id = row("kfm").id;
 
-    rename("kfm", "kfm2");
+    takeAway("kfm");
     ListUpdateOutcome outcome = update();
-    EXPECT_EQ(outcome.inserted, 1);
     EXPECT_EQ(outcome.missing, 1);
     EXPECT_EQ(deleted("kfm"), "2");
-    EXPECT_EQ(deleted("kfm2"), "0");
     EXPECT_EQ(row("kfm").id, id);
 
-    // Renaming does not change the folder's date, so the row is not re-read:
-    // only its mark goes back.
-    rename("kfm2", "kfm");
+    // Moving does not change the folder's date, so the row is not re-read:
+    // only its mark goes back, and another goes away in its turn.
+    bringBack("kfm");
+    takeAway("other");
     outcome = update();
     EXPECT_EQ(outcome.inserted, 0);
     EXPECT_EQ(outcome.updated, 0);
     EXPECT_EQ(outcome.returned, 1);
-    EXPECT_EQ(outcome.missing, 1); // kfm2 now
+    EXPECT_EQ(outcome.missing, 1); // other now
     EXPECT_EQ(deleted("kfm"), "0");
-    EXPECT_EQ(deleted("kfm2"), "2");
+    EXPECT_EQ(deleted("other"), "2");
     EXPECT_THAT(observer.calls, ::testing::Contains("reload"));
 
     // Already marked rows are not counted again.
@@ -52,9 +58,9 @@ TEST_F(MissingMarks, RenamedFolderIsMarkedAndComesBackUnchanged) {
 TEST_F(MissingMarks, ChangedEntryThatComesBackIsReadAgain) {
     const std::string folder = addFolder("kfm", {}, "2012-03-03");
     update();
-    rename("kfm", "away");
+    takeAway("kfm");
     update();
-    rename("away", "kfm");
+    bringBack("kfm");
     stamp(folder, "2014-01-01");
     const ListUpdateOutcome outcome = update();
     EXPECT_EQ(outcome.updated, 1);
@@ -98,7 +104,9 @@ TEST_F(MissingMarks, CancelDuringRegistrationMarksNothing) {
     addFolder("kfm");
     update();
     fs::remove_all(root.file("chars/kfm"));
-    addFolder("ryu");
+    DefFields ryu;
+    ryu.name = "Ryu"; // another character: no move
+    addFolder("ryu", ryu);
     observer.onLabel = [&](const std::string& text) {
         if (text.rfind("新規追加処理中", 0) == 0) {
             cancel = true;

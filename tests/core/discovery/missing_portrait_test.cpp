@@ -189,7 +189,10 @@ TEST_F(Portraits, ACancelledRecaptureKeepsWhatIsStored) {
     ASSERT_EQ(update().inserted, 1);
     cancel = true;
     const RecaptureOutcome outcome = recapture();
-    EXPECT_TRUE(outcome.completed);
+    // Stopped, not completed: the companion exits 1 for it.
+    EXPECT_FALSE(outcome.completed);
+    EXPECT_TRUE(outcome.cancelled);
+    EXPECT_FALSE(outcome.catalogueFailed);
     EXPECT_EQ(outcome.recaptured, 0);
     EXPECT_EQ(image("kfm"), "<null>");
     EXPECT_EQ(observer.calls.back(), "blink");

@@ -56,14 +56,26 @@ INSTANTIATE_TEST_SUITE_P(EachKind, Registration,
                                            ArchiveFormat::Rar4, ArchiveFormat::Rar5),
                          [](const auto& param) { return std::string(formatName(param.param)); });
 
-TEST_F(ListUpdateFixture, LeftoverExtractionFolderBlocksThatArchive) {
+// What a killed update left never stands in the way: its folders are
+// cleared, and any other folder of the archive's name is no concern.
+TEST_F(ListUpdateFixture, LeftoverExtractionFoldersNeverBlockAnArchive) {
     writeArchive(root.file("chars/kfm.zip"), ArchiveFormat::Zip,
                  {FixtureEntry::file("kfm.def", defText({}))});
     root.makeFolder("temp/kfm.zip");
-    EXPECT_EQ(update().inserted, 0);
-    EXPECT_THAT(messages.shown(),
-                ::testing::ElementsAre(settings.TempDir + "kfm.zip/を作れませんでした"));
+    root.write("temp/zorvik-scratch-extract-K1ll3d/kfm.def", defText({}));
+    EXPECT_EQ(update().inserted, 1);
+    EXPECT_TRUE(messages.shown().empty());
     EXPECT_TRUE(fs::exists(root.file("temp/kfm.zip"))); // not ours to delete
+    EXPECT_FALSE(fs::exists(root.file("temp/zorvik-scratch-extract-K1ll3d")));
+
+    // A temporary folder where nothing can be made is named in the message.
+    settings.TempDir = root.file("temp/missing/");
+    stamp(root.file("chars/kfm.zip"), "2020-01-01");
+    const ListUpdateOutcome outcome = update();
+    EXPECT_EQ(outcome.updated, 0);
+    EXPECT_THAT(messages.shown(), ::testing::ElementsAre(settings.TempDir +
+                                                         "zorvik-scratch-extract-XXXXXX/を作れませんでした"));
+    EXPECT_THAT(outcome.unreadable, ::testing::ElementsAre("kfm.zip"));
 }
 
 TEST_F(ListUpdateFixture, ArchiveNoPluginAcceptsLeavesNoRowAndNoFolder) {

@@ -61,6 +61,25 @@ TEST(DirectoryListing, ShiftJisNamesAreDecodedAndKeepTheirDiskBytes) {
     EXPECT_EQ(resolveInFolder(temp.path(), "日本"), temp.path() + "/" + sjis);
 }
 
+// The check, the roster and the animation reach a row's entry through
+// these names, so a name shown with its bytes leads back to its own entry.
+TEST(DirectoryListing, NamesThatWouldReadAlikeAreToldApartAndResolvedAgain) {
+    test::TempFolder temp;
+    const std::string sjis = "\x83\x4c\x83\x83\x83\x89"; // キャラ in Shift-JIS
+    temp.makeFolder(sjis);
+    temp.makeFolder("キャラ");
+    temp.makeFolder("x\xff");
+    const DirectoryListing listing = listDirectory(temp.path());
+    EXPECT_EQ(names(listing), (std::vector<std::string>{"x\uFFFD (0x78FF)", "キャラ",
+                                                        "キャラ (0x834C83838389)"}));
+    EXPECT_TRUE(listing.entries[0].toldApart);
+    EXPECT_FALSE(listing.entries[1].toldApart);
+    EXPECT_TRUE(listing.entries[2].toldApart);
+    EXPECT_EQ(resolveInFolder(temp.path(), "キャラ (0x834C83838389)"), temp.path() + "/" + sjis);
+    EXPECT_EQ(resolveInFolder(temp.path(), "キャラ"), temp.path() + "/キャラ");
+    EXPECT_EQ(resolveInFolder(temp.path(), "x\uFFFD (0x78FF)"), temp.path() + "/x\xff");
+}
+
 TEST(DirectoryListing, MissingFolderIsNotOpened) {
     test::TempFolder temp;
     EXPECT_FALSE(listDirectory(temp.file("missing")).opened);

@@ -192,6 +192,24 @@ std::map<Kind, std::pair<Message, std::string>> wordedBefore() {
         {Kind::RecordsNotDeleted, {Message::of(Kind::RecordsNotDeleted), "データ削除失敗"}},
         {Kind::TableDropped, {Message::of(Kind::TableDropped), "テーブル削除完了"}},
         {Kind::TableNotDropped, {Message::of(Kind::TableNotDropped), "テーブル削除失敗"}},
+        // Kinds added since, as they were first worded.
+        {Kind::UpdateCountsWithMoves,
+         {Message::of(Kind::UpdateCountsWithMoves, 3, 0, 1),
+          "更新処理終了 : 新規追加データ 3件、 更新データ 0件、 移動 1件でした。"}},
+        {Kind::MovesLeft,
+         {Message::of(Kind::MovesLeft, 2), "移動先を一つに決められず残したデータ : 2件"}},
+        {Kind::NamesToldApart,
+         {Message::of(Kind::NamesToldApart, 3),
+          "同じ名前に見えるためバイト列を添えたエントリ : 3件"}},
+        {Kind::UnreadableFolder,
+         {Message::of(Kind::UnreadableFolder, "Capcom"), "読み込めなかったフォルダ : Capcom"}},
+        {Kind::UnreadableEntries,
+         {Message::of(Kind::UnreadableEntries, 2), "読み込めなかったエントリ 2件"}},
+        {Kind::ChangesUndone,
+         {Message::of(Kind::ChangesUndone),
+          "カタログに書き込めなかったため、この更新の変更はカタログが取り消しました"}},
+        {Kind::JobStopped,
+         {Message::of(Kind::JobStopped), "途中で止めました。それまでの内容は保存されています"}},
     };
 }
 

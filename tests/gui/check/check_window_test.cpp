@@ -147,12 +147,16 @@ TEST_F(CheckWindow, DeletingTheMissingRowsAsksWithTheirNumberAndDeletesOnlyThem)
     EXPECT_EQ(form->statusBar1().panelText(),
               QStringLiteral("見つからないキャラ 1 件をカタログから削除しました"));
 
-    // Marked by an update after the check: the action reads the catalogue, not the report.
-    insertRow("UPDATE CHARACTER_TABLE SET DELETED=2 WHERE FILENAME=?", {BoundValue::ofText("gone")});
+    // Marked by an update after the check: the action reads the catalogue,
+    // not the report; the question says that the row's typed notes go too.
+    insertRow("UPDATE CHARACTER_TABLE SET DELETED=2, COMMENT='my notes' WHERE FILENAME=?",
+              {BoundValue::ofText("gone")});
     messages.queueAnswer(true);
     form->collectionCheck().DeleteMissingClick();
-    EXPECT_EQ(messages.asked().back().text.rfind("リスト更新で見つからないと記録されたキャラ 1 件", 0),
-              0u);
+    EXPECT_EQ(messages.asked().back().text,
+              "リスト更新で見つからないと記録されたキャラ 1 件をカタログから削除します。\n"
+              "そのうち 1 件には入力したコメント・作者2・付加情報があり、それも消えます。\n"
+              "フォルダやファイルには触れません。よろしいですか？");
     EXPECT_EQ(rowCaptions().size(), 4u);
     EXPECT_TRUE(reportList("MissingList")->topLevelItemCount() == 0);
     form->collectionCheck().DeleteMissingClick();
